@@ -1,0 +1,73 @@
+#include "cli/commande_tables.hpp"
+
+#include "cli/console.hpp"
+#include "cli/tables.hpp"
+#include "consult/programme.hpp"
+#include "key/lecteur.hpp"
+#include "platform/controles.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "search/langues_source.hpp"
+
+#include <memory>
+
+namespace lamelix {
+
+int CommandeTables(const std::vector<std::string> &arguments, std::ostream &sortie,
+                   std::ostream &erreurs) {
+    bool oui = true;
+    std::string chemin;
+    for (const std::string &a : arguments) {
+        if (a == "--oui") {
+            oui = true;
+        } else if (a == "--non") {
+            oui = false;
+        } else if (!a.empty() && a[0] == '-' && a != "-") {
+            erreurs << "lamelix-outils: option inconnue : " << a << '\n';
+            return 2;
+        } else if (chemin.empty()) {
+            chemin = a;
+        } else {
+            erreurs << "lamelix-outils: un seul FICHIER attendu\n";
+            return 2;
+        }
+    }
+    if (chemin.empty()) {
+        erreurs << "lamelix-outils: usage : lamelix-outils tables [--oui|--non] FICHIER\n";
+        return 2;
+    }
+    if (!LireOctets(chemin)) {
+        erreurs << "lamelix-outils: impossible de lire " << chemin << '\n';
+        return 2;
+    }
+
+    ServicesConsole dialogues(erreurs, oui);
+    auto programme = std::make_unique<Programme>();
+    ListBox lgs;
+    for (const std::string &langue : LanguesSource())
+        lgs.AddItem(langue);
+    lgs.Selectionne(0);
+    CleCompilee &cle = programme->Cle;
+    cle.FichierCle = chemin;
+
+    int statut = 0;
+    try {
+        if (!TesteMarqueurTxt(chemin, dialogues)) {
+            statut = 1;
+        } else {
+            RazIndex(cle);
+            RazLignes(cle);
+            int16_t echec = 0;
+            IssueLecture issue = LitCle(chemin, echec, {cle, programme->Textes, dialogues, lgs});
+            // An empty file compiles nothing: it is no key either.
+            statut = (echec == 1 || issue != IssueLecture::Compile) ? 1 : 0;
+        }
+    } catch (const ErreurExecution &e) {
+        erreurs << "lamelix-outils: " << e.what() << '\n';
+        return 2;
+    }
+    sortie << ImprimeTables(cle, lgs);
+    return statut;
+}
+
+} // namespace lamelix

@@ -1,0 +1,43 @@
+#include "cli/console.hpp"
+
+namespace lamelix {
+
+std::string Echappe(const std::string &texte) {
+    std::string sortie;
+    sortie.reserve(texte.size());
+    for (char c : texte) {
+        switch (c) {
+        case '\t':
+            sortie += "\\t";
+            break;
+        case '\\':
+            sortie += "\\\\";
+            break;
+        case '\r':
+            sortie += "\\r";
+            break;
+        case '\n':
+            sortie += "\\n";
+            break;
+        default:
+            sortie += c;
+        }
+    }
+    return sortie;
+}
+
+void ServicesConsole::Message(const std::string &texte, const std::string &) {
+    sortie_ << "message: " << Echappe(texte) << '\n';
+}
+
+int ServicesConsole::Question(const std::string &texte, const std::string &) {
+    sortie_ << "question: " << Echappe(texte) << (oui_ ? " -> oui" : " -> non") << '\n';
+    return oui_ ? ReponseOui : ReponseNon;
+}
+
+void ServicesConsole::PressePapierTexte(const std::string &texte) {
+    pressePapier_ = texte;
+    sortie_ << "presse-papier: " << Echappe(texte) << '\n';
+}
+
+} // namespace lamelix

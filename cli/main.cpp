@@ -1,0 +1,59 @@
+// lamelix-outils: the key authors' command line, on the same core as the window.
+
+#include "cli/commande_tables.hpp"
+#include "version.hpp"
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char *const Aide =
+    "Usage : lamelix-outils COMMANDE [OPTIONS] FICHIER\n"
+    "\n"
+    "Outils des auteurs de clés d'identification Lamelix.\n"
+    "\n"
+    "Commandes :\n"
+    "  tables [--oui|--non] FICHIER   compile la clé et affiche ses tables compilées\n"
+    "                                 (--oui, par défaut : répond Oui aux questions ;\n"
+    "                                  --non : répond Non)\n"
+    "\n"
+    "Options :\n"
+    "  --help      affiche cette aide\n"
+    "  --version   affiche la version\n"
+    "\n"
+    "Sorties : les tables sur la sortie standard ; les messages, questions et textes du\n"
+    "presse-papier sur la sortie d'erreur, une ligne chacun.\n"
+    "Code de retour : 0 compilation menée à son terme, 1 fichier refusé ou compilation\n"
+    "arrêtée, 2 erreur d'usage ou fichier illisible.\n";
+
+} // namespace
+
+int main(int argc, char **argv) {
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    try {
+        if (arguments.empty()) {
+            std::cerr << "lamelix-outils: commande manquante (essayez --help)\n";
+            return 2;
+        }
+        const std::string commande = arguments.front();
+        arguments.erase(arguments.begin());
+        if (commande == "--help" || commande == "-h") {
+            std::cout << Aide;
+            return 0;
+        }
+        if (commande == "--version") {
+            std::cout << "lamelix-outils " << lamelix::VersionTexte << '\n';
+            return 0;
+        }
+        if (commande == "tables") return lamelix::CommandeTables(arguments, std::cout, std::cerr);
+        std::cerr << "lamelix-outils: commande inconnue : " << commande << " (essayez --help)\n";
+        return 2;
+    } catch (const std::exception &e) {
+        std::cerr << "lamelix-outils: " << e.what() << '\n';
+        return 2;
+    }
+}

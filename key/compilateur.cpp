@@ -1,0 +1,114 @@
+#include "key/compilateur.hpp"
+
+#include "key/compilation_interne.hpp"
+#include "platform/controles.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/nombres.hpp"
+#include "platform/services.hpp"
+#include "version.hpp"
+
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace lamelix {
+
+std::string NomProgrammeVersion() {
+    return "Lamelix " + std::to_string(VersionMajeure) + "." + std::to_string(VersionMineure) +
+           std::to_string(VersionRevision);
+}
+
+namespace {
+
+void demarre(Compilation &c) {
+    CleCompilee &cle = c.env.Cle;
+    cle.CodageTxt.clear();
+    cle.CommentaireCle.clear();
+    cle.TitreCle.clear();
+    cle.TitreFenetre.clear();
+    cle.NbLignesTexte = 0;
+    cle.EntiteMax = 0;
+    cle.NbLignesM1 = 0;
+    if (c.env.Lgs.ListCount() > 0) c.env.Lgs.Selectionne(0);
+    for (int i = 0; i <= MaxLignesCle; ++i) {
+        cle.TabLignes(i).E = 0;
+        cle.TabLignes(i).S = 0;
+    }
+}
+
+// The error 100 report: the physical line and the index of the key line being processed.
+std::string messageErreur100(Compilation &c) {
+    float ligneTexte = c.ligneTexteErreur;
+    if (ligneTexte < 0) {
+        long i = c.ligneCourante;
+        ligneTexte = (i >= 0 && i <= MaxLignesCle) ? c.ligne(i).LigneTexte : 0.0f;
+    }
+    return " erreur 100/ligne" + TexteNombre(ligneTexte) + "//maxcle" + "4000" + ", Tcs" + "800" +
+           ", Idlg " + std::to_string(c.ligneCourante);
+}
+
+void compile(Compilation &c, std::string_view octets, int16_t &echec) {
+    PasseLecture(c, octets);
+    PasseNumerotation(c, echec);
+    PasseClesSecondaires(c, echec);
+    PasseAppelsCS(c);
+    PasseRenumerotation(c);
+    PasseResolutionAppels(c);
+    PasseChampsTexte(c);
+    PasseIndexEntites(c);
+    PassePredecesseurs(c);
+    PasseContinuations(c);
+    PasseEntiers(c);
+    MarqueOrphelines(c.env.Cle);
+}
+
+// Runs the compilation under its one error trap. Every stop sets echec: a half-compiled key must
+// never pass for a loaded one.
+void compileSousPiege(Compilation &c, const std::string *chemin, std::string_view octets,
+                      int16_t &echec) {
+    try {
+        demarre(c);
+        if (chemin) {
+            auto contenu = LireOctets(*chemin);
+            if (!contenu) throw ErreurExecution("fichier illisible : " + *chemin);
+            compile(c, *contenu, echec);
+        } else {
+            compile(c, octets, echec);
+        }
+    } catch (const ArretCompilation &) {
+        echec = 1;
+    } catch (const ErreurExecution &) {
+        echec = 1;
+        c.env.Dialogues.Message(messageErreur100(c));
+    } catch (const std::bad_alloc &) {
+        echec = 1;
+        c.env.Dialogues.Message(messageErreur100(c));
+    }
+}
+
+} // namespace
+
+void Precompile(const std::string &chemin, int16_t &echec, EnvironnementCompilation env) {
+    auto c = std::make_unique<Compilation>(env);
+    compileSousPiege(*c, &chemin, {}, echec);
+}
+
+void PrecompileOctets(std::string_view octets, int16_t &echec, EnvironnementCompilation env) {
+    auto c = std::make_unique<Compilation>(env);
+    compileSousPiege(*c, nullptr, octets, echec);
+}
+
+void MarqueOrphelines(CleCompilee &cle) {
+    // One pass to note which entities are called, one to mark the lines: linear, not quadratic.
+    std::vector<bool> appelee(65536, false);
+    const int n = cle.NbLignesM1 + 1;
+    for (int j = 1; j <= n; ++j)
+        appelee[static_cast<std::size_t>(cle.TabLignes(j).S + 32768)] = true;
+    for (int i = 1; i <= n; ++i) {
+        LigneCle &l = cle.TabLignes(i);
+        l.Orpheline = l.E > 1 && !appelee[static_cast<std::size_t>(l.E + 32768)];
+    }
+}
+
+} // namespace lamelix

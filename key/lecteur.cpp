@@ -1,0 +1,80 @@
+#include "key/lecteur.hpp"
+
+#include "key/champs.hpp"
+#include "platform/controles.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/services.hpp"
+
+namespace lamelix {
+
+namespace {
+
+constexpr int MaxLecturesVides = 1000;
+
+IssueLecture rejette(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
+                     VuesChoix vues) {
+    env.Dialogues.Message(" fichier " + NomFichier(chemin) + "  incorrect");
+    echec = 1;
+    env.Cle.ErreurCle = true;
+    if (vues.List1) vues.List1->Clear();
+    if (vues.List2) vues.List2->Clear();
+    if (vues.Text1) vues.Text1->SetText({});
+    return IssueLecture::Rejete;
+}
+
+} // namespace
+
+IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
+                    VuesChoix vues) {
+    env.Cle.ErreurCle = false;
+    auto contenu = LireOctets(chemin);
+    if (!contenu) return IssueLecture::Illisible;
+    LecteurChamps lecteur(*contenu);
+    std::string champ;
+    bool trouve = false;
+    for (int lecture = 0; lecture < MaxLecturesVides && !trouve; ++lecture) {
+        if (!lecteur.Lire(champ)) return IssueLecture::Illisible; // read past the end: no message
+        if (champ.rfind("\xEF\xBB\xBF", 0) == 0) champ.erase(0, 3);
+        trouve = !champ.empty();
+    }
+    if (!trouve || lecteur.Fin()) return rejette(chemin, echec, env, vues);
+    int16_t echecCompilation = 0;
+    Precompile(chemin, echecCompilation, env);
+    if (echecCompilation == 1) echec = 1;
+    return IssueLecture::Compile;
+}
+
+void RazIndex(CleCompilee &cle) {
+    for (int e = 0; e <= MaxEntites; ++e)
+        cle.IndexEntite(e) = 1;
+    for (int i = 0; i <= MaxLignesCle; ++i)
+        cle.TabLignes(i).S = 1;
+    for (int i = 0; i <= MaxIndexChoix; ++i)
+        cle.IndexChoix(i) = 0;
+}
+
+void RazLignes(CleCompilee &cle) {
+    for (int i = 1; i <= MaxLignesCle - 1; ++i) {
+        cle.IndexEntite(i) = 1;
+        LigneCle &l = cle.TabLignes(i);
+        l.E = 0;
+        l.S = 0;
+        l.Prec = 0;
+        l.Complements.clear();
+        l.Description.clear();
+        l.NomEspece.clear();
+        cle.TitreSection(i).clear();
+    }
+}
+
+bool TesteMarqueurTxt(const std::string &chemin, Services &dialogues) {
+    if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
+    auto contenu = LireOctets(chemin);
+    if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);
+    if (PremierChamp(*contenu) == MarqueurFichierCle) return true;
+    dialogues.Message(" le fichier " + chemin + " n'est pas un fichier clé");
+    return false;
+}
+
+} // namespace lamelix

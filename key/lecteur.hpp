@@ -1,0 +1,41 @@
+#pragma once
+
+#include "key/compilateur.hpp"
+
+#include <cstdint>
+#include <string>
+
+namespace lamelix {
+
+struct ListBox;
+struct TextBox;
+
+// The window controls that a rejected file empties (the choice lists and the proposition text).
+struct VuesChoix {
+    ListBox *List1 = nullptr;
+    ListBox *List2 = nullptr;
+    TextBox *Text1 = nullptr;
+};
+
+enum class IssueLecture {
+    Rejete,    // not a key: " fichier ... incorrect" was shown
+    Illisible, // missing, unreadable or empty: nothing shown, nothing compiled
+    Compile,   // the compiler ran (echec tells whether it stopped)
+};
+
+// Checks that the file holds a key, then compiles it. echec becomes 1 when the file is rejected
+// or the compilation stops.
+IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
+                    VuesChoix vues = {});
+
+// Resets the entity index, the successors and the choice-list index before a load.
+void RazIndex(CleCompilee &cle);
+// Clears the fields of records 1 to 3999 before a load.
+void RazLignes(CleCompilee &cle);
+
+// A file whose extension starts with TXT must carry the key marker as its first field. Shows
+// " le fichier <chemin> n'est pas un fichier clé" and returns false when it does not. A file
+// that cannot be read is a run-time error.
+bool TesteMarqueurTxt(const std::string &chemin, Services &dialogues);
+
+} // namespace lamelix

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lamelix {
+
+// Plain-data models of the window controls. The core reads and writes them as the procedures
+// name them (List1, Text2, Label6...); the Qt skin shows them. Each change bumps a counter so
+// that the skin refreshes only the controls that changed.
+
+struct Controle {
+    uint64_t Version = 0; // bumped at every change
+    bool Visible = true;
+    bool Enabled = true;
+    void Change() { ++Version; }
+};
+
+struct ElementListe {
+    std::string Texte;
+    long ItemData = 0;
+};
+
+// A list box, or the list part of a combo box.
+struct ListBox : Controle {
+    std::vector<ElementListe> Items;
+    int ListIndex = -1; // selected position, -1 when none
+    uint32_t BackColor = 0xFFFFFF;
+    int FontSize = 10;
+
+    void Clear() {
+        Items.clear();
+        ListIndex = -1;
+        Change();
+    }
+    void AddItem(std::string texte, long donnee = 0) {
+        Items.push_back({std::move(texte), donnee});
+        Change();
+    }
+    int ListCount() const { return static_cast<int>(Items.size()); }
+    // The text of the selected entry, "" when none is selected.
+    std::string TexteSelectionne() const {
+        return ListIndex >= 0 && ListIndex < ListCount()
+                   ? Items[static_cast<std::size_t>(ListIndex)].Texte
+                   : std::string{};
+    }
+    void Selectionne(int position) {
+        ListIndex = position;
+        Change();
+    }
+};
+
+struct TextBox : Controle {
+    std::string Text;
+    uint32_t ForeColor = 0;
+    void SetText(std::string texte) {
+        Text = std::move(texte);
+        Change();
+    }
+};
+
+struct Label : Controle {
+    std::string Caption;
+    void SetCaption(std::string texte) {
+        Caption = std::move(texte);
+        Change();
+    }
+};
+
+} // namespace lamelix

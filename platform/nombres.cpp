@@ -1,0 +1,127 @@
+#include "platform/nombres.hpp"
+
+#include "platform/erreur.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace lamelix {
+
+namespace {
+
+bool estBlanc(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool estChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+double Valeur(std::string_view texte) {
+    // Collect the leading number with blanks dropped, then let strtod read it.
+    std::string nombre;
+    std::size_t i = 0;
+    auto sauteBlancs = [&] {
+        while (i < texte.size() && estBlanc(texte[i]))
+            ++i;
+    };
+    sauteBlancs();
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) nombre += texte[i++];
+    bool point = false;
+    bool chiffres = false;
+    for (; i < texte.size(); ++i) {
+        char c = texte[i];
+        if (estBlanc(c)) continue;
+        if (estChiffre(c)) {
+            nombre += c;
+            chiffres = true;
+        } else if (c == '.' && !point) {
+            nombre += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!chiffres) return 0.0;
+    // Optional exponent, only when digits follow it.
+    if (i < texte.size() &&
+        (texte[i] == 'e' || texte[i] == 'E' || texte[i] == 'd' || texte[i] == 'D')) {
+        std::string exposant = "e";
+        std::size_t j = i + 1;
+        if (j < texte.size() && (texte[j] == '+' || texte[j] == '-')) exposant += texte[j++];
+        bool chiffresExposant = false;
+        while (j < texte.size() && estChiffre(texte[j])) {
+            exposant += texte[j++];
+            chiffresExposant = true;
+        }
+        if (chiffresExposant) nombre += exposant;
+    }
+    double v = std::strtod(nombre.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+bool EstNumerique(std::string_view texte) {
+    std::size_t debut = 0, fin = texte.size();
+    while (debut < fin && estBlanc(texte[debut]))
+        ++debut;
+    while (fin > debut && estBlanc(texte[fin - 1]))
+        --fin;
+    std::string_view t = texte.substr(debut, fin - debut);
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    bool chiffres = false;
+    while (i < t.size() && estChiffre(t[i])) {
+        ++i;
+        chiffres = true;
+    }
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && estChiffre(t[i])) {
+            ++i;
+            chiffres = true;
+        }
+    }
+    if (!chiffres) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        bool chiffresExposant = false;
+        while (i < t.size() && estChiffre(t[i])) {
+            ++i;
+            chiffresExposant = true;
+        }
+        if (!chiffresExposant) return false;
+    }
+    return i == t.size();
+}
+
+int16_t VersEntier16(double valeur) {
+    double arrondi = std::nearbyint(valeur); // the default rounding mode is half to even
+    if (!(arrondi >= -32768.0 && arrondi <= 32767.0))
+        throw ErreurExecution("dépassement de capacité");
+    return static_cast<int16_t>(arrondi);
+}
+
+int16_t Ajoute16(int16_t a, int16_t b) {
+    int somme = int{a} + int{b};
+    if (somme < -32768 || somme > 32767) throw ErreurExecution("dépassement de capacité");
+    return static_cast<int16_t>(somme);
+}
+
+std::string TexteNombre(double valeur) {
+    if (valeur == 0.0) return "0"; // also for -0
+    char tampon[64];
+    auto [fin, ec] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
+    return std::string(tampon, ec == std::errc{} ? fin : tampon);
+}
+
+std::string TexteNombre(float valeur) {
+    if (valeur == 0.0f) return "0";
+    char tampon[64];
+    auto [fin, ec] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
+    return std::string(tampon, ec == std::errc{} ? fin : tampon);
+}
+
+} // namespace lamelix

@@ -1,0 +1,53 @@
+#include "search/langues_source.hpp"
+
+namespace lamelix {
+
+const std::vector<std::string> &LanguesSource() {
+    static const std::vector<std::string> langues = {"Détection automatique",
+                                                     "Allemand",
+                                                     "Anglais",
+                                                     "Espagnol",
+                                                     "Français",
+                                                     "Italien",
+                                                     "Néerlandais",
+                                                     "-----------------------------",
+                                                     "Albanais",
+                                                     "Arabe",
+                                                     "Bulgare",
+                                                     "Catalan",
+                                                     "Chinois (simplifie)",
+                                                     "Chinois (traditionnel)",
+                                                     "Coréen",
+                                                     "Croate",
+                                                     "Danois",
+                                                     "Estonien",
+                                                     "Finnois",
+                                                     "Galicien",
+                                                     "Grec",
+                                                     "Hébreu",
+                                                     "Hindi",
+                                                     "Hongrois",
+                                                     "Indonésien",
+                                                     "Japonais",
+                                                     "Letton",
+                                                     "Lituanien",
+                                                     "Maltais",
+                                                     "Norvégien",
+                                                     "Polonais",
+                                                     "Portugais",
+                                                     "Roumain",
+                                                     "Russe",
+                                                     "Serbe",
+                                                     "Slovaque",
+                                                     "Slovène",
+                                                     "Suédois",
+                                                     "tagalog",
+                                                     "Tchéque",
+                                                     "Thaï",
+                                                     "Turc",
+                                                     "ukrainien",
+                                                     "vietnamien"};
+    return langues;
+}
+
+} // namespace lamelix

@@ -1,0 +1,134 @@
+#include "settings/messages.hpp"
+
+#include "platform/erreur.hpp"
+
+#include <utility>
+
+namespace lamelix {
+
+namespace {
+
+// The French texts the program shows until an interface language file replaces them.
+constexpr std::pair<int, const char *> Defauts[] = {
+    {1, "Le fichier "},
+    {2, "fichier "},
+    {3, "fichier par défaut : "},
+    {4, " non trouvé "},
+    {5, "  Rep.Défaut "},
+    {6, "Voulez-vous vraiment quitter la gestion de clés ?"},
+    {7, "erreur d'exécution de"},
+    {8, " clé non chargée ou erreur clé"},
+    {10, " Listez et choisissez"},
+    {11, " Propositions validées"},
+    {12, " ligne "},
+    {20, " mot trouvé dans : "},
+    {21, " propositions correspondantes"},
+    {25, "liste des issue possibles"},
+    {26, "liste de toutes les terminaisons"},
+    {27, "liste=>presse papier"},
+    {50, " Pointez et cliquez sur votre choix /clic gauche puis droit pour agrandir la ligne"},
+    {51, "Esc ou cliquez dans la fenêtre de choix pour fermer"},
+    {100, "test de cohérence terminé "},
+    {101, " erreur critique d'indexation"},
+    {102, " le fichier"},
+    {103, " Mise au point de  "},
+    {104, " non définie"},
+    {105, "  lignes analysées"},
+    {106, "arrêt recherche ?"},
+    {107, " avertissement "},
+    {109, " copier dernière ligne"},
+    {110, "Copier tout"},
+    {111, " création de "},
+    {112, "dépassement boucle cf "},
+    {113, "dépassement index-"},
+    {114, "erreur "},
+    {115, "erreur de chargement liste"},
+    {116, "erreur dépassement "},
+    {117, "erreur dépassement 110/ ligne "},
+    {118, "erreur 102 / ligne "},
+    {119, "erreur 20/CSX/"},
+    {120, "erreur dest. dans CS "},
+    {121, "erreur chargement clé précompilée"},
+    {122, "erreur 99 H"},
+    {123, "erreur 98 H"},
+    {124, " erreur 101/? "},
+    {125, " erreur 111 : dépassement index, test avorté "},
+    {126, " erreur clé (E=S)ligne "},
+    {127, " erreur dans le fichier Clé à la ligne "},
+    {128, " introuvable"},
+    {129, "n'existe pas"},
+    {130, "Tous les fichiers "},
+    {131, "Problème chargement - voir fichier clé "},
+    {132, "Temps imparti dépassé"},
+    {133, "compilation terminée dans "},
+    {134, " précompilation de "},
+    {135, " patientez, précompilation de la clé"},
+    {136, "fichier actuel : "},
+    {137, " test des liaisons  "},
+    {138, " non appelée"},
+    {139, "(enregistré dans le presse papier)"},
+    {140, "Ecraser le fichier existant ?"},
+    {141, " Continuer l'analyse ?  "},
+    {143, "  incorrect  "},
+    {145, " je calcule / patientez .... "},
+    {146, " autres tests ..."},
+    {147, " Caractères validés"},
+    {148, " comparaison de deux descriptions"},
+    {149, "histo montant"},
+    {151, "Compte rendu analyse de syntaxe de "},
+    {152, "Compte rendu analyse numérotation : "},
+    {155, "Recherche par mot clé"},
+    {156, "Paramètres recherche Doc"},
+    {158, "Fichier CLE par défaut"},
+    {159, "Répertoire clés :"},
+    {160, "Racine Répertoire Documentation"},
+    {161, "Répertoire actif  "},
+    {163, "ligne utile : ligne texte | E , S \\ prec |description | nom espèce | compléments"},
+    {164, "  index ligne/ ligne utile / texte"},
+    {167, "Liste des notes : "},
+    {168, "Liste des complements : "},
+    {169, " Liens défectueux : "},
+    {170, "  Fichier clé incorrect"},
+    {171, " ligne orpheline, clé "},
+    {174, "erreur 96/cf ligne  "},
+    {177, " risque de bouclage (retour arrière ): "},
+    {178, " Attention, rupture de séquence"},
+    {179, " Attention, rupture de séquence de la clé."},
+    {180, "Attention  !  cette entité n'a pas de précédent dans la clé"},
+    {183, " Clé exportée dans "},
+    {184, "Clé par défaut :"},
+    {185, "cf clé en "},
+    {186, "  mémorisé"},
+    {189, "    Internet non connecté  ! "},
+    {190, "   pas de connexion Internet "},
+    {191, "  appel page Web    "},
+};
+
+} // namespace
+
+Messages::Messages() {
+    ChargeDefauts();
+}
+
+void Messages::ChargeDefauts() {
+    for (auto &texte : textes_)
+        texte.clear();
+    for (const auto &[numero, texte] : Defauts)
+        textes_[static_cast<std::size_t>(numero)] = texte;
+    textes_[150].clear();
+    textes_[172].clear();
+}
+
+const std::string &Messages::operator[](int numero) const {
+    if (numero < 0 || numero >= Nombre)
+        throw ErreurExecution("message " + std::to_string(numero) + " hors de la table");
+    return textes_[static_cast<std::size_t>(numero)];
+}
+
+void Messages::Remplace(int numero, std::string texte) {
+    if (numero < 0 || numero >= Nombre)
+        throw ErreurExecution("message " + std::to_string(numero) + " hors de la table");
+    textes_[static_cast<std::size_t>(numero)] = std::move(texte);
+}
+
+} // namespace lamelix

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace lamelix {
+
+// The numbered texts shown in message boxes, labels and reports (0 to 256), French by default.
+// Texts are fragments joined by their callers: their leading and trailing blanks matter.
+class Messages {
+  public:
+    static constexpr int Nombre = 257;
+
+    Messages();
+    void ChargeDefauts();
+
+    // Checked: a number outside 0..256 is a run-time error.
+    const std::string &operator[](int numero) const;
+    void Remplace(int numero, std::string texte);
+
+  private:
+    std::array<std::string, Nombre> textes_;
+};
+
+} // namespace lamelix
