@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build and the tests need and this machine lacks (Debian 12).
+set -euo pipefail
+
+paquets=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+         clang-format xvfb xauth)
+manquants=()
+for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+if ((${#manquants[@]})); then
+    echo "Installation de : ${manquants[*]}"
+    sudo_cmd=()
+    [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -q
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${manquants[@]}"
+fi
