@@ -1,0 +1,145 @@
+// `lamelix-outils tables`, run as key authors run it: the compiled tables on standard output,
+// one line per dialog on standard error, and the exit status.
+
+#include "tests/core/banc_cle.hpp"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace lamelix::test {
+namespace {
+
+struct Resultat {
+    int statut = -1;
+    std::string sortie, erreurs;
+};
+
+std::string Lis(const std::string &chemin) {
+    std::ifstream flux(chemin, std::ios::binary);
+    std::ostringstream tout;
+    tout << flux.rdbuf();
+    return tout.str();
+}
+
+Resultat Lance(const DossierTemporaire &dossier, const std::string &arguments) {
+    const std::string sortie = dossier.Chemin("sortie"), erreurs = dossier.Chemin("erreurs");
+    int brut = std::system(
+        ("'" LAMELIX_OUTILS "' " + arguments + " >'" + sortie + "' 2>'" + erreurs + "'").c_str());
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lis(sortie), Lis(erreurs)};
+}
+
+TEST(Outils, TablesDUneCleComplete) {
+    DossierTemporaire dossier;
+    const std::string cle = dossier.Ecrit("essai.cle", "TITRE$Cl\xE9 test\r\n"
+                                                       "COM$Essai\ttab\\dos\r\n"
+                                                       "REM$LANGUE$Anglais\r\n"
+                                                       "1, 2 $Lames$$S\"Lamell\xE9s\"\r\n"
+                                                       "1, CS2 $Tubes\r\n"
+                                                       "2, 0 $Blanc$Alba\r\n"
+                                                       "2, 0, n $note\r\n"
+                                                       "3, 0 $Seule$Orpha\r\n"
+                                                       "CS2, 0 $Bolets\r\n"
+                                                       "1, 0 $Pores$Boletus$F\"b.html\"\r\n");
+    const std::string attendu = "NbLignesM1\t6\n"
+                                "NbLignesTexte\t10\n"
+                                "EntiteMax\t4\n"
+                                "EntiteMaxCourante\t4\n"
+                                "TitreCle\tClé test\n"
+                                "TitreFenetre\tLamelix 2.06 Clé test\n"
+                                "CommentaireCle\tEssai\\ttab\\\\dos\n"
+                                "CodageTxt\t\n"
+                                "ErreurCle\t0\n"
+                                "lgs\tAnglais\n"
+                                "\n"
+                                "i\tLigneTexte\tE\tS\tPrec\tSuite\tOrpheline\tTitreSection\t"
+                                "Description\tNomEspece\tComplements\n"
+                                "1\t4\t1\t2\t1\t\t0\tLamellés\tLames\t\tS\"Lamellés\"\n"
+                                "2\t5\t1\t4\t1\t\t0\t\tTubes\t\t\n"
+                                "3\t6\t2\t0\t1\t4\t0\t\tBlanc\tAlba\t\n"
+                                "4\t7\t2\t0\t1\tN\t0\t\tnote\t\t\n"
+                                "5\t8\t3\t0\t0\t\t1\t\tSeule\tOrpha\t\n"
+                                "6\t9\t-2\t0\t0\t\t0\t\tBolets\t\t\n"
+                                "7\t10\t4\t0\t2\t\t0\t\tPores\tBoletus\tF\"b.html\"\n"
+                                "\n"
+                                "0\t1\n"
+                                "1\t1\n"
+                                "2\t3\n"
+                                "3\t5\n"
+                                "4\t7\n";
+    Resultat r = Lance(dossier, "tables '" + cle + "'");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_EQ(r.erreurs, "");
+    EXPECT_EQ(r.sortie, attendu);
+}
+
+TEST(Outils, QuestionRepondueSelonLOption) {
+    DossierTemporaire dossier;
+    const std::string cle = dossier.Ecrit("q.cle", "TITRE$T\n5, 5 $a\n5, 0 $b$c\n");
+    const std::string question = "question:  erreur clé (E=S)ligne 2 Continuer l'analyse ?   -> ";
+    const std::tuple<const char *, int, const char *> cas[] = {
+        {"", 0, "oui"}, {"--oui", 0, "oui"}, {"--non", 1, "non"}};
+    for (const auto &[option, statut, reponse] : cas) {
+        Resultat r = Lance(dossier, std::string("tables ") + option + " '" + cle + "'");
+        EXPECT_EQ(r.statut, statut) << option;
+        EXPECT_EQ(r.erreurs, question + reponse + "\n") << option;
+    }
+}
+
+TEST(Outils, ArretEtRejetsSurLaSortieDErreur) {
+    DossierTemporaire dossier;
+    Resultat r = Lance(dossier, "tables '" + dossier.Ecrit("s.cle", "TITRE$T\n1 $a\\b\n") + "'");
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_EQ(r.erreurs,
+              R"(message:  syntaxe incorrecte ligne 2\r\nchercher : \\a\\b \\ et  \\1 \\  )"
+              R"(\r\n(enregistré dans le presse papier))"
+              "\n"
+              R"(presse-papier: \\ a\\b \\  et  \\ 1 \\ )"
+              "\n");
+
+    r = Lance(dossier, "tables '" + dossier.Ecrit("seul.cle", "une ligne\n") + "'");
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_EQ(r.erreurs, "message:  fichier seul.cle  incorrect\n");
+    EXPECT_NE(r.sortie.find("\nErreurCle\t1\n"), std::string::npos);
+
+    const std::string sansMarqueur = dossier.Ecrit("cle.txt", "1, 0 $a\n1, 0 $b\n");
+    r = Lance(dossier, "tables '" + sansMarqueur + "'");
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_EQ(r.erreurs, "message:  le fichier " + sansMarqueur + " n'est pas un fichier clé\n");
+
+    r = Lance(dossier, "tables '" +
+                           dossier.Ecrit("m.txt", "$FICHIER CLE$\nrem$UTF8$\n1, 0 $C\xC3\xA8pe\n") +
+                           "'");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_NE(r.sortie.find("\n1\t3\t1\t0\t1\t\t0\t\tCèpe\t\t\n"), std::string::npos) << r.sortie;
+}
+
+// A file with nothing in it compiles nothing: no dialog, but no success either, and the tables
+// are still printed.
+TEST(Outils, FichierVideNiCompileNiSignale) {
+    DossierTemporaire dossier;
+    for (const char *contenu : {"", " \r\n\r\n", " , \n,"}) {
+        Resultat r = Lance(dossier, "tables '" + dossier.Ecrit("vide.cle", contenu) + "'");
+        EXPECT_EQ(r.statut, 1) << contenu;
+        EXPECT_EQ(r.erreurs, "") << contenu;
+        EXPECT_EQ(r.sortie.rfind("NbLignesM1\t0\n", 0), 0u) << r.sortie;
+    }
+}
+
+TEST(Outils, ErreursDUsage) {
+    DossierTemporaire dossier;
+    const std::string cle = dossier.Ecrit("k.cle", "1, 0 $a\n1, 0 $b\n");
+    for (const std::string &arguments :
+         {std::string(""), std::string("tables"), "tables --peut-etre '" + cle + "'",
+          "tables '" + cle + "' '" + cle + "'", "tables '" + dossier.Chemin("absent.cle") + "'",
+          "tables '" + dossier.Chemin("") + "'", std::string("inconnue '") + cle + "'"}) {
+        Resultat r = Lance(dossier, arguments);
+        EXPECT_EQ(r.statut, 2) << arguments;
+        EXPECT_EQ(r.erreurs.rfind("lamelix-outils:", 0), 0u) << arguments;
+        EXPECT_EQ(r.erreurs.find('\n'), r.erreurs.size() - 1) << "one line: " << r.erreurs;
+    }
+}
+
+} // namespace
+} // namespace lamelix::test
