@@ -1,49 +1,98 @@
+// Loading a key into the window: check, reset, compile, then start the consultation at the
+// key's first entity.
+
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
 #include "platform/services.hpp"
 
 namespace lamelix {
 
 namespace {
 
-// After a stopped compilation the window holds no key: nothing half-compiled stays visible.
+// After a refused file or a stopped compilation the window holds no key: nothing half-compiled
+// may show through a reset, a back step or a list.
 void videCle(Lamelix &f) {
-    RazIndex(f.Prog.Cle);
-    RazLignes(f.Prog.Cle);
+    RazIndex(f.Cle());
+    RazLignes(f.Cle());
     f.List1.Clear();
     f.List2.Clear();
     f.Text1.SetText({});
+    f.NbNoms = 0;
+    f.TotalListe = 0;
     f.EntiteCourante = 0;
+    RazHist(f);
+    f.NbEtapes = 0;
+}
+
+std::string joint(const std::string &dossier, const std::string &nom) {
+    return dossier.empty() ? nom : dossier + "/" + nom;
 }
 
 } // namespace
 
-bool ChargeCle(Lamelix &f, const std::string &chemin) {
-    CleCompilee &cle = f.Prog.Cle;
+void ChargeCle(Lamelix &f, std::string &chemin) {
+    CleCompilee &cle = f.Cle();
     try {
         f.Text2.SetText({});
         cle.FichierCle = chemin;
-        f.Label6.SetCaption(f.Prog.Textes[135]);
-        f.Label18.SetCaption(f.Prog.Textes[136] + cle.FichierCle);
-        if (!TesteMarqueurTxt(chemin, f.Systeme)) return false;
+        Flash_ouvre(f, f.Msg(134) + chemin + "....");
+        f.Label6.SetCaption(f.Msg(135));
+        f.Label18.SetCaption(f.Msg(136) + cle.FichierCle);
+        if (!TesteMarqueurTxt(chemin, f.Systeme)) {
+            Flash_ferme(f);
+            return;
+        }
+        Flash_ferme(f);
         RazIndex(cle);
         RazLignes(cle);
         int16_t echec = 0;
         LitCle(chemin, echec, f.Compilation(), f.Vues());
         if (echec == 1) {
             videCle(f);
-            return false;
+            return;
         }
         f.Label1.SetCaption("N= " + std::to_string(cle.EntiteMax + 1) + " esp / " +
                             std::to_string(cle.NbLignesM1) + " lgn");
+        Label1Def(f);
         f.EntiteCourante = cle.TabLignes(1).E;
+        RazHist(f);
+        bouton_Click(f, 0);
         f.Text1.SetText({});
         f.Label6.SetCaption({});
         AfficheChoix(f, f.EntiteCourante);
-        return true;
+        bouton_Click(f, 1);
     } catch (const ErreurExecution &) {
-        f.Systeme.Message(f.Prog.Textes[131] + chemin);
-        return false;
+        f.Systeme.Message(f.Msg(131) + chemin);
+    }
+}
+
+void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &) {
+    echec = 0;
+    try {
+        CleCompilee &cle = f.Cle();
+        const std::string &nom = f.NomFichierCle;
+        float zero = 0;
+        if (ExtensionMaj3(nom) == "CLE") {
+            f.Label7.SetCaption(f.Msg(2) + " :" + nom + "   Rep.Défaut : " + f.RepData);
+            f.Frame6.SetVisible(false);
+            f.Frame8.SetVisible(true);
+            cle.FichierCle = joint(f.RepData, nom);
+            RazIndex(cle);
+            std::string chemin = cle.FichierCle;
+            ChargeCle(f, chemin);
+            ChargeListe(f, zero);
+        } else {
+            std::string chemin = joint(f.RepData, nom);
+            auto contenu = LireOctets(chemin);
+            if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);
+            lectureTexte(f);
+            cle.FichierCle = chemin;
+            ChargeCle(f, chemin);
+            ChargeListe(f, zero);
+        }
+    } catch (const ErreurExecution &) {
+        echec = 1;
     }
 }
 

@@ -1,18 +1,47 @@
+// Showing the propositions of an entity and following the one the user chooses.
+
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/services.hpp"
+#include "platform/texte.hpp"
 
 namespace lamelix {
 
+namespace {
+
+constexpr int16_t ToucheEchap = 27;
+
+void cachePanneauxComplement(Lamelix &f) {
+    f.Picture2.SetVisible(false);
+    f.Frame5.SetVisible(false);
+    f.Text4.SetVisible(false);
+}
+
+// A line found by a keyword search: the path to it, and the entity that offers it.
+void prendLigneTrouvee(Lamelix &f, int16_t ligne) {
+    int16_t chemin = ligne;
+    HistoCherch(f, chemin);
+    f.Text1.SetText({});
+    int16_t zero = 0, mode = 0;
+    AfficheHist(f, zero, mode);
+}
+
+} // namespace
+
 void AfficheChoix(Lamelix &f, int16_t &entite) {
-    const CleCompilee &cle = f.Prog.Cle;
+    const CleCompilee &cle = f.Cle();
     f.List1.Clear();
-    if (entite == 0) return; // no key, or a species reached: nothing to offer
+    if (entite == 0) return; // no key loaded, or a species reached: nothing to offer
     for (long i = cle.IndexEntite(entite); i > 0 && cle.TabLignes(i).E == entite; ++i) {
         if (i >= MaxLignesCle) return;
         if (cle.TabLignes(i).Suite != "N") f.List1.AddItem(cle.TabLignes(i).Description);
     }
     f.Caption.SetCaption(cle.TitreFenetre.empty() ? NomProgrammeVersion() : cle.TitreFenetre);
     f.Label6.SetCaption(cle.CommentaireCle);
+    f.Frame6.SetVisible(false);
+    f.Frame8.SetVisible(true);
+    f.List1.SetBackColor(CouleurFondFenetre);
+    f.List2.SetBackColor(CouleurFondFenetre);
 }
 
 long LigneChoisie(const Lamelix &f, int position) {
@@ -24,22 +53,207 @@ long LigneChoisie(const Lamelix &f, int position) {
     return i;
 }
 
-void List1_DblClick(Lamelix &f) {
+void List1_Click(Lamelix &f) {
     try {
-        if (f.EntiteCourante <= 0 || f.List1.ListIndex < 0 ||
-            f.List1.ListIndex >= f.List1.ListCount())
+        const int position = f.List1.ListIndex;
+        if (position < 0 || position >= f.List1.ListCount()) return;
+        CleCompilee &cle = f.Cle();
+        int16_t mode = 0, resultat = 0;
+        if (f.RechercheAffichee && f.Option3[3].Value == 1) {
+            int16_t ligne = f.MapRecherche(position);
+            HistoCherch(f, ligne);
+            CherchSuiv(f);
             return;
-        const LigneCle &choisie = f.Prog.Cle.TabLignes(LigneChoisie(f, f.List1.ListIndex));
-        f.Text1.SetText(choisie.Description);
-        f.EntiteCourante = choisie.S;
-        f.Text2.SetText(choisie.NomEspece);
-        if (f.EntiteCourante >= 1)
-            AfficheChoix(f, f.EntiteCourante);
-        else if (f.EntiteCourante == 0)
-            f.List1.Clear();
+        }
+        cachePanneauxComplement(f);
+        if (f.RechercheAffichee) {
+            const int16_t ligne = f.MapRecherche(position);
+            prendLigneTrouvee(f, ligne);
+            CherchSuiv(f);
+            f.DerniereLigne = ligne;
+            LigneCle &l = cle.TabLignes(ligne);
+            f.EntiteCourante = l.E;
+            if (l.S != 0) {
+                f.Text2.SetText({});
+            } else {
+                f.Text2.SetText(l.NomEspece);
+                f.Command4[Cmd4Suiv].SetEnabled(false);
+                TraiteComplement(f, mode, l.Complements, resultat);
+            }
+        } else {
+            f.Text2.SetText({});
+            f.Command4[Cmd4Suiv].SetEnabled(false);
+            TraiteComplement(f, mode, cle.TabLignes(LigneChoisie(f, position)).Complements,
+                             resultat);
+        }
+        f.MarqueRetour = 0;
     } catch (const ErreurExecution &) {
         // The handler ends; the window keeps what it shows.
     }
+}
+
+void List1_DblClick(Lamelix &f) {
+    try {
+        const int position = f.List1.ListIndex;
+        if (position < 0 || position >= f.List1.ListCount()) return;
+        CleCompilee &cle = f.Cle();
+        if (f.DocsAffiches) {
+            f.Systeme.ShellEx(f.List1.Items[static_cast<std::size_t>(position)].Texte,
+                              f.RepProgramme);
+            return;
+        }
+        cachePanneauxComplement(f);
+        int16_t mode = 0, resultat = 0;
+        if (f.RechercheAffichee) {
+            const int16_t ligne = f.MapRecherche(position);
+            prendLigneTrouvee(f, ligne);
+            f.DerniereLigne = ligne;
+            LigneCle &l = cle.TabLignes(ligne);
+            f.EntiteCourante = l.E;
+            if (l.S != 0) {
+                f.Text2.SetText({});
+            } else {
+                f.Text2.SetText(l.NomEspece);
+                TraiteComplement(f, mode, l.Complements, resultat);
+            }
+            MoCle_Click(f, 1);
+        } else {
+            // A full history records nothing more, and nothing changes.
+            if (f.EntiteCourante <= 0 || f.NbEtapes >= MaxEtapes) return;
+            f.DerniereLigne = f.Hist(f.NbEtapes);
+            const auto ligne = static_cast<int16_t>(LigneChoisie(f, position));
+            LigneCle &choisie = cle.TabLignes(ligne);
+            f.NbEtapes = static_cast<int16_t>(f.NbEtapes + 1);
+            f.Hist(f.NbEtapes) = ligne;
+            int16_t zero = 0, modeHist = 0;
+            AfficheHist(f, zero, modeHist);
+            f.EntiteCourante = choisie.S;
+            f.Text2.SetText(choisie.NomEspece);
+            if (!choisie.Complements.empty() && f.AutoExec) Xshell(f, choisie.Complements);
+            if (f.EntiteCourante >= 1) {
+                AfficheChoix(f, f.EntiteCourante);
+                CherchSuiv(f);
+            } else {
+                f.EspeceAtteinte = true;
+                f.Command4[Cmd4Suiv].SetEnabled(false);
+                if (!choisie.Complements.empty()) {
+                    TraiteComplement(f, mode, choisie.Complements, resultat);
+                    if (resultat == 1 || resultat == 2) return;
+                }
+                if (!f.AutoExec) f.List2.Clear();
+                if (f.EntiteCourante == 0) f.List1.Clear();
+            }
+        }
+        f.MarqueRetour = 0;
+        if (f.Check4.Value == 1) traduirebtn_Click(f, 0);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void List1_GotFocus(Lamelix &f) {
+    f.StatusBar1.SetCaption(f.Msg(51));
+}
+
+void List1_LostFocus(Lamelix &f) {
+    f.StatusBar1.SetCaption({});
+}
+
+void List1_KeyPress(Lamelix &f, int16_t &KeyAscii) {
+    if (KeyAscii != ToucheEchap) return;
+    f.StatusBar1.SetCaption(f.Msg(50));
+    f.zoomDesc.SetVisible(false);
+}
+
+void List1_MouseDown(Lamelix &f, int Button, int) {
+    f.zoomDesc.FontSize = f.Text1.FontSize;
+    if (Button != BoutonDroit) return;
+    f.zoomDesc.SetText(f.List1.TexteSelectionne());
+    f.zoomDesc.SetVisible(true);
+    f.StatusBar1.SetCaption(f.Msg(51));
+    if (f.Frame14.Visible) traduirebtn_Click(f, 0);
+}
+
+void List1_MouseUp(Lamelix &f, int Button, int) {
+    if (Button == BoutonGauche) f.zoomDesc.SetVisible(false);
+}
+
+void zoomDesc_KeyPress(Lamelix &f, int16_t &KeyAscii) {
+    if (KeyAscii != ToucheEchap) return;
+    f.StatusBar1.SetCaption({});
+    f.zoomDesc.SetVisible(false);
+}
+
+void RAZ_Choix(Lamelix &f) {
+    f.RechercheAffichee = false;
+    f.Command4[Cmd4Suiv].SetEnabled(true);
+    f.EspeceAtteinte = false;
+    f.Text1.SetText({});
+    f.Text2.SetText({});
+    RazHist(f);
+    f.NbEtapes = 0;
+    f.LignesNavigables = false;
+    f.EntiteCourante = f.Cle().TabLignes(1).E;
+    AfficheChoix(f, f.EntiteCourante);
+    float mode = 1;
+    ChargeListe(f, mode);
+    f.Command4[1].SetVisible(true);
+    f.Command4[2].SetVisible(true);
+}
+
+void ChargeListe(Lamelix &f, float &mode) {
+    try {
+        const CleCompilee &cle = f.Cle();
+        f.NbNoms = 0;
+        f.List2.Clear();
+        if (mode == 0) f.NbEtapes = 0;
+        for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
+            const LigneCle &l = cle.TabLignes(i);
+            if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
+            std::string nom = SansBlancsGauche(l.NomEspece);
+            if (f.MnOutil[30].Checked && nom.empty()) continue;
+            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
+            f.List2.AddItem(std::move(nom), f.NbNoms);
+            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
+        }
+        f.NomsCharges = true;
+        f.TotalListe = f.NbNoms;
+    } catch (const ErreurExecution &) {
+        // More names than the map holds: the list keeps the names already put in.
+    }
+}
+
+void ChargeListe_x(Lamelix &f, float &mode) {
+    try {
+        const CleCompilee &cle = f.Cle();
+        f.NbNoms = 0;
+        f.List2.Clear();
+        if (mode == 0) f.NbEtapes = 0;
+        for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
+            const LigneCle &l = cle.TabLignes(i);
+            if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
+            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
+            std::string nom = SansBlancsGauche(l.NomEspece);
+            if (!nom.empty()) f.List2.AddItem(std::move(nom), f.NbNoms);
+            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
+        }
+        f.NomsCharges = true;
+        f.TotalListe = f.NbNoms;
+    } catch (const ErreurExecution &) {
+    }
+}
+
+std::string TXT_Saut_de_ligne(const Lamelix &f, const std::string &texte) {
+    if (texte.find("///") == std::string::npos) return texte;
+    std::string sortie;
+    std::size_t debut = 0;
+    while (true) {
+        std::size_t pos = texte.find("///", debut);
+        sortie.append(texte, debut, pos == std::string::npos ? std::string::npos : pos - debut);
+        sortie += f.FinLigne + "   ";
+        if (pos == std::string::npos) break;
+        debut = pos + 3;
+    }
+    return sortie;
 }
 
 } // namespace lamelix

@@ -4,7 +4,9 @@
 #include "key/compilateur.hpp"
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
+#include "platform/table.hpp"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -12,40 +14,181 @@ namespace lamelix {
 
 class Services;
 
-// The main window as the core sees it: its controls as plain data and the consultation state.
-// The Qt skin shows these controls and forwards the user's actions to the procedures below.
+inline constexpr int MaxEtapes = 2000;
+inline constexpr uint32_t CouleurNoir = 0;
+inline constexpr uint32_t CouleurRouge = 255;
+inline constexpr uint32_t CouleurVert = 65280;
+inline constexpr uint32_t CouleurBleu = 16711680;
+// The system's window background, given back to the lists after a coloured display.
+inline constexpr uint32_t CouleurFondFenetre = 0xFFFFFF;
+// Mouse buttons and the Shift state as the handlers receive them.
+inline constexpr int BoutonGauche = 1;
+inline constexpr int BoutonDroit = 2;
+inline constexpr int ToucheShift = 1;
+
+// Indexes of the consultation buttons Command4.
+enum IndexCommande4 : int {
+    Cmd4Suiv = 0,
+    Cmd4CopieListe = 4,
+    Cmd4Section = 5,
+    Cmd4Liste = 6,
+    Cmd4Compare = 7,
+    Cmd4LM1 = 8,
+    Cmd4LM2 = 9,
+    Cmd4Reprise = 10,
+};
+
+// The main window as the core sees it: its controls as plain data and the whole consultation
+// state. The Qt skin shows these controls and forwards the user's actions to the procedures.
 struct Lamelix {
     Lamelix(Programme &programme, Services &services);
 
     Programme &Prog;
     Services &Systeme;
 
-    Label Caption; // window title
-    ListBox List1; // propositions of the current entity
-    ListBox List2; // species names
-    ListBox lgs;   // source language of the key's texts
-    TextBox Text1; // selected proposition and path
-    TextBox Text2; // species reached
-    Label Label1;  // key summary
-    Label Label6;  // notice line (the key's comment)
-    Label Label18; // current file
+    // --- Controls -------------------------------------------------------------------------
+    Label Caption;    // window title
+    Frame Moi;        // the main window itself (hidden while Form1 shows)
+    ListBox List1;    // propositions of the current entity (or search results, documents)
+    ListBox List2;    // names: species, outcomes, section titles
+    ListBox List3;    // keys opened during the run
+    ListBox lgs;      // source language of the key's texts
+    TextBox Text1;    // path history, black or red
+    TextBox Text2;    // species reached
+    TextBox Text5;    // sections along the path
+    TextBox Text4;    // text view of a complement
+    TextBox zoomDesc; // enlarged proposition
+    TextBox zoomlist; // enlarged name
+    Label Label1, Label3, Label5, Label6, Label7, Label12, Label18;
+    Label StatusBar1;
+    std::array<CommandButton, 2> bouton;    // 0 "<==", 1 "RAZ"
+    std::array<CommandButton, 11> Command4; // consultation actions, see IndexCommande4
+    CheckBox chk_Fnote;                     // show notes
+    CheckBox Check_saut_ligne;              // expand "///" into line breaks
+    std::array<CheckBox, 1> check_Option;   // 0: show sections
+    CheckBox Check_Compare;                 // show the comparison buttons
+    CheckBox Check4;                        // automatic translation
+    std::array<CheckBox, 4> Option3;        // keyword-search scope; 3: "&Historiq."
+    std::array<MenuItem, 1> Mnuprefx;       // 0: prefix "°" before history lines
+    std::array<MenuItem, 31> MnOutil;       // 30: "Ignore_S_Nulle"
+    std::array<MenuItem, 3> FicExtr;        // 1: "message d'alerte ", 2: "recherche manuelle"
+    Frame Frame5, Frame6, Frame8, Frame11, Frame14, Picture2;
+    Frame FraFlash; // transient message panel
+    Label LblflashX;
+    Frame Form1; // small window showing the comparison
+    TextBox Form1Texte;
 
+    // --- Consultation state ---------------------------------------------------------------
     int16_t EntiteCourante = 0;
+    int16_t NbEtapes = 0;           // history step count, 0 to 2000
+    Table<int16_t, MaxEtapes> Hist; // slot i: line chosen at step i; slot 0 stays 0
+    int16_t DerniereLigne = 0;      // line of the step before the newest one
+    bool EspeceAtteinte = false;
+    bool RechercheAffichee = false; // List1 holds keyword-search results
+    Table<int16_t, MaxLignesCle> MapRecherche;
+    bool DocsAffiches = false;     // List1 holds document file names
+    bool LignesNavigables = false; // List2 holds sections or validated lines
+    bool NomsCharges = false;
+    int16_t NbNoms = 0; // names put in List2
+    int16_t TotalListe = 0;
+    int16_t MarqueRetour = 0;  // set by a pick in List2, cleared by every selection
+    bool AfficheNotes = false; // chk_Fnote value 1
+    std::string LM1, LM2;      // memorised paths
+    std::string DerniereDescCommune;
+    bool SauteActivation = false; // one-shot: the next activation runs no start-up
+    bool AutoExec = false;        // complements handed to the shell as soon as chosen
 
+    // --- Key file state -------------------------------------------------------------------
+    std::string RepProgramme;    // program folder
+    std::string RepData;         // key folder
+    std::string NomFichierCle;   // current key file name, without its folder
+    std::string CheminCle;       // current key path
+    std::string CibleComplement; // value of the last "F" complement handled
+    std::string CheminComplement;
+
+    const std::string FinLigne = "\r\n";
+
+    // The name map: one line index per List2 line (lines 0 to 2000), reset with the key.
+    Table<int16_t, MaxIndexChoix> &MapNoms() { return Prog.Cle.IndexChoix; }
+    CleCompilee &Cle() { return Prog.Cle; }
+    const std::string &Msg(int numero) const { return Prog.Textes[numero]; }
     EnvironnementCompilation Compilation() { return {Prog.Cle, Prog.Textes, Systeme, lgs}; }
     VuesChoix Vues() { return {&List1, &List2, &Text1}; }
 };
 
-// Shows the propositions of an entity in List1, and the key's caption and notice.
+// --- Loading --------------------------------------------------------------------------------
+void ChargeCle(Lamelix &f, std::string &chemin);
+void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &sansDialogue);
+
+// --- Choices --------------------------------------------------------------------------------
 void AfficheChoix(Lamelix &f, int16_t &entite);
-
-// The key line that List1 shows at a position (continuation lines are never shown).
-long LigneChoisie(const Lamelix &f, int position);
-
-// Follows the selected proposition: the next entity's propositions, or the species reached.
+long LigneChoisie(const Lamelix &f, int position); // the key line List1 shows at a position
+void List1_Click(Lamelix &f);
 void List1_DblClick(Lamelix &f);
+void List1_GotFocus(Lamelix &f);
+void List1_LostFocus(Lamelix &f);
+void List1_KeyPress(Lamelix &f, int16_t &KeyAscii);
+void List1_MouseDown(Lamelix &f, int Button, int Shift);
+void List1_MouseUp(Lamelix &f, int Button, int Shift);
+void zoomDesc_KeyPress(Lamelix &f, int16_t &KeyAscii);
+void RAZ_Choix(Lamelix &f);
+void ChargeListe(Lamelix &f, float &mode);
+void ChargeListe_x(Lamelix &f, float &mode);
+std::string TXT_Saut_de_ligne(const Lamelix &f, const std::string &texte);
 
-// Loads and compiles a key file, then shows its first entity. False when nothing was loaded.
-bool ChargeCle(Lamelix &f, const std::string &chemin);
+// --- Path history ---------------------------------------------------------------------------
+void AfficheHist(Lamelix &f, int16_t &rupture, int16_t &mode);
+void AfficheEtape(Lamelix &f, int16_t &ligne, int16_t &rupture);
+void HistoCherch(Lamelix &f, int16_t &ligne);
+void RazHist(Lamelix &f);
+void Retour_Choix(Lamelix &f, int16_t &code);
+void bouton_Click(Lamelix &f, int index);
+void List2_Click(Lamelix &f);
+void List2_MouseDown(Lamelix &f, int Button, int Shift);
+void List2_MouseUp(Lamelix &f, int Button, int Shift);
+void Check_saut_ligne_Click(Lamelix &f);
+void chk_Fnote_Click(Lamelix &f);
+void Mnuprefx_Click(Lamelix &f, int index);
+
+// --- Sections -------------------------------------------------------------------------------
+void AfficheSect(Lamelix &f);
+void ChargeSection(Lamelix &f);
+void check_Option_Click(Lamelix &f, int index);
+
+// --- Outcome lists and the consultation buttons ---------------------------------------------
+void CherchSuiv(Lamelix &f);
+void Command4_Click(Lamelix &f, int index);
+void Mnusuiv_Click(Lamelix &f);
+
+// --- Comparison of two paths ----------------------------------------------------------------
+void copie_LM1(Lamelix &f);
+void copie_LM2(Lamelix &f);
+void compare_Hist(Lamelix &f);
+void CopieListe(Lamelix &f);
+void Check_Compare_Click(Lamelix &f);
+
+// --- Keys opened during the run -------------------------------------------------------------
+void MAJ_List3(Lamelix &f, std::string &chemin);
+void List3_DblClick(Lamelix &f);
+void List3_MouseDown(Lamelix &f, int Button, int Shift);
+void List3_KeyDown(Lamelix &f);
+void List3_KeyUp(Lamelix &f);
+void List3_KeyPress(Lamelix &f, int16_t &KeyAscii);
+void List3_DragOver(Lamelix &f);
+void List3_LostFocus(Lamelix &f);
+
+// --- Transient message panel ----------------------------------------------------------------
+void flash(Lamelix &f, const std::string &texte, uint32_t couleur);
+void Flash_ouvre(Lamelix &f, const std::string &texte);
+void Flash_ferme(Lamelix &f);
+
+// --- Actions of the parts still to come: they do nothing yet ----------------------------------
+void TraiteComplement(Lamelix &f, int16_t &mode, std::string &complements, int16_t &resultat);
+void Xshell(Lamelix &f, std::string &complements);
+void MoCle_Click(Lamelix &f, int index);
+void traduirebtn_Click(Lamelix &f, int index);
+void lectureTexte(Lamelix &f);
+void InitDimension(Lamelix &f);
+void Label1Def(Lamelix &f);
 
 } // namespace lamelix

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lamelix {
@@ -49,21 +50,93 @@ struct ListBox : Controle {
         ListIndex = position;
         Change();
     }
+    void RemoveItem(int position) {
+        if (position < 0 || position >= ListCount()) return;
+        Items.erase(Items.begin() + position);
+        if (ListIndex >= ListCount()) ListIndex = ListCount() - 1;
+        Change();
+    }
+    void SetBackColor(uint32_t couleur) {
+        BackColor = couleur;
+        Change();
+    }
 };
 
 struct TextBox : Controle {
     std::string Text;
-    uint32_t ForeColor = 0;
+    uint32_t ForeColor = 0; // 0 black, 255 red
+    int FontSize = 10;
     void SetText(std::string texte) {
         Text = std::move(texte);
+        Change();
+    }
+    void Append(std::string_view texte) {
+        Text.append(texte);
+        Change();
+    }
+    void SetForeColor(uint32_t couleur) {
+        ForeColor = couleur;
+        Change();
+    }
+    void SetVisible(bool visible) {
+        Visible = visible;
         Change();
     }
 };
 
 struct Label : Controle {
     std::string Caption;
+    uint32_t ForeColor = 0;
     void SetCaption(std::string texte) {
         Caption = std::move(texte);
+        Change();
+    }
+    void SetVisible(bool visible) {
+        Visible = visible;
+        Change();
+    }
+};
+
+struct CommandButton : Controle {
+    std::string Caption;
+    bool Default = false;
+    void SetCaption(std::string texte) {
+        Caption = std::move(texte);
+        Change();
+    }
+    void SetEnabled(bool actif) {
+        Enabled = actif;
+        Change();
+    }
+    void SetVisible(bool visible) {
+        Visible = visible;
+        Change();
+    }
+};
+
+struct CheckBox : Controle {
+    std::string Caption;
+    int Value = 0; // 0 unchecked, 1 checked
+    void SetValue(int valeur) {
+        Value = valeur;
+        Change();
+    }
+};
+
+struct MenuItem : Controle {
+    std::string Caption;
+    bool Checked = false;
+    void SetChecked(bool coche) {
+        Checked = coche;
+        Change();
+    }
+};
+
+// A panel, a picture box or a secondary window: what matters to the core is whether it shows.
+struct Frame : Controle {
+    std::string Caption;
+    void SetVisible(bool visible) {
+        Visible = visible;
         Change();
     }
 };

@@ -24,6 +24,9 @@ class Services {
     virtual void PressePapierTexte(const std::string &texte) = 0;
     virtual std::string PressePapierLire() = 0;
 
+    // Opens a file or a web address with the program the system associates with it.
+    virtual void ShellEx(const std::string & /*cible*/, const std::string & /*dossier*/) {}
+
     // Lets the event loop run between steps of a long operation.
     virtual void Patiente() {}
     virtual void Bip() {}

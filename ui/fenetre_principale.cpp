@@ -98,7 +98,8 @@ FenetrePrincipale::FenetrePrincipale(Lamelix &modele, QWidget *parent)
 
 void FenetrePrincipale::ChargeCle(const std::string &chemin) {
     try {
-        lamelix::ChargeCle(modele_, chemin);
+        std::string c = chemin;
+        lamelix::ChargeCle(modele_, c);
     } catch (const std::exception &) {
         // The model reports its own errors; nothing may reach the event loop.
     }
