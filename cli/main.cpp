@@ -1,5 +1,6 @@
 // lamelix-outils: the key authors' command line, on the same core as the window.
 
+#include "cli/commande_parcours.hpp"
 #include "cli/commande_tables.hpp"
 #include "version.hpp"
 
@@ -19,6 +20,12 @@ const char *const Aide =
     "  tables [--oui|--non] FICHIER   compile la clé et affiche ses tables compilées\n"
     "                                 (--oui, par défaut : répond Oui aux questions ;\n"
     "                                  --non : répond Non)\n"
+    "  parcours [--oui|--non] FICHIER ACTION...\n"
+    "                                 consulte la clé sans fenêtre et affiche l'état de la\n"
+    "                                 fenêtre après le chargement et après chaque action :\n"
+    "                                 k (double clic sur la proposition k, comptée de 0),\n"
+    "                                 clic:k, retour, raz, suiv, liste, section, nom:k,\n"
+    "                                 lm1, lm2, compare, notes, sauts, prefixe\n"
     "\n"
     "Options :\n"
     "  --help      affiche cette aide\n"
@@ -50,6 +57,8 @@ int main(int argc, char **argv) {
             return 0;
         }
         if (commande == "tables") return lamelix::CommandeTables(arguments, std::cout, std::cerr);
+        if (commande == "parcours")
+            return lamelix::CommandeParcours(arguments, std::cout, std::cerr);
         std::cerr << "lamelix-outils: commande inconnue : " << commande << " (essayez --help)\n";
         return 2;
     } catch (const std::exception &e) {

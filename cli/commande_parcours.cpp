@@ -1,0 +1,210 @@
+#include "cli/commande_parcours.hpp"
+
+#include "cli/console.hpp"
+#include "consult/lamelix.hpp"
+#include "platform/fichiers.hpp"
+
+#include <charconv>
+#include <memory>
+#include <optional>
+
+namespace lamelix {
+
+namespace {
+
+enum class Geste {
+    DoubleClic,
+    Clic,
+    Retour,
+    Raz,
+    Suiv,
+    Liste,
+    Section,
+    Nom,
+    LM1,
+    LM2,
+    Compare,
+    Notes,
+    Sauts,
+    Prefixe
+};
+
+struct Action {
+    std::string texte;
+    Geste geste;
+    int position = 0;
+};
+
+std::optional<int> position(std::string_view texte) {
+    int valeur = 0;
+    auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+    if (ec != std::errc{} || fin != texte.data() + texte.size() || valeur < 0 || texte.empty())
+        return std::nullopt;
+    return valeur;
+}
+
+std::optional<Action> litAction(const std::string &a) {
+    static const std::pair<const char *, Geste> simples[] = {
+        {"retour", Geste::Retour}, {"raz", Geste::Raz},         {"suiv", Geste::Suiv},
+        {"liste", Geste::Liste},   {"section", Geste::Section}, {"lm1", Geste::LM1},
+        {"lm2", Geste::LM2},       {"compare", Geste::Compare}, {"notes", Geste::Notes},
+        {"sauts", Geste::Sauts},   {"prefixe", Geste::Prefixe}};
+    for (const auto &[nom, geste] : simples)
+        if (a == nom) return Action{a, geste};
+    if (auto k = position(a)) return Action{a, Geste::DoubleClic, *k};
+    if (a.rfind("clic:", 0) == 0)
+        if (auto k = position(std::string_view(a).substr(5))) return Action{a, Geste::Clic, *k};
+    if (a.rfind("nom:", 0) == 0)
+        if (auto k = position(std::string_view(a).substr(4))) return Action{a, Geste::Nom, *k};
+    return std::nullopt;
+}
+
+bool utilisable(const Controle &c) {
+    return c.Visible && c.Enabled;
+}
+
+bool choisitDans(ListBox &liste, int k) {
+    if (!utilisable(liste) || k >= liste.ListCount()) return false;
+    liste.Selectionne(k);
+    return true;
+}
+
+void bouton(Lamelix &f, int index) {
+    if (utilisable(f.bouton[static_cast<std::size_t>(index)])) bouton_Click(f, index);
+}
+
+void commande4(Lamelix &f, int index) {
+    if (utilisable(f.Command4[static_cast<std::size_t>(index)])) Command4_Click(f, index);
+}
+
+void bascule(Lamelix &f, CheckBox &caseACocher, void (*clic)(Lamelix &)) {
+    if (!utilisable(caseACocher) || !f.Frame8.Visible) return;
+    caseACocher.SetValue(caseACocher.Value == 1 ? 0 : 1);
+    clic(f);
+}
+
+void execute(Lamelix &f, const Action &a) {
+    switch (a.geste) {
+    case Geste::DoubleClic:
+        if (choisitDans(f.List1, a.position)) List1_DblClick(f);
+        break;
+    case Geste::Clic:
+        if (choisitDans(f.List1, a.position)) List1_Click(f);
+        break;
+    case Geste::Nom:
+        if (choisitDans(f.List2, a.position)) List2_Click(f);
+        break;
+    case Geste::Retour:
+        bouton(f, 0);
+        break;
+    case Geste::Raz:
+        bouton(f, 1);
+        break;
+    case Geste::Suiv:
+        commande4(f, Cmd4Suiv);
+        break;
+    case Geste::Liste:
+        commande4(f, Cmd4Liste);
+        break;
+    case Geste::Section:
+        commande4(f, Cmd4Section);
+        break;
+    case Geste::LM1:
+        commande4(f, Cmd4LM1);
+        break;
+    case Geste::LM2:
+        commande4(f, Cmd4LM2);
+        break;
+    case Geste::Compare:
+        commande4(f, Cmd4Compare);
+        break;
+    case Geste::Notes:
+        bascule(f, f.chk_Fnote, chk_Fnote_Click);
+        break;
+    case Geste::Sauts:
+        bascule(f, f.Check_saut_ligne, Check_saut_ligne_Click);
+        break;
+    case Geste::Prefixe:
+        if (utilisable(f.Mnuprefx[0])) Mnuprefx_Click(f, 0);
+        break;
+    }
+}
+
+void ligne(std::string &s, const char *nom, const std::string &valeur) {
+    s += nom;
+    s += '\t';
+    s += Echappe(valeur);
+    s += '\n';
+}
+
+std::string etat(const Lamelix &f, const std::string &titre, bool avecForm1) {
+    std::string s = "== " + titre + "\n";
+    for (const ElementListe &e : f.List1.Items)
+        ligne(s, "List1", e.Texte);
+    ligne(s, "Text1", f.Text1.Text);
+    ligne(s, "couleur", std::to_string(f.Text1.ForeColor));
+    ligne(s, "Text2", f.Text2.Text);
+    ligne(s, "Text5", f.Text5.Text);
+    for (const ElementListe &e : f.List2.Items)
+        ligne(s, "List2", e.Texte);
+    ligne(s, "Label1", f.Label1.Caption);
+    ligne(s, "Label3", f.Label3.Caption);
+    ligne(s, "entite", std::to_string(f.EntiteCourante));
+    ligne(s, "etapes", std::to_string(f.NbEtapes));
+    if (avecForm1) ligne(s, "Form1", f.Form1Texte.Text);
+    return s;
+}
+
+} // namespace
+
+int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &sortie,
+                     std::ostream &erreurs) {
+    bool oui = true;
+    std::string chemin;
+    std::vector<Action> actions;
+    for (const std::string &a : arguments) {
+        if (chemin.empty() && (a == "--oui" || a == "--non")) {
+            oui = a == "--oui";
+        } else if (chemin.empty()) {
+            if (!a.empty() && a[0] == '-') {
+                erreurs << "lamelix-outils: option inconnue : " << a << '\n';
+                return 2;
+            }
+            chemin = a;
+        } else if (auto action = litAction(a)) {
+            actions.push_back(*action);
+        } else {
+            erreurs << "lamelix-outils: action inconnue : " << a << '\n';
+            return 2;
+        }
+    }
+    if (chemin.empty()) {
+        erreurs << "lamelix-outils: usage : lamelix-outils parcours [--oui|--non] FICHIER "
+                   "ACTION...\n";
+        return 2;
+    }
+    if (!LireOctets(chemin)) {
+        erreurs << "lamelix-outils: impossible de lire " << chemin << '\n';
+        return 2;
+    }
+
+    ServicesConsole dialogues(erreurs, oui);
+    auto programme = std::make_unique<Programme>();
+    auto fenetre = std::make_unique<Lamelix>(*programme, dialogues);
+    Lamelix &f = *fenetre;
+    f.RepData = DossierDe(chemin);
+    f.NomFichierCle = NomFichier(chemin);
+    f.CheminCle = chemin;
+    std::string cle = chemin;
+    ChargeCle(f, cle);
+    float modeChargement = 0;
+    ChargeListe(f, modeChargement);
+    sortie << etat(f, "chargement", false);
+    for (const Action &a : actions) {
+        execute(f, a);
+        sortie << etat(f, a.texte, a.geste == Geste::Compare);
+    }
+    return 0;
+}
+
+} // namespace lamelix
