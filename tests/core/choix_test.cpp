@@ -1,0 +1,156 @@
+// Showing propositions and following choices in the window model, from a key loaded as the
+// window loads it.
+
+#include "consult/lamelix.hpp"
+#include "tests/core/banc_cle.hpp"
+
+#include <gtest/gtest.h>
+
+namespace lamelix::test {
+namespace {
+
+struct Fenetre {
+    DossierTemporaire Dossier;
+    ServicesFactices Dialogues;
+    std::unique_ptr<Programme> Prog = std::make_unique<Programme>();
+    std::unique_ptr<Lamelix> F = std::make_unique<Lamelix>(*Prog, Dialogues);
+
+    void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
+        std::string chemin = Dossier.Ecrit(nom, octets);
+        ChargeCle(*F, chemin);
+        float mode = 0;
+        ChargeListe(*F, mode);
+    }
+    void Choisit(int position) {
+        F->List1.Selectionne(position);
+        List1_DblClick(*F);
+    }
+    std::vector<std::string> Textes(const ListBox &liste) const {
+        std::vector<std::string> t;
+        for (const auto &e : liste.Items)
+            t.push_back(e.Texte);
+        return t;
+    }
+};
+
+constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
+                                         "1, 0 $Tubes$Boletus\r\n"
+                                         "2, 3 $Anneau$\r\n"
+                                         "2, 0, N $note sur l'anneau\r\n"
+                                         "2, 0 $Sans anneau$Russula\r\n"
+                                         "3, 0 $Volve$Amanita phalloides\r\n"
+                                         "3, 0 $Sans volve$\r\n";
+
+TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
+    Fenetre w;
+    w.Charge(Champignons);
+    EXPECT_EQ(w.Textes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
+    EXPECT_EQ(w.F->Caption.Caption, "Lamelix 2.06"); // no title: the program's name
+    w.Choisit(0);
+    EXPECT_EQ(w.F->EntiteCourante, 2);
+    EXPECT_EQ(w.Textes(w.F->List1), (std::vector<std::string>{"Anneau", "Sans anneau"}));
+    // The second proposition shown is key line 5: the note on line 4 is stepped over.
+    w.Choisit(1);
+    EXPECT_EQ(w.F->Hist(w.F->NbEtapes), 5);
+    EXPECT_EQ(w.F->Text2.Text, "Russula");
+    EXPECT_TRUE(w.F->EspeceAtteinte);
+    EXPECT_FALSE(w.F->Command4[Cmd4Suiv].Enabled);
+    EXPECT_EQ(w.F->List1.ListCount(), 0);
+    EXPECT_EQ(w.F->List2.ListCount(), 0);
+}
+
+TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
+    Fenetre w;
+    w.Charge(Champignons);
+    EXPECT_EQ(w.Textes(w.F->List2),
+              (std::vector<std::string>{"Boletus", "Russula", "Amanita phalloides", ""}));
+    EXPECT_EQ(w.F->List2.Items[2].ItemData, 2);
+    EXPECT_EQ(w.F->MapNoms()(2), 6);
+    EXPECT_EQ(w.F->TotalListe, 4);
+    w.F->MnOutil[30].Checked = true;
+    float mode = 1;
+    ChargeListe(*w.F, mode);
+    EXPECT_EQ(w.F->List2.ListCount(), 3);
+
+    // The tools' variant gives every species line a map position, but nameless ones no line.
+    ChargeListe_x(*w.F, mode);
+    EXPECT_EQ(w.F->NbNoms, 4);
+    EXPECT_EQ(w.F->List2.ListCount(), 3);
+}
+
+TEST(Choix, ExecutionAutomatiqueGardeLaListeDesNoms) {
+    Fenetre w;
+    w.Charge(Champignons);
+    w.F->AutoExec = true;
+    w.Choisit(1);
+    EXPECT_EQ(w.F->Text2.Text, "Boletus");
+    EXPECT_GT(w.F->List2.ListCount(), 0);
+}
+
+TEST(Choix, HistoriquePleinNeChangeRien) {
+    Fenetre w;
+    w.Charge(Champignons);
+    w.F->NbEtapes = MaxEtapes;
+    w.Choisit(0);
+    EXPECT_EQ(w.F->NbEtapes, MaxEtapes);
+    EXPECT_EQ(w.F->EntiteCourante, 1);
+    EXPECT_EQ(w.F->List1.ListCount(), 2);
+    // A position the list does not have does nothing either.
+    w.F->NbEtapes = 0;
+    w.Choisit(7);
+    EXPECT_EQ(w.F->NbEtapes, 0);
+}
+
+TEST(Choix, SautsDeLigne) {
+    Fenetre w;
+    EXPECT_EQ(TXT_Saut_de_ligne(*w.F, "a///b///c"), "a\r\n   b\r\n   c\r\n   ");
+    EXPECT_EQ(TXT_Saut_de_ligne(*w.F, "sans marque"), "sans marque");
+}
+
+TEST(Choix, VueAgrandieEtBarreDEtat) {
+    Fenetre w;
+    w.Charge(Champignons);
+    w.F->List1.Selectionne(1);
+    List1_MouseDown(*w.F, BoutonDroit, 0);
+    EXPECT_TRUE(w.F->zoomDesc.Visible);
+    EXPECT_EQ(w.F->zoomDesc.Text, "Tubes");
+    EXPECT_EQ(w.F->StatusBar1.Caption, w.Prog->Textes[51]);
+    int16_t echap = 27;
+    List1_KeyPress(*w.F, echap);
+    EXPECT_FALSE(w.F->zoomDesc.Visible);
+    EXPECT_EQ(w.F->StatusBar1.Caption, w.Prog->Textes[50]);
+}
+
+// A key whose compilation stopped, or a file with nothing in it, leaves a window with no key:
+// nothing of the compiler's intermediate tables shows, whatever the user does next.
+TEST(Chargement, CompilationArreteeNeLaisseAucuneCle) {
+    for (std::string_view defectueuse :
+         {std::string_view("1, 2 $a\r\n1, 0 $b$B\r\n2, 0 $c$C $ F sans guillemet\r\n"),
+          std::string_view("1, 2 $a\r\n1 $b\r\n"), std::string_view("")}) {
+        Fenetre w;
+        w.Charge(Champignons, "bonne.cle");
+        w.Choisit(0);
+        w.Charge(defectueuse);
+        EXPECT_EQ(w.F->List1.ListCount(), 0) << defectueuse;
+        EXPECT_EQ(w.F->EntiteCourante, 0);
+        EXPECT_EQ(w.F->NbEtapes, 0);
+        EXPECT_EQ(w.F->Text1.Text, "");
+        RAZ_Choix(*w.F);
+        EXPECT_EQ(w.F->List1.ListCount(), 0);
+        EXPECT_EQ(w.F->List2.ListCount(), 0);
+    }
+}
+
+TEST(Chargement, FichierTxtSansMarqueurGardeLaCleOuverte) {
+    Fenetre w;
+    w.Charge(Champignons);
+    w.Charge("1, 0 $a$A\r\n1, 0 $b$B\r\n", "pas-une-cle.txt");
+    ASSERT_FALSE(w.Dialogues.Journal.empty());
+    EXPECT_EQ(w.Dialogues.Journal.back(), "message:  le fichier " +
+                                              w.Dossier.Chemin("pas-une-cle.txt") +
+                                              " n'est pas un fichier clé");
+    EXPECT_EQ(w.Textes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
+}
+
+} // namespace
+} // namespace lamelix::test
