@@ -191,6 +191,7 @@ void RAZ_Choix(Lamelix &f) {
     f.Text2.SetText({});
     RazHist(f);
     f.NbEtapes = 0;
+    AfficheSect(f); // the sections box follows the emptied path
     f.LignesNavigables = false;
     f.EntiteCourante = f.Cle().TabLignes(1).E;
     AfficheChoix(f, f.EntiteCourante);

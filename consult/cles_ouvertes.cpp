@@ -1,14 +1,103 @@
+// The keys opened during the run (List3): one line per key path, each path once.
+
 #include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/texte.hpp"
+
+#include <cctype>
 
 namespace lamelix {
 
-void MAJ_List3(Lamelix &, std::string &) {}
-void List3_DblClick(Lamelix &) {}
-void List3_MouseDown(Lamelix &, int, int) {}
-void List3_KeyDown(Lamelix &) {}
-void List3_KeyUp(Lamelix &) {}
-void List3_KeyPress(Lamelix &, int16_t &) {}
-void List3_DragOver(Lamelix &) {}
-void List3_LostFocus(Lamelix &) {}
+namespace {
+
+constexpr int16_t ToucheEspace = 32;
+
+bool EstAbsolu(const std::string &chemin) {
+    if (!chemin.empty() && (chemin[0] == '/' || chemin[0] == '\\')) return true;
+    return chemin.size() >= 2 && chemin[1] == ':' &&
+           std::isalpha(static_cast<unsigned char>(chemin[0]));
+}
+
+// The key folder joined with a file name; a name that is already a full path stays as it is.
+std::string Joint(const std::string &dossier, const std::string &nom) {
+    if (dossier.empty() || EstAbsolu(nom)) return nom;
+    return dossier + "/" + nom;
+}
+
+void MontreSelection(Lamelix &f) {
+    f.StatusBar1.SetCaption(f.List3.TexteSelectionne());
+}
+
+} // namespace
+
+// The path recorded is always the one built from the key folder and the current key file name;
+// the argument is the caller's copy of it.
+void MAJ_List3(Lamelix &f, std::string &) {
+    try {
+        f.CheminCle = Joint(f.RepData, f.NomFichierCle);
+        const std::string cherche = Majuscules(f.CheminCle);
+        for (const ElementListe &element : f.List3.Items)
+            if (Majuscules(element.Texte) == cherche) return;
+        if (!FichierExiste(f.CheminCle)) {
+            if (f.FicExtr[1].Checked) {
+                flash(f, f.Msg(2) + " " + f.NomFichierCle + "' " + f.Msg(4), CouleurVert);
+                bouton_Click(f, 0);
+            }
+            return;
+        }
+        if (!f.Cle().ErreurCle) f.List3.AddItem(f.CheminCle);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void List3_DblClick(Lamelix &f) {
+    try {
+        const std::string ligne = f.List3.TexteSelectionne();
+        if (ligne.empty()) return;
+        if (!DossierDe(ligne).empty()) {
+            f.NomFichierCle = NomFichier(ligne);
+            f.CheminCle = ligne;
+        } else {
+            f.NomFichierCle = ligne;
+            f.CheminCle = Joint(f.RepData, ligne);
+        }
+        f.Label7.SetCaption(f.Msg(2) + ": " + f.NomFichierCle + f.Msg(5) + " : " + f.RepData);
+        std::string chemin = f.CheminCle;
+        ChargeCle(f, chemin);
+        float toutes = 1;
+        ChargeListe(f, toutes);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void List3_MouseDown(Lamelix &f, int, int Shift) {
+    if (Shift == ToucheShift)
+        f.List3.RemoveItem(f.List3.ListIndex);
+    else
+        MontreSelection(f);
+}
+
+void List3_KeyDown(Lamelix &f) {
+    MontreSelection(f);
+}
+
+void List3_KeyUp(Lamelix &f) {
+    f.Label12.SetCaption({});
+    MontreSelection(f);
+}
+
+void List3_KeyPress(Lamelix &f, int16_t &KeyAscii) {
+    if (KeyAscii == ToucheEspace) MontreSelection(f);
+}
+
+void List3_DragOver(Lamelix &f) {
+    f.Label12.SetCaption(f.List3.TexteSelectionne());
+}
+
+void List3_LostFocus(Lamelix &f) {
+    f.StatusBar1.SetCaption({});
+    f.Frame11.SetVisible(false);
+}
 
 } // namespace lamelix

@@ -1,11 +1,100 @@
+// Two memorised paths (LM1, LM2) and the descriptions they share; the copy of List2.
+
 #include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/services.hpp"
+
+#include <algorithm>
+#include <vector>
 
 namespace lamelix {
 
-void copie_LM1(Lamelix &) {}
-void copie_LM2(Lamelix &) {}
-void compare_Hist(Lamelix &) {}
-void CopieListe(Lamelix &) {}
-void Check_Compare_Click(Lamelix &) {}
+namespace {
+
+// A memorised path: the species name shown in Text2, then the description of each step's line,
+// every piece followed by a line break.
+void Memorise(Lamelix &f, std::string &memoire) {
+    try {
+        f.Form1Texte.SetText({});
+        memoire = f.Text2.Text + f.FinLigne;
+        for (int etape = 1; etape <= f.NbEtapes; ++etape)
+            memoire += f.Cle().TabLignes(f.Hist(etape)).Description + f.FinLigne;
+        flash(f, f.Text2.Text + f.Msg(186), CouleurRouge);
+    } catch (const ErreurExecution &) {
+        // The path keeps the steps already written.
+    }
+}
+
+// The pieces of a memorised path: 0 the species name, then one description per step. The empty
+// piece after the final line break is no description and is left out.
+std::vector<std::string> Pieces(const std::string &chemin, const std::string &fin) {
+    std::vector<std::string> pieces;
+    std::size_t debut = 0;
+    for (std::size_t pos; (pos = chemin.find(fin, debut)) != std::string::npos;
+         debut = pos + fin.size())
+        pieces.push_back(chemin.substr(debut, pos - debut));
+    if (debut < chemin.size()) pieces.push_back(chemin.substr(debut));
+    return pieces;
+}
+
+} // namespace
+
+void copie_LM1(Lamelix &f) {
+    Memorise(f, f.LM1);
+}
+
+void copie_LM2(Lamelix &f) {
+    Memorise(f, f.LM2);
+}
+
+void compare_Hist(Lamelix &f) {
+    try {
+        if (f.LM1.empty()) {
+            f.Systeme.Message("LM1 " + f.Msg(104));
+            return;
+        }
+        if (f.LM2.empty()) {
+            f.Systeme.Message("LM2 " + f.Msg(104));
+            return;
+        }
+        const std::vector<std::string> a = Pieces(f.LM1, f.FinLigne);
+        const std::vector<std::string> b = Pieces(f.LM2, f.FinLigne);
+
+        // The shared descriptions, from the first step to where the paths part, and never
+        // beyond the steps the current history holds.
+        std::string communes;
+        for (std::size_t i = 1; i <= static_cast<std::size_t>(std::max<int>(f.NbEtapes, 0)) &&
+                                i < a.size() && i < b.size();
+             ++i) {
+            if (a[i] != b[i]) break;
+            communes += a[i] + f.FinLigne;
+            f.DerniereDescCommune = a[i];
+        }
+        const std::string nomA = a.empty() ? std::string{} : a[0];
+        const std::string nomB = b.empty() ? std::string{} : b[0];
+        f.Form1Texte.SetText(nomA + "   vs    " + nomB + f.FinLigne + f.FinLigne + communes);
+        f.Form1.SetVisible(true);
+        f.Moi.SetVisible(false); // Form1 takes the place of the main window while it shows
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void CopieListe(Lamelix &f) {
+    try {
+        f.Systeme.PressePapierVide();
+        std::string texte;
+        for (const ElementListe &element : f.List2.Items)
+            texte += element.Texte + f.FinLigne;
+        f.Systeme.PressePapierTexte(texte);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void Check_Compare_Click(Lamelix &f) {
+    for (int index : {Cmd4Compare, Cmd4LM1, Cmd4LM2, Cmd4Reprise}) {
+        CommandButton &b = f.Command4[static_cast<std::size_t>(index)];
+        b.SetVisible(!b.Visible);
+    }
+}
 
 } // namespace lamelix

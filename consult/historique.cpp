@@ -1,18 +1,314 @@
+// The path history: the key line chosen at each step, its text in Text1, the back step, the
+// rebuilding of a whole path from one line, and the pick of a name in List2.
+
 #include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/nombres.hpp"
+#include "platform/services.hpp"
+
+#include <array>
 
 namespace lamelix {
 
-void AfficheHist(Lamelix &, int16_t &, int16_t &) {}
-void AfficheEtape(Lamelix &, int16_t &, int16_t &) {}
-void HistoCherch(Lamelix &, int16_t &) {}
-void RazHist(Lamelix &) {}
-void Retour_Choix(Lamelix &, int16_t &) {}
-void bouton_Click(Lamelix &, int) {}
-void List2_Click(Lamelix &) {}
-void List2_MouseDown(Lamelix &, int, int) {}
-void List2_MouseUp(Lamelix &, int, int) {}
-void Check_saut_ligne_Click(Lamelix &) {}
-void chk_Fnote_Click(Lamelix &) {}
-void Mnuprefx_Click(Lamelix &, int) {}
+namespace {
+
+// Texts of the pick in List2 (the typo of the first one is the program's own wording).
+const std::string SansPredecesseur = "Attention  !  cette entité n'a pas de prédédent dans la clé";
+const std::string Prefixe = "\u00B0";
+const std::string MarqueNote = " *Note*... :";
+
+// A walk up the predecessors that takes more steps than the key has lines is going round.
+constexpr long MaxPasRemontee = 4000;
+
+// A path as collected upwards: position 0 holds the starting line.
+using CheminLocal = std::array<int16_t, MaxEtapes + 1>;
+
+const std::string &prefixe(const Lamelix &f) {
+    static const std::string aucun;
+    return f.Mnuprefx[0].Checked ? Prefixe : aucun;
+}
+
+std::string texteLigne(const Lamelix &f, const std::string &description) {
+    return f.Check_saut_ligne.Value == 1 ? TXT_Saut_de_ligne(f, description) : description;
+}
+
+// "cf" reference to the line in slot 2, the first line below the break in a broken path.
+std::string renvoiSlot2(Lamelix &f) {
+    const int16_t ligne = f.Hist(2);
+    return TexteNombre(ligne) + "/" + TexteNombre(f.Cle().TabLignes(ligne).LigneTexte);
+}
+
+// The history can hold no more lines: tells the user which line the path was cut at.
+void signaleCheminTropLong(Lamelix &f, int16_t derniere) {
+    f.Systeme.Message(f.Msg(107) + "11/" + f.Msg(113) + f.Msg(121) +
+                      TexteNombre(f.Cle().TabLignes(derniere).LigneTexte));
+}
+
+void afficheNombreNoms(Lamelix &f) {
+    f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
+}
+
+} // namespace
+
+void AfficheHist(Lamelix &f, int16_t &rupture, int16_t &mode) {
+    CleCompilee &cle = f.Cle();
+    f.Text1.SetForeColor(CouleurNoir);
+    f.Text1.SetText({});
+    if (rupture != 0) {
+        f.Text1.SetForeColor(CouleurRouge);
+        if (mode == 1)
+            f.Text1.Append(f.Msg(178) + f.FinLigne + f.Msg(185) + renvoiSlot2(f) + f.FinLigne);
+    }
+    for (int i = 1; i <= f.NbEtapes; ++i) {
+        int16_t ligne = f.Hist(i);
+        AfficheEtape(f, ligne, rupture);
+        if (!f.AfficheNotes) continue;
+        const double suite = Valeur(cle.TabLignes(ligne).Suite);
+        if (suite <= 0) continue;
+        const LigneCle &note = cle.TabLignes(VersEntier16(suite));
+        if (note.Suite != "N") continue;
+        f.Text1.Append(MarqueNote + texteLigne(f, note.Description) + f.FinLigne);
+    }
+    AfficheSect(f);
+}
+
+void AfficheEtape(Lamelix &f, int16_t &ligne, int16_t &rupture) {
+    if (ligne < 1) {
+        f.Text1.Append(prefixe(f) + "\r\n");
+    } else {
+        f.Text1.Append(prefixe(f) + texteLigne(f, f.Cle().TabLignes(ligne).Description) +
+                       f.FinLigne);
+    }
+    if (!f.AfficheNotes && rupture != 0)
+        f.Text1.SetText(f.Msg(171) + " cf  " + renvoiSlot2(f) + "7//" + f.FinLigne);
+}
+
+void HistoCherch(Lamelix &f, int16_t &ligne) {
+    if (ligne == 0) return;
+    const CleCompilee &cle = f.Cle();
+    CheminLocal chemin{};
+    int n = 0;
+    while (true) {
+        if (n == MaxEtapes) {
+            signaleCheminTropLong(f, chemin[MaxEtapes - 1]);
+            break;
+        }
+        chemin[static_cast<std::size_t>(n++)] = ligne;
+        const LigneCle &l = cle.TabLignes(ligne);
+        if (l.E == 1 || n >= cle.EntiteMax) break; // entity 1 reached, or a faulty key loops
+        ligne = VersEntier16(l.Prec);
+    }
+    for (int i = 1; i <= n; ++i)
+        f.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
+    f.NbEtapes = static_cast<int16_t>(n);
+}
+
+void RazHist(Lamelix &f) {
+    for (int i = 1; i <= MaxEtapes; ++i)
+        f.Hist(i) = 0;
+}
+
+void Retour_Choix(Lamelix &f, int16_t &code) {
+    if (code != 0) return;
+    CleCompilee &cle = f.Cle();
+    int16_t zero = 0, modeHist = 0;
+
+    // A note is not a step of its own: step back from the proposition that calls its entity.
+    if (f.NbEtapes >= 1) {
+        const LigneCle &derniere = cle.TabLignes(f.Hist(f.NbEtapes));
+        if (derniere.Suite == "N") f.Hist(f.NbEtapes) = VersEntier16(derniere.Prec);
+    }
+    if (f.EntiteCourante < 0) return;
+    if (f.NbEtapes <= 1) {
+        RAZ_Choix(f);
+        return;
+    }
+
+    const int16_t entite = cle.TabLignes(f.Hist(f.NbEtapes)).E;
+    if (entite < 0) {
+        // A header line in the history: reported, and the consultation stays where it is.
+        f.Systeme.Message(f.Msg(123) + TexteNombre(f.Hist(f.NbEtapes)));
+        return;
+    }
+    f.EntiteCourante = entite;
+    if (f.EntiteCourante == 0) f.EntiteCourante = cle.TabLignes(1).E;
+
+    if (f.MarqueRetour != 0) {
+        // Back from a picked name: the entity of the picked line is offered again.
+        f.Text2.SetText({});
+        AfficheChoix(f, f.EntiteCourante);
+        CherchSuiv(f);
+        f.Hist(f.NbEtapes) = 0;
+        f.NbEtapes = static_cast<int16_t>(f.NbEtapes - 1);
+        AfficheHist(f, zero, modeHist);
+        f.MarqueRetour = 0;
+        return;
+    }
+
+    f.Text2.SetText({});
+    AfficheChoix(f, f.EntiteCourante);
+    CherchSuiv(f);
+    if (cle.TabLignes(cle.IndexEntite(f.EntiteCourante)).S == 0) {
+        if (f.EntiteCourante == 0) f.EntiteCourante = cle.TabLignes(1).E;
+        f.MarqueRetour = 0;
+        if (f.EntiteCourante == cle.TabLignes(1).E) {
+            f.NbEtapes = 0;
+            AfficheHist(f, zero, modeHist);
+            return;
+        }
+    }
+    f.Hist(f.NbEtapes) = 0;
+    f.NbEtapes = static_cast<int16_t>(f.NbEtapes - 1);
+    AfficheHist(f, zero, modeHist);
+}
+
+void bouton_Click(Lamelix &f, int index) {
+    try {
+        f.Frame5.SetVisible(false);
+        f.Text4.SetVisible(false);
+        f.Command4[Cmd4Suiv].SetEnabled(true);
+        f.EspeceAtteinte = false;
+        if (index == 0) {
+            f.DocsAffiches = false;
+            int16_t code = 0;
+            Retour_Choix(f, code);
+            afficheNombreNoms(f);
+            if (f.Check4.Value == 1) traduirebtn_Click(f, 0);
+        } else if (index == 1) {
+            RAZ_Choix(f);
+            if (f.Check4.Value == 1) traduirebtn_Click(f, 0);
+            afficheNombreNoms(f);
+        }
+    } catch (const ErreurExecution &) {
+        // The handler ends; the window keeps what it shows.
+    }
+}
+
+void List2_Click(Lamelix &f) {
+    try {
+        CleCompilee &cle = f.Cle();
+        f.DocsAffiches = false;
+        f.Frame5.SetVisible(false);
+        f.Text4.SetVisible(false);
+        f.List1.SetBackColor(CouleurFondFenetre);
+        f.List2.SetBackColor(CouleurFondFenetre);
+        CheminLocal chemin{};
+
+        const int position = f.List2.ListIndex;
+        if (position < 0 || position >= f.List2.ListCount()) return;
+        const int16_t choisie =
+            f.MapNoms()(f.List2.Items[static_cast<std::size_t>(position)].ItemData);
+        LigneCle &l = cle.TabLignes(choisie);
+        f.Text1.SetForeColor(CouleurNoir);
+
+        if (l.Orpheline && choisie >= 2) {
+            f.Text1.SetForeColor(CouleurRouge);
+            f.Text1.Append(SansPredecesseur);
+        }
+
+        if (l.Prec != 0) {
+            f.DerniereLigne = choisie;
+            f.EntiteCourante = l.E;
+            chemin[0] = choisie;
+            int n = 1;
+            f.Text2.SetText(l.NomEspece);
+            if (!l.Complements.empty()) {
+                int16_t mode = 1, resultat = 0;
+                std::string complements = l.Complements;
+                TraiteComplement(f, mode, complements, resultat);
+            }
+
+            // Up the predecessors to the first entity; lines of no entity and notes are no steps.
+            int16_t rupture = 0;
+            int16_t ligne = choisie;
+            long pas = 0;
+            while (cle.TabLignes(ligne).E >= 2) {
+                if (++pas > MaxPasRemontee) {
+                    f.Systeme.Message(f.Msg(117) + TexteNombre(cle.TabLignes(ligne).LigneTexte));
+                    return;
+                }
+                ligne = VersEntier16(cle.TabLignes(ligne).Prec);
+                const LigneCle &p = cle.TabLignes(ligne);
+                if (p.Orpheline) {
+                    f.Text1.SetForeColor(CouleurRouge);
+                    f.Text1.Append(f.Msg(180));
+                    rupture = -1;
+                }
+                if (p.E > 0 && p.Suite != "N") {
+                    if (n == MaxEtapes) {
+                        signaleCheminTropLong(f, chemin[MaxEtapes - 1]);
+                        break;
+                    }
+                    chemin[static_cast<std::size_t>(n++)] = ligne;
+                }
+            }
+
+            f.NbEtapes = static_cast<int16_t>(n);
+            for (int i = 1; i <= n; ++i)
+                f.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
+            if (n < MaxEtapes) f.Hist(n + 1) = 0;
+            f.List1.Clear();
+            int16_t modeHist = 1;
+            AfficheHist(f, rupture, modeHist);
+            if (f.LignesNavigables) {
+                // A section or a validated line: the consultation goes on from there.
+                f.EntiteCourante = l.S;
+                AfficheChoix(f, f.EntiteCourante);
+            }
+            int16_t mode = 0, resultat = 0;
+            std::string complements = cle.TabLignes(chemin[1]).Complements;
+            TraiteComplement(f, mode, complements, resultat);
+            f.MarqueRetour = 1;
+            return;
+        }
+
+        if (choisie > 1) {
+            f.Text1.SetForeColor(CouleurRouge);
+            f.Text1.SetText(l.Description);
+            f.Text2.SetText(l.NomEspece);
+            f.Text1.Append(f.FinLigne + SansPredecesseur);
+        }
+    } catch (const ErreurExecution &) {
+        // The pick ends; what it already showed stays.
+    }
+}
+
+void List2_MouseDown(Lamelix &f, int Button, int) {
+    f.zoomlist.FontSize = f.List2.FontSize;
+    if (Button != BoutonDroit) {
+        f.zoomlist.SetVisible(false);
+        return;
+    }
+    const int position = f.List2.ListIndex;
+    if (position < 0 || position >= f.List2.ListCount()) return;
+    // The name shown is the one whose position is the selected line's running number.
+    const long cible = f.List2.Items[static_cast<std::size_t>(position)].ItemData;
+    f.zoomlist.SetText(cible >= 0 && cible < f.List2.ListCount()
+                           ? f.List2.Items[static_cast<std::size_t>(cible)].Texte
+                           : std::string{});
+    f.zoomlist.SetVisible(true);
+}
+
+void List2_MouseUp(Lamelix &f, int, int) {
+    f.zoomlist.SetVisible(false);
+}
+
+void Check_saut_ligne_Click(Lamelix &f) {
+    try {
+        int16_t zero = 0, mode = 0;
+        AfficheHist(f, zero, mode);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void chk_Fnote_Click(Lamelix &f) {
+    f.AfficheNotes = f.chk_Fnote.Value == 1;
+}
+
+void Mnuprefx_Click(Lamelix &f, int index) {
+    if (index < 0 || index >= static_cast<int>(f.Mnuprefx.size())) return;
+    MenuItem &item = f.Mnuprefx[static_cast<std::size_t>(index)];
+    item.SetChecked(!item.Checked);
+}
 
 } // namespace lamelix

@@ -1,9 +1,51 @@
+// Sections: the titles met along the path (Text5) and the list of every title of the key, from
+// which the user can jump to a section.
+
 #include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/texte.hpp"
 
 namespace lamelix {
 
-void AfficheSect(Lamelix &) {}
-void ChargeSection(Lamelix &) {}
-void check_Option_Click(Lamelix &, int) {}
+void AfficheSect(Lamelix &f) {
+    const CleCompilee &cle = f.Cle();
+    f.Text5.SetText({});
+    for (int i = 1; i <= f.NbEtapes; ++i) {
+        const std::string &titre = cle.TitreSection(f.Hist(i));
+        if (!titre.empty()) f.Text5.Append(titre + "\r\n");
+    }
+}
+
+void ChargeSection(Lamelix &f) {
+    try {
+        const CleCompilee &cle = f.Cle();
+        f.NbNoms = 0;
+        f.List2.Clear();
+        f.Text2.SetText({});
+        f.NbEtapes = 0;
+        for (int i = 0; i <= cle.NbLignesM1; ++i) {
+            const std::string &titre = cle.TitreSection(i);
+            if (titre.empty()) continue;
+            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
+            f.List2.AddItem(SansBlancsGauche(titre), f.NbNoms);
+            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
+        }
+        f.NomsCharges = true;
+        f.TotalListe = f.NbNoms;
+    } catch (const ErreurExecution &) {
+        // More titles than the map holds: the list keeps the titles already put in.
+    }
+}
+
+void check_Option_Click(Lamelix &f, int index) {
+    // While the translation panel shows, the sections have no room of their own.
+    if (index == 0 && f.Frame14.Visible) return;
+    try {
+        InitDimension(f);
+        int16_t zero = 0, mode = 0;
+        AfficheHist(f, zero, mode);
+    } catch (const ErreurExecution &) {
+    }
+}
 
 } // namespace lamelix

@@ -1,9 +1,178 @@
+// The outcomes still reachable from the current entity, and the consultation buttons Command4.
+
 #include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/nombres.hpp"
+#include "platform/services.hpp"
+#include "platform/texte.hpp"
 
 namespace lamelix {
 
-void CherchSuiv(Lamelix &) {}
-void Command4_Click(Lamelix &, int) {}
-void Mnusuiv_Click(Lamelix &) {}
+namespace {
+
+// A walk up the Prec links longer than this is a loop in a faulty key.
+constexpr int MaxPasRemontee = 4000;
+
+// The outcomes found so far: each named one has a List2 line whose item data is its position
+// in the outcome map, and the map gives its key line.
+class Issues {
+  public:
+    explicit Issues(Lamelix &f) : f_(f) {}
+
+    // Records line L as an outcome. A species without a name counts as reached but gets no list
+    // line and no position. Returns false when the map is full: the computation ends there.
+    bool Ajoute(int16_t ligne) {
+        std::string nom = SansBlancsGauche(f_.Cle().TabLignes(ligne).NomEspece);
+        if (nom.empty()) return true;
+        if (nombre_ > MaxIndexChoix) return false;
+        carte_(nombre_) = ligne;
+        f_.List2.AddItem(std::move(nom), nombre_);
+        ++nombre_;
+        return true;
+    }
+    int Nombre() const { return nombre_; }
+    int16_t Ligne(int position) const { return carte_(position); }
+
+  private:
+    Lamelix &f_;
+    Table<int16_t, MaxIndexChoix> carte_;
+    int nombre_ = 0;
+};
+
+// Walks up from species line L to the first entity. L is an outcome when the walk passes through
+// the target entity; it is recorded once even if a faulty key brings the walk back there.
+// Returns false when the whole computation must end: a continuation line reached, a loop, or a
+// full outcome map.
+bool Remonte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
+    const CleCompilee &cle = f.Cle();
+    bool trouvee = false;
+    long courante = ligne;
+    for (int pas = 1; cle.TabLignes(courante).E >= 2; ++pas) {
+        courante = VersEntier16(cle.TabLignes(courante).Prec);
+        const LigneCle &atteinte = cle.TabLignes(courante);
+        if (pas > MaxPasRemontee) {
+            f.Systeme.Message(f.Msg(112) + TexteNombre(atteinte.LigneTexte));
+            return false;
+        }
+        if (atteinte.Suite == "N") return false;
+        if (atteinte.E == cible && !trouvee) {
+            trouvee = true;
+            if (!issues.Ajoute(ligne)) return false;
+        }
+    }
+    return true;
+}
+
+// "suiv.": the outcome list, and List2 no longer holds the full names nor navigable lines.
+void Suivants(Lamelix &f) {
+    CherchSuiv(f);
+    f.Label3.SetCaption(f.Msg(25));
+    f.NomsCharges = false;
+    f.LignesNavigables = false;
+}
+
+void Memorise(Lamelix &f, void (*copie)(Lamelix &)) {
+    f.Form1.SetVisible(false);
+    copie(f);
+    f.Systeme.Bip();
+}
+
+} // namespace
+
+void CherchSuiv(Lamelix &f) {
+    try {
+        if (f.EspeceAtteinte) return;
+        const int16_t etapes = f.NbEtapes;
+        Issues issues(f);
+
+        // The name map then lists every species line in key order.
+        float toutes = 1;
+        ChargeListe(f, toutes);
+        f.List2.Clear();
+
+        const CleCompilee &cle = f.Cle();
+        const int16_t cible = f.EntiteCourante != 0 ? f.EntiteCourante : cle.TabLignes(1).E;
+        for (int position = 0; position < f.NbNoms; ++position) {
+            const int16_t ligne = f.MapNoms()(position);
+            const bool suite = cle.TabLignes(ligne).E == cible ? issues.Ajoute(ligne)
+                                                               : Remonte(f, issues, ligne, cible);
+            if (!suite) return; // List2 keeps what was found; the name map stays as it was
+        }
+
+        if (issues.Nombre() > 0) {
+            f.NbEtapes = etapes;
+            int16_t rupture = 0, mode = 0;
+            AfficheHist(f, rupture, mode);
+            for (int position = 0; position <= MaxIndexChoix; ++position)
+                f.MapNoms()(position) = issues.Ligne(position);
+            f.Label3.SetCaption("liste des issue possibles");
+        }
+        f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
+    } catch (const ErreurExecution &) {
+        // A line index out of the key's bounds ends the computation; List2 keeps what it holds.
+    }
+}
+
+void Command4_Click(Lamelix &f, int index) {
+    try {
+        switch (index) {
+        case Cmd4Suiv:
+            Suivants(f);
+            break;
+        case Cmd4CopieListe:
+            f.Label3.SetCaption(f.Msg(27));
+            CopieListe(f);
+            break;
+        case Cmd4Section:
+            ChargeSection(f);
+            f.NomsCharges = false;
+            f.LignesNavigables = true;
+            break;
+        case Cmd4Liste: {
+            float toutes = 1;
+            ChargeListe(f, toutes);
+            f.Label3.SetCaption(f.Msg(26));
+            f.LignesNavigables = false;
+            break;
+        }
+        case Cmd4Compare:
+            f.Command4[Cmd4Reprise].SetEnabled(false);
+            f.Form1.SetVisible(false);
+            // Coming back to the main window must not run the start-up sequence again.
+            f.SauteActivation = true;
+            compare_Hist(f);
+            break;
+        case Cmd4LM1:
+            Memorise(f, copie_LM1);
+            break;
+        case Cmd4LM2:
+            Memorise(f, copie_LM2);
+            break;
+        case Cmd4Reprise:
+            if (f.Command4[Cmd4Reprise].Visible) MoCle_Click(f, 0);
+            break;
+        default: // 1 to 3 carry no action
+            break;
+        }
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void Mnusuiv_Click(Lamelix &f) {
+    try {
+        Suivants(f);
+        // The window has one default button.
+        auto rendDefaut = [](CommandButton &b, bool defaut) {
+            if (b.Default == defaut) return;
+            b.Default = defaut;
+            b.Change();
+        };
+        for (CommandButton &b : f.bouton)
+            rendDefaut(b, false);
+        for (CommandButton &b : f.Command4)
+            rendDefaut(b, &b == &f.Command4[Cmd4Suiv]);
+    } catch (const ErreurExecution &) {
+    }
+}
 
 } // namespace lamelix

@@ -1,0 +1,311 @@
+// The path history, the back step, the pick of a name and the sections, driven through the
+// window model as the user would: loading a key, double clicks, buttons and list picks.
+
+#include "consult/lamelix.hpp"
+#include "tests/core/banc_cle.hpp"
+#include "tests/services_factices.hpp"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lamelix {
+namespace {
+
+using test::DossierTemporaire;
+using test::ServicesFactices;
+
+// Entity 1 leads to 2 (two species) or 3 (titled, with a note on its first proposition);
+// 3 leads to 4. Entity 5 is never called, but its first line is the last caller of 4, so the
+// predecessor of the lines of 4 is an orphan line.
+constexpr std::string_view CleEssai = "titre$Essai\n"
+                                      "1,2 $Chapeau rouge\n"
+                                      "1,3 $Chapeau brun$$S\"  Bruns\"\n"
+                                      "2,0 $Pied blanc$Amanita muscaria\n"
+                                      "2,0 $Pied jaune$Amanita regalis\n"
+                                      "3,4 $Lames///serrees$$S\"Lamelles\"\n"
+                                      "3,0,N $lames fines///et nombreuses\n"
+                                      "3,0 $Lames espacees$Russula rosea\n"
+                                      "4,0 $Odeur forte$Russula foetens\n"
+                                      "4,0 $Sans odeur$Russula integra\n"
+                                      "5,4 $Branche isolee\n"
+                                      "5,0 $Feuille isolee$Isolata\n";
+
+// Positions of the species in List2 (key order).
+constexpr int NomMuscaria = 0;
+constexpr int NomFoetens = 3;
+constexpr int NomIsolata = 5;
+
+const std::string SansPredecesseur = "Attention  !  cette entité n'a pas de prédédent dans la clé";
+const std::string NoteLames = " *Note*... :lames fines///et nombreuses\r\n";
+
+class Consultation {
+  public:
+    explicit Consultation(std::string_view octets)
+        : prog_(std::make_unique<Programme>()), f(std::make_unique<Lamelix>(*prog_, Systeme)) {
+        std::string chemin = dossier_.Ecrit("essai.cle", octets);
+        ChargeCle(*f, chemin);
+        float mode = 0;
+        ChargeListe(*f, mode);
+    }
+
+    void Choisit(int position) {
+        f->List1.Selectionne(position);
+        List1_DblClick(*f);
+    }
+    void Retour() { bouton_Click(*f, 0); }
+    void Prend(int position) {
+        f->List2.Selectionne(position);
+        List2_Click(*f);
+    }
+    std::vector<std::string> Choix() const {
+        std::vector<std::string> textes;
+        for (const ElementListe &e : f->List1.Items)
+            textes.push_back(e.Texte);
+        return textes;
+    }
+
+  private:
+    DossierTemporaire dossier_;
+    std::unique_ptr<Programme> prog_;
+
+  public:
+    ServicesFactices Systeme;
+    std::unique_ptr<Lamelix> f;
+};
+
+using Textes = std::vector<std::string>;
+
+TEST(Historique, MarcheEtRetourPasAPas) {
+    Consultation c(CleEssai);
+    Lamelix &f = *c.f;
+    c.Choisit(1);
+    c.Choisit(0);
+    EXPECT_EQ(f.EntiteCourante, 4);
+    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
+    EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
+
+    c.Retour();
+    EXPECT_EQ(f.NbEtapes, 1);
+    EXPECT_EQ(f.Hist(2), 0);
+    EXPECT_EQ(f.EntiteCourante, 3);
+    EXPECT_EQ(c.Choix(), (Textes{"Lames///serrees", "Lames espacees"}));
+    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
+    EXPECT_EQ(f.Text5.Text, "  Bruns\r\n");
+
+    // Back from the first entity's step: the history empties and entity 1 is offered again.
+    c.Retour();
+    EXPECT_EQ(f.NbEtapes, 0);
+    EXPECT_EQ(f.Text1.Text, "");
+    EXPECT_EQ(c.Choix(), (Textes{"Chapeau rouge", "Chapeau brun"}));
+
+    // With nothing left to undo the back step resets, and the names come back.
+    f.List2.Clear();
+    c.Retour();
+    EXPECT_EQ(f.EntiteCourante, 1);
+    EXPECT_EQ(f.Label1.Caption, "6");
+
+    // Back from a species: its entity is offered again.
+    c.Choisit(0);
+    c.Choisit(1);
+    ASSERT_TRUE(f.EspeceAtteinte);
+    c.Retour();
+    EXPECT_FALSE(f.EspeceAtteinte);
+    EXPECT_TRUE(f.Command4[Cmd4Suiv].Enabled);
+    EXPECT_EQ(f.EntiteCourante, 2);
+    EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
+    EXPECT_EQ(f.Text2.Text, "");
+    EXPECT_EQ(f.Label1.Caption, std::to_string(f.List2.ListCount()));
+}
+
+TEST(Historique, NoteEnDernierePositionRemplaceeParSonPredecesseur) {
+    Consultation c(CleEssai);
+    Lamelix &f = *c.f;
+    int16_t note = 6;
+    HistoCherch(f, note);
+    ASSERT_EQ(f.NbEtapes, 2);
+    ASSERT_EQ(f.Hist(1), 2);
+    f.EntiteCourante = 3;
+    // The note's predecessor is the line of entity 1 that calls entity 3.
+    c.Retour();
+    EXPECT_EQ(f.EntiteCourante, 1);
+    EXPECT_EQ(f.NbEtapes, 1);
+    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
+}
+
+TEST(Historique, NotesSautsDeLigneEtPrefixe) {
+    Consultation c(CleEssai);
+    Lamelix &f = *c.f;
+    c.Choisit(1);
+    c.Choisit(0);
+    f.Check_saut_ligne.SetValue(1);
+    Check_saut_ligne_Click(f);
+    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n"
+                            "Lames\r\n   serrees\r\n   \r\n"
+                            " *Note*... :lames fines\r\n   et nombreuses\r\n   \r\n");
+
+    // Hiding the notes and the prefix show at the next redisplay only.
+    f.chk_Fnote.SetValue(0);
+    chk_Fnote_Click(f);
+    Mnuprefx_Click(f, 0);
+    EXPECT_NE(f.Text1.Text.find("*Note*"), std::string::npos);
+    f.Check_saut_ligne.SetValue(0);
+    f.Hist(3) = 0; // an empty step
+    f.NbEtapes = 3;
+    Check_saut_ligne_Click(f);
+    EXPECT_EQ(f.Text1.Text, "\u00B0Chapeau brun\r\n\u00B0Lames///serrees\r\n\u00B0\r\n");
+
+    Mnuprefx_Click(f, 0);
+    EXPECT_FALSE(f.Mnuprefx[0].Checked);
+}
+
+TEST(Sections, TitresEtReprisePuisChoixSuivant) {
+    Consultation sansTitre("1,2 $Un\n1,0 $Deux$Espece\n2,0 $Trois$Autre\n");
+    ChargeSection(*sansTitre.f);
+    EXPECT_EQ(sansTitre.f->List2.ListCount(), 0);
+    EXPECT_EQ(sansTitre.f->NbNoms, 0);
+
+    Consultation c(CleEssai);
+    Lamelix &f = *c.f;
+    c.Choisit(0);
+    EXPECT_EQ(f.Text5.Text, ""); // no titled line on this path
+
+    ChargeSection(f);
+    EXPECT_EQ(f.NbEtapes, 0);
+    EXPECT_EQ(f.TotalListe, 2);
+    ASSERT_EQ(f.List2.ListCount(), 2);
+    EXPECT_EQ(f.List2.Items[0].Texte, "Bruns");
+    EXPECT_EQ(f.List2.Items[1].ItemData, 1);
+    EXPECT_EQ(f.MapNoms()(1), 5);
+
+    // The button "Section" makes the titles navigable: picking one goes on from that line.
+    f.LignesNavigables = true;
+    c.Prend(1);
+    EXPECT_EQ(f.NbEtapes, 2);
+    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
+    EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
+    EXPECT_EQ(f.EntiteCourante, 4);
+    EXPECT_EQ(c.Choix(), (Textes{"Odeur forte", "Sans odeur"}));
+
+    c.Choisit(0);
+    EXPECT_EQ(f.NbEtapes, 3);
+    EXPECT_EQ(f.Text2.Text, "Russula foetens");
+    EXPECT_EQ(f.MarqueRetour, 0);
+}
+
+TEST(ChoixNom, CheminSansRuptureEtRetourMarque) {
+    Consultation c(CleEssai);
+    Lamelix &f = *c.f;
+    // The enlarged view shows the name whose position is the line's running number.
+    f.List2.Selectionne(NomFoetens);
+    List2_MouseDown(f, BoutonDroit, 0);
+    EXPECT_EQ(f.zoomlist.Text, "Russula foetens");
+    List2_MouseUp(f, BoutonDroit, 0);
+    EXPECT_FALSE(f.zoomlist.Visible);
+
+    c.Prend(NomMuscaria);
+    EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\nPied blanc\r\n");
+    EXPECT_EQ(f.Text1.ForeColor, CouleurNoir);
+    EXPECT_EQ(f.Text2.Text, "Amanita muscaria");
+    EXPECT_EQ(f.EntiteCourante, 2);
+    EXPECT_EQ(f.List1.ListCount(), 0); // species names are not navigable
+    EXPECT_EQ(f.MarqueRetour, 1);
+
+    // Back from a picked name: the picked line's entity is offered, one step less.
+    c.Retour();
+    EXPECT_EQ(f.MarqueRetour, 0);
+    EXPECT_EQ(f.NbEtapes, 1);
+    EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
+    EXPECT_EQ(f.Text2.Text, "");
+    EXPECT_EQ(c.Choix(), (Textes{"Pied blanc", "Pied jaune"}));
+}
+
+TEST(ChoixNom, RuptureDeSequence) {
+    Consultation c(CleEssai);
+    Lamelix &f = *c.f;
+    c.Prend(NomFoetens);
+    EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
+    EXPECT_EQ(f.Text1.Text, " Attention, rupture de séquence\r\ncf clé en 8/9\r\n"
+                            "Branche isolee\r\nOdeur forte\r\n");
+    EXPECT_EQ(f.Hist(1), 10);
+    EXPECT_EQ(f.Hist(2), 8);
+
+    // Without the notes each step gives way to the orphan-line notice.
+    f.chk_Fnote.SetValue(0);
+    chk_Fnote_Click(f);
+    c.Prend(NomFoetens);
+    EXPECT_EQ(f.Text1.Text, " ligne orpheline, clé  cf  8/97//\r\n");
+
+    // A name whose line has no predecessor at all: only its own text, in red.
+    c.Prend(NomIsolata);
+    EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
+    EXPECT_EQ(f.Text1.Text, "Feuille isolee\r\n" + SansPredecesseur);
+    EXPECT_EQ(f.Text2.Text, "Isolata");
+    EXPECT_EQ(f.NbEtapes, 2); // the history is not touched
+    EXPECT_TRUE(c.Systeme.Journal.empty());
+}
+
+std::string CleEnChaine(int entites) {
+    std::string cle;
+    for (int e = 1; e < entites; ++e)
+        cle += std::to_string(e) + "," + std::to_string(e + 1) + " $d" + std::to_string(e) + "\n";
+    return cle + std::to_string(entites) + ",0 $fin$Espece finale\n";
+}
+
+TEST(Historique, CheminsDePlusDe2000Lignes) {
+    Consultation c(CleEnChaine(2101));
+    Lamelix &f = *c.f;
+    const Textes depassement{
+        "message:  avertissement 11/dépassement index-erreur chargement clé précompilée102"};
+
+    int16_t ligne = 2000; // exactly 2000 lines fit without a word
+    HistoCherch(f, ligne);
+    EXPECT_TRUE(c.Systeme.Journal.empty());
+    EXPECT_EQ(f.NbEtapes, 2000);
+    EXPECT_EQ(f.Hist(1), 1);
+
+    ligne = 2101;
+    HistoCherch(f, ligne);
+    EXPECT_EQ(c.Systeme.Journal, depassement);
+    EXPECT_EQ(f.NbEtapes, 2000);
+    EXPECT_EQ(f.Hist(1), 102);
+    EXPECT_EQ(f.Hist(2000), 2101);
+
+    c.Systeme.Journal.clear();
+    c.Prend(0);
+    EXPECT_EQ(c.Systeme.Journal, depassement);
+    EXPECT_EQ(f.NbEtapes, 2000);
+    EXPECT_EQ(f.Hist(1), 102);
+    EXPECT_EQ(f.Text1.Text.substr(0, 6), "d102\r\n");
+    EXPECT_EQ(f.MarqueRetour, 1);
+
+    c.Retour();
+    EXPECT_EQ(f.NbEtapes, 1999);
+    EXPECT_EQ(f.EntiteCourante, 2101);
+}
+
+TEST(Historique, EntiteNegativeDansLHistorique) {
+    // The call of the secondary key lands on its first entity; its header line has E = -1.
+    Consultation c("1,2 $Un\n"
+                   "1,CS1 $Deux\n"
+                   "2,0 $Trois$Espece\n"
+                   "CS1,0 $Tete\n"
+                   "1,0 $Secondaire$Autre\n");
+    Lamelix &f = *c.f;
+    c.Choisit(1);
+    ASSERT_EQ(c.Choix(), (Textes{"Secondaire"}));
+
+    f.Hist(2) = 4;
+    f.NbEtapes = 2;
+    c.Retour();
+    EXPECT_EQ(c.Systeme.Journal, (Textes{"message: erreur 98 H4"}));
+    EXPECT_EQ(f.NbEtapes, 2);
+    EXPECT_EQ(f.Text1.Text, "Deux\r\n");
+    EXPECT_EQ(f.EntiteCourante, 3); // nothing changes: still in the secondary key
+    EXPECT_EQ(c.Choix(), (Textes{"Secondaire"}));
+}
+
+} // namespace
+} // namespace lamelix

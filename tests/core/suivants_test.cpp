@@ -1,0 +1,257 @@
+// The outcome list beside the choices, the comparison of two memorised paths, the copy of the
+// name list, and the list of keys opened during the run.
+
+#include "consult/lamelix.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/texte.hpp"
+#include "tests/core/banc_cle.hpp"
+
+#include <gtest/gtest.h>
+
+namespace lamelix::test {
+namespace {
+
+using Textes = std::vector<std::string>;
+
+struct Fenetre {
+    DossierTemporaire Dossier;
+    ServicesFactices Dialogues;
+    std::unique_ptr<Programme> Prog = std::make_unique<Programme>();
+    std::unique_ptr<Lamelix> F = std::make_unique<Lamelix>(*Prog, Dialogues);
+
+    void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
+        std::string chemin = Dossier.Ecrit(nom, octets);
+        ChargeCle(*F, chemin);
+        float mode = 0;
+        ChargeListe(*F, mode);
+    }
+    void Choisit(std::initializer_list<int> positions) {
+        for (int position : positions) {
+            F->List1.Selectionne(position);
+            List1_DblClick(*F);
+        }
+    }
+    static Textes Lignes(const ListBox &liste) {
+        Textes t;
+        for (const auto &e : liste.Items)
+            t.push_back(e.Texte);
+        return t;
+    }
+};
+
+// Key lines 1 to 8; line 6 ends at a species without a name.
+constexpr std::string_view Champignons = "titre$Champignons\n"
+                                         "1,2$Chapeau rouge\n"
+                                         "1,3$Chapeau brun\n"
+                                         "2,0$Pied blanc$Amanita muscaria\n"
+                                         "2,4$Pied jaune\n"
+                                         "3,0$Lames libres$Boletus edulis\n"
+                                         "3,0$Lames adnees$\n"
+                                         "4,0$Anneau$Amanita junquillea\n"
+                                         "4,0$Sans anneau$Amanita gemmata\n";
+
+TEST(Suivants, IssuesSuiventLaConsultation) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    w.Charge(Champignons);
+    Command4_Click(f, Cmd4Suiv);
+    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Amanita muscaria", "Boletus edulis",
+                                                "Amanita junquillea", "Amanita gemmata"}));
+    EXPECT_EQ(f.Label1.Caption, "4");
+    EXPECT_EQ(f.MapNoms()(2), 7);
+    EXPECT_EQ(f.MapNoms()(4), 0); // the nameless species has no position
+
+    f.Label3.SetCaption({});
+    w.Choisit({0}); // entity 2: its own species, then those of entity 4 by a walk
+    EXPECT_EQ(Fenetre::Lignes(f.List2),
+              (Textes{"Amanita muscaria", "Amanita junquillea", "Amanita gemmata"}));
+    EXPECT_EQ(f.List2.Items[2].ItemData, 2);
+    EXPECT_EQ(f.MapNoms()(1), 7);
+    EXPECT_EQ(f.MapNoms()(3), 0);
+    EXPECT_EQ(f.Label3.Caption, "liste des issue possibles");
+
+    w.Choisit({1, 0}); // a species: the list is no longer recomputed
+    Command4_Click(f, Cmd4Suiv);
+    EXPECT_TRUE(f.List2.Items.empty());
+    EXPECT_EQ(f.Label1.Caption, "2");
+}
+
+// The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so
+// from entity 2 no species is an outcome.
+TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    w.Charge("1,2$a\n1,3$b\n2,4$c\n2,4$d\n3,4$e\n3,0$f$Phi\n4,0$g$Gamma\n4,0$h$Eta\n");
+    f.Label3.SetCaption("avant");
+    w.Choisit({0});
+    EXPECT_TRUE(f.List2.Items.empty());
+    EXPECT_EQ(f.Label1.Caption, "0");
+    EXPECT_EQ(f.Label3.Caption, "avant");
+    EXPECT_EQ(f.MapNoms()(2), 8);
+}
+
+// The first entity is 2, so its lines hold 2 as Prec: the index of the note line. Reaching it
+// ends the computation with the outcomes found so far and the labels as they were.
+TEST(Suivants, LigneDeSuiteArreteLeCalcul) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    w.Charge("2,3$a\n2,0,N$note\n2,0$b$Espece B\n3,0$c$Espece C\n3,0$d$Espece D\n");
+    f.Label1.SetCaption("compte");
+    f.Label3.SetCaption("avant");
+    CherchSuiv(f);
+    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Espece B", "Espece C"}));
+    EXPECT_EQ(f.Label1.Caption + f.Label3.Caption, "compteavant");
+    EXPECT_EQ(f.MapNoms()(2), 5); // not replaced
+    EXPECT_TRUE(w.Dialogues.Journal.empty());
+}
+
+// Entities 2 and 3 call each other: the walks from their species never reach entity 1.
+TEST(Suivants, BoucleDesPrecedents) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    w.Charge("1,2$vers deux\n1,0$fin$Alpha\n2,3$vers trois\n2,0$b$Beta\n3,2$retour\n"
+             "3,0$c$Gamma\n");
+    w.Dialogues.Journal.clear();
+    f.Label1.SetCaption("compte");
+    CherchSuiv(f);
+    ASSERT_EQ(w.Dialogues.Journal.size(), 1u);
+    const std::string debut = "message: " + f.Msg(112), &message = w.Dialogues.Journal[0];
+    EXPECT_TRUE(message == debut + "3" || message == debut + "5") << message;
+    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Alpha"}));
+    EXPECT_EQ(f.Label1.Caption, "compte");
+    EXPECT_EQ(f.MapNoms()(1), 4);
+
+    // From entity 2 the loop passes the target again and again: each species is listed once.
+    w.Choisit({0});
+    EXPECT_EQ(w.Dialogues.Journal.size(), 2u);
+    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Beta", "Gamma"}));
+}
+
+struct DeuxChemins : Fenetre {
+    DeuxChemins() { Charge(Champignons); }
+    void Memorise(std::initializer_list<int> chemin, int bouton) {
+        RAZ_Choix(*F);
+        Choisit(chemin);
+        Command4_Click(*F, bouton);
+    }
+    std::string Compare() {
+        Command4_Click(*F, Cmd4Compare);
+        return F->Form1Texte.Text;
+    }
+};
+
+TEST(Comparaison, CheminsQuiSeSeparent) {
+    DeuxChemins w;
+    Lamelix &f = *w.F;
+    w.Memorise({0, 1, 0}, Cmd4LM1);
+    EXPECT_EQ(f.LM1, "Amanita junquillea\r\nChapeau rouge\r\nPied jaune\r\nAnneau\r\n");
+    EXPECT_EQ(f.LblflashX.Caption, "Amanita junquillea  mémorisé");
+    w.Memorise({0, 0}, Cmd4LM2);
+    EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
+    EXPECT_EQ(f.DerniereDescCommune, "Chapeau rouge");
+    EXPECT_TRUE(f.Form1.Visible && f.SauteActivation);
+    EXPECT_FALSE(f.Moi.Visible);
+
+    w.Memorise({1, 0}, Cmd4LM2); // parts at the first step
+    EXPECT_FALSE(f.Form1.Visible);
+    f.DerniereDescCommune.clear();
+    EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Boletus edulis\r\n\r\n");
+    EXPECT_EQ(f.DerniereDescCommune, "");
+}
+
+TEST(Comparaison, CheminsIdentiquesSurLesEtapesCourantes) {
+    DeuxChemins w;
+    Lamelix &f = *w.F;
+    w.Memorise({0, 1, 0}, Cmd4LM1);
+    w.Memorise({0, 1, 0}, Cmd4LM2);
+    const std::string tete = "Amanita junquillea   vs    Amanita junquillea\r\n\r\n";
+    EXPECT_EQ(w.Compare(), tete + "Chapeau rouge\r\nPied jaune\r\nAnneau\r\n");
+
+    RAZ_Choix(f);
+    w.Choisit({0}); // one step in the history: only one step compared
+    EXPECT_EQ(w.Compare(), tete + "Chapeau rouge\r\n");
+
+    // Equal paths shorter than the history: their descriptions, and no empty line after.
+    w.Memorise({0, 0}, Cmd4LM1);
+    w.Memorise({0, 0}, Cmd4LM2);
+    RAZ_Choix(f);
+    w.Choisit({0, 1, 0});
+    EXPECT_EQ(w.Compare(), "Amanita muscaria   vs    Amanita muscaria\r\n\r\n"
+                           "Chapeau rouge\r\nPied blanc\r\n");
+    EXPECT_EQ(f.DerniereDescCommune, "Pied blanc");
+}
+
+TEST(Comparaison, CheminNonDefiniEtCopieDeLaListe) {
+    DeuxChemins w;
+    Lamelix &f = *w.F;
+    f.Form1Texte.SetText("ancien");
+    Command4_Click(f, Cmd4Compare);
+    Command4_Click(f, Cmd4LM1); // an empty history still memorises a path
+    Command4_Click(f, Cmd4Compare);
+    EXPECT_EQ(w.Dialogues.Journal,
+              (Textes{"message: LM1  non définie", "message: LM2  non définie"}));
+    EXPECT_FALSE(f.Form1.Visible);
+
+    Command4_Click(f, Cmd4CopieListe);
+    EXPECT_EQ(w.Dialogues.PressePapier, "Amanita muscaria\r\nBoletus edulis\r\n\r\n"
+                                        "Amanita junquillea\r\nAmanita gemmata\r\n");
+    w.Choisit({0, 0}); // a species: List2 is emptied
+    Command4_Click(f, Cmd4CopieListe);
+    EXPECT_EQ(w.Dialogues.Journal.back(), "presse-papier: ");
+}
+
+constexpr std::string_view PetiteCle = "1,0$oui$Alpha\n1,0$non$Beta\n";
+
+TEST(ClesOuvertes, SansDoublonNiCleRefusee) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    f.RepData = DossierDe(w.Dossier.Ecrit("a.cle", PetiteCle));
+    f.NomFichierCle = "a.cle";
+    std::string argument;
+    MAJ_List3(f, argument);
+    f.RepData = Majuscules(f.RepData); // found in the list before the file is looked for
+    f.NomFichierCle = "A.CLE";
+    MAJ_List3(f, argument);
+    f.NomFichierCle = w.Dossier.Ecrit("b.cle", PetiteCle); // a full path is taken as it is
+    MAJ_List3(f, argument);
+    EXPECT_EQ(Fenetre::Lignes(f.List3), (Textes{w.Dossier.Chemin("a.cle"), f.NomFichierCle}));
+
+    f.NomFichierCle = "absente.cle";
+    MAJ_List3(f, argument);
+    EXPECT_EQ(f.LblflashX.Caption, "fichier  absente.cle'  non trouvé ");
+
+    w.Charge("pas une cle", "refus.cle"); // a single field: the reader refuses it
+    f.NomFichierCle = "refus.cle";
+    MAJ_List3(f, argument);
+    EXPECT_EQ(f.List3.ListCount(), 2);
+}
+
+TEST(ClesOuvertes, ClicsEtDoubleClic) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    const std::string a = w.Dossier.Ecrit("a.cle", PetiteCle);
+    w.Dossier.Ecrit("b.cle", "1,0$gauche$Gamma\n1,0$droite$Delta\n1,0$haut$Epsilon\n");
+    f.RepData = DossierDe(a);
+    for (const char *ligne : {"b.cle", "c.cle"})
+        f.List3.AddItem(ligne);
+    f.List3.Selectionne(1);
+    List3_MouseDown(f, BoutonGauche, 0);
+    EXPECT_EQ(f.StatusBar1.Caption, "c.cle");
+    List3_MouseDown(f, BoutonGauche, ToucheShift);
+    EXPECT_EQ(Fenetre::Lignes(f.List3), (Textes{"b.cle"}));
+
+    f.List3.Selectionne(0); // a line without folder names a file of the key folder
+    List3_DblClick(f);
+    EXPECT_EQ(f.CheminCle, f.RepData + "/b.cle");
+    EXPECT_EQ(f.Label7.Caption, "fichier : b.cle  Rep.Défaut  : " + f.RepData);
+    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Gamma", "Delta", "Epsilon"}));
+
+    f.List3.AddItem(a);
+    f.List3.Selectionne(1);
+    List3_DblClick(f);
+    EXPECT_EQ(f.NomFichierCle, "a.cle");
+    EXPECT_EQ(Fenetre::Lignes(f.List1), (Textes{"oui", "non"}));
+}
+
+} // namespace
+} // namespace lamelix::test
