@@ -2,6 +2,7 @@
 // one line per dialog on standard error, and the exit status.
 
 #include "tests/core/banc_cle.hpp"
+#include "tests/core/lance_outils.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -10,25 +11,6 @@
 
 namespace lamelix::test {
 namespace {
-
-struct Resultat {
-    int statut = -1;
-    std::string sortie, erreurs;
-};
-
-std::string Lis(const std::string &chemin) {
-    std::ifstream flux(chemin, std::ios::binary);
-    std::ostringstream tout;
-    tout << flux.rdbuf();
-    return tout.str();
-}
-
-Resultat Lance(const DossierTemporaire &dossier, const std::string &arguments) {
-    const std::string sortie = dossier.Chemin("sortie"), erreurs = dossier.Chemin("erreurs");
-    int brut = std::system(
-        ("'" LAMELIX_OUTILS "' " + arguments + " >'" + sortie + "' 2>'" + erreurs + "'").c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lis(sortie), Lis(erreurs)};
-}
 
 TEST(Outils, TablesDUneCleComplete) {
     DossierTemporaire dossier;

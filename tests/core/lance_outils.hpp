@@ -1,0 +1,34 @@
+#pragma once
+
+// Runs lamelix-outils as a key author does, and collects what it prints and its exit status.
+
+#include "tests/core/banc_cle.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace lamelix::test {
+
+struct Resultat {
+    int statut = -1;
+    std::string sortie, erreurs;
+};
+
+inline std::string Lis(const std::string &chemin) {
+    std::ifstream flux(chemin, std::ios::binary);
+    std::ostringstream tout;
+    tout << flux.rdbuf();
+    return tout.str();
+}
+
+inline Resultat Lance(const DossierTemporaire &dossier, const std::string &arguments) {
+    const std::string sortie = dossier.Chemin("sortie"), erreurs = dossier.Chemin("erreurs");
+    int brut = std::system(
+        ("'" LAMELIX_OUTILS "' " + arguments + " >'" + sortie + "' 2>'" + erreurs + "'").c_str());
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lis(sortie), Lis(erreurs)};
+}
+
+} // namespace lamelix::test
