@@ -1,48 +1,106 @@
 #pragma once
 
 #include "consult/lamelix.hpp"
+#include "ui/liste_controle.hpp"
 
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include <QMainWindow>
 
+class QAction;
+class QCheckBox;
+class QGroupBox;
 class QLabel;
-class QListWidget;
 class QLineEdit;
-class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
 
 namespace lamelix {
 
-// The main window: one widget per control of the window model. It forwards the user's actions
-// to the model's procedures and, after each of them, shows the controls that changed.
+class BandeauFlash;
+class FenetreForm1;
+
+// The consultation window: one widget per control of the window model. It forwards the user's
+// actions to the model's procedures and, after each of them, shows the controls that changed.
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 
   public:
     explicit FenetrePrincipale(Lamelix &modele, QWidget *parent = nullptr);
+    ~FenetrePrincipale() override;
 
+    // Compiles the key at this path and starts the consultation.
     void ChargeCle(const std::string &chemin);
+    // What "Ouvrir..." does once a file is chosen: the key becomes the current key, is loaded,
+    // its names are listed and it joins the list of opened keys.
+    void OuvreCle(const QString &chemin);
+    // Shows every control whose model changed since the last call.
     void Rafraichit();
 
-    QListWidget *List1() const { return list1_; }
+    ListeControle *List1() const { return list1_; }
+    ListeControle *List2() const { return list2_; }
+    ListeControle *List3() const { return list3_; }
+    QTextEdit *Text1() const { return text1_; }
     QLineEdit *Text2() const { return text2_; }
+    QTextEdit *Text5() const { return text5_; }
+    QPushButton *Bouton(int index) const { return bouton_.at(static_cast<std::size_t>(index)); }
+    // nullptr for the indexes that have no action (1 to 3).
+    QPushButton *Command4(int index) const { return command4_.at(static_cast<std::size_t>(index)); }
+    BandeauFlash *Flash() const { return flash_; }
+    FenetreForm1 *Form1() const { return form1_.get(); }
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
 
   private:
-    void list1DoubleClic(int position);
+    // Construction (fenetre_principale.cpp).
+    QWidget *colonneChoix();
+    QWidget *colonneHistorique();
+    QWidget *colonneNoms();
+    void creeMenus();
+    void creeBarreEtat();
+
+    // From the user to the model (fenetre_actions.cpp).
+    void relieListes();
+    void relieCommandes();
+    void ouvrir();
+    void montreClesOuvertes();
+    // Runs one handler: never while another runs, never letting an exception out, and shows
+    // the result. Returns false when the action was refused because a handler is running.
+    bool agit(const std::function<void()> &action);
+
+    // From the model to the widgets (fenetre_rafraichit.cpp).
+    bool nouveau(const Controle &controle);
+    bool nouveaux(std::initializer_list<const Controle *> controles);
+    void montreTextes();
+    void montreLibelles();
+    void montreBoutons();
+    void montreOptions();
+    void montreFenetres();
 
     Lamelix &modele_;
-    QListWidget *list1_;
-    QPlainTextEdit *text1_;
-    QLineEdit *text2_;
-    QLabel *label6_;
-    QLabel *label1_;
-    QLabel *label18_;
 
-    // Versions of the model's controls already shown.
-    uint64_t vuCaption_ = UINT64_MAX, vuList1_ = UINT64_MAX, vuText1_ = UINT64_MAX,
-             vuText2_ = UINT64_MAX, vuLabel1_ = UINT64_MAX, vuLabel6_ = UINT64_MAX,
-             vuLabel18_ = UINT64_MAX;
+    ListeControle *list1_, *list2_, *list3_;
+    QTextEdit *text1_, *text5_;
+    QLineEdit *text2_;
+    QLabel *label1_, *label3_, *label6_, *label7_, *label18_, *statut_;
+    std::array<QPushButton *, 2> bouton_{};
+    std::array<QPushButton *, 11> command4_{};
+    QCheckBox *chkFnote_, *checkSautLigne_, *checkOption0_, *checkCompare_;
+    QGroupBox *cadreSections_, *cadreOptions_, *cadreComparaison_, *cadreCles_;
+    QAction *actionPrefixe_ = nullptr;
+    BandeauFlash *flash_;
+    std::unique_ptr<FenetreForm1> form1_;
+
+    std::unordered_map<const Controle *, uint64_t> vus_; // versions already shown
+    bool occupe_ = false;
+    bool moiVisible_ = true;
 };
 
 } // namespace lamelix

@@ -39,8 +39,9 @@ int main(int argc, char **argv) {
     lamelix::Lamelix modele(*programme, services);
     lamelix::FenetrePrincipale fenetre(modele);
     services.FixeFenetre(&fenetre);
+    services.AuRepos = [&fenetre] { fenetre.Rafraichit(); };
     fenetre.show();
     // Compile once the window is on screen, so that the compiler's messages appear over it.
-    QTimer::singleShot(0, &fenetre, [&fenetre, cle] { fenetre.ChargeCle(cle.toStdString()); });
+    QTimer::singleShot(0, &fenetre, [&fenetre, cle] { fenetre.OuvreCle(cle); });
     return application.exec();
 }

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
+#include <QUrl>
 #include <QWidget>
 
 namespace lamelix {
@@ -34,7 +37,22 @@ std::string ServicesQt::PressePapierLire() {
     return QApplication::clipboard()->text().toStdString();
 }
 
+// Keys name their documents with Windows separators, relative to the key's folder.
+void ServicesQt::ShellEx(const std::string &cible, const std::string &dossier) {
+    const QString texte = QString::fromStdString(cible).trimmed();
+    if (texte.isEmpty()) return;
+    QUrl adresse(texte);
+    if (adresse.scheme().size() < 2) { // no scheme, or a drive letter
+        QString chemin = texte;
+        chemin.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        adresse =
+            QUrl::fromLocalFile(QDir(QString::fromStdString(dossier)).absoluteFilePath(chemin));
+    }
+    QDesktopServices::openUrl(adresse);
+}
+
 void ServicesQt::Patiente() {
+    if (AuRepos) AuRepos();
     QApplication::processEvents();
 }
 

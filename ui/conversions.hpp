@@ -1,0 +1,28 @@
+#pragma once
+
+// What the skin needs to show the model's values: text with Windows line ends, and colours
+// written as Windows colour numbers (red in the low byte, then green, then blue).
+
+#include <cstdint>
+#include <string>
+
+#include <QColor>
+#include <QString>
+
+namespace lamelix {
+
+// A model text for a Qt widget: UTF-8, with "\r\n" (and a lone "\r") as plain line breaks.
+inline QString TexteQt(const std::string &texte) {
+    QString s = QString::fromStdString(texte);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+// 255 is red, 65280 green, 16711680 blue.
+inline QColor CouleurQt(uint32_t couleur) {
+    return QColor(static_cast<int>(couleur & 0xFF), static_cast<int>((couleur >> 8) & 0xFF),
+                  static_cast<int>((couleur >> 16) & 0xFF));
+}
+
+} // namespace lamelix

@@ -1,0 +1,196 @@
+// From the user to the model: each widget event becomes the model change it stands for (the
+// selected line, the value of a check box) and a call of the handler of the same name.
+
+#include "ui/bandeau_flash.hpp"
+#include "ui/fenetre_form1.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/liste_controle.hpp"
+
+#include <exception>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace lamelix {
+
+bool FenetrePrincipale::agit(const std::function<void()> &action) {
+    if (occupe_) return false; // a handler is waiting on the event loop: one at a time
+    occupe_ = true;
+    try {
+        action();
+    } catch (const std::exception &e) {
+        statusBar()->showMessage(tr("Action interrompue : %1").arg(e.what()), 8000);
+    } catch (...) {
+        statusBar()->showMessage(tr("Action interrompue"), 8000);
+    }
+    occupe_ = false;
+    Rafraichit();
+    return true;
+}
+
+void FenetrePrincipale::relieListes() {
+    Lamelix &f = modele_;
+
+    list1_->AuBoutonEnfonce = [this, &f](int bouton, int shift, int ligne) {
+        agit([&f, bouton, shift, ligne] {
+            // The left button selects the line it is pressed on; the right one only looks.
+            if (bouton == BoutonGauche && ligne >= 0) f.List1.Selectionne(ligne);
+            List1_MouseDown(f, bouton, shift);
+        });
+    };
+    list1_->AuBoutonRelache = [this, &f](int bouton, int shift) {
+        agit([&f, bouton, shift] { List1_MouseUp(f, bouton, shift); });
+    };
+    list1_->AuClic = [this, &f](int ligne) {
+        agit([&f, ligne] {
+            f.List1.Selectionne(ligne);
+            List1_Click(f);
+        });
+    };
+    list1_->AuDoubleClic = [this, &f](int ligne) {
+        agit([&f, ligne] {
+            f.List1.Selectionne(ligne);
+            List1_DblClick(f);
+        });
+    };
+    list1_->AuCaractere = [this, &f](int code) {
+        agit([&f, code] {
+            auto touche = static_cast<int16_t>(code);
+            List1_KeyPress(f, touche);
+        });
+    };
+    list1_->AuFocus = [this, &f](bool entree) {
+        agit([&f, entree] { entree ? List1_GotFocus(f) : List1_LostFocus(f); });
+    };
+    list1_->AuCaractereVue = [this, &f](int code) {
+        agit([&f, code] {
+            auto touche = static_cast<int16_t>(code);
+            zoomDesc_KeyPress(f, touche);
+        });
+    };
+
+    list2_->AuBoutonEnfonce = [this, &f](int bouton, int shift, int ligne) {
+        agit([&f, bouton, shift, ligne] {
+            if (bouton == BoutonGauche && ligne >= 0) f.List2.Selectionne(ligne);
+            List2_MouseDown(f, bouton, shift);
+        });
+    };
+    list2_->AuBoutonRelache = [this, &f](int bouton, int shift) {
+        agit([&f, bouton, shift] { List2_MouseUp(f, bouton, shift); });
+    };
+    list2_->AuClic = [this, &f](int ligne) {
+        agit([&f, ligne] {
+            f.List2.Selectionne(ligne);
+            List2_Click(f);
+        });
+    };
+
+    list3_->AuBoutonEnfonce = [this, &f](int bouton, int shift, int ligne) {
+        agit([&f, bouton, shift, ligne] {
+            if (bouton == BoutonGauche && ligne >= 0) f.List3.Selectionne(ligne);
+            List3_MouseDown(f, bouton, shift);
+        });
+    };
+    list3_->AuClic = [this, &f](int ligne) { agit([&f, ligne] { f.List3.Selectionne(ligne); }); };
+    list3_->AuDoubleClic = [this, &f](int ligne) {
+        agit([&f, ligne] {
+            f.List3.Selectionne(ligne);
+            List3_DblClick(f);
+        });
+    };
+    list3_->AuToucheEnfoncee = [this, &f] { agit([&f] { List3_KeyDown(f); }); };
+    list3_->AuToucheRelachee = [this, &f] { agit([&f] { List3_KeyUp(f); }); };
+    list3_->AuCaractere = [this, &f](int code) {
+        agit([&f, code] {
+            auto touche = static_cast<int16_t>(code);
+            List3_KeyPress(f, touche);
+        });
+    };
+    list3_->AuFocus = [this, &f](bool entree) {
+        if (!entree) agit([&f] { List3_LostFocus(f); });
+    };
+}
+
+void FenetrePrincipale::relieCommandes() {
+    Lamelix &f = modele_;
+    for (int i = 0; i < static_cast<int>(bouton_.size()); ++i) {
+        connect(bouton_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, &f, i] { agit([&f, i] { bouton_Click(f, i); }); });
+    }
+    for (int i = 0; i < static_cast<int>(command4_.size()); ++i) {
+        QPushButton *b = command4_[static_cast<std::size_t>(i)];
+        if (b == nullptr) continue;
+        connect(b, &QPushButton::clicked, this,
+                [this, &f, i] { agit([&f, i] { Command4_Click(f, i); }); });
+    }
+
+    // A check box: its new value goes to the model, then its handler runs.
+    const auto relie = [this](QCheckBox *boite, CheckBox &controle, std::function<void()> clic) {
+        connect(boite, &QCheckBox::clicked, this, [this, &controle, clic](bool coche) {
+            agit([&controle, clic, coche] {
+                controle.SetValue(coche ? 1 : 0);
+                clic();
+            });
+        });
+    };
+    relie(chkFnote_, f.chk_Fnote, [&f] { chk_Fnote_Click(f); });
+    relie(checkSautLigne_, f.Check_saut_ligne, [&f] { Check_saut_ligne_Click(f); });
+    relie(checkOption0_, f.check_Option[0], [&f] { check_Option_Click(f, 0); });
+    relie(checkCompare_, f.Check_Compare, [&f] { Check_Compare_Click(f); });
+
+    form1_->AuFermer = [this, &f] {
+        agit([&f] {
+            f.Form1.SetVisible(false);
+            f.Moi.SetVisible(true);
+        });
+    };
+    flash_->AuDelaiEcoule = [this, &f] {
+        // While a handler waits on the event loop the panel stays; it goes right after.
+        if (!agit([&f] { f.FraFlash.SetVisible(false); }))
+            QTimer::singleShot(200, this, [this] { flash_->AuDelaiEcoule(); });
+    };
+}
+
+void FenetrePrincipale::ouvrir() {
+    const QString dossier = QString::fromStdString(modele_.RepData);
+    const QString chemin = QFileDialog::getOpenFileName(this, tr("Ouvrir une clé"), dossier,
+                                                        tr("Clés (*.cle *.CLE *.txt *.TXT)") +
+                                                            ";;" + tr("Tous les fichiers (*)"));
+    if (!chemin.isEmpty()) OuvreCle(chemin);
+}
+
+void FenetrePrincipale::OuvreCle(const QString &chemin) {
+    const QFileInfo fichier(chemin);
+    agit([this, &fichier] {
+        Lamelix &f = modele_;
+        f.RepData = QDir::cleanPath(fichier.absolutePath()).toStdString();
+        f.NomFichierCle = fichier.fileName().toStdString();
+        f.CheminCle = QDir::cleanPath(fichier.absoluteFilePath()).toStdString();
+        std::string cle = f.CheminCle;
+        lamelix::ChargeCle(f, cle);
+        float mode = 1;
+        ChargeListe(f, mode);
+        cle = f.CheminCle;
+        MAJ_List3(f, cle);
+    });
+}
+
+void FenetrePrincipale::ChargeCle(const std::string &chemin) {
+    agit([this, chemin] {
+        std::string cle = chemin;
+        lamelix::ChargeCle(modele_, cle);
+    });
+}
+
+// The panel of opened keys shows on demand and goes when the list loses the keyboard.
+void FenetrePrincipale::montreClesOuvertes() {
+    agit([this] { modele_.Frame11.SetVisible(true); });
+    list3_->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace lamelix

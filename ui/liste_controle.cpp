@@ -1,0 +1,257 @@
+#include "ui/liste_controle.hpp"
+
+#include "consult/lamelix.hpp"
+#include "ui/conversions.hpp"
+
+#include <algorithm>
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace lamelix {
+
+namespace {
+
+int numeroBouton(Qt::MouseButton bouton) {
+    switch (bouton) {
+    case Qt::LeftButton:
+        return BoutonGauche;
+    case Qt::RightButton:
+        return BoutonDroit;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int etatShift(const QInputEvent *event) {
+    return event->modifiers().testFlag(Qt::ShiftModifier) ? ToucheShift : 0;
+}
+
+// A focus change that the user made inside the window, not a menu opening or another window
+// taking the keyboard.
+bool focusDeLUtilisateur(const QFocusEvent *event) {
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
+}
+
+// The character a key gives, 0 for a key that types none (arrows, function keys...).
+int codeCaractere(const QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) return 27;
+    const QString texte = event->text();
+    if (texte.size() != 1) return 0;
+    const int code = texte.at(0).unicode();
+    return code >= 32 ? code : 0;
+}
+
+} // namespace
+
+ListeControle::ListeControle(QWidget *parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(true);
+    setUniformItemSizes(false);
+    setResizeMode(QListView::Adjust); // wrapped lines are laid out again at every width
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    vue_ = new QPlainTextEdit(this);
+    vue_->setReadOnly(true);
+    vue_->setFrameShape(QFrame::NoFrame);
+    vue_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    vue_->setStyleSheet("QPlainTextEdit { background: #fffbea; color: #1f2a22;"
+                        " border: 2px solid #7d9a6e; border-radius: 6px; padding: 6px; }");
+    vue_->installEventFilter(this);
+    vue_->hide();
+}
+
+void ListeControle::Deconnecte() {
+    AuBoutonEnfonce = nullptr;
+    AuBoutonRelache = nullptr;
+    AuClic = nullptr;
+    AuDoubleClic = nullptr;
+    AuCaractere = nullptr;
+    AuToucheEnfoncee = nullptr;
+    AuToucheRelachee = nullptr;
+    AuFocus = nullptr;
+    AuCaractereVue = nullptr;
+}
+
+void ListeControle::Montre(const ListBox &modele) {
+    const QSignalBlocker bloque(this);
+    const bool memes =
+        std::equal(textes_.begin(), textes_.end(), modele.Items.begin(), modele.Items.end(),
+                   [](const std::string &a, const ElementListe &b) { return a == b.Texte; });
+    if (!memes) {
+        clear();
+        textes_.clear();
+        textes_.reserve(modele.Items.size());
+        QStringList lignes;
+        lignes.reserve(static_cast<qsizetype>(modele.Items.size()));
+        for (const ElementListe &e : modele.Items) {
+            textes_.push_back(e.Texte);
+            lignes.push_back(TexteQt(e.Texte).trimmed());
+        }
+        addItems(lignes);
+    }
+    if (modele.ListIndex >= 0 && modele.ListIndex < count()) {
+        setCurrentRow(modele.ListIndex);
+        scrollToItem(item(modele.ListIndex));
+    } else {
+        setCurrentRow(-1);
+        clearSelection();
+    }
+    if (fond_ != modele.BackColor) {
+        fond_ = modele.BackColor;
+        QPalette p = palette();
+        const QColor fond = CouleurQt(fond_);
+        p.setColor(QPalette::Base, fond);
+        p.setColor(QPalette::AlternateBase, fond.darker(104));
+        setPalette(p);
+    }
+    if (taille_ != modele.FontSize) {
+        taille_ = modele.FontSize;
+        QFont police = font();
+        police.setPointSize(std::clamp(taille_, 6, 48));
+        setFont(police);
+    }
+    setEnabled(modele.Enabled);
+}
+
+void ListeControle::MontreVue(const QString &texte, int taillePoints) {
+    QFont police = font();
+    police.setPointSize(std::clamp(taillePoints, 6, 60));
+    vue_->setFont(police);
+    vue_->setPlainText(texte);
+    vue_->show();
+    vue_->raise();
+    placeVue();
+}
+
+void ListeControle::CacheVue() {
+    vue_->hide();
+}
+
+// The enlarged view covers the half of the list that does not hold the selected line.
+void ListeControle::placeVue() {
+    if (vue_->isHidden()) return;
+    const int marge = 8;
+    const int largeur = std::max(60, width() - 2 * marge);
+    const QFontMetrics mesure(vue_->font());
+    const QRect texte = mesure.boundingRect(QRect(0, 0, largeur - 28, 100000), Qt::TextWordWrap,
+                                            vue_->toPlainText());
+    const int hauteur = std::min(texte.height() + 30, std::max(40, height() * 2 / 3));
+    int y = height() - hauteur - marge;
+    if (QListWidgetItem *choisi = currentItem()) {
+        if (visualItemRect(choisi).center().y() > viewport()->height() / 2) y = marge;
+    }
+    vue_->setGeometry(marge, y, largeur, hauteur);
+}
+
+void ListeControle::FixeTexteVide(const QString &texte) {
+    if (texte == texteVide_) return;
+    texteVide_ = texte;
+    viewport()->update();
+}
+
+void ListeControle::paintEvent(QPaintEvent *event) {
+    QListWidget::paintEvent(event);
+    if (count() > 0 || texteVide_.isEmpty()) return;
+    QPainter peintre(viewport());
+    peintre.setPen(palette().color(QPalette::PlaceholderText));
+    peintre.drawText(viewport()->rect().adjusted(28, 28, -28, -28),
+                     Qt::AlignCenter | Qt::TextWordWrap, texteVide_);
+}
+
+void ListeControle::mousePressEvent(QMouseEvent *event) {
+    const int bouton = numeroBouton(event->button());
+    apresDoubleClic_ = false;
+    if (event->button() == Qt::LeftButton) {
+        QListWidget::mousePressEvent(event);
+        lignePressee_ = indexAt(event->position().toPoint()).row();
+    } else {
+        event->accept(); // the other buttons neither select nor open a menu
+    }
+    if (bouton != 0 && AuBoutonEnfonce)
+        AuBoutonEnfonce(bouton, etatShift(event), indexAt(event->position().toPoint()).row());
+}
+
+void ListeControle::mouseReleaseEvent(QMouseEvent *event) {
+    const int bouton = numeroBouton(event->button());
+    if (event->button() == Qt::LeftButton) {
+        QListWidget::mouseReleaseEvent(event);
+        const int ligne = indexAt(event->position().toPoint()).row();
+        const bool clic = !apresDoubleClic_ && ligne >= 0 && ligne == lignePressee_;
+        apresDoubleClic_ = false;
+        if (clic && AuClic) AuClic(ligne);
+    } else {
+        event->accept();
+    }
+    if (bouton != 0 && AuBoutonRelache) AuBoutonRelache(bouton, etatShift(event));
+}
+
+void ListeControle::mouseDoubleClickEvent(QMouseEvent *event) {
+    const int ligne = indexAt(event->position().toPoint()).row();
+    if (event->button() != Qt::LeftButton || ligne < 0 || ligne != lignePressee_) {
+        mousePressEvent(event); // a second press somewhere else is only a press
+        return;
+    }
+    event->accept();
+    apresDoubleClic_ = true;
+    if (AuDoubleClic) AuDoubleClic(ligne);
+}
+
+void ListeControle::keyPressEvent(QKeyEvent *event) {
+    if (AuToucheEnfoncee) AuToucheEnfoncee();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (currentRow() >= 0 && AuDoubleClic) AuDoubleClic(currentRow());
+        return;
+    }
+    const int code = codeCaractere(event);
+    if (code == 27) {
+        event->accept();
+        if (AuCaractere) AuCaractere(code);
+        return;
+    }
+    const int avant = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != avant && currentRow() >= 0 && AuClic) AuClic(currentRow());
+    if (code != 0 && AuCaractere) AuCaractere(code);
+}
+
+void ListeControle::keyReleaseEvent(QKeyEvent *event) {
+    QListWidget::keyReleaseEvent(event);
+    if (!event->isAutoRepeat() && AuToucheRelachee) AuToucheRelachee();
+}
+
+void ListeControle::focusInEvent(QFocusEvent *event) {
+    QListWidget::focusInEvent(event);
+    if (focusDeLUtilisateur(event) && AuFocus) AuFocus(true);
+}
+
+void ListeControle::focusOutEvent(QFocusEvent *event) {
+    QListWidget::focusOutEvent(event);
+    if (focusDeLUtilisateur(event) && AuFocus) AuFocus(false);
+}
+
+void ListeControle::resizeEvent(QResizeEvent *event) {
+    QListWidget::resizeEvent(event);
+    placeVue();
+}
+
+bool ListeControle::eventFilter(QObject *objet, QEvent *event) {
+    if (objet == vue_ && event->type() == QEvent::KeyPress) {
+        const int code = codeCaractere(static_cast<QKeyEvent *>(event));
+        if (code != 0 && AuCaractereVue) AuCaractereVue(code);
+        if (code == 27) return true;
+    }
+    return QListWidget::eventFilter(objet, event);
+}
+
+} // namespace lamelix
