@@ -2,6 +2,7 @@
 // lines into fields. The compiler should stay within a small factor of that floor.
 
 #include "bench/cle_geante.hpp"
+#include "bench/services_muets.hpp"
 #include "consult/programme.hpp"
 #include "key/compilateur.hpp"
 #include "key/lecteur.hpp"
@@ -19,15 +20,6 @@
 namespace {
 
 using namespace lamelix;
-
-class ServicesMuets : public Services {
-  public:
-    void Message(const std::string &, const std::string &) override {}
-    int Question(const std::string &, const std::string &) override { return ReponseOui; }
-    void PressePapierVide() override {}
-    void PressePapierTexte(const std::string &) override {}
-    std::string PressePapierLire() override { return {}; }
-};
 
 const std::string &fichierGeant() {
     static const std::string chemin = [] {
@@ -57,7 +49,7 @@ void LectureEtDecoupage(benchmark::State &state) {
 BENCHMARK(LectureEtDecoupage)->Unit(benchmark::kMillisecond);
 
 void CompilationComplete(benchmark::State &state) {
-    ServicesMuets services;
+    banc::ServicesMuets services;
     auto programme = std::make_unique<Programme>();
     ListBox lgs;
     for (const std::string &l : LanguesSource())

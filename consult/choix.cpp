@@ -223,6 +223,25 @@ void ChargeListe(Lamelix &f, float &mode) {
     }
 }
 
+void CarteDesEspeces(Lamelix &f) {
+    try {
+        const CleCompilee &cle = f.Cle();
+        f.NbNoms = 0;
+        f.List2.Clear();
+        for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
+            const LigneCle &l = cle.TabLignes(i);
+            if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
+            if (f.MnOutil[30].Checked && l.NomEspece.find_first_not_of(' ') == std::string::npos)
+                continue;
+            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
+            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
+        }
+        f.NomsCharges = true;
+        f.TotalListe = f.NbNoms;
+    } catch (const ErreurExecution &) {
+    }
+}
+
 void ChargeListe_x(Lamelix &f, float &mode) {
     try {
         const CleCompilee &cle = f.Cle();

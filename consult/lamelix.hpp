@@ -134,6 +134,9 @@ void zoomDesc_KeyPress(Lamelix &f, int16_t &KeyAscii);
 void RAZ_Choix(Lamelix &f);
 void ChargeListe(Lamelix &f, float &mode);
 void ChargeListe_x(Lamelix &f, float &mode);
+// The state ChargeListe(1) followed by emptying List2 leaves, without building the list's lines:
+// the name map of every species line, the name count and the list total.
+void CarteDesEspeces(Lamelix &f);
 std::string TXT_Saut_de_ligne(const Lamelix &f, const std::string &texte);
 
 // --- Path history ---------------------------------------------------------------------------

@@ -6,6 +6,8 @@
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
 
+#include <vector>
+
 namespace lamelix {
 
 namespace {
@@ -39,11 +41,11 @@ class Issues {
     int nombre_ = 0;
 };
 
-// Walks up from species line L to the first entity. L is an outcome when the walk passes through
-// the target entity; it is recorded once even if a faulty key brings the walk back there.
-// Returns false when the whole computation must end: a continuation line reached, a loop, or a
-// full outcome map.
-bool Remonte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
+// Walks up from species line L to the first entity, the way the outcome list is defined: L is
+// an outcome when a line reached on the way has the target entity; it is recorded once even if
+// a faulty key brings the walk back there. Returns false when the whole computation must end: a
+// continuation line reached, a loop, or a full outcome map.
+bool RemonteExacte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
     const CleCompilee &cle = f.Cle();
     bool trouvee = false;
     long courante = ligne;
@@ -62,6 +64,50 @@ bool Remonte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
     }
     return true;
 }
+
+// The same walks with their common parts shared: every species above a line reaches the same
+// lines from there, so each line's answer ("the target lies on or above it") is worked out once
+// per computation. Walks that meet a continuation line or a loop are redone exactly, so that the
+// computation ends where and as the plain walk ends it.
+class Remontees {
+  public:
+    Remontees(Lamelix &f, int16_t cible) : f_(f), cible_(cible), etat_(MaxLignesCle + 1, Inconnu) {}
+
+    bool Remonte(Issues &issues, int16_t ligne) {
+        const CleCompilee &cle = f_.Cle();
+        if (cle.TabLignes(ligne).E < 2) return true;
+        chemin_.clear();
+        long courante = VersEntier16(cle.TabLignes(ligne).Prec);
+        int8_t haut = NePassePas; // what lies above the last line of the walk
+        while (true) {
+            const int8_t connu = etat_.at(static_cast<std::size_t>(courante));
+            if (connu == Passe || connu == NePassePas) {
+                haut = connu; // that line's walk already went cleanly to the top
+                break;
+            }
+            const LigneCle &atteinte = cle.TabLignes(courante);
+            if (connu == EnCours || atteinte.Suite == "N")
+                return RemonteExacte(f_, issues, ligne, cible_); // a loop, or the stop
+            etat_[static_cast<std::size_t>(courante)] = EnCours;
+            chemin_.push_back(courante);
+            if (atteinte.E < 2) break;
+            courante = VersEntier16(atteinte.Prec);
+        }
+        // From the top down: a line leads through the target when it has it or a line above does.
+        for (auto l = chemin_.rbegin(); l != chemin_.rend(); ++l) {
+            if (cle.TabLignes(*l).E == cible_) haut = Passe;
+            etat_[static_cast<std::size_t>(*l)] = haut;
+        }
+        return haut == Passe ? issues.Ajoute(ligne) : true;
+    }
+
+  private:
+    enum : int8_t { Inconnu, EnCours, Passe, NePassePas };
+    Lamelix &f_;
+    int16_t cible_;
+    std::vector<int8_t> etat_;
+    std::vector<long> chemin_;
+};
 
 // "suiv.": the outcome list, and List2 no longer holds the full names nor navigable lines.
 void Suivants(Lamelix &f) {
@@ -85,17 +131,16 @@ void CherchSuiv(Lamelix &f) {
         const int16_t etapes = f.NbEtapes;
         Issues issues(f);
 
-        // The name map then lists every species line in key order.
-        float toutes = 1;
-        ChargeListe(f, toutes);
-        f.List2.Clear();
+        // The name map then lists every species line in key order; List2 is empty.
+        CarteDesEspeces(f);
 
         const CleCompilee &cle = f.Cle();
         const int16_t cible = f.EntiteCourante != 0 ? f.EntiteCourante : cle.TabLignes(1).E;
+        Remontees remontees(f, cible);
         for (int position = 0; position < f.NbNoms; ++position) {
             const int16_t ligne = f.MapNoms()(position);
             const bool suite = cle.TabLignes(ligne).E == cible ? issues.Ajoute(ligne)
-                                                               : Remonte(f, issues, ligne, cible);
+                                                               : remontees.Remonte(issues, ligne);
             if (!suite) return; // List2 keeps what was found; the name map stays as it was
         }
 

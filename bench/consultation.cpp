@@ -1,0 +1,69 @@
+// One selection (history, propositions, outcome list, history text) and one pick in the list of
+// names, on a key of 4000 key lines and 2000 species with paths some 40 steps deep.
+
+#include "bench/cle_profonde.hpp"
+#include "bench/services_muets.hpp"
+#include "consult/lamelix.hpp"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+using namespace lamelix;
+
+struct Consultation {
+    banc::ServicesMuets services;
+    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
+    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services);
+
+    Consultation() {
+        std::string chemin = "/tmp/lamelix-banc-profonde.cle";
+        std::ofstream(chemin, std::ios::binary) << banc::CleProfonde();
+        ChargeCle(*f, chemin);
+        float mode = 0;
+        ChargeListe(*f, mode);
+    }
+    void Choisit(int position) {
+        f->List1.Selectionne(position);
+        List1_DblClick(*f);
+    }
+};
+
+// Walks 39 steps down the deepest chain, then measures the 40th selection.
+void SelectionProfonde(benchmark::State &state) {
+    Consultation c;
+    for (int pas = 0; pas < 5; ++pas)
+        c.Choisit(1); // down the child chains
+    for (int pas = 0; pas < 34; ++pas)
+        c.Choisit(0);
+    const int16_t entite = c.f->EntiteCourante, etapes = c.f->NbEtapes;
+    for (auto _ : state) {
+        c.Choisit(0);
+        state.PauseTiming();
+        c.f->EntiteCourante = entite;
+        c.f->NbEtapes = etapes;
+        AfficheChoix(*c.f, c.f->EntiteCourante);
+        state.ResumeTiming();
+    }
+    state.counters["etapes"] = etapes + 1;
+}
+BENCHMARK(SelectionProfonde)->Unit(benchmark::kMicrosecond);
+
+// Picks a species in the full list of names: the path to it is rebuilt from its predecessors.
+void ChoixDansLaListeDesNoms(benchmark::State &state) {
+    Consultation c;
+    Command4_Click(*c.f, Cmd4Liste);
+    const int position = c.f->List2.ListCount() - 1;
+    for (auto _ : state) {
+        c.f->List2.Selectionne(position);
+        List2_Click(*c.f);
+    }
+    state.counters["etapes"] = c.f->NbEtapes;
+}
+BENCHMARK(ChoixDansLaListeDesNoms)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
