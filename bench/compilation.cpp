@@ -52,8 +52,7 @@ void CompilationComplete(benchmark::State &state) {
     banc::ServicesMuets services;
     auto programme = std::make_unique<Programme>();
     ListBox lgs;
-    for (const std::string &l : LanguesSource())
-        lgs.AddItem(l);
+    RemplitLanguesSource(lgs);
     for (auto _ : state) {
         RazIndex(programme->Cle);
         RazLignes(programme->Cle);

@@ -183,10 +183,7 @@ int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &so
                    "ACTION...\n";
         return 2;
     }
-    if (!LireOctets(chemin)) {
-        erreurs << "lamelix-outils: impossible de lire " << chemin << '\n';
-        return 2;
-    }
+    if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
 
     ServicesConsole dialogues(erreurs, oui);
     auto programme = std::make_unique<Programme>();

@@ -6,7 +6,6 @@
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
 #include "platform/erreur.hpp"
-#include "platform/fichiers.hpp"
 #include "search/langues_source.hpp"
 
 #include <memory>
@@ -36,17 +35,12 @@ int CommandeTables(const std::vector<std::string> &arguments, std::ostream &sort
         erreurs << "lamelix-outils: usage : lamelix-outils tables [--oui|--non] FICHIER\n";
         return 2;
     }
-    if (!LireOctets(chemin)) {
-        erreurs << "lamelix-outils: impossible de lire " << chemin << '\n';
-        return 2;
-    }
+    if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
 
     ServicesConsole dialogues(erreurs, oui);
     auto programme = std::make_unique<Programme>();
     ListBox lgs;
-    for (const std::string &langue : LanguesSource())
-        lgs.AddItem(langue);
-    lgs.Selectionne(0);
+    RemplitLanguesSource(lgs);
     CleCompilee &cle = programme->Cle;
     cle.FichierCle = chemin;
 

@@ -1,5 +1,7 @@
 #include "cli/console.hpp"
 
+#include "platform/fichiers.hpp"
+
 namespace lamelix {
 
 std::string Echappe(const std::string &texte) {
@@ -24,6 +26,12 @@ std::string Echappe(const std::string &texte) {
         }
     }
     return sortie;
+}
+
+bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs) {
+    if (FichierLisible(chemin)) return true;
+    erreurs << "lamelix-outils: impossible de lire " << chemin << '\n';
+    return false;
 }
 
 void ServicesConsole::Message(const std::string &texte, const std::string &) {

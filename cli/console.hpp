@@ -10,6 +10,10 @@ namespace lamelix {
 // Text fields on one line: TAB, backslash, CR and LF written as \t, \\, \r and \n.
 std::string Echappe(const std::string &texte);
 
+// The check both commands make before loading: false, with the one `lamelix-outils:` line, when
+// the file cannot be read.
+bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs);
+
 // Dialogs of the command line: each one is a line on the error stream, in the order they
 // happen; questions get the answer chosen on the command line.
 class ServicesConsole : public Services {

@@ -201,19 +201,30 @@ void RAZ_Choix(Lamelix &f) {
     f.Command4[2].SetVisible(true);
 }
 
-void ChargeListe(Lamelix &f, float &mode) {
+namespace {
+
+enum class Noms {
+    Liste,       // ChargeListe: a map position and a List2 line per species taken
+    ListeOutils, // ChargeListe_x: a position per species, a line only for a named one
+    CarteSeule,  // the map of ChargeListe without its List2 lines
+};
+
+// The species lines of the key (terminal, non-continuation, of an entity above 0) into the name
+// map and, as asked, into List2.
+void remplitNoms(Lamelix &f, Noms quoi) {
     try {
         const CleCompilee &cle = f.Cle();
         f.NbNoms = 0;
         f.List2.Clear();
-        if (mode == 0) f.NbEtapes = 0;
+        const bool ignoreVides = quoi != Noms::ListeOutils && f.MnOutil[30].Checked;
         for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
             const LigneCle &l = cle.TabLignes(i);
             if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
             std::string nom = SansBlancsGauche(l.NomEspece);
-            if (f.MnOutil[30].Checked && nom.empty()) continue;
+            if (ignoreVides && nom.empty()) continue;
             f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
-            f.List2.AddItem(std::move(nom), f.NbNoms);
+            if (quoi == Noms::Liste || (quoi == Noms::ListeOutils && !nom.empty()))
+                f.List2.AddItem(std::move(nom), f.NbNoms);
             f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
         }
         f.NomsCharges = true;
@@ -223,43 +234,20 @@ void ChargeListe(Lamelix &f, float &mode) {
     }
 }
 
+} // namespace
+
+void ChargeListe(Lamelix &f, float &mode) {
+    if (mode == 0) f.NbEtapes = 0;
+    remplitNoms(f, Noms::Liste);
+}
+
 void CarteDesEspeces(Lamelix &f) {
-    try {
-        const CleCompilee &cle = f.Cle();
-        f.NbNoms = 0;
-        f.List2.Clear();
-        for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
-            const LigneCle &l = cle.TabLignes(i);
-            if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
-            if (f.MnOutil[30].Checked && l.NomEspece.find_first_not_of(' ') == std::string::npos)
-                continue;
-            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
-            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
-        }
-        f.NomsCharges = true;
-        f.TotalListe = f.NbNoms;
-    } catch (const ErreurExecution &) {
-    }
+    remplitNoms(f, Noms::CarteSeule);
 }
 
 void ChargeListe_x(Lamelix &f, float &mode) {
-    try {
-        const CleCompilee &cle = f.Cle();
-        f.NbNoms = 0;
-        f.List2.Clear();
-        if (mode == 0) f.NbEtapes = 0;
-        for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
-            const LigneCle &l = cle.TabLignes(i);
-            if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
-            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
-            std::string nom = SansBlancsGauche(l.NomEspece);
-            if (!nom.empty()) f.List2.AddItem(std::move(nom), f.NbNoms);
-            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
-        }
-        f.NomsCharges = true;
-        f.TotalListe = f.NbNoms;
-    } catch (const ErreurExecution &) {
-    }
+    if (mode == 0) f.NbEtapes = 0;
+    remplitNoms(f, Noms::ListeOutils);
 }
 
 std::string TXT_Saut_de_ligne(const Lamelix &f, const std::string &texte) {

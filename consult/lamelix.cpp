@@ -5,9 +5,7 @@
 namespace lamelix {
 
 Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Systeme(services) {
-    for (const std::string &langue : LanguesSource())
-        lgs.AddItem(langue);
-    lgs.Selectionne(0);
+    RemplitLanguesSource(lgs);
     Caption.SetCaption(NomProgrammeVersion());
 
     bouton[0].SetCaption("<==");

@@ -40,7 +40,7 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
     }
     if (!trouve || lecteur.Fin()) return rejette(chemin, echec, env, vues);
     int16_t echecCompilation = 0;
-    Precompile(chemin, echecCompilation, env);
+    PrecompileOctets(*contenu, echecCompilation, env); // the bytes just checked, not a second read
     if (echecCompilation == 1) echec = 1;
     return IssueLecture::Compile;
 }

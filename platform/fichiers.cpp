@@ -19,6 +19,12 @@ std::optional<std::string> LireOctets(const std::string &chemin) {
     return contenu;
 }
 
+bool FichierLisible(const std::string &chemin) {
+    std::error_code ec;
+    return !std::filesystem::is_directory(chemin, ec) &&
+           static_cast<bool>(std::ifstream(chemin, std::ios::binary));
+}
+
 bool FichierExiste(const std::string &chemin) {
     std::error_code ec;
     return std::filesystem::is_regular_file(chemin, ec);

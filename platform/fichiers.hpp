@@ -10,6 +10,8 @@ namespace lamelix {
 std::optional<std::string> LireOctets(const std::string &chemin);
 
 bool FichierExiste(const std::string &chemin);
+// True when the file can be opened for reading (a folder cannot).
+bool FichierLisible(const std::string &chemin);
 
 // Path pieces. Key files were often written on Windows, so "\" separates folders as "/" does.
 std::string NomFichier(std::string_view chemin); // without its folder

@@ -1,5 +1,7 @@
 #include "search/langues_source.hpp"
 
+#include "platform/controles.hpp"
+
 namespace lamelix {
 
 const std::vector<std::string> &LanguesSource() {
@@ -48,6 +50,13 @@ const std::vector<std::string> &LanguesSource() {
                                                      "ukrainien",
                                                      "vietnamien"};
     return langues;
+}
+
+void RemplitLanguesSource(ListBox &lgs) {
+    lgs.Clear();
+    for (const std::string &langue : LanguesSource())
+        lgs.AddItem(langue);
+    lgs.Selectionne(0);
 }
 
 } // namespace lamelix

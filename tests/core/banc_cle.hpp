@@ -28,9 +28,7 @@ struct Banc {
     int16_t Echec = 0;
 
     Banc() {
-        for (const std::string &langue : LanguesSource())
-            Lgs.AddItem(langue);
-        Lgs.Selectionne(0);
+        RemplitLanguesSource(Lgs);
         RazIndex(*Cle);
         RazLignes(*Cle);
     }

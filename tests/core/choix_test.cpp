@@ -1,37 +1,14 @@
 // Showing propositions and following choices in the window model, from a key loaded as the
 // window loads it.
 
-#include "consult/lamelix.hpp"
-#include "tests/core/banc_cle.hpp"
+#include "tests/core/fenetre_essai.hpp"
 
 #include <gtest/gtest.h>
 
 namespace lamelix::test {
 namespace {
 
-struct Fenetre {
-    DossierTemporaire Dossier;
-    ServicesFactices Dialogues;
-    std::unique_ptr<Programme> Prog = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> F = std::make_unique<Lamelix>(*Prog, Dialogues);
-
-    void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
-        std::string chemin = Dossier.Ecrit(nom, octets);
-        ChargeCle(*F, chemin);
-        float mode = 0;
-        ChargeListe(*F, mode);
-    }
-    void Choisit(int position) {
-        F->List1.Selectionne(position);
-        List1_DblClick(*F);
-    }
-    std::vector<std::string> Textes(const ListBox &liste) const {
-        std::vector<std::string> t;
-        for (const auto &e : liste.Items)
-            t.push_back(e.Texte);
-        return t;
-    }
-};
+using Fenetre = FenetreEssai;
 
 constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
                                          "1, 0 $Tubes$Boletus\r\n"
@@ -44,11 +21,11 @@ constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
 TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
     Fenetre w;
     w.Charge(Champignons);
-    EXPECT_EQ(w.Textes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
+    EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
     EXPECT_EQ(w.F->Caption.Caption, "Lamelix 2.06"); // no title: the program's name
     w.Choisit(0);
     EXPECT_EQ(w.F->EntiteCourante, 2);
-    EXPECT_EQ(w.Textes(w.F->List1), (std::vector<std::string>{"Anneau", "Sans anneau"}));
+    EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Anneau", "Sans anneau"}));
     // The second proposition shown is key line 5: the note on line 4 is stepped over.
     w.Choisit(1);
     EXPECT_EQ(w.F->Hist(w.F->NbEtapes), 5);
@@ -62,7 +39,7 @@ TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
 TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
     Fenetre w;
     w.Charge(Champignons);
-    EXPECT_EQ(w.Textes(w.F->List2),
+    EXPECT_EQ(Fenetre::Lignes(w.F->List2),
               (std::vector<std::string>{"Boletus", "Russula", "Amanita phalloides", ""}));
     EXPECT_EQ(w.F->List2.Items[2].ItemData, 2);
     EXPECT_EQ(w.F->MapNoms()(2), 6);
@@ -149,7 +126,7 @@ TEST(Chargement, FichierTxtSansMarqueurGardeLaCleOuverte) {
     EXPECT_EQ(w.Dialogues.Journal.back(), "message:  le fichier " +
                                               w.Dossier.Chemin("pas-une-cle.txt") +
                                               " n'est pas un fichier clé");
-    EXPECT_EQ(w.Textes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
+    EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
 }
 
 } // namespace

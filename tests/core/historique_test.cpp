@@ -1,9 +1,7 @@
 // The path history, the back step, the pick of a name and the sections, driven through the
 // window model as the user would: loading a key, double clicks, buttons and list picks.
 
-#include "consult/lamelix.hpp"
-#include "tests/core/banc_cle.hpp"
-#include "tests/services_factices.hpp"
+#include "tests/core/fenetre_essai.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -41,39 +39,12 @@ constexpr int NomIsolata = 5;
 const std::string SansPredecesseur = "Attention  !  cette entité n'a pas de prédédent dans la clé";
 const std::string NoteLames = " *Note*... :lames fines///et nombreuses\r\n";
 
-class Consultation {
-  public:
-    explicit Consultation(std::string_view octets)
-        : prog_(std::make_unique<Programme>()), f(std::make_unique<Lamelix>(*prog_, Systeme)) {
-        std::string chemin = dossier_.Ecrit("essai.cle", octets);
-        ChargeCle(*f, chemin);
-        float mode = 0;
-        ChargeListe(*f, mode);
-    }
-
-    void Choisit(int position) {
-        f->List1.Selectionne(position);
-        List1_DblClick(*f);
-    }
-    void Retour() { bouton_Click(*f, 0); }
-    void Prend(int position) {
-        f->List2.Selectionne(position);
-        List2_Click(*f);
-    }
-    std::vector<std::string> Choix() const {
-        std::vector<std::string> textes;
-        for (const ElementListe &e : f->List1.Items)
-            textes.push_back(e.Texte);
-        return textes;
-    }
-
-  private:
-    DossierTemporaire dossier_;
-    std::unique_ptr<Programme> prog_;
-
-  public:
-    ServicesFactices Systeme;
-    std::unique_ptr<Lamelix> f;
+// A window on the test's key; `f` and `Systeme` name the model and its recorded dialogs.
+struct Consultation : test::FenetreEssai {
+    explicit Consultation(std::string_view octets) { Charge(octets); }
+    std::vector<std::string> Choix() const { return Lignes(F->List1); }
+    std::unique_ptr<Lamelix> &f = F;
+    ServicesFactices &Systeme = Dialogues;
 };
 
 using Textes = std::vector<std::string>;

@@ -4,40 +4,14 @@
 #include "consult/lamelix.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/texte.hpp"
-#include "tests/core/banc_cle.hpp"
+#include "tests/core/fenetre_essai.hpp"
 
 #include <gtest/gtest.h>
 
 namespace lamelix::test {
 namespace {
 
-using Textes = std::vector<std::string>;
-
-struct Fenetre {
-    DossierTemporaire Dossier;
-    ServicesFactices Dialogues;
-    std::unique_ptr<Programme> Prog = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> F = std::make_unique<Lamelix>(*Prog, Dialogues);
-
-    void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
-        std::string chemin = Dossier.Ecrit(nom, octets);
-        ChargeCle(*F, chemin);
-        float mode = 0;
-        ChargeListe(*F, mode);
-    }
-    void Choisit(std::initializer_list<int> positions) {
-        for (int position : positions) {
-            F->List1.Selectionne(position);
-            List1_DblClick(*F);
-        }
-    }
-    static Textes Lignes(const ListBox &liste) {
-        Textes t;
-        for (const auto &e : liste.Items)
-            t.push_back(e.Texte);
-        return t;
-    }
-};
+using Fenetre = FenetreEssai;
 
 // Key lines 1 to 8; line 6 ends at a species without a name.
 constexpr std::string_view Champignons = "titre$Champignons\n"

@@ -1,0 +1,52 @@
+#pragma once
+
+// The main window model on a key written by the test, driven as the user drives the window.
+
+#include "consult/lamelix.hpp"
+#include "tests/core/banc_cle.hpp"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lamelix::test {
+
+using Textes = std::vector<std::string>;
+
+struct FenetreEssai {
+    DossierTemporaire Dossier;
+    ServicesFactices Dialogues;
+    std::unique_ptr<Programme> Prog = std::make_unique<Programme>();
+    std::unique_ptr<Lamelix> F = std::make_unique<Lamelix>(*Prog, Dialogues);
+
+    // Loads the key as the window does: ChargeCle, then the names list of a fresh load.
+    void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
+        std::string chemin = Dossier.Ecrit(nom, octets);
+        ChargeCle(*F, chemin);
+        float mode = 0;
+        ChargeListe(*F, mode);
+    }
+    // Double clicks on List1 at each position in turn.
+    void Choisit(std::initializer_list<int> positions) {
+        for (int position : positions) {
+            F->List1.Selectionne(position);
+            List1_DblClick(*F);
+        }
+    }
+    void Choisit(int position) { Choisit({position}); }
+    void Retour() { bouton_Click(*F, 0); }
+    void Prend(int position) {
+        F->List2.Selectionne(position);
+        List2_Click(*F);
+    }
+    static Textes Lignes(const ListBox &liste) {
+        Textes t;
+        for (const auto &e : liste.Items)
+            t.push_back(e.Texte);
+        return t;
+    }
+};
+
+} // namespace lamelix::test
