@@ -1,5 +1,6 @@
 // Actions that belong to parts of the program still to come (complements, shell, keyword
-// search, translation, layout). The consultation already calls them where they belong.
+// search, translation, layout, the tools window and the key conversions). The consultation already
+// calls them where they belong.
 
 #include "consult/lamelix.hpp"
 
@@ -11,8 +12,10 @@ void TraiteComplement(Lamelix &, int16_t &, std::string &, int16_t &resultat) {
 void Xshell(Lamelix &, std::string &) {}
 void MoCle_Click(Lamelix &, int) {}
 void traduirebtn_Click(Lamelix &, int) {}
-void lectureTexte(Lamelix &) {}
 void InitDimension(Lamelix &) {}
 void Label1Def(Lamelix &) {}
+void MotCle_Click(Lamelix &) {}
+void MnSOut_Click(Lamelix &, int) {}
+void MontreOutils(Lamelix &) {}
 
 } // namespace lamelix

@@ -25,10 +25,6 @@ void videCle(Lamelix &f) {
     f.NbEtapes = 0;
 }
 
-std::string joint(const std::string &dossier, const std::string &nom) {
-    return dossier.empty() ? nom : dossier + "/" + nom;
-}
-
 } // namespace
 
 void ChargeCle(Lamelix &f, std::string &chemin) {
@@ -77,15 +73,16 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &) {
             f.Label7.SetCaption(f.Msg(2) + " :" + nom + "   Rep.Défaut : " + f.RepData);
             f.Frame6.SetVisible(false);
             f.Frame8.SetVisible(true);
-            cle.FichierCle = joint(f.RepData, nom);
+            cle.FichierCle = JointChemin(f.RepData, nom);
             RazIndex(cle);
             std::string chemin = cle.FichierCle;
             ChargeCle(f, chemin);
             ChargeListe(f, zero);
         } else {
-            std::string chemin = joint(f.RepData, nom);
+            std::string chemin = JointChemin(f.RepData, nom);
             auto contenu = LireOctets(chemin);
             if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);
+            f.FichierTexte = chemin;
             lectureTexte(f);
             cle.FichierCle = chemin;
             ChargeCle(f, chemin);

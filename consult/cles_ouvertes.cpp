@@ -5,25 +5,11 @@
 #include "platform/fichiers.hpp"
 #include "platform/texte.hpp"
 
-#include <cctype>
-
 namespace lamelix {
 
 namespace {
 
 constexpr int16_t ToucheEspace = 32;
-
-bool EstAbsolu(const std::string &chemin) {
-    if (!chemin.empty() && (chemin[0] == '/' || chemin[0] == '\\')) return true;
-    return chemin.size() >= 2 && chemin[1] == ':' &&
-           std::isalpha(static_cast<unsigned char>(chemin[0]));
-}
-
-// The key folder joined with a file name; a name that is already a full path stays as it is.
-std::string Joint(const std::string &dossier, const std::string &nom) {
-    if (dossier.empty() || EstAbsolu(nom)) return nom;
-    return dossier + "/" + nom;
-}
 
 void MontreSelection(Lamelix &f) {
     f.StatusBar1.SetCaption(f.List3.TexteSelectionne());
@@ -35,7 +21,7 @@ void MontreSelection(Lamelix &f) {
 // the argument is the caller's copy of it.
 void MAJ_List3(Lamelix &f, std::string &) {
     try {
-        f.CheminCle = Joint(f.RepData, f.NomFichierCle);
+        f.CheminCle = JointChemin(f.RepData, f.NomFichierCle);
         const std::string cherche = Majuscules(f.CheminCle);
         for (const ElementListe &element : f.List3.Items)
             if (Majuscules(element.Texte) == cherche) return;
@@ -60,7 +46,7 @@ void List3_DblClick(Lamelix &f) {
             f.CheminCle = ligne;
         } else {
             f.NomFichierCle = ligne;
-            f.CheminCle = Joint(f.RepData, ligne);
+            f.CheminCle = JointChemin(f.RepData, ligne);
         }
         f.Label7.SetCaption(f.Msg(2) + ": " + f.NomFichierCle + f.Msg(5) + " : " + f.RepData);
         std::string chemin = f.CheminCle;

@@ -38,6 +38,15 @@ enum IndexCommande4 : int {
     Cmd4Reprise = 10,
 };
 
+// Items of the File menu.
+enum IndexMenuFichier : int {
+    FichierOuvrir = 0,
+    FichierClesOuvertes = 1,
+    FichierExporter = 2,
+    FichierSession = 3,
+    FichierQuitter = 4,
+};
+
 // The main window as the core sees it: its controls as plain data and the whole consultation
 // state. The Qt skin shows these controls and forwards the user's actions to the procedures.
 struct Lamelix {
@@ -75,8 +84,47 @@ struct Lamelix {
     Frame Frame5, Frame6, Frame8, Frame11, Frame14, Picture2;
     Frame FraFlash; // transient message panel
     Label LblflashX;
-    Frame Form1; // small window showing the comparison
+    Frame Form1; // small window showing the comparison or a text file
     TextBox Form1Texte;
+
+    // Menus. Captions are French until an interface language file replaces them.
+    MenuItem mnuSettings;                     // the options menu
+    std::array<MenuItem, 1> mnuSettingsItem;  // 0: font sizes, with the size in use
+    std::string TitreTaillesPolice;           // that caption without the size
+    std::array<MenuItem, 5> mnuFileItem;      // see IndexMenuFichier
+    std::array<MenuItem, 4> mnuEditItem;      // cut, copy, paste, export
+    std::array<MenuItem, 8> mnuFontSizesItem; // 2 to 7: 7, 9, 11, 13, 17, 20 points
+    MenuItem MnuMemo, exFlagOption, MnExec, MnuSavIni_xy, MnuAide, Mnusuiv;
+    std::array<MenuItem, 3> MnuOptFic_xy;     // default file, documentation folder, its set-up
+    std::array<MenuItem, 1> FlagPattern;      // 0: only *.CLE in the default-file chooser
+    std::array<MenuItem, 9> MnLang;           // 1 to 8: interface languages
+    MenuItem MnuFicExtrTitre, MnuLangueTitre; // headings of those two submenus
+    std::array<MenuItem, 7> MnSOut;           // 1, 5, 6: conversions of the key file
+    MenuItem MnuOutils;                       // the tools menu
+
+    // Panels of the main window.
+    Frame Frame4;                          // "Enregistrement Résultats"
+    TextBox Text7;                         // the comment of an exported result
+    std::array<CommandButton, 4> Command7; // 2 "annuler", 3 "enregistrer"
+    Frame Frame7;                          // default-file and documentation-folder chooser
+    bool Frame7Documentation = false;      // the chooser picks the documentation folder
+    std::string DirListPath;               // the folder the chooser shows
+    ListBox DirList;                       // ".." then the sub-folders of DirListPath
+    ListBox FileList;                      // the files of DirListPath that match the pattern
+    std::string FileListPattern;
+    Label Label4, Label14; // "Exec.Auto." status; default file in the chooser
+    Frame FrameCfgDoc;     // documentation search set-up
+    Frame Frame10;         // "Voir paramètres"
+    TextBox txtEdit;
+    Frame Frame8_obsol;
+    Frame FrameAccueil;            // item 9 of the frame array: the welcome panel
+    std::array<TextBox, 8> TBox;   // 7: warnings and news
+    Frame frmAbout;                // the about box
+    Frame outils;                  // the tools window
+    std::string Picture2Fichier;   // picture shown by Picture2
+    std::array<int, 2> VScroll1{}; // documentation search widths
+    ListBox lgr;                   // target language of translations
+    std::string Focus;             // control that should take the keyboard, "" for none
 
     // --- Consultation state ---------------------------------------------------------------
     int16_t EntiteCourante = 0;
@@ -96,6 +144,10 @@ struct Lamelix {
     std::string LM1, LM2;      // memorised paths
     std::string DerniereDescCommune;
     bool SauteActivation = false; // one-shot: the next activation runs no start-up
+    bool Demarre = false;         // the start-up sequence has run
+    bool Termine = false;         // the program has been asked to end
+    std::string LigneCommande;    // the key named when the program was started
+    std::string FichierTexte;     // text file shown by lectureTexte
     bool AutoExec = false;        // complements handed to the shell as soon as chosen
 
     // --- Key file state -------------------------------------------------------------------
@@ -111,6 +163,7 @@ struct Lamelix {
     // The name map: one line index per List2 line (lines 0 to 2000), reset with the key.
     Table<int16_t, MaxIndexChoix> &MapNoms() { return Prog.Cle.IndexChoix; }
     CleCompilee &Cle() { return Prog.Cle; }
+    Reglages &Options() { return Prog.Options; }
     const std::string &Msg(int numero) const { return Prog.Textes[numero]; }
     EnvironnementCompilation Compilation() { return {Prog.Cle, Prog.Textes, Systeme, lgs}; }
     VuesChoix Vues() { return {&List1, &List2, &Text1}; }
@@ -185,6 +238,58 @@ void flash(Lamelix &f, const std::string &texte, uint32_t couleur);
 void Flash_ouvre(Lamelix &f, const std::string &texte);
 void Flash_ferme(Lamelix &f);
 
+// --- Start-up and shutdown -----------------------------------------------------------------
+void Form_Load(Lamelix &f);
+void Form_Activate(Lamelix &f);
+void Init00(Lamelix &f);
+void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t &UnloadMode);
+void Form_Unload(Lamelix &f);
+void Quitter(Lamelix &f); // "&Quitter": asks, saves the session, ends
+
+// --- Settings file and sessions -------------------------------------------------------------
+void IniCharge(Lamelix &f);
+void inisauve(Lamelix &f);
+void IniSession_Sauve(Lamelix &f);
+void IniSession_Charge(Lamelix &f);
+int16_t cherche_Lgr_liste(Lamelix &f, const std::string &langue);
+std::string CheminIni(const Lamelix &f);
+
+// --- Interface language ---------------------------------------------------------------------
+void ChargeLangue(Lamelix &f);
+void AfficheAvert(Lamelix &f);
+// The item n of the options menu that a language file may rename; nullptr when there is none.
+MenuItem *MnOption(Lamelix &f, int n);
+
+// --- Result export --------------------------------------------------------------------------
+void ExportResultat(Lamelix &f);
+void Command7_Click(Lamelix &f, int index);
+
+// --- Menus and the other controls of the window ---------------------------------------------
+void mnuFileItem_Click(Lamelix &f, int index);
+void mnuEdit_Click(Lamelix &f);
+void mnuEditItem_Click(Lamelix &f, int index);
+void mnuFontSizesItem_Click(Lamelix &f, int index);
+void MnuMemo_Click(Lamelix &f);
+void exFlagOption_Click(Lamelix &f);
+void MnExec_Click(Lamelix &f);
+void MnuOptFic_xy_Click(Lamelix &f, int index);
+void FlagPattern_Click(Lamelix &f, int index);
+void MnuSavIni_xy_Click(Lamelix &f);
+void FicExtr_Click(Lamelix &f, int index);
+void MnLang_Click(Lamelix &f, int index);
+void CocheLangue(Lamelix &f); // checks the language item of the interface language in use
+void MnuAide_Click(Lamelix &f);
+void MnOutil_Click(Lamelix &f, int index);
+void Command2_Click(Lamelix &f);
+void Command8_Click(Lamelix &f);
+// Opens a file chosen by the user: a key is loaded, any other file is shown as text.
+void OuvreFichier(Lamelix &f, const std::string &chemin);
+
+// --- The default-file chooser ---------------------------------------------------------------
+void cmdCommand9_Click(Lamelix &f, int index);
+void DirList_Ouvre(Lamelix &f, const std::string &dossier);
+void DirList_DblClick(Lamelix &f);
+
 // --- Actions of the parts still to come: they do nothing yet ----------------------------------
 void TraiteComplement(Lamelix &f, int16_t &mode, std::string &complements, int16_t &resultat);
 void Xshell(Lamelix &f, std::string &complements);
@@ -193,5 +298,8 @@ void traduirebtn_Click(Lamelix &f, int index);
 void lectureTexte(Lamelix &f);
 void InitDimension(Lamelix &f);
 void Label1Def(Lamelix &f);
+void MotCle_Click(Lamelix &f);
+void MnSOut_Click(Lamelix &f, int index);
+void MontreOutils(Lamelix &f);
 
 } // namespace lamelix

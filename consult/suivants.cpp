@@ -194,7 +194,9 @@ void Command4_Click(Lamelix &f, int index) {
             Memorise(f, copie_LM2);
             break;
         case Cmd4Reprise:
-            if (f.Command4[Cmd4Reprise].Visible) MoCle_Click(f, 0);
+            if (!f.Command4[Cmd4Reprise].Visible) break;
+            MotCle_Click(f);
+            MoCle_Click(f, 0);
             break;
         default: // 1 to 3 carry no action
             break;

@@ -66,6 +66,8 @@ struct TextBox : Controle {
     std::string Text;
     uint32_t ForeColor = 0; // 0 black, 255 red
     int FontSize = 10;
+    int SelStart = 0; // the selection, in bytes of Text
+    int SelLength = 0;
     void SetText(std::string texte) {
         Text = std::move(texte);
         Change();

@@ -19,4 +19,15 @@ std::string DossierDe(std::string_view chemin);  // without the final separator,
 std::string
 ExtensionMaj3(std::string_view chemin); // first three characters after the last ".", upper-cased
 
+// A folder joined with a file name; a name that is already a full path stays as it is.
+std::string JointChemin(const std::string &dossier, const std::string &nom);
+bool EstCheminAbsolu(std::string_view chemin);
+// A stored path (written on Windows, say) in this system's form: "\" becomes "/".
+std::string SeparateursLocaux(std::string_view chemin);
+// True when a file can be created in this folder.
+bool DossierInscriptible(const std::string &dossier);
+// Writes the whole content to a temporary file beside the target, then renames it into place,
+// so that a failure never leaves a truncated file. False when anything failed.
+bool EcritFichierSur(const std::string &chemin, std::string_view contenu);
+
 } // namespace lamelix

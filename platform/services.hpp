@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace lamelix {
@@ -30,6 +31,30 @@ class Services {
     // Lets the event loop run between steps of a long operation.
     virtual void Patiente() {}
     virtual void Bip() {}
+
+    // A modal input box; nothing when the user cancels.
+    virtual std::optional<std::string> Saisie(const std::string & /*invite*/,
+                                              const std::string & /*titre*/,
+                                              const std::string & /*defaut*/) {
+        return std::nullopt;
+    }
+    // The open and save dialogs. The filter is written "caption|patterns|caption|patterns",
+    // patterns separated by ";". Nothing when the user cancels.
+    virtual std::optional<std::string> DialogueOuvrir(const std::string & /*filtre*/,
+                                                      const std::string & /*dossier*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::string> DialogueEnregistrer(const std::string & /*filtre*/,
+                                                           const std::string & /*nomPropose*/,
+                                                           const std::string & /*dossier*/) {
+        return std::nullopt;
+    }
+    // The busy pointer over the whole program while a long operation runs.
+    virtual void Sablier(bool /*occupe*/) {}
+    // Seconds since an arbitrary start, for timed displays.
+    virtual double Chrono() { return 0; }
+    // Shows the program's HTML help page.
+    virtual void Aide(const std::string &page) { ShellEx(page, {}); }
 };
 
 } // namespace lamelix

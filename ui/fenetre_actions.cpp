@@ -30,6 +30,14 @@ bool FenetrePrincipale::agit(const std::function<void()> &action) {
     }
     occupe_ = false;
     Rafraichit();
+    if (modele_.Termine && !fin_) {
+        // The model ended the program: the windows go, without a second question.
+        fin_ = true;
+        QTimer::singleShot(0, this, [this] {
+            close();
+            if (AuTermine) AuTermine();
+        });
+    }
     return true;
 }
 
@@ -143,6 +151,8 @@ void FenetrePrincipale::relieCommandes() {
     relie(checkOption0_, f.check_Option[0], [&f] { check_Option_Click(f, 0); });
     relie(checkCompare_, f.Check_Compare, [&f] { Check_Compare_Click(f); });
 
+    connect(command2_, &QPushButton::clicked, this,
+            [this, &f] { agit([&f] { Command2_Click(f); }); });
     form1_->AuFermer = [this, &f] {
         agit([&f] {
             f.Form1.SetVisible(false);
@@ -156,28 +166,9 @@ void FenetrePrincipale::relieCommandes() {
     };
 }
 
-void FenetrePrincipale::ouvrir() {
-    const QString dossier = QString::fromStdString(modele_.RepData);
-    const QString chemin = QFileDialog::getOpenFileName(this, tr("Ouvrir une clé"), dossier,
-                                                        tr("Clés (*.cle *.CLE *.txt *.TXT)") +
-                                                            ";;" + tr("Tous les fichiers (*)"));
-    if (!chemin.isEmpty()) OuvreCle(chemin);
-}
-
 void FenetrePrincipale::OuvreCle(const QString &chemin) {
-    const QFileInfo fichier(chemin);
-    agit([this, &fichier] {
-        Lamelix &f = modele_;
-        f.RepData = QDir::cleanPath(fichier.absolutePath()).toStdString();
-        f.NomFichierCle = fichier.fileName().toStdString();
-        f.CheminCle = QDir::cleanPath(fichier.absoluteFilePath()).toStdString();
-        std::string cle = f.CheminCle;
-        lamelix::ChargeCle(f, cle);
-        float mode = 1;
-        ChargeListe(f, mode);
-        cle = f.CheminCle;
-        MAJ_List3(f, cle);
-    });
+    const std::string cle = QDir::cleanPath(QFileInfo(chemin).absoluteFilePath()).toStdString();
+    agit([this, &cle] { OuvreFichier(modele_, cle); });
 }
 
 void FenetrePrincipale::ChargeCle(const std::string &chemin) {
@@ -185,12 +176,6 @@ void FenetrePrincipale::ChargeCle(const std::string &chemin) {
         std::string cle = chemin;
         lamelix::ChargeCle(modele_, cle);
     });
-}
-
-// The panel of opened keys shows on demand and goes when the list loses the keyboard.
-void FenetrePrincipale::montreClesOuvertes() {
-    agit([this] { modele_.Frame11.SetVisible(true); });
-    list3_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace lamelix

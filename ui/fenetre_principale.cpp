@@ -6,6 +6,7 @@
 #include "ui/bandeau_flash.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/liste_controle.hpp"
+#include "ui/panneaux.hpp"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace lamelix {
@@ -105,6 +107,8 @@ FenetrePrincipale::FenetrePrincipale(Lamelix &modele, QWidget *parent)
 
     flash_ = new BandeauFlash(centre);
     form1_ = std::make_unique<FenetreForm1>();
+    panneaux_ = std::make_unique<Panneaux>(
+        modele_, this, [this](const std::function<void()> &action) { return agit(action); });
 
     creeMenus();
     creeBarreEtat();
@@ -152,6 +156,9 @@ QWidget *FenetrePrincipale::colonneChoix() {
     pied->addWidget(bouton_[0]);
     pied->addWidget(bouton_[1]);
     pied->addStretch(1);
+    command2_ = bouton("Command2", tr("Voir l'image attachée à la proposition sélectionnée"));
+    command2_->setText(tr("Image"));
+    pied->addWidget(command2_);
 
     auto *boiteChoix = cadre(tr("Propositions"), "CadreChoix");
     auto *choix = new QVBoxLayout(boiteChoix);
@@ -171,6 +178,7 @@ QWidget *FenetrePrincipale::colonneHistorique() {
     text1_ =
         texteLecture("Text1", tr("Les propositions choisies s'inscrivent ici, une par étape."));
     auto *boiteHistorique = cadre(tr("Chemin suivi"), "CadreHistorique");
+    cadreHistorique_ = boiteHistorique;
     (new QVBoxLayout(boiteHistorique))->addWidget(text1_);
 
     text5_ = texteLecture("Text5", tr("Aucune section sur ce chemin."));
@@ -265,30 +273,6 @@ QWidget *FenetrePrincipale::colonneNoms() {
     return colonne;
 }
 
-void FenetrePrincipale::creeMenus() {
-    QMenu *fichier = menuBar()->addMenu(tr("&Fichier"));
-    QAction *ouvrir = fichier->addAction(tr("&Ouvrir..."), this, [this] { this->ouvrir(); });
-    ouvrir->setShortcut(QKeySequence::Open);
-    QAction *cles =
-        fichier->addAction(tr("&Clés ouvertes"), this, [this] { montreClesOuvertes(); });
-    cles->setObjectName("ClesOuvertes");
-    fichier->addSeparator();
-    QAction *quitter = fichier->addAction(tr("&Quitter"), this, &QWidget::close);
-    quitter->setShortcut(QKeySequence::Quit);
-
-    QMenu *consultation = menuBar()->addMenu(tr("&Consultation"));
-    QAction *suivants = consultation->addAction(tr("Sui&vants"));
-    suivants->setObjectName("Mnusuiv");
-    connect(suivants, &QAction::triggered, this,
-            [this] { agit([this] { Mnusuiv_Click(modele_); }); });
-    consultation->addSeparator();
-    actionPrefixe_ = consultation->addAction(QString());
-    actionPrefixe_->setObjectName("Mnuprefx_0");
-    actionPrefixe_->setCheckable(true);
-    connect(actionPrefixe_, &QAction::triggered, this,
-            [this] { agit([this] { Mnuprefx_Click(modele_, 0); }); });
-}
-
 void FenetrePrincipale::creeBarreEtat() {
     statut_ = new QLabel;
     statut_->setObjectName("StatusBar1");
@@ -300,12 +284,40 @@ void FenetrePrincipale::creeBarreEtat() {
     label18_->setObjectName("Label18");
     label18_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label18_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label4_ = new QLabel;
+    label4_->setObjectName("Label4");
+    label4_->setStyleSheet("color: #2f5a3a; font-weight: bold;");
     statusBar()->addWidget(statut_, 3);
+    statusBar()->addWidget(label4_);
     statusBar()->addWidget(label7_, 2);
     statusBar()->addWidget(label18_, 2);
 }
 
+void FenetrePrincipale::Demarre() {
+    agit([this] { Form_Load(modele_); });
+}
+
+void FenetrePrincipale::Active() {
+    agit([this] { Form_Activate(modele_); });
+}
+
+// Every activation goes to the model: the first one starts the program, a later one changes
+// nothing (a one-shot flag set by the comparison is cleared).
+void FenetrePrincipale::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { agit([this] { Form_Activate(modele_); }); });
+}
+
 void FenetrePrincipale::closeEvent(QCloseEvent *event) {
+    if (!fin_) {
+        int16_t annule = 0, mode = 0;
+        if (!agit([this, &annule, &mode] { Form_QueryUnload(modele_, annule, mode); }) ||
+            annule != 0) {
+            event->ignore();
+            return;
+        }
+    }
     form1_->hide(); // it goes with the program, without bringing this window back
     QMainWindow::closeEvent(event);
 }

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -18,6 +20,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTextEdit;
 
@@ -25,6 +28,7 @@ namespace lamelix {
 
 class BandeauFlash;
 class FenetreForm1;
+class Panneaux;
 
 // The consultation window: one widget per control of the window model. It forwards the user's
 // actions to the model's procedures and, after each of them, shows the controls that changed.
@@ -54,23 +58,38 @@ class FenetrePrincipale : public QMainWindow {
     QPushButton *Command4(int index) const { return command4_.at(static_cast<std::size_t>(index)); }
     BandeauFlash *Flash() const { return flash_; }
     FenetreForm1 *Form1() const { return form1_.get(); }
+    Panneaux *Panneaux_() const { return panneaux_.get(); }
+    QPushButton *Command2() const { return command2_; }
+    // The menu action of that object name (such as "mnuFileItem_4").
+    QAction *Action(const char *nom) const;
+
+    // Creation, then the start-up sequence at the first activation.
+    void Demarre();
+    void Active();
+    // Called when the model has been asked to end the program.
+    std::function<void()> AuTermine;
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
   private:
     // Construction (fenetre_principale.cpp).
     QWidget *colonneChoix();
     QWidget *colonneHistorique();
     QWidget *colonneNoms();
-    void creeMenus();
     void creeBarreEtat();
+
+    // The menu bar (fenetre_menus.cpp).
+    void creeMenus();
+    QAction *element(QMenu *menu, MenuItem &item, const char *nom, std::function<void()> clic,
+                     bool cochable = false);
+    QMenu *sousMenu(QMenu *parent, MenuItem &item, const char *nom);
+    void montreMenus();
 
     // From the user to the model (fenetre_actions.cpp).
     void relieListes();
     void relieCommandes();
-    void ouvrir();
-    void montreClesOuvertes();
     // Runs one handler: never while another runs, never letting an exception out, and shows
     // the result. Returns false when the action was refused because a handler is running.
     bool agit(const std::function<void()> &action);
@@ -89,18 +108,22 @@ class FenetrePrincipale : public QMainWindow {
     ListeControle *list1_, *list2_, *list3_;
     QTextEdit *text1_, *text5_;
     QLineEdit *text2_;
-    QLabel *label1_, *label3_, *label6_, *label7_, *label18_, *statut_;
+    QLabel *label1_, *label3_, *label4_, *label6_, *label7_, *label18_, *statut_;
+    QPushButton *command2_ = nullptr;
+    QGroupBox *cadreHistorique_ = nullptr;
     std::array<QPushButton *, 2> bouton_{};
     std::array<QPushButton *, 11> command4_{};
     QCheckBox *chkFnote_, *checkSautLigne_, *checkOption0_, *checkCompare_;
     QGroupBox *cadreSections_, *cadreOptions_, *cadreComparaison_, *cadreCles_;
-    QAction *actionPrefixe_ = nullptr;
+    std::vector<std::pair<MenuItem *, QAction *>> menus_;
+    std::unique_ptr<Panneaux> panneaux_;
     BandeauFlash *flash_;
     std::unique_ptr<FenetreForm1> form1_;
 
     std::unordered_map<const Controle *, uint64_t> vus_; // versions already shown
     bool occupe_ = false;
     bool moiVisible_ = true;
+    bool fin_ = false; // the model has ended the program: the window closes without asking
 };
 
 } // namespace lamelix

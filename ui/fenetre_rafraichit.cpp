@@ -1,11 +1,13 @@
 // From the model to the widgets: after every handler, each control whose change counter moved
 // is shown again.
 
+#include "platform/texte.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/liste_controle.hpp"
+#include "ui/panneaux.hpp"
 
 #include <algorithm>
 
@@ -109,6 +111,11 @@ void FenetrePrincipale::Rafraichit() {
         montreBoutons();
         montreOptions();
         montreFenetres();
+        panneaux_->Rafraichit();
+        if (modele_.Focus == "List3" && list3_->isVisible()) {
+            list3_->setFocus(Qt::OtherFocusReason);
+            modele_.Focus.clear();
+        }
     } catch (const std::exception &) {
         // Only memory can run out here; the next refresh shows what this one could not.
     }
@@ -159,6 +166,9 @@ void FenetrePrincipale::montreLibelles() {
     if (nouveau(f.Label7)) montreLibelle(label7_, f.Label7, true);
     if (nouveau(f.Label18)) montreLibelle(label18_, f.Label18, true);
     if (nouveau(f.StatusBar1)) montreLibelle(statut_, f.StatusBar1, false);
+    if (nouveau(f.Label4)) montreLibelle(label4_, f.Label4, false);
+    if (nouveau(f.Label5) && !f.Label5.Caption.empty())
+        cadreHistorique_->setTitle(qs(SansBlancs(f.Label5.Caption)));
 }
 
 void FenetrePrincipale::montreBoutons() {
@@ -184,14 +194,7 @@ void FenetrePrincipale::montreOptions() {
     if (nouveau(f.Check_Compare)) montreCase(checkCompare_, f.Check_Compare);
     if (nouveau(f.Frame8)) cadreOptions_->setVisible(f.Frame8.Visible);
     if (nouveau(f.Frame11)) cadreCles_->setVisible(f.Frame11.Visible);
-    if (nouveau(f.Mnuprefx[0])) {
-        const MenuItem &prefixe = f.Mnuprefx[0];
-        const QSignalBlocker bloque(actionPrefixe_);
-        actionPrefixe_->setText(qs(prefixe.Caption));
-        actionPrefixe_->setChecked(prefixe.Checked);
-        actionPrefixe_->setEnabled(prefixe.Enabled);
-        actionPrefixe_->setVisible(prefixe.Visible);
-    }
+    montreMenus();
 }
 
 void FenetrePrincipale::montreFenetres() {

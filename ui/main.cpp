@@ -1,9 +1,13 @@
-// lamelix: the main window on the key named on the command line, or on the bundled key.
+// lamelix: the main window. It starts on the key named on the command line (as a file manager
+// or a shell gives it), or on the default key of the settings.
 
 #include "consult/lamelix.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/services_qt.hpp"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <QApplication>
@@ -13,14 +17,25 @@
 
 namespace {
 
-// The bundled key: beside the executable in the build folder, else in the installed data folder.
-QString cleParDefaut() {
-    const QString dossier = QCoreApplication::applicationDirPath();
-    for (const QString &candidat :
-         {dossier + "/defaut.cle", dossier + "/../share/lamelix/defaut.cle"}) {
-        if (QFileInfo::exists(candidat)) return QFileInfo(candidat).absoluteFilePath();
+// The program folder holds the program's data (sample keys, language files, help): beside the
+// executable in the build folder, else the installed data folder.
+QString dossierProgramme() {
+    const QString executable = QCoreApplication::applicationDirPath();
+    for (const QString &candidat : {executable, executable + "/../share/lamelix"}) {
+        if (QFileInfo::exists(candidat + "/defaut.cle") ||
+            QFileInfo::exists(candidat + "/Lamelix_fr.lng"))
+            return QDir::cleanPath(QFileInfo(candidat).absoluteFilePath());
     }
-    return dossier + "/defaut.cle";
+    return executable;
+}
+
+// The key named on the command line, made absolute when it names a file from the current folder.
+std::string ligneDeCommande(const QStringList &arguments) {
+    if (arguments.size() < 2) return {};
+    const QString argument = arguments.mid(1).join(QLatin1Char(' '));
+    const QFileInfo fichier(argument);
+    if (fichier.exists()) return QDir::cleanPath(fichier.absoluteFilePath()).toStdString();
+    return argument.toStdString();
 }
 
 } // namespace
@@ -29,19 +44,36 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Lamelix");
     QApplication::setApplicationVersion(lamelix::NomProgrammeVersion().c_str());
-
-    const QStringList arguments = QApplication::arguments();
-    const QString cle =
-        arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : cleParDefaut();
+    QApplication::setDesktopFileName("org.lamelix.Lamelix");
 
     lamelix::ServicesQt services;
     auto programme = std::make_unique<lamelix::Programme>();
     lamelix::Lamelix modele(*programme, services);
+    modele.RepProgramme = dossierProgramme().toStdString();
+    modele.LigneCommande = ligneDeCommande(QApplication::arguments());
+
     lamelix::FenetrePrincipale fenetre(modele);
     services.FixeFenetre(&fenetre);
     services.AuRepos = [&fenetre] { fenetre.Rafraichit(); };
+    fenetre.AuTermine = [] { QCoreApplication::quit(); };
+    fenetre.Demarre();
     fenetre.show();
-    // Compile once the window is on screen, so that the compiler's messages appear over it.
-    QTimer::singleShot(0, &fenetre, [&fenetre, cle] { fenetre.OuvreCle(cle); });
+    // The start-up sequence runs once the window is on screen, so that the compiler's messages
+    // appear over it; the window's own activation comes too late on some desktops, or never
+    // without a window manager.
+    QTimer::singleShot(0, &fenetre, [&fenetre, &modele] {
+        fenetre.Active();
+        // LAMELIX_CHRONO: print when the first propositions are on screen, then end (the
+        // start-up time is measured from outside, from the process start).
+        if (qEnvironmentVariableIsSet("LAMELIX_CHRONO")) {
+            QTimer::singleShot(0, &fenetre, [&modele] {
+                const auto maintenant = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("propositions %d %.6f\n", modele.List1.ListCount(),
+                            std::chrono::duration<double>(maintenant).count());
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+    });
     return application.exec();
 }

@@ -25,6 +25,20 @@ class ServicesQt : public Services {
     void ShellEx(const std::string &cible, const std::string &dossier) override;
     void Patiente() override;
     void Bip() override;
+    std::optional<std::string> Saisie(const std::string &invite, const std::string &titre,
+                                      const std::string &defaut) override;
+    std::optional<std::string> DialogueOuvrir(const std::string &filtre,
+                                              const std::string &dossier) override;
+    std::optional<std::string> DialogueEnregistrer(const std::string &filtre,
+                                                   const std::string &nomPropose,
+                                                   const std::string &dossier) override;
+    void Sablier(bool occupe) override;
+    double Chrono() override;
+    void Aide(const std::string &page) override;
+
+    // When set, the open and save dialogs are not shown: the next path is taken from here (the
+    // window tests drive the program without a person in front of it).
+    std::function<std::optional<std::string>()> ReponseDialogue;
 
     // Called at each yield of a long operation, before the event loop runs: the window shows
     // the progress made so far.
@@ -32,6 +46,7 @@ class ServicesQt : public Services {
 
   private:
     QString titre(const std::string &titre) const;
+    bool sablier_ = false;
     QWidget *fenetre_ = nullptr;
 };
 

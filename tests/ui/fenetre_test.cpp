@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -41,17 +42,26 @@ struct Banc {
     explicit Banc(
         std::unique_ptr<test::ServicesFactices> s = std::make_unique<test::ServicesFactices>())
         : services(std::move(s)), programme(std::make_unique<Programme>()),
-          modele(*programme, *services), fenetre(modele) {}
+          modele(*programme, *services), fenetre(modele) {
+        // The program starts on an empty data folder of its own: no default key, a fresh
+        // settings file.
+        modele.RepProgramme = dossier.path().toStdString();
+        fenetre.Demarre();
+    }
 
     // Shows the window active, as the user sees it, on the bundled key.
     bool ouvre() {
         fenetre.show();
         fenetre.activateWindow();
         if (!QTest::qWaitForWindowActive(&fenetre)) return false;
+        fenetre.Active();
+        QApplication::processEvents();
+        services->Journal.clear(); // the settings file was created
         fenetre.ChargeCle(LAMELIX_CLES "/defaut.cle");
         return fenetre.List1()->count() >= 2;
     }
 
+    QTemporaryDir dossier;
     std::unique_ptr<test::ServicesFactices> services;
     std::unique_ptr<Programme> programme;
     Lamelix modele;
@@ -405,7 +415,7 @@ class FenetreTest : public QObject {
         // Shift with a click takes it off the list.
         auto *cadre = fenetre.findChild<QGroupBox *>("Frame11");
         QVERIFY(!cadre->isVisible());
-        fenetre.findChild<QAction *>("ClesOuvertes")->trigger();
+        fenetre.Action("mnuFileItem_1")->trigger();
         QVERIFY(cadre->isVisible());
         QVERIFY(fenetre.List3()->hasFocus());
         clic(fenetre.List3(), 0);

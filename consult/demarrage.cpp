@@ -1,0 +1,131 @@
+// Start-up and shutdown of the main window: the fixed values at creation, the start-up
+// sequence at the first activation (settings, command line, default key, language), and the
+// two ways out: the close box, which only asks, and "&Quitter", which also saves the session.
+
+#include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/services.hpp"
+
+namespace lamelix {
+
+namespace {
+
+// A key path from the command line, between double quotes as a file manager may give it, or
+// bare as a shell gives it.
+std::string cheminCandidat(const std::string &ligne) {
+    if (ligne.size() >= 2 && ligne.front() == '"' && ligne.back() == '"')
+        return ligne.substr(1, ligne.size() - 2);
+    return ligne;
+}
+
+void fermeFenetres(Lamelix &f) {
+    f.Form1.SetVisible(false);
+    f.frmAbout.SetVisible(false);
+    f.outils.SetVisible(false);
+}
+
+} // namespace
+
+void Form_Load(Lamelix &f) {
+    // The program folder is given by the skin before the window is created; the window's size
+    // and place are the skin's. The settings file lives beside the program's data unless that
+    // folder is read-only. The font size starts at 9 points.
+    if (f.Options().DossierIni.empty()) f.Options().DossierIni = DossierDesReglages(f.RepProgramme);
+    mnuFontSizesItem_Click(f, 3);
+}
+
+void Form_Activate(Lamelix &f) {
+    try {
+        if (f.SauteActivation) {
+            f.SauteActivation = false;
+            return;
+        }
+        if (f.outils.Visible) return;
+        // Only the first activation starts the program: coming back from another window or
+        // another program must not reload the settings and the key and lose the consultation.
+        if (f.Demarre) return;
+        f.Demarre = true;
+        f.Frame8_obsol.SetVisible(false);
+        InitDimension(f);
+        f.List1.Clear();
+        f.List2.Clear();
+        f.Prog.Textes.ChargeDefauts();
+        f.StatusBar1.SetCaption(f.Msg(51));
+        f.Label3.SetCaption(f.Msg(10));
+        f.Label5.SetCaption(f.Msg(11));
+        f.Text1.SetText({});
+        IniCharge(f);
+        Init00(f);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void Init00(Lamelix &f) {
+    Reglages &r = f.Options();
+    const std::string candidat = cheminCandidat(f.LigneCommande);
+    if (!candidat.empty() && FichierExiste(candidat)) {
+        f.RepData = DossierDe(candidat);
+        f.NomFichierCle = NomFichier(candidat);
+        f.CheminCle = candidat;
+    } else {
+        f.NomFichierCle = r.FicDefaut;
+    }
+
+    f.NbEtapes = 0;
+    RazHist(f);
+    InitDimension(f);
+
+    f.EntiteCourante = 1;
+    f.chk_Fnote.SetValue(1);
+    f.AfficheNotes = true;
+    f.VScroll1 = {8, 20};
+
+    AfficheChoix(f, f.EntiteCourante);
+    int16_t zero = 0, mode = 0;
+    AfficheHist(f, zero, mode);
+
+    std::string chemin = JointChemin(f.RepData, f.NomFichierCle);
+    if (FichierExiste(chemin)) {
+        f.CheminCle = chemin;
+        MAJ_List3(f, chemin);
+        chemin = f.CheminCle;
+        ChargeCle(f, chemin);
+        float tout = 0;
+        ChargeListe(f, tout);
+        AfficheChoix(f, f.EntiteCourante);
+    }
+
+    f.Label7.SetCaption(f.Msg(3) + JointChemin(f.RepData, r.FicDefaut));
+    f.Label18.SetCaption(f.Msg(136) + f.CheminCle);
+
+    f.LM1.clear();
+    f.LM2.clear();
+
+    if (r.LangueM.empty()) r.LangueM = "fr";
+    ChargeLangue(f);
+    CocheLangue(f);
+}
+
+void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t &) {
+    if (f.Systeme.Question(f.Msg(6), f.Caption.Caption) != ReponseOui) {
+        Cancel = 1;
+        return;
+    }
+    fermeFenetres(f);
+    Form_Unload(f);
+}
+
+void Form_Unload(Lamelix &f) {
+    f.Termine = true;
+}
+
+// "&Quitter": the same question; Yes saves the session before the program ends.
+void Quitter(Lamelix &f) {
+    if (f.Systeme.Question(f.Msg(6), f.Caption.Caption) != ReponseOui) return;
+    IniSession_Sauve(f);
+    fermeFenetres(f);
+    Form_Unload(f);
+}
+
+} // namespace lamelix

@@ -1,0 +1,193 @@
+// The File, Edit, Tools and Help menus and the window's remaining buttons.
+
+#include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/services.hpp"
+#include "settings/fichier_ini.hpp"
+
+namespace lamelix {
+
+namespace {
+
+void ouvrir(Lamelix &f) {
+    const std::string filtre =
+        "(*.*)|*.*|*.txt,*.cle|*.txt;*.CLE|Clé(*.cle)|*.CLE|" + f.Msg(130) + "(*.*)|*.*";
+    const auto chemin = f.Systeme.DialogueOuvrir(filtre, f.RepData);
+    if (chemin && !chemin->empty()) OuvreFichier(f, *chemin);
+}
+
+void montreExport(Lamelix &f) {
+    f.Frame4.SetVisible(true);
+}
+
+void voirParametres(Lamelix &f) {
+    f.Frame10.SetVisible(true);
+    f.txtEdit.SetVisible(true);
+    const std::string &fin = f.FinLigne;
+    f.txtEdit.SetText(f.Msg(159) + f.RepData + fin + f.Msg(184) + f.Options().FicDefaut + fin +
+                      f.Msg(160) + f.Options().RepDoc + fin);
+}
+
+// The selected part of txtEdit, in bytes of its text.
+std::pair<std::size_t, std::size_t> selection(const TextBox &t) {
+    const std::size_t debut =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(0, t.SelStart)), t.Text.size());
+    const std::size_t longueur = std::min<std::size_t>(
+        static_cast<std::size_t>(std::max(0, t.SelLength)), t.Text.size() - debut);
+    return {debut, longueur};
+}
+
+void remplaceSelection(TextBox &t, const std::string &par) {
+    const auto [debut, longueur] = selection(t);
+    t.Text.replace(debut, longueur, par);
+    t.SelStart = static_cast<int>(debut + par.size());
+    t.SelLength = 0;
+    t.Change();
+}
+
+} // namespace
+
+void OuvreFichier(Lamelix &f, const std::string &chemin) {
+    try {
+        if (!FichierExiste(chemin)) {
+            f.Systeme.Message(f.Msg(1) + chemin + " " + f.Msg(129), f.Caption.Caption);
+            return;
+        }
+        const std::string extension = ExtensionMaj3(NomFichier(chemin));
+        if (extension != "CLE" && extension != "TXT") {
+            f.FichierTexte = chemin;
+            lectureTexte(f);
+            return;
+        }
+        f.RepData = DossierDe(chemin);
+        f.NomFichierCle = NomFichier(chemin);
+        f.CheminCle = chemin;
+        f.Label7.SetCaption(f.Msg(2) + " :" + f.NomFichierCle + "   Rep.Défaut : " + f.RepData);
+        f.Frame6.SetVisible(false);
+        std::string cle = chemin;
+        ChargeCle(f, cle);
+        float tout = 1;
+        ChargeListe(f, tout);
+        cle = f.CheminCle;
+        MAJ_List3(f, cle);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void lectureTexte(Lamelix &f) {
+    const auto contenu = LireOctets(f.FichierTexte);
+    if (!contenu) return;
+    std::string texte;
+    for (const std::string &ligne : LignesTexte(*contenu))
+        texte += ligne + f.FinLigne;
+    f.Form1.Caption = NomFichier(f.FichierTexte);
+    f.Form1Texte.SetText(std::move(texte));
+    f.Moi.SetVisible(false);
+    f.Form1.SetVisible(true);
+}
+
+void mnuFileItem_Click(Lamelix &f, int index) {
+    switch (index) {
+    case FichierOuvrir:
+        ouvrir(f);
+        break;
+    case FichierClesOuvertes:
+        f.Frame11.SetVisible(true);
+        f.Focus = "List3";
+        break;
+    case FichierExporter:
+        montreExport(f);
+        f.Focus = "Text7";
+        break;
+    case FichierSession:
+        IniSession_Charge(f);
+        break;
+    case FichierQuitter:
+        Quitter(f);
+        break;
+    default:
+        break;
+    }
+}
+
+void mnuEdit_Click(Lamelix &f) {
+    const bool selectionne = selection(f.txtEdit).second > 0;
+    for (std::size_t i : {0u, 1u}) {
+        f.mnuEditItem[i].Enabled = selectionne;
+        f.mnuEditItem[i].Change();
+    }
+}
+
+void mnuEditItem_Click(Lamelix &f, int index) {
+    TextBox &t = f.txtEdit;
+    const auto [debut, longueur] = selection(t);
+    switch (index) {
+    case 0: // cut
+        if (longueur == 0) return;
+        f.Systeme.PressePapierVide();
+        f.Systeme.PressePapierTexte(t.Text.substr(debut, longueur));
+        remplaceSelection(t, {});
+        break;
+    case 1: // copy
+        if (longueur == 0) return;
+        f.Systeme.PressePapierVide();
+        f.Systeme.PressePapierTexte(t.Text.substr(debut, longueur));
+        break;
+    case 2: // paste
+        remplaceSelection(t, f.Systeme.PressePapierLire());
+        break;
+    case 3:
+        montreExport(f);
+        break;
+    default:
+        break;
+    }
+}
+
+void MnuMemo_Click(Lamelix &f) {
+    const std::string memo = JointChemin(
+        f.Options().DossierIni.empty() ? f.RepProgramme : f.Options().DossierIni, "memo.txt");
+    if (!FichierExiste(memo)) return;
+    f.FichierTexte = memo;
+    lectureTexte(f);
+}
+
+void MnuAide_Click(Lamelix &f) {
+    f.Systeme.Aide(JointChemin(f.RepProgramme, "aide/index.html"));
+}
+
+void MnOutil_Click(Lamelix &f, int index) {
+    switch (index) {
+    case 10:
+        MontreOutils(f);
+        break;
+    case 20:
+        voirParametres(f);
+        break;
+    case 30:
+        f.MnOutil[30].SetChecked(!f.MnOutil[30].Checked);
+        break;
+    default: // 1 opens its submenu
+        break;
+    }
+}
+
+void Command2_Click(Lamelix &f) {
+    try {
+        const CleCompilee &cle = f.Cle();
+        const long ligne = cle.IndexEntite(f.EntiteCourante) + f.List1.ListIndex;
+        std::string nom;
+        for (char c : cle.TabLignes(ligne).Complements)
+            if (c != '"') nom += c;
+        f.Picture2Fichier = JointChemin(f.RepData, SeparateursLocaux(nom));
+        f.Picture2.SetVisible(true);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void Command8_Click(Lamelix &f) {
+    f.Frame10.SetVisible(false);
+}
+
+} // namespace lamelix

@@ -1,0 +1,132 @@
+// The options menu: font sizes, switches, the default-file chooser, saving the options and
+// the interface language.
+
+#include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+
+namespace lamelix {
+
+namespace {
+
+constexpr int TaillesPolice[] = {0, 0, 7, 9, 11, 13, 17, 20}; // by item of the font-size menu
+
+void inverse(MenuItem &item) {
+    item.SetChecked(!item.Checked);
+}
+
+template <std::size_t N> void cocheSeul(std::array<MenuItem, N> &items, std::size_t choisi) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (items[i].Checked != (i == choisi)) items[i].SetChecked(i == choisi);
+}
+
+} // namespace
+
+void mnuFontSizesItem_Click(Lamelix &f, int index) {
+    if (index < 2 || index > 7) return; // no such item
+    const int taille = TaillesPolice[index];
+    for (TextBox *t : {&f.Text1, &f.Text5}) {
+        t->FontSize = taille;
+        t->Change();
+    }
+    for (ListBox *l : {&f.List1, &f.List2, &f.List3}) {
+        l->FontSize = taille;
+        l->Change();
+    }
+    cocheSeul(f.mnuFontSizesItem, static_cast<std::size_t>(index));
+    f.mnuSettingsItem[0].Caption = f.TitreTaillesPolice + std::to_string(taille);
+    f.mnuSettingsItem[0].Change();
+    f.Options().Fnt = static_cast<int16_t>(index);
+}
+
+void exFlagOption_Click(Lamelix &f) {
+    f.check_Option[0].SetValue(f.check_Option[0].Value == 1 ? 0 : 1);
+    check_Option_Click(f, 0);
+}
+
+void MnExec_Click(Lamelix &f) {
+    inverse(f.MnExec);
+    f.AutoExec = f.MnExec.Checked;
+    f.Label4.SetCaption(f.AutoExec ? "Exec.Auto." : "");
+}
+
+void MnuOptFic_xy_Click(Lamelix &f, int index) {
+    try {
+        switch (index) {
+        case 0:
+            f.Frame7Documentation = false;
+            f.Frame7.Caption = f.Msg(158);
+            f.FileList.Enabled = true;
+            f.FileListPattern = f.FlagPattern[0].Checked ? "*.CLE" : "*.CLE;*.TXT*";
+            f.Label14.SetCaption(f.Options().FicDefaut);
+            DirList_Ouvre(f, f.RepData);
+            f.Frame7.SetVisible(true);
+            break;
+        case 1:
+            f.Frame7Documentation = true;
+            f.Frame7.Caption = f.Msg(160);
+            f.FileList.Enabled = false;
+            f.FileListPattern = "**";
+            f.Label14.SetCaption({});
+            DirList_Ouvre(f, f.Options().RepDoc.empty() ? f.RepProgramme : f.Options().RepDoc);
+            f.Frame7.SetVisible(true);
+            break;
+        case 2:
+            f.FrameCfgDoc.SetVisible(true);
+            break;
+        default:
+            break;
+        }
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void cmdCommand9_Click(Lamelix &f, int index) {
+    if (index == 0) {
+        if (f.Frame7Documentation) {
+            f.Options().RepDoc = f.DirListPath;
+        } else {
+            f.RepData = f.DirListPath;
+            // Without a file chosen the default file stays.
+            const std::string choisi = f.FileList.TexteSelectionne();
+            if (!choisi.empty()) f.Options().FicDefaut = choisi;
+            f.Label7.SetCaption(f.Msg(3) + f.RepData + "/" + f.Options().FicDefaut);
+        }
+    }
+    f.Frame7.SetVisible(false);
+    f.Frame7Documentation = false;
+}
+
+void FlagPattern_Click(Lamelix &f, int index) {
+    if (index == 0) inverse(f.FlagPattern[0]);
+}
+
+void MnuSavIni_xy_Click(Lamelix &f) {
+    inisauve(f);
+}
+
+void FicExtr_Click(Lamelix &f, int index) {
+    if (index != 1 && index != 2) return;
+    f.FicExtr[1].SetChecked(index == 1);
+    f.FicExtr[2].SetChecked(index == 2);
+}
+
+namespace {
+const char *const CodesLangue[] = {"", "fr", "it", "es", "de", "en", "bs"}; // by language item
+}
+
+void MnLang_Click(Lamelix &f, int index) {
+    if (index >= 1 && index <= 6) f.Options().LangueM = CodesLangue[index];
+    if (f.Options().LangueM.empty()) return;
+    ChargeLangue(f);
+    CocheLangue(f);
+}
+
+void CocheLangue(Lamelix &f) {
+    for (int i = 1; i <= 6; ++i) {
+        const bool courant = f.Options().LangueM == CodesLangue[i];
+        if (f.MnLang[static_cast<std::size_t>(i)].Checked != courant)
+            f.MnLang[static_cast<std::size_t>(i)].SetChecked(courant);
+    }
+}
+
+} // namespace lamelix

@@ -1,0 +1,216 @@
+// The settings file "Lamelix.ini": read at start-up, written by "Sauver les options", and the
+// session line that "&Quitter" records and "Session précédente" reopens.
+
+#include "consult/lamelix.hpp"
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/nombres.hpp"
+#include "platform/services.hpp"
+#include "platform/texte.hpp"
+#include "settings/fichier_ini.hpp"
+
+#include <ctime>
+
+namespace lamelix {
+
+namespace {
+
+const char *vraiFaux(bool valeur) {
+    return valeur ? "Vrai" : "Faux";
+}
+
+// "VRAI" checks, "FAUX" unchecks, anything else leaves the check as it is.
+void appliqueInterrupteur(MenuItem &item, const std::string &valeur) {
+    const std::string v = Majuscules(valeur);
+    if (v == "VRAI") item.SetChecked(true);
+    if (v == "FAUX") item.SetChecked(false);
+}
+
+void appliqueAutoExec(Lamelix &f) {
+    f.AutoExec = f.MnExec.Checked;
+    f.Label4.SetCaption(f.AutoExec ? "Exec.Auto." : "");
+}
+
+// The settings file is missing: it is created from the settings in memory and the user told.
+void recreeIni(Lamelix &f) {
+    inisauve(f);
+    f.Systeme.Message(f.Msg(111) + Reglages::NomIni, f.Caption.Caption);
+}
+
+void appliqueElement(Lamelix &f, const std::string &cle, const std::string &valeur) {
+    Reglages &r = f.Options();
+    if (cle == "REPDATA") {
+        f.RepData = valeur;
+        // ".\cles": a folder of the program folder.
+        if (!valeur.empty() && valeur[0] == '.')
+            f.RepData = f.RepProgramme + "/" +
+                        SansBlancs(valeur.substr(std::min<std::size_t>(2, valeur.size())));
+        f.RepData = SeparateursLocaux(f.RepData);
+    } else if (cle == "FICDEFAUT") {
+        if (FichierExiste(JointChemin(f.RepData, SeparateursLocaux(valeur)))) r.FicDefaut = valeur;
+    } else if (cle == "REPDOC") {
+        r.RepDoc = SeparateursLocaux(SansBlancsGauche(valeur));
+    } else if (cle == "FNT") {
+        if (EstNumerique(valeur) && Valeur(valeur) != 0) r.Fnt = VersEntier16(Valeur(valeur));
+        mnuFontSizesItem_Click(f, r.Fnt);
+    } else if (cle == "AUTOEXEC") {
+        appliqueInterrupteur(f.MnExec, valeur);
+        appliqueAutoExec(f);
+    } else if (cle == "PREFIXE") {
+        appliqueInterrupteur(f.Mnuprefx[0], valeur);
+    } else if (cle == "LANGUE" || cle == "LANGUE_T") {
+        f.lgr.Selectionne(cherche_Lgr_liste(f, SansBlancsGauche(valeur)));
+    } else if (cle == "LANGUEM") {
+        r.LangueM = valeur;
+    } else if (cle == "UTF8") {
+        f.Cle().CodageTxt = valeur;
+    } else if (cle == "AFFSECT") {
+        const std::string v = Majuscules(valeur);
+        if (v == "VRAI") f.check_Option[0].SetValue(1);
+        if (v == "FAUX") f.check_Option[0].SetValue(0);
+    }
+}
+
+std::string ligneSession(const Lamelix &f) {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    char date[16], heure[16];
+    std::strftime(date, sizeof date, "%d/%m/%Y", &local);
+    std::strftime(heure, sizeof heure, "%H:%M:%S", &local);
+    return "SESSION=" + f.Prog.Cle.FichierCle + ";" + std::to_string(f.EntiteCourante) + ";" +
+           date + ";" + heure;
+}
+
+// The key of a whole settings line: the text before its first "=", trimmed, upper-cased.
+std::string cleDeLigne(const std::string &ligne) {
+    const std::size_t egal = ligne.find('=');
+    return egal == std::string::npos ? std::string{}
+                                     : Majuscules(SansBlancs(ligne.substr(0, egal)));
+}
+
+} // namespace
+
+std::string CheminIni(const Lamelix &f) {
+    const std::string &dossier =
+        f.Prog.Options.DossierIni.empty() ? f.RepProgramme : f.Prog.Options.DossierIni;
+    return JointChemin(dossier, Reglages::NomIni);
+}
+
+int16_t cherche_Lgr_liste(Lamelix &f, const std::string &langue) {
+    int16_t trouve = static_cast<int16_t>(f.lgr.ListIndex);
+    for (int i = 0; i < f.lgr.ListCount(); ++i)
+        if (f.lgr.Items[static_cast<std::size_t>(i)].Texte == langue)
+            trouve = static_cast<int16_t>(i);
+    return trouve;
+}
+
+void IniCharge(Lamelix &f) {
+    try {
+        Reglages &r = f.Options();
+        f.RepData = f.RepProgramme;
+        r.FicDefaut = "defaut.cle";
+        r.RepDoc.clear();
+        r.LangueM.clear();
+        f.Cle().CodageTxt.clear();
+        const std::string chemin = CheminIni(f);
+        if (!FichierExiste(chemin)) {
+            recreeIni(f);
+            return;
+        }
+        const auto contenu = LireOctets(chemin);
+        if (!contenu) return;
+        std::string texte;
+        for (const std::string &ligne : LignesTexte(*contenu))
+            texte += ligne + "\n";
+        std::string cle;
+        for (const std::string &element : ElementsIni(texte)) {
+            const ElementCle decoupe = DecoupeElement(element);
+            if (decoupe.AUneCle) cle = decoupe.Cle;
+            appliqueElement(f, cle, decoupe.Valeur);
+        }
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void inisauve(Lamelix &f) {
+    const Reglages &r = f.Options();
+    const std::string fin = "\r\n";
+    std::string texte = fin;
+    texte += "REPDATA =" + f.RepData + fin;
+    texte += "FICDEFAUT =" + r.FicDefaut + fin;
+    texte += "REPDOC =" + r.RepDoc + fin;
+    texte += "FNT =" + std::to_string(r.Fnt < 0 ? -r.Fnt : r.Fnt) + fin;
+    texte += std::string("AFFSECT =") + vraiFaux(f.check_Option[0].Value == 1) + fin;
+    texte += std::string("AUTOEXEC =") + vraiFaux(f.MnExec.Checked) + fin;
+    texte += std::string("PREFIXE =") + vraiFaux(f.Mnuprefx[0].Checked) + fin;
+    texte += "LANGUE_T =" + f.lgr.TexteSelectionne() + fin;
+    texte += "LANGUEM = " + r.LangueM + fin;
+    EcritFichierSur(CheminIni(f), texte);
+}
+
+void IniSession_Sauve(Lamelix &f) {
+    try {
+        const std::string chemin = CheminIni(f);
+        if (!FichierExiste(chemin)) recreeIni(f);
+        const auto contenu = LireOctets(chemin);
+        if (!contenu) return;
+        // Every settings line stays as it is; the session line is replaced, or added.
+        std::string texte;
+        bool remplacee = false;
+        for (const std::string &ligne : LignesTexte(*contenu)) {
+            if (cleDeLigne(ligne) == "SESSION") {
+                texte += ligneSession(f) + "\r\n";
+                remplacee = true;
+                break;
+            }
+            texte += ligne + "\r\n";
+        }
+        if (!remplacee) texte += ligneSession(f) + "\r\n";
+        EcritFichierSur(chemin, texte + "\r\n");
+    } catch (const ErreurExecution &) {
+    }
+}
+
+void IniSession_Charge(Lamelix &f) {
+    try {
+        f.RepData = f.RepProgramme;
+        const auto contenu = LireOctets(CheminIni(f));
+        if (!contenu) return;
+        std::string valeur;
+        bool trouvee = false;
+        for (const std::string &ligne : LignesTexte(*contenu)) {
+            if (cleDeLigne(ligne) != "SESSION") continue;
+            valeur = SansBlancs(ligne.substr(ligne.find('=') + 1));
+            trouvee = true;
+            break;
+        }
+        if (!trouvee) return;
+        const std::string fichier = SansBlancs(valeur.substr(0, valeur.find(';')));
+        if (fichier.empty()) return;
+        const std::size_t debutEntite = valeur.find(';');
+        const std::string entite =
+            debutEntite == std::string::npos ? std::string{} : valeur.substr(debutEntite + 1);
+
+        f.NomFichierCle = NomFichier(fichier);
+        f.CheminCle = fichier;
+        std::string cle = fichier;
+        ChargeCle(f, cle);
+        if (f.Cle().NbLignesM1 <= 0) return; // the key could not be loaded
+        const int16_t numero = VersEntier16(Valeur(entite.substr(0, entite.find(';'))));
+        // An entity the key no longer has (it was edited since) leaves the key at its start.
+        if (numero < 1 || f.Cle().IndexEntite(numero) <= 0) return;
+        f.EntiteCourante = numero;
+        AfficheChoix(f, f.EntiteCourante);
+        CherchSuiv(f);
+        // The path is rebuilt from the line that leads to the entity.
+        int16_t appelante = VersEntier16(f.Cle().TabLignes(f.Cle().IndexEntite(numero)).Prec);
+        HistoCherch(f, appelante);
+        f.Text1.SetText({});
+        int16_t zero = 0, mode = 0;
+        AfficheHist(f, zero, mode);
+    } catch (const ErreurExecution &) {
+    }
+}
+
+} // namespace lamelix

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lamelix {
+
+// The settings that live for the whole process, named by the keys of the settings file. The
+// key folder (REPDATA), the switches and the target language are held by the main window's
+// controls; these are the rest.
+struct Reglages {
+    std::string FicDefaut = "defaut.cle"; // FICDEFAUT: default key, a name inside REPDATA
+    std::string RepDoc;                   // REPDOC: root of the documentation search
+    int16_t Fnt = 3;                      // FNT: checked item of the font-size menu
+    std::string LangueM;                  // LANGUEM: interface language code
+    std::string DossierIni;               // where the settings file and the memo live
+    static constexpr const char *NomIni = "Lamelix.ini";
+};
+
+// The folder of the settings file and the memo: the program folder when a file can be written
+// there, else the user's configuration folder ($XDG_CONFIG_HOME/lamelix, ~/.config/lamelix),
+// created when missing.
+std::string DossierDesReglages(const std::string &repProgramme);
+
+} // namespace lamelix

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "consult/lamelix.hpp"
+
+#include <functional>
+#include <unordered_map>
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lamelix {
+
+// A task panel of the main window as a window of its own beside it: shown and hidden by its
+// frame model; closing it (Esc, the window manager) runs the panel's own closing action.
+class Panneau : public QDialog {
+    Q_OBJECT
+  public:
+    Panneau(const QString &nom, QWidget *parent);
+    std::function<void()> AuFermer;
+
+  protected:
+    void reject() override;
+};
+
+// The task panels: result export (Frame4), default-file chooser (Frame7), settings view
+// (Frame10), welcome (the frame array's item 9), documentation set-up (FrameCfgDoc), the
+// picture (Picture2) and the about box.
+class Panneaux {
+  public:
+    using Agit = std::function<bool(const std::function<void()> &)>;
+    Panneaux(Lamelix &modele, QWidget *fenetre, Agit agit);
+
+    void Rafraichit();
+    // Copies the selection of txtEdit into its model, before an Edit menu action.
+    void LitSelection();
+
+    Panneau *Export() const { return export_; }
+    Panneau *Choix() const { return choix_; }
+    Panneau *Parametres() const { return parametres_; }
+    Panneau *Accueil() const { return accueil_; }
+    QPlainTextEdit *Text7() const { return text7_; }
+    QPlainTextEdit *TxtEdit() const { return txtEdit_; }
+    QListWidget *DirList() const { return dirList_; }
+    QListWidget *FileList() const { return fileList_; }
+
+  private:
+    void creeExport();
+    void creeChoix();
+    void creeParametres();
+    void creeAccueil();
+    void creeDivers();
+    bool nouveau(const Controle &controle);
+    void montre(Panneau *panneau, const Frame &cadre);
+
+    Lamelix &f_;
+    QWidget *fenetre_;
+    Agit agit_;
+    Panneau *export_, *choix_, *parametres_, *accueil_, *cfgDoc_, *image_, *apropos_;
+    QPlainTextEdit *text7_, *txtEdit_, *tbox7_;
+    QListWidget *dirList_, *fileList_;
+    QLabel *dossier_, *label14_, *imageVue_, *cfgDocTexte_;
+    std::unordered_map<const Controle *, uint64_t> vus_;
+};
+
+} // namespace lamelix
