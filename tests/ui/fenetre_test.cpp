@@ -8,6 +8,7 @@
 
 #include "consult/lamelix.hpp"
 #include "tests/services_factices.hpp"
+#include "tests/ui/gestes.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
@@ -34,6 +35,7 @@
 #include <QTextEdit>
 
 using namespace lamelix;
+using namespace lamelix::test;
 
 namespace {
 
@@ -68,22 +70,6 @@ struct Banc {
     FenetrePrincipale fenetre;
 };
 
-QPoint centre(QListWidget *liste, int ligne) {
-    QApplication::processEvents(); // lets the list lay out its wrapped items
-    return liste->visualItemRect(liste->item(ligne)).center();
-}
-
-void clic(QListWidget *liste, int ligne, Qt::KeyboardModifiers touches = {}) {
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches, centre(liste, ligne));
-}
-
-// A double click on a list row is a press (which selects it) followed by the double click.
-void doubleClic(QListWidget *liste, int ligne) {
-    const QPoint point = centre(liste, ligne);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, point);
-    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, point);
-}
-
 QStringList lignes(const QListWidget *liste) {
     QStringList textes;
     for (int i = 0; i < liste->count(); ++i)
@@ -99,13 +85,6 @@ bool descend(Banc &banc, const std::function<int(int pas)> &choix) {
         doubleClic(liste, std::min(choix(pas), liste->count() - 1));
     }
     return !banc.fenetre.Text2()->text().isEmpty();
-}
-
-void capture(QWidget *fenetre, const char *suffixe) {
-    QString nom = QString::fromLocal8Bit(qgetenv("LAMELIX_CAPTURE"));
-    if (nom.isEmpty()) return;
-    if (*suffixe != '\0') nom.insert(nom.endsWith(".png") ? nom.size() - 4 : nom.size(), suffixe);
-    fenetre->grab().save(nom);
 }
 
 bool contientDuRouge(QWidget *widget) {

@@ -1,0 +1,182 @@
+// The program as a user meets it, from start-up to quit and back: a key given on the command
+// line, walked to a species, the result exported with a comment, the interface switched to
+// English and back, "&Quitter" with its question, then a new start that restores the session.
+// Real Qt services throughout; the questions are answered by clicking the message box's button.
+//
+// LAMELIX_CAPTURE names a PNG file that receives the window in the middle of the consultation.
+
+#include "consult/lamelix.hpp"
+#include "tests/ui/gestes.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/panneaux.hpp"
+#include "ui/services_qt.hpp"
+
+#include <memory>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace lamelix;
+using namespace lamelix::test;
+
+namespace {
+
+// Clicks "Yes" (or OK) in the next message box, as soon as it shows.
+void repondOui(int *reponses) {
+    QTimer::singleShot(50, [reponses] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (boite == nullptr) return repondOui(reponses);
+        QAbstractButton *oui = boite->button(QMessageBox::Yes);
+        if (oui == nullptr) oui = boite->button(QMessageBox::Ok);
+        ++*reponses;
+        oui->click();
+    });
+}
+
+// One run of the program: its model, its window and its services on a program folder.
+struct Programme_ {
+    Programme_(const QString &dossier, const QString &ligneDeCommande) {
+        modele.RepProgramme = dossier.toStdString();
+        modele.LigneCommande = ligneDeCommande.toStdString();
+        services.FixeFenetre(&fenetre);
+        fenetre.AuTermine = [this] { termine = true; };
+        fenetre.Demarre();
+        fenetre.show();
+        fenetre.Active();
+        QApplication::processEvents();
+    }
+    ServicesQt services;
+    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
+    Lamelix modele{*programme, services};
+    FenetrePrincipale fenetre{modele};
+    bool termine = false;
+};
+
+QString lit(const QString &chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(fichier.readAll());
+}
+
+} // namespace
+
+class BoutEnBoutTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void deLaLigneDeCommandeALaSessionRestauree() {
+        QTemporaryDir programmeDir, clesDir;
+        const QString dossier = programmeDir.path();
+        for (const char *langue : {"Lamelix_en.lng", "Lamelix_fr.lng"})
+            QVERIFY(
+                QFile::copy(QStringLiteral(LAMELIX_LANGUES "/") + langue, dossier + "/" + langue));
+        const QString cle = clesDir.filePath("champignons.cle");
+        QVERIFY(QFile::copy(LAMELIX_CLES "/defaut.cle", cle));
+
+        int reponses = 0;
+        int16_t entite = 0;
+        QStringList propositions;
+        {
+            // First start: the settings file is created (a message says so), the key named on
+            // the command line between quotes is loaded.
+            repondOui(&reponses);
+            Programme_ p(dossier, "\"" + cle + "\"");
+            QCOMPARE(reponses, 1);
+            QVERIFY(QFile::exists(dossier + "/Lamelix.ini"));
+            QCOMPARE(QString::fromStdString(p.modele.RepData), clesDir.path());
+            QCOMPARE(QString::fromStdString(p.modele.Label18.Caption), "fichier actuel : " + cle);
+            QVERIFY(p.fenetre.List1()->count() >= 2);
+
+            // Walk to the death cap; the window is captured half-way.
+            const int chemin[] = {0, 0, 0, 0, 1, 0};
+            for (int pas = 0; pas < 6; ++pas) {
+                doubleClic(p.fenetre.List1(), chemin[pas]);
+                if (pas == 3) capture(&p.fenetre, "");
+            }
+            QVERIFY(p.fenetre.Text2()->text().startsWith("Amanita phalloides"));
+
+            // Export the result with a comment.
+            p.fenetre.Action("mnuFileItem_2")->trigger();
+            Panneaux *panneaux = p.fenetre.Panneaux_();
+            QVERIFY(panneaux->Export()->isVisible());
+            QCOMPARE(panneaux->Export()->focusWidget(), panneaux->Text7());
+            QTest::keyClicks(panneaux->Text7(), "Sous les ");
+            panneaux->Text7()->insertPlainText("chênes"); // typed through an input method
+            const QString resultat = clesDir.filePath("resultat.txt");
+            p.services.ReponseDialogue = [&resultat] { return resultat.toStdString(); };
+            QTest::mouseClick(panneaux->Export()->findChild<QPushButton *>("Command7_3"),
+                              Qt::LeftButton);
+            QVERIFY(!panneaux->Export()->isVisible());
+            const QString exporte = lit(resultat);
+            QVERIFY(
+                exporte.startsWith("Résultat de la recherche\r\nfichier clé : " + cle + "\r\n"));
+            QVERIFY(exporte.contains("\r\nSous les chênes\r\n" + p.fenetre.Text2()->text() + "\r\n\r\n"));
+            QVERIFY(exporte.contains(p.fenetre.Text1()->toPlainText().section('\n', 0, 0)));
+
+            // Back one step: that entity is the one the session must bring back.
+            QTest::mouseClick(p.fenetre.Bouton(0), Qt::LeftButton);
+            entite = p.modele.EntiteCourante;
+            for (int i = 0; i < p.fenetre.List1()->count(); ++i)
+                propositions << p.fenetre.List1()->item(i)->text();
+            QVERIFY(entite > 1);
+
+            // English, then French again: menus and messages follow.
+            QAction *quitter = p.fenetre.Action("mnuFileItem_4");
+            p.fenetre.Action("MnLang_5")->trigger();
+            QCOMPARE(quitter->text(), QString("&Quit"));
+            QVERIFY(p.fenetre.Action("MnLang_5")->isChecked());
+            QCOMPARE(QString::fromStdString(p.modele.Msg(6)).contains("quit"), true);
+            p.fenetre.Action("MnLang_1")->trigger();
+            QCOMPARE(quitter->text(), QString("&Quitter"));
+            QCOMPARE(QString::fromStdString(p.modele.Msg(6)),
+                     QString("Voulez-vous vraiment quitter la gestion de clés ?"));
+
+            // "&Quitter", answered Yes: the session is saved and the program ends.
+            repondOui(&reponses);
+            quitter->trigger();
+            QTRY_VERIFY(p.termine);
+            QCOMPARE(reponses, 2);
+            QVERIFY(!p.fenetre.isVisible());
+            QVERIFY(lit(dossier + "/Lamelix.ini")
+                        .contains("SESSION=" + cle + ";" + QString::number(entite) + ";"));
+        }
+        {
+            // Second start, without a key: nothing to load (no default key in the program
+            // folder), then "Session précédente" brings the consultation back.
+            Programme_ p(dossier, {});
+            QCOMPARE(reponses, 2); // the settings file exists now: no message
+            QCOMPARE(p.fenetre.List1()->count(), 0);
+            p.fenetre.Action("mnuFileItem_3")->trigger();
+            QCOMPARE(p.modele.EntiteCourante, entite);
+            QStringList revues;
+            for (int i = 0; i < p.fenetre.List1()->count(); ++i)
+                revues << p.fenetre.List1()->item(i)->text();
+            QCOMPARE(revues, propositions);
+            QVERIFY(!p.fenetre.Text1()->toPlainText().isEmpty());
+            capture(&p.fenetre, "-session");
+
+            // The close box asks too; No keeps everything.
+            QTimer::singleShot(50, [] {
+                auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                if (boite) boite->button(QMessageBox::No)->click();
+            });
+            p.fenetre.close();
+            QVERIFY(p.fenetre.isVisible());
+            QCOMPARE(p.modele.EntiteCourante, entite);
+        }
+    }
+};
+
+QTEST_MAIN(BoutEnBoutTest)
+#include "bout_en_bout_test.moc"
