@@ -11,10 +11,33 @@ template <std::size_t N>
 void nomme(std::array<MenuItem, N> &items, std::size_t premier,
            std::initializer_list<const char *> captions) {
     for (const char *caption : captions)
-        items.at(premier++).Caption = caption;
+        items.at(premier++).SetCaption(caption);
 }
 
 } // namespace
+
+// The French captions of the menu items that an interface language file may rename.
+void CaptionsParDefaut(Lamelix &f) {
+    f.mnuSettings.SetCaption("&Options");
+    f.TitreTaillesPolice = "&Tailles de police ";
+    f.mnuSettingsItem[0].SetCaption(f.TitreTaillesPolice);
+    nomme(f.mnuFileItem, 0,
+          {"&Ouvrir...", "Clés ouvertes", "Exporter", "Session précédente", "&Quitter"});
+    f.MnuMemo.SetCaption("&Memo");
+    f.exFlagOption.SetCaption("&Affiche Sections");
+    f.MnExec.SetCaption("Exec.Auto");
+    f.MnuOptFic_xy[0].SetCaption("Fichier/répertoire par défaut");
+    f.MnuOptFic_xy[1].SetCaption("Répertoire Documentation");
+    f.MnuOptFic_xy[2].SetCaption("Configurer Documentation");
+    f.FlagPattern[0].SetCaption("Filtrage de *.CLE");
+    f.MnuSavIni_xy.SetCaption("Sauver les options");
+    f.MnuFicExtrTitre.SetCaption("fichiers externes absents");
+    f.MnuLangueTitre.SetCaption("Langue");
+    f.MnOutil[1].SetCaption("exporter");
+    f.MnOutil[10].SetCaption("Mise au point");
+    f.MnOutil[20].SetCaption("Voir paramètres");
+    f.MnOutil[30].SetCaption("Ignore_S_Nulle");
+}
 
 Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Systeme(services) {
     RemplitLanguesSource(lgs);
@@ -38,35 +61,17 @@ Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Sy
     Check_Compare.Caption = "Comparer";
     Check4.Caption = "Automatique";
     Mnuprefx[0].Caption = "&Préfixe";
-    MnOutil[30].Caption = "Ignore_S_Nulle";
     FicExtr[1].Caption = "message d'alerte ";
     FicExtr[2].Caption = "recherche manuelle";
     FicExtr[1].Checked = true;
 
-    mnuSettings.Caption = "&Options";
-    TitreTaillesPolice = "&Tailles de police ";
-    mnuSettingsItem[0].Caption = TitreTaillesPolice;
-    nomme(mnuFileItem, 0,
-          {"&Ouvrir...", "Clés ouvertes", "Exporter", "Session précédente", "&Quitter"});
+    CaptionsParDefaut(*this);
     nomme(mnuEditItem, 0, {"&Couper", "Cop&ier", "C&oller", "Exporter"});
     nomme(mnuFontSizesItem, 2, {"&7", "&9", "1&1", "1&3", "17", "20"});
-    MnuMemo.Caption = "&Memo";
-    exFlagOption.Caption = "&Affiche Sections";
-    MnExec.Caption = "Exec.Auto";
-    MnuOptFic_xy[0].Caption = "Fichier/répertoire par défaut";
-    MnuOptFic_xy[1].Caption = "Répertoire Documentation";
-    MnuOptFic_xy[2].Caption = "Configurer Documentation";
-    FlagPattern[0].Caption = "Filtrage de *.CLE";
-    MnuSavIni_xy.Caption = "Sauver les options";
-    MnuFicExtrTitre.Caption = "fichiers externes absents";
-    MnuLangueTitre.Caption = "Langue";
     nomme(MnLang, 1, {"fr", "it", "es", "de", "en", "Basque", "Russe", "Ukrainien"});
     Mnusuiv.Caption = "Sui&vants";
     MnuAide.Caption = "Aide";
     MnuOutils.Caption = "Outils";
-    MnOutil[1].Caption = "exporter";
-    MnOutil[10].Caption = "Mise au point";
-    MnOutil[20].Caption = "Voir paramètres";
     MnSOut[1].Caption = "Format Txt";
     MnSOut[5].Caption = "remplacer au format UTF8";
     MnSOut[6].Caption = "enregistrer nom+UTF8.cle";

@@ -256,6 +256,7 @@ std::string CheminIni(const Lamelix &f);
 
 // --- Interface language ---------------------------------------------------------------------
 void ChargeLangue(Lamelix &f);
+void CaptionsParDefaut(Lamelix &f);
 void AfficheAvert(Lamelix &f);
 // The item n of the options menu that a language file may rename; nullptr when there is none.
 MenuItem *MnOption(Lamelix &f, int n);

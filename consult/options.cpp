@@ -33,8 +33,10 @@ void mnuFontSizesItem_Click(Lamelix &f, int index) {
         l->Change();
     }
     cocheSeul(f.mnuFontSizesItem, static_cast<std::size_t>(index));
-    f.mnuSettingsItem[0].Caption = f.TitreTaillesPolice + std::to_string(taille);
-    f.mnuSettingsItem[0].Change();
+    // A language file's caption has lost its final blank: the size keeps its distance.
+    std::string titre = f.TitreTaillesPolice;
+    if (!titre.empty() && titre.back() != ' ') titre += ' ';
+    f.mnuSettingsItem[0].SetCaption(titre + std::to_string(taille));
     f.Options().Fnt = static_cast<int16_t>(index);
 }
 
@@ -117,6 +119,13 @@ const char *const CodesLangue[] = {"", "fr", "it", "es", "de", "en", "bs"}; // b
 void MnLang_Click(Lamelix &f, int index) {
     if (index >= 1 && index <= 6) f.Options().LangueM = CodesLangue[index];
     if (f.Options().LangueM.empty()) return;
+    // French is the program's own language: its texts come back whole, blanks included, which
+    // a language file (whose item texts are trimmed) could not give back.
+    if (f.Options().LangueM == "fr") {
+        f.Prog.Textes.ChargeDefauts();
+        CaptionsParDefaut(f);
+        mnuFontSizesItem_Click(f, f.Options().Fnt);
+    }
     ChargeLangue(f);
     CocheLangue(f);
 }

@@ -128,6 +128,10 @@ struct CheckBox : Controle {
 struct MenuItem : Controle {
     std::string Caption;
     bool Checked = false;
+    void SetCaption(std::string texte) {
+        Caption = std::move(texte);
+        Change();
+    }
     void SetChecked(bool coche) {
         Checked = coche;
         Change();

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 
 namespace {
@@ -44,7 +45,9 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Lamelix");
     QApplication::setApplicationVersion(lamelix::NomProgrammeVersion().c_str());
+    // The desktop links the window to its menu entry and icon once the program is installed.
     QApplication::setDesktopFileName("org.lamelix.Lamelix");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.lamelix.Lamelix"));
 
     lamelix::ServicesQt services;
     auto programme = std::make_unique<lamelix::Programme>();

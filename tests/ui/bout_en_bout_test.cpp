@@ -7,6 +7,7 @@
 
 #include "consult/lamelix.hpp"
 #include "tests/ui/gestes.hpp"
+#include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/panneaux.hpp"
 #include "ui/services_qt.hpp"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -78,9 +80,11 @@ class BoutEnBoutTest : public QObject {
     void deLaLigneDeCommandeALaSessionRestauree() {
         QTemporaryDir programmeDir, clesDir;
         const QString dossier = programmeDir.path();
-        for (const char *langue : {"Lamelix_en.lng", "Lamelix_fr.lng"})
+        for (const char *langue : {"Lamelix_en.lng"})
             QVERIFY(
                 QFile::copy(QStringLiteral(LAMELIX_LANGUES "/") + langue, dossier + "/" + langue));
+        QVERIFY(QDir().mkpath(dossier + "/aide"));
+        QVERIFY(QFile::copy(LAMELIX_AIDE "/index.html", dossier + "/aide/index.html"));
         const QString cle = clesDir.filePath("champignons.cle");
         QVERIFY(QFile::copy(LAMELIX_CLES "/defaut.cle", cle));
 
@@ -113,6 +117,7 @@ class BoutEnBoutTest : public QObject {
             QCOMPARE(panneaux->Export()->focusWidget(), panneaux->Text7());
             QTest::keyClicks(panneaux->Text7(), "Sous les ");
             panneaux->Text7()->insertPlainText("chênes"); // typed through an input method
+            capture(panneaux->Export(), "-export");
             const QString resultat = clesDir.filePath("resultat.txt");
             p.services.ReponseDialogue = [&resultat] { return resultat.toStdString(); };
             QTest::mouseClick(panneaux->Export()->findChild<QPushButton *>("Command7_3"),
@@ -121,7 +126,8 @@ class BoutEnBoutTest : public QObject {
             const QString exporte = lit(resultat);
             QVERIFY(
                 exporte.startsWith("Résultat de la recherche\r\nfichier clé : " + cle + "\r\n"));
-            QVERIFY(exporte.contains("\r\nSous les chênes\r\n" + p.fenetre.Text2()->text() + "\r\n\r\n"));
+            QVERIFY(exporte.contains("\r\nSous les chênes\r\n" + p.fenetre.Text2()->text() +
+                                     "\r\n\r\n"));
             QVERIFY(exporte.contains(p.fenetre.Text1()->toPlainText().section('\n', 0, 0)));
 
             // Back one step: that entity is the one the session must bring back.
@@ -130,6 +136,13 @@ class BoutEnBoutTest : public QObject {
             for (int i = 0; i < p.fenetre.List1()->count(); ++i)
                 propositions << p.fenetre.List1()->item(i)->text();
             QVERIFY(entite > 1);
+
+            // The help opens on the program's own pages.
+            p.fenetre.Action("MnuAide")->trigger();
+            QTRY_VERIFY(FenetreAide::Instance() && FenetreAide::Instance()->isVisible());
+            QVERIFY(FenetreAide::Instance()->Navigateur()->toPlainText().contains("clé"));
+            capture(FenetreAide::Instance(), "-aide");
+            FenetreAide::Instance()->close();
 
             // English, then French again: menus and messages follow.
             QAction *quitter = p.fenetre.Action("mnuFileItem_4");
