@@ -127,7 +127,12 @@ void IniCharge(Lamelix &f) {
         for (const std::string &element : ElementsIni(texte)) {
             const ElementCle decoupe = DecoupeElement(element);
             if (decoupe.AUneCle) cle = decoupe.Cle;
-            appliqueElement(f, cle, decoupe.Valeur);
+            // A value that cannot be taken (a font size out of range) leaves that setting
+            // alone; the rest of the file is still read.
+            try {
+                appliqueElement(f, cle, decoupe.Valeur);
+            } catch (const ErreurExecution &) {
+            }
         }
     } catch (const ErreurExecution &) {
     }

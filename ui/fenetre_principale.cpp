@@ -8,6 +8,8 @@
 #include "ui/liste_controle.hpp"
 #include "ui/panneaux.hpp"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -294,6 +297,14 @@ void FenetrePrincipale::creeBarreEtat() {
 }
 
 void FenetrePrincipale::Demarre() {
+    // Nearly the screen's whole height, centred; as wide as the three columns want.
+    if (const QScreen *ecran = screen()) {
+        const QRect zone = ecran->availableGeometry();
+        const int hauteur = std::max(480, zone.height() - 28);
+        const int largeur = std::min(1320, zone.width());
+        resize(largeur, std::min(hauteur, zone.height()));
+        move(zone.center() - QPoint(width() / 2, height() / 2));
+    }
     agit([this] { Form_Load(modele_); });
 }
 

@@ -54,6 +54,7 @@ struct Programme_ {
         services.FixeFenetre(&fenetre);
         fenetre.AuTermine = [this] { termine = true; };
         fenetre.Demarre();
+        fenetre.resize(1320, 760); // the size of the README's screenshot
         fenetre.show();
         fenetre.Active();
         QApplication::processEvents();
