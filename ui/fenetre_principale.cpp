@@ -21,8 +21,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
