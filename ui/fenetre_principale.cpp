@@ -5,6 +5,7 @@
 
 #include "ui/bandeau_flash.hpp"
 #include "ui/fenetre_form1.hpp"
+#include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneaux.hpp"
 
@@ -280,10 +281,10 @@ void FenetrePrincipale::creeBarreEtat() {
     statut_ = new QLabel;
     statut_->setObjectName("StatusBar1");
     statut_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label7_ = new QLabel;
+    label7_ = new LibelleElide;
     label7_->setObjectName("Label7");
     label7_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label18_ = new QLabel;
+    label18_ = new LibelleElide;
     label18_->setObjectName("Label18");
     label18_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label18_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -149,6 +149,7 @@ class BoutEnBoutTest : public QObject {
             QAction *quitter = p.fenetre.Action("mnuFileItem_4");
             p.fenetre.Action("MnLang_5")->trigger();
             QCOMPARE(quitter->text(), QString("&Quit"));
+            capture(&p.fenetre, "-english");
             QVERIFY(p.fenetre.Action("MnLang_5")->isChecked());
             QCOMPARE(QString::fromStdString(p.modele.Msg(6)).contains("quit"), true);
             p.fenetre.Action("MnLang_1")->trigger();
