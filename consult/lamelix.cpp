@@ -23,6 +23,7 @@ void CaptionsParDefaut(Lamelix &f) {
     f.mnuSettingsItem[0].SetCaption(f.TitreTaillesPolice);
     nomme(f.mnuFileItem, 0,
           {"&Ouvrir...", "Clés ouvertes", "Exporter", "Session précédente", "&Quitter"});
+    f.Mnuprefx[0].SetCaption("&Préfixe");
     f.MnuMemo.SetCaption("&Memo");
     f.exFlagOption.SetCaption("&Affiche Sections");
     f.MnExec.SetCaption("Exec.Auto");

@@ -51,7 +51,8 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
     } else if (cle == "REPDOC") {
         r.RepDoc = SeparateursLocaux(SansBlancsGauche(valeur));
     } else if (cle == "FNT") {
-        if (EstNumerique(valeur) && Valeur(valeur) != 0) r.Fnt = VersEntier16(Valeur(valeur));
+        if (EstNumerique(valeur) && Valeur(valeur) >= 2 && Valeur(valeur) <= 7)
+            r.Fnt = VersEntier16(Valeur(valeur));
         mnuFontSizesItem_Click(f, r.Fnt);
     } else if (cle == "AUTOEXEC") {
         appliqueInterrupteur(f.MnExec, valeur);
@@ -160,16 +161,21 @@ void IniSession_Sauve(Lamelix &f) {
         if (!FichierExiste(chemin)) recreeIni(f);
         const auto contenu = LireOctets(chemin);
         if (!contenu) return;
-        // Every settings line stays as it is; the session line is replaced, or added.
+        // Every settings line stays as it is, those a user wrote below the session line too;
+        // the session line is replaced (once), or added. The blank lines that end the file are
+        // the writer's own and do not pile up from one save to the next.
+        std::vector<std::string> lignes = LignesTexte(*contenu);
+        while (!lignes.empty() && SansBlancs(lignes.back()).empty())
+            lignes.pop_back();
         std::string texte;
         bool remplacee = false;
-        for (const std::string &ligne : LignesTexte(*contenu)) {
-            if (cleDeLigne(ligne) == "SESSION") {
+        for (const std::string &ligne : lignes) {
+            if (cleDeLigne(ligne) != "SESSION") {
+                texte += ligne + "\r\n";
+            } else if (!remplacee) {
                 texte += ligneSession(f) + "\r\n";
                 remplacee = true;
-                break;
             }
-            texte += ligne + "\r\n";
         }
         if (!remplacee) texte += ligneSession(f) + "\r\n";
         EcritFichierSur(chemin, texte + "\r\n");

@@ -1,0 +1,249 @@
+// The settings file: what "Sauver les options" writes and the start-up reads back, the session
+// line of "&Quitter" and "Session précédente", and the menus that show or change the settings.
+
+#include "platform/fichiers.hpp"
+#include "tests/core/fenetre_essai.hpp"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace lamelix::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
+                                         "1, 0 $Tubes$Boletus\r\n"
+                                         "2, 3 $Anneau$\r\n"
+                                         "2, 0 $Sans anneau$Russula\r\n"
+                                         "3, 0 $Volve$Amanita phalloides\r\n"
+                                         "3, 0 $Sans volve$Amanita rubescens\r\n";
+
+// A window whose program folder, and so its settings folder, is `dossier` (the test's folder).
+struct Poste : FenetreEssai {
+    std::string Racine = fs::path(Dossier.Chemin("x")).parent_path().string();
+    explicit Poste(const std::string &dossier = {}) {
+        F->RepProgramme = dossier.empty() ? Racine : dossier;
+        Form_Load(*F);
+    }
+    std::string Ini() const { return LireOctets(F->RepProgramme + "/Lamelix.ini").value_or(""); }
+    void Relit(std::string_view ini) {
+        Dossier.Ecrit("Lamelix.ini", ini);
+        IniCharge(*F);
+    }
+};
+
+bool UneSeuleFois(const std::string &texte, const std::string &motif) {
+    return texte.find(motif) != std::string::npos && texte.find(motif) == texte.rfind(motif);
+}
+
+TEST(Reglages, SauvegardeEtRelecture) {
+    Poste p;
+    Lamelix &f = *p.F;
+    fs::create_directory(p.Racine + "/cles");
+    p.Dossier.Ecrit("cles/mes.cle", Champignons);
+    f.RepData = p.Racine + "/cles";
+    f.Options().FicDefaut = "mes.cle";
+    f.Options().RepDoc = "/doc";
+    mnuFontSizesItem_Click(f, 6);
+    f.check_Option[0].Value = 1;
+    f.MnExec.Checked = f.Mnuprefx[0].Checked = true;
+    f.lgr.Selectionne(2);
+    f.Options().LangueM = "en";
+    inisauve(f);
+    EXPECT_EQ(p.Ini(), "\r\nREPDATA =" + p.Racine +
+                           "/cles\r\nFICDEFAUT =mes.cle\r\nREPDOC =/doc\r\nFNT =6\r\n"
+                           "AFFSECT =Vrai\r\nAUTOEXEC =Vrai\r\nPREFIXE =Vrai\r\n"
+                           "LANGUE_T =Anglais\r\nLANGUEM = en\r\n");
+
+    Poste q(p.Racine);
+    Lamelix &g = *q.F;
+    IniCharge(g);
+    EXPECT_EQ(g.RepData, p.Racine + "/cles");
+    EXPECT_EQ(g.Options().FicDefaut, "mes.cle");
+    EXPECT_EQ(g.Options().RepDoc, "/doc");
+    EXPECT_TRUE(g.mnuFontSizesItem[6].Checked && !g.mnuFontSizesItem[3].Checked);
+    for (int taille :
+         {g.List1.FontSize, g.List2.FontSize, g.List3.FontSize, g.Text1.FontSize, g.Text5.FontSize})
+        EXPECT_EQ(taille, 17);
+    EXPECT_EQ(g.mnuSettingsItem[0].Caption, "&Tailles de police 17");
+    EXPECT_EQ(g.check_Option[0].Value, 1);
+    EXPECT_TRUE(g.MnExec.Checked && g.AutoExec && g.Mnuprefx[0].Checked);
+    EXPECT_EQ(g.Label4.Caption, "Exec.Auto.");
+    EXPECT_EQ(g.lgr.TexteSelectionne(), "Anglais");
+    EXPECT_EQ(g.Options().LangueM, "en");
+
+    // "Faux" unchecks.
+    f.check_Option[0].Value = 0;
+    f.MnExec.Checked = f.Mnuprefx[0].Checked = false;
+    inisauve(f);
+    IniCharge(g);
+    EXPECT_EQ(g.check_Option[0].Value, 0);
+    EXPECT_FALSE(g.MnExec.Checked || g.AutoExec || g.Mnuprefx[0].Checked);
+    EXPECT_EQ(g.Label4.Caption, "");
+}
+
+TEST(Reglages, FichierEcritALaMain) {
+    Poste p;
+    Lamelix &f = *p.F;
+    p.Relit("REPDATA =.\\cles\r\n  repdoc   =   /x  \r\nINCONNU =1\r\n");
+    EXPECT_EQ(f.RepData, p.Racine + "/cles");
+    EXPECT_EQ(f.Options().RepDoc, "/x");
+    // A comma ends a value; what follows is a new value of the same setting, unless quoted.
+    p.Relit("REPDOC =/a,b\r\n");
+    EXPECT_EQ(f.Options().RepDoc, "b");
+    p.Relit("REPDOC =\r\n\"/a,b\"\r\n");
+    EXPECT_EQ(f.Options().RepDoc, "/a,b");
+
+    // The default file is looked for in the key folder known when its line is read.
+    fs::create_directory(p.Racine + "/cles");
+    p.Dossier.Ecrit("ici.cle", Champignons);
+    p.Dossier.Ecrit("cles/la.cle", Champignons);
+    p.Relit("FICDEFAUT =ici.cle\r\nREPDATA =.\\cles\r\n");
+    EXPECT_EQ(f.Options().FicDefaut, "ici.cle");
+    p.Relit("FICDEFAUT =la.cle\r\nREPDATA =.\\cles\r\n");
+    EXPECT_EQ(f.Options().FicDefaut, "defaut.cle");
+    p.Relit("REPDATA =.\\cles\r\nFICDEFAUT =la.cle\r\n");
+    EXPECT_EQ(f.Options().FicDefaut, "la.cle");
+
+    f.MnExec.Checked = f.Mnuprefx[0].Checked = true;
+    f.check_Option[0].Value = 1;
+    p.Relit("AUTOEXEC =oui\r\nPREFIXE =\r\nAFFSECT =1\r\nFNT =5\r\n");
+    EXPECT_TRUE(f.MnExec.Checked && f.Mnuprefx[0].Checked);
+    EXPECT_EQ(f.check_Option[0].Value, 1);
+    // A size the menu does not have leaves the size in use.
+    p.Relit("FNT =9\r\n");
+    EXPECT_EQ(f.Options().Fnt, 5);
+    EXPECT_TRUE(f.mnuFontSizesItem[5].Checked);
+}
+
+TEST(Reglages, LigneDeSessionUniqueEtReglagesIntacts) {
+    Poste p;
+    const std::string reglages =
+        "\r\nREPDATA =" + p.Racine + "\r\nREPDOC =/doc,2024\r\n  fnt = 4\r\nLANGUEM = fr\r\n";
+    p.Dossier.Ecrit("Lamelix.ini", reglages);
+    p.Charge(Champignons);
+    IniSession_Sauve(*p.F);
+    p.Choisit(0);
+    IniSession_Sauve(*p.F);
+    const std::string ini = p.Ini();
+    ASSERT_EQ(ini.substr(0, reglages.size()), reglages);
+    EXPECT_TRUE(UneSeuleFois(ini, "SESSION"));
+    // The key, the entity, then the date and the time.
+    const std::string debut = "SESSION=" + p.Dossier.Chemin("essai.cle") + ";2;";
+    EXPECT_EQ(ini.substr(reglages.size(), debut.size()), debut);
+    EXPECT_TRUE(UneSeuleFois(ini.substr(reglages.size() + debut.size()), ";"));
+    inisauve(*p.F);
+    EXPECT_EQ(p.Ini().find("SESSION"), std::string::npos);
+}
+
+// Not met yet: a value quoted after its "=" is still cut at its comma, and a line written after
+// the session line is lost at the next session save.
+TEST(Reglages, LigneEcriteApresLaSession) {
+    Poste p;
+    p.Dossier.Ecrit("Lamelix.ini", "REPDOC =/doc\r\nSESSION=x;1;01/01/2024;10:00:00\r\nFNT =4\r\n");
+    IniSession_Sauve(*p.F);
+    EXPECT_NE(p.Ini().find("\r\nFNT =4\r\n"), std::string::npos);
+    EXPECT_TRUE(UneSeuleFois(p.Ini(), "SESSION"));
+    const std::string apres = p.Ini();
+    IniSession_Sauve(*p.F); // the file does not grow from one save to the next
+    EXPECT_EQ(p.Ini().size(), apres.size());
+}
+
+TEST(Reglages, SessionPrecedente) {
+    Poste p;
+    p.Dossier.Ecrit("defaut.cle", "1, 0 $Feuilles$Quercus\r\n1, 0 $Aiguilles$Pinus\r\n");
+    fs::create_directory(p.Racine + "/cles");
+    const std::string chemin = p.Dossier.Ecrit("cles/champignons.cle", Champignons);
+    p.F->LigneCommande = chemin;
+    Form_Activate(*p.F);
+    p.Choisit({0, 0});
+    const std::string historique = p.F->Text1.Text;
+    ASSERT_FALSE(historique.empty());
+    mnuFileItem_Click(*p.F, FichierQuitter);
+    EXPECT_TRUE(p.F->Termine);
+
+    // The next run starts on the default key and goes back to the step left.
+    Poste q(p.Racine);
+    Lamelix &g = *q.F;
+    Form_Activate(g);
+    mnuFileItem_Click(g, FichierSession);
+    EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
+    EXPECT_EQ(g.EntiteCourante, 3);
+    EXPECT_EQ(FenetreEssai::Lignes(g.List1), (Textes{"Volve", "Sans volve"}));
+    EXPECT_EQ(g.NbEtapes, 2);
+    EXPECT_EQ(g.Hist(2), 3);
+    EXPECT_EQ(g.Text1.Text, historique);
+
+    inisauve(g);
+    g.RepData = "/ailleurs";
+    mnuFileItem_Click(g, FichierSession);
+    EXPECT_EQ(g.EntiteCourante, 3);
+    EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
+    EXPECT_EQ(g.RepData, p.Racine);
+}
+
+TEST(Menus, VoirParametresEtEdition) {
+    Poste p;
+    Lamelix &f = *p.F;
+    f.RepData = "/cles";
+    f.Options().RepDoc = "/doc";
+    MnOutil_Click(f, 20);
+    EXPECT_TRUE(f.Frame10.Visible);
+    const std::string suite =
+        "\r\nClé par défaut :defaut.cle\r\nRacine Répertoire Documentation/doc\r\n";
+    EXPECT_EQ(f.txtEdit.Text, "Répertoire clés :/cles" + suite);
+    mnuEdit_Click(f);
+    EXPECT_FALSE(f.mnuEditItem[0].Enabled || f.mnuEditItem[1].Enabled);
+    f.txtEdit.SelStart = static_cast<int>(f.txtEdit.Text.find("/cles"));
+    f.txtEdit.SelLength = 5;
+    mnuEdit_Click(f);
+    EXPECT_TRUE(f.mnuEditItem[0].Enabled && f.mnuEditItem[1].Enabled);
+    mnuEditItem_Click(f, 0);
+    EXPECT_EQ(p.Dialogues.PressePapier, "/cles");
+    EXPECT_EQ(f.txtEdit.Text, "Répertoire clés :" + suite);
+    f.txtEdit.SelStart = 0;
+    mnuEditItem_Click(f, 2);
+    EXPECT_EQ(f.txtEdit.Text, "/clesRépertoire clés :" + suite);
+}
+
+TEST(Menus, ChoixDuFichierParDefaut) {
+    Poste p;
+    Lamelix &f = *p.F;
+    fs::create_directory(p.Racine + "/sous");
+    for (const char *nom : {"a.cle", "B.CLE", "c.txt", "d.TXT", "e.doc", "f.txt.bak", "sous/x.cle"})
+        p.Dossier.Ecrit(nom, "");
+    f.RepData = p.Racine;
+    MnuOptFic_xy_Click(f, 0);
+    EXPECT_TRUE(f.Frame7.Visible);
+    EXPECT_EQ(FenetreEssai::Lignes(f.FileList),
+              (Textes{"a.cle", "B.CLE", "c.txt", "d.TXT", "f.txt.bak"})); // "*.TXT*"
+    EXPECT_EQ(FenetreEssai::Lignes(f.DirList), (Textes{"..", "sous"}));
+    f.FileList.Selectionne(0);
+    cmdCommand9_Click(f, 1);
+    EXPECT_FALSE(f.Frame7.Visible);
+    EXPECT_EQ(f.Options().FicDefaut, "defaut.cle");
+
+    f.FlagPattern[0].Checked = true;
+    MnuOptFic_xy_Click(f, 0);
+    EXPECT_EQ(FenetreEssai::Lignes(f.FileList), (Textes{"a.cle", "B.CLE"}));
+    f.DirList.Selectionne(1);
+    DirList_DblClick(f);
+    EXPECT_EQ(FenetreEssai::Lignes(f.FileList), (Textes{"x.cle"}));
+    f.FileList.Selectionne(0);
+    cmdCommand9_Click(f, 0);
+    EXPECT_FALSE(f.Frame7.Visible);
+    EXPECT_EQ(f.RepData, p.Racine + "/sous");
+    EXPECT_EQ(f.Options().FicDefaut, "x.cle");
+
+    // The documentation folder: ".." goes up.
+    MnuOptFic_xy_Click(f, 1);
+    f.DirList.Selectionne(0);
+    DirList_DblClick(f);
+    cmdCommand9_Click(f, 0);
+    EXPECT_EQ(f.Options().RepDoc, fs::path(p.Racine).parent_path().string());
+    EXPECT_EQ(f.RepData, p.Racine + "/sous");
+}
+
+} // namespace
+} // namespace lamelix::test
