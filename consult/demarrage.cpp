@@ -96,7 +96,7 @@ void Init00(Lamelix &f) {
         AfficheChoix(f, f.EntiteCourante);
     }
 
-    f.Label7.SetCaption(f.Msg(3) + JointChemin(f.RepData, r.FicDefaut));
+    MontreFichierParDefaut(f);
     f.Label18.SetCaption(f.Msg(136) + f.CheminCle);
 
     f.LM1.clear();
@@ -105,6 +105,10 @@ void Init00(Lamelix &f) {
     if (r.LangueM.empty()) r.LangueM = "fr";
     ChargeLangue(f);
     CocheLangue(f);
+}
+
+void MontreFichierParDefaut(Lamelix &f) {
+    f.Label7.SetCaption(f.Msg(3) + JointChemin(f.RepData, f.Options().FicDefaut));
 }
 
 void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t &) {

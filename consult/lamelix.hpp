@@ -244,7 +244,8 @@ void Form_Activate(Lamelix &f);
 void Init00(Lamelix &f);
 void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t &UnloadMode);
 void Form_Unload(Lamelix &f);
-void Quitter(Lamelix &f); // "&Quitter": asks, saves the session, ends
+void MontreFichierParDefaut(Lamelix &f); // Label7: the default key in the key folder
+void Quitter(Lamelix &f);                // "&Quitter": asks, saves the session, ends
 
 // --- Settings file and sessions -------------------------------------------------------------
 void IniCharge(Lamelix &f);
@@ -253,6 +254,7 @@ void IniSession_Sauve(Lamelix &f);
 void IniSession_Charge(Lamelix &f);
 int16_t cherche_Lgr_liste(Lamelix &f, const std::string &langue);
 std::string CheminIni(const Lamelix &f);
+const std::string &DossierIni(const Lamelix &f); // where the settings file and the memo live
 
 // --- Interface language ---------------------------------------------------------------------
 void ChargeLangue(Lamelix &f);
@@ -273,6 +275,7 @@ void mnuFontSizesItem_Click(Lamelix &f, int index);
 void MnuMemo_Click(Lamelix &f);
 void exFlagOption_Click(Lamelix &f);
 void MnExec_Click(Lamelix &f);
+void SuitExecAuto(Lamelix &f); // the switch and Label4 follow the check of MnExec
 void MnuOptFic_xy_Click(Lamelix &f, int index);
 void FlagPattern_Click(Lamelix &f, int index);
 void MnuSavIni_xy_Click(Lamelix &f);

@@ -93,8 +93,7 @@ MenuItem *MnOption(Lamelix &f, int n) {
 void ChargeLangue(Lamelix &f) {
     const std::string chemin =
         JointChemin(f.RepProgramme, "Lamelix_" + f.Options().LangueM + ".lng");
-    if (!FichierExiste(chemin)) return;
-    const auto contenu = LireOctets(chemin);
+    const auto contenu = LireOctets(chemin); // a missing file changes nothing
     if (!contenu) return;
     const std::vector<std::string> lignes = LignesTexte(*contenu);
     std::size_t i = 0;

@@ -146,8 +146,7 @@ void mnuEditItem_Click(Lamelix &f, int index) {
 }
 
 void MnuMemo_Click(Lamelix &f) {
-    const std::string memo = JointChemin(
-        f.Options().DossierIni.empty() ? f.RepProgramme : f.Options().DossierIni, "memo.txt");
+    const std::string memo = JointChemin(DossierIni(f), "memo.txt");
     if (!FichierExiste(memo)) return;
     f.FichierTexte = memo;
     lectureTexte(f);

@@ -47,6 +47,10 @@ void exFlagOption_Click(Lamelix &f) {
 
 void MnExec_Click(Lamelix &f) {
     inverse(f.MnExec);
+    SuitExecAuto(f);
+}
+
+void SuitExecAuto(Lamelix &f) {
     f.AutoExec = f.MnExec.Checked;
     f.Label4.SetCaption(f.AutoExec ? "Exec.Auto." : "");
 }
@@ -91,7 +95,7 @@ void cmdCommand9_Click(Lamelix &f, int index) {
             // Without a file chosen the default file stays.
             const std::string choisi = f.FileList.TexteSelectionne();
             if (!choisi.empty()) f.Options().FicDefaut = choisi;
-            f.Label7.SetCaption(f.Msg(3) + f.RepData + "/" + f.Options().FicDefaut);
+            MontreFichierParDefaut(f);
         }
     }
     f.Frame7.SetVisible(false);

@@ -10,6 +10,7 @@
 #include "settings/fichier_ini.hpp"
 
 #include <ctime>
+#include <optional>
 
 namespace lamelix {
 
@@ -19,16 +20,16 @@ const char *vraiFaux(bool valeur) {
     return valeur ? "Vrai" : "Faux";
 }
 
-// "VRAI" checks, "FAUX" unchecks, anything else leaves the check as it is.
-void appliqueInterrupteur(MenuItem &item, const std::string &valeur) {
+// A switch's value: "VRAI" or "FAUX" in any case; anything else leaves the switch as it is.
+std::optional<bool> interrupteur(const std::string &valeur) {
     const std::string v = Majuscules(valeur);
-    if (v == "VRAI") item.SetChecked(true);
-    if (v == "FAUX") item.SetChecked(false);
+    if (v == "VRAI") return true;
+    if (v == "FAUX") return false;
+    return std::nullopt;
 }
 
-void appliqueAutoExec(Lamelix &f) {
-    f.AutoExec = f.MnExec.Checked;
-    f.Label4.SetCaption(f.AutoExec ? "Exec.Auto." : "");
+void appliqueInterrupteur(MenuItem &item, const std::string &valeur) {
+    if (const auto v = interrupteur(valeur)) item.SetChecked(*v);
 }
 
 // The settings file is missing: it is created from the settings in memory and the user told.
@@ -56,7 +57,7 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
         mnuFontSizesItem_Click(f, r.Fnt);
     } else if (cle == "AUTOEXEC") {
         appliqueInterrupteur(f.MnExec, valeur);
-        appliqueAutoExec(f);
+        SuitExecAuto(f);
     } else if (cle == "PREFIXE") {
         appliqueInterrupteur(f.Mnuprefx[0], valeur);
     } else if (cle == "LANGUE" || cle == "LANGUE_T") {
@@ -66,9 +67,7 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
     } else if (cle == "UTF8") {
         f.Cle().CodageTxt = valeur;
     } else if (cle == "AFFSECT") {
-        const std::string v = Majuscules(valeur);
-        if (v == "VRAI") f.check_Option[0].SetValue(1);
-        if (v == "FAUX") f.check_Option[0].SetValue(0);
+        if (const auto v = interrupteur(valeur)) f.check_Option[0].SetValue(*v ? 1 : 0);
     }
 }
 
@@ -92,10 +91,12 @@ std::string cleDeLigne(const std::string &ligne) {
 
 } // namespace
 
+const std::string &DossierIni(const Lamelix &f) {
+    return f.Prog.Options.DossierIni.empty() ? f.RepProgramme : f.Prog.Options.DossierIni;
+}
+
 std::string CheminIni(const Lamelix &f) {
-    const std::string &dossier =
-        f.Prog.Options.DossierIni.empty() ? f.RepProgramme : f.Prog.Options.DossierIni;
-    return JointChemin(dossier, Reglages::NomIni);
+    return JointChemin(DossierIni(f), Reglages::NomIni);
 }
 
 int16_t cherche_Lgr_liste(Lamelix &f, const std::string &langue) {

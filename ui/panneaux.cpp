@@ -93,10 +93,7 @@ void Panneaux::creeExport() {
     d->addLayout(rangee({annuler, enregistrer}));
     export_->resize(480, 300);
 
-    QObject::connect(text7_, &QPlainTextEdit::textChanged, export_, [this] {
-        f_.Text7.Text = text7_->toPlainText().toStdString();
-        vus_[&f_.Text7] = ++f_.Text7.Version; // the widget already shows it
-    });
+    relieTexte(text7_, f_.Text7);
     QObject::connect(enregistrer, &QPushButton::clicked, export_,
                      [this] { agit_([this] { Command7_Click(f_, 3); }); });
     QObject::connect(annuler, &QPushButton::clicked, export_,
@@ -160,10 +157,7 @@ void Panneaux::creeParametres() {
     d->addWidget(txtEdit_, 1);
     d->addLayout(rangee({fermer}));
     parametres_->resize(560, 220);
-    QObject::connect(txtEdit_, &QPlainTextEdit::textChanged, parametres_, [this] {
-        f_.txtEdit.Text = txtEdit_->toPlainText().toStdString();
-        vus_[&f_.txtEdit] = ++f_.txtEdit.Version;
-    });
+    relieTexte(txtEdit_, f_.txtEdit);
     QObject::connect(fermer, &QPushButton::clicked, parametres_,
                      [this] { agit_([this] { Command8_Click(f_); }); });
     parametres_->AuFermer = [this] { agit_([this] { Command8_Click(f_); }); };
@@ -224,6 +218,20 @@ void Panneaux::creeDivers() {
     apropos_->AuFermer = ferme;
 }
 
+// What the user types goes to the model at once; the widget already shows it.
+void Panneaux::relieTexte(QPlainTextEdit *widget, TextBox &modele) {
+    QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [this, widget, &modele] {
+        modele.Text = widget->toPlainText().toStdString();
+        vus_[&modele] = ++modele.Version;
+    });
+}
+
+void Panneaux::montreTexte(QPlainTextEdit *widget, const TextBox &modele) {
+    if (!nouveau(modele) || widget->toPlainText() == TexteQt(modele.Text)) return;
+    const QSignalBlocker bloque(widget);
+    widget->setPlainText(TexteQt(modele.Text));
+}
+
 bool Panneaux::nouveau(const Controle &controle) {
     auto [place, insere] = vus_.try_emplace(&controle, controle.Version);
     if (!insere && place->second == controle.Version) return false;
@@ -251,28 +259,25 @@ void Panneaux::LitSelection() {
 }
 
 void Panneaux::Rafraichit() {
-    if (nouveau(f_.Text7) && text7_->toPlainText() != TexteQt(f_.Text7.Text)) {
-        const QSignalBlocker bloque(text7_);
-        text7_->setPlainText(TexteQt(f_.Text7.Text));
-    }
+    montreTexte(text7_, f_.Text7);
     if (nouveau(f_.Frame4)) montre(export_, f_.Frame4);
     if (f_.Focus == "Text7" && export_->isVisible()) {
         text7_->setFocus(Qt::OtherFocusReason);
         f_.Focus.clear();
     }
 
-    if (nouveau(f_.DirList)) montreListe(dirList_, f_.DirList);
+    if (nouveau(f_.DirList)) {
+        montreListe(dirList_, f_.DirList);
+        dossier_->setText(
+            QObject::tr("Dossier : <b>%1</b>").arg(qs(f_.DirListPath).toHtmlEscaped()));
+    }
     if (nouveau(f_.FileList)) montreListe(fileList_, f_.FileList);
     if (nouveau(f_.Label14))
         label14_->setText(QObject::tr("Fichier par défaut : %1").arg(qs(f_.Label14.Caption)));
-    dossier_->setText(QObject::tr("Dossier : <b>%1</b>").arg(qs(f_.DirListPath).toHtmlEscaped()));
     label14_->setVisible(!f_.Frame7Documentation);
     if (nouveau(f_.Frame7)) montre(choix_, f_.Frame7);
 
-    if (nouveau(f_.txtEdit) && txtEdit_->toPlainText() != TexteQt(f_.txtEdit.Text)) {
-        const QSignalBlocker bloque(txtEdit_);
-        txtEdit_->setPlainText(TexteQt(f_.txtEdit.Text));
-    }
+    montreTexte(txtEdit_, f_.txtEdit);
     if (nouveau(f_.Frame10)) montre(parametres_, f_.Frame10);
 
     if (nouveau(f_.TBox[7])) tbox7_->setPlainText(TexteQt(f_.TBox[7].Text));

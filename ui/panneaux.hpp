@@ -54,6 +54,8 @@ class Panneaux {
     void creeAccueil();
     void creeDivers();
     bool nouveau(const Controle &controle);
+    void relieTexte(QPlainTextEdit *widget, TextBox &modele);
+    void montreTexte(QPlainTextEdit *widget, const TextBox &modele);
     void montre(Panneau *panneau, const Frame &cadre);
 
     Lamelix &f_;
