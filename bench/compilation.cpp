@@ -10,7 +10,7 @@
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
-#include "search/langues_source.hpp"
+#include "key/langues_source.hpp"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

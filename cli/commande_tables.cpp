@@ -6,7 +6,7 @@
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
 #include "platform/erreur.hpp"
-#include "search/langues_source.hpp"
+#include "key/langues_source.hpp"
 
 #include <memory>
 

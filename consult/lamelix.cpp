@@ -1,6 +1,6 @@
 #include "consult/lamelix.hpp"
 
-#include "search/langues_source.hpp"
+#include "key/langues_source.hpp"
 
 namespace lamelix {
 

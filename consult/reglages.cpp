@@ -4,6 +4,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/horloge.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
@@ -73,8 +74,7 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
 
 std::string ligneSession(const Lamelix &f) {
     const std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&maintenant, &local);
+    const std::tm local = HeureLocale(maintenant);
     char date[16], heure[16];
     std::strftime(date, sizeof date, "%d/%m/%Y", &local);
     std::strftime(heure, sizeof heure, "%H:%M:%S", &local);

@@ -2,7 +2,7 @@
 
 #include "key/champs.hpp"
 #include "key/compilation_interne.hpp"
-#include "key/utf8.hpp"
+#include "platform/utf8.hpp"
 #include "platform/controles.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"

@@ -14,17 +14,17 @@ travaux="-j$(nproc)"
 etape() { printf '\n=== %s\n' "$*"; }
 
 etape "Construction complète et tests"
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMELIX_WERROR=ON >/dev/null
 cmake --build build-test "$travaux"
 ctest --test-dir build-test --output-on-failure "$travaux"
 
 etape "Cœur et lamelix-outils sans Qt"
-cmake -S . -B build-sans-qt -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OFF >/dev/null
+cmake -S . -B build-sans-qt -DLAMELIX_WERROR=ON -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OFF >/dev/null
 cmake --build build-sans-qt "$travaux"
 ctest --test-dir build-sans-qt --output-on-failure "$travaux"
 
 etape "Tests du cœur sous AddressSanitizer et UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OFF -DLAMELIX_SANITIZE=ON \
+cmake -S . -B build-asan -DLAMELIX_WERROR=ON -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OFF -DLAMELIX_SANITIZE=ON \
       -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-asan "$travaux"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \

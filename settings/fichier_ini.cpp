@@ -1,6 +1,6 @@
 #include "settings/fichier_ini.hpp"
 
-#include "key/utf8.hpp"
+#include "platform/utf8.hpp"
 #include "platform/texte.hpp"
 
 namespace lamelix {

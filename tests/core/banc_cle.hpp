@@ -5,7 +5,7 @@
 #include "key/compilateur.hpp"
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
-#include "search/langues_source.hpp"
+#include "key/langues_source.hpp"
 #include "settings/messages.hpp"
 #include "tests/services_factices.hpp"
 

@@ -1,7 +1,7 @@
 // Decoding of key lines: UTF-8 recognition by lead and continuation bytes, and the Windows-1252
 // reading that every line that is not UTF-8 keeps.
 
-#include "key/utf8.hpp"
+#include "platform/utf8.hpp"
 #include "platform/texte.hpp"
 
 #include <gtest/gtest.h>

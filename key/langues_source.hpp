@@ -7,7 +7,7 @@ namespace lamelix {
 
 struct ListBox;
 
-// Entries of the translation's source-language list: automatic detection first, then the
+// Entries of the source-language list: automatic detection first, then the
 // languages a key may declare with REM$LANGUE$.
 const std::vector<std::string> &LanguesSource();
 

@@ -1,4 +1,4 @@
-#include "key/utf8.hpp"
+#include "platform/utf8.hpp"
 
 #include "platform/texte.hpp"
 

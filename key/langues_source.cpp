@@ -1,4 +1,4 @@
-#include "search/langues_source.hpp"
+#include "key/langues_source.hpp"
 
 #include "platform/controles.hpp"
 
