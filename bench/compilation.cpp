@@ -5,12 +5,12 @@
 #include "bench/services_muets.hpp"
 #include "consult/programme.hpp"
 #include "key/compilateur.hpp"
+#include "key/langues_source.hpp"
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
-#include "key/langues_source.hpp"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -57,7 +57,7 @@ void CompilationComplete(benchmark::State &state) {
         RazIndex(programme->Cle);
         RazLignes(programme->Cle);
         int16_t echec = 0;
-        LitCle(fichierGeant(), echec, {programme->Cle, programme->Textes, services, lgs});
+        LitCle(fichierGeant(), echec, {programme->Cle, programme->Textes, services, services, lgs});
         if (echec != 0 || programme->Cle.NbLignesM1 < 3990)
             state.SkipWithError("la grande clé ne compile pas");
     }

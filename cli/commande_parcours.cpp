@@ -1,8 +1,9 @@
 #include "cli/commande_parcours.hpp"
 
+#include "app/application.hpp"
 #include "cli/console.hpp"
-#include "consult/lamelix.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/piege.hpp"
 
 #include <charconv>
 #include <memory>
@@ -137,7 +138,8 @@ void ligne(std::string &s, const char *nom, const std::string &valeur) {
     s += '\n';
 }
 
-std::string etat(const Lamelix &f, const std::string &titre, bool avecForm1) {
+std::string etat(Application &app, const std::string &titre, bool avecForm1) {
+    const Lamelix &f = app.Principale();
     std::string s = "== " + titre + "\n";
     for (const ElementListe &e : f.List1.Items)
         ligne(s, "List1", e.Texte);
@@ -151,7 +153,7 @@ std::string etat(const Lamelix &f, const std::string &titre, bool avecForm1) {
     ligne(s, "Label3", f.Label3.Caption);
     ligne(s, "entite", std::to_string(f.EntiteCourante));
     ligne(s, "etapes", std::to_string(f.NbEtapes));
-    if (avecForm1) ligne(s, "Form1", f.Form1Texte.Text);
+    if (avecForm1) ligne(s, "Form1", app.Biblio().Text1.Text);
     return s;
 }
 
@@ -186,20 +188,25 @@ int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &so
     if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
 
     ServicesConsole dialogues(erreurs, oui);
-    auto programme = std::make_unique<Programme>();
-    auto fenetre = std::make_unique<Lamelix>(*programme, dialogues);
-    Lamelix &f = *fenetre;
+    auto app = std::make_unique<Application>(dialogues);
+    Lamelix &f = app->Principale();
     f.RepData = DossierDe(chemin);
     f.NomFichierCle = NomFichier(chemin);
     f.CheminCle = chemin;
-    std::string cle = chemin;
-    ChargeCle(f, cle);
-    float modeChargement = 0;
-    ChargeListe(f, modeChargement);
-    sortie << etat(f, "chargement", false);
+    // Each action runs as a handler of the window does: a fault ends that action, is reported
+    // on the error stream, and the consultation goes on from the state it left.
+    const auto gestionnaire = [&erreurs](const std::function<void()> &action) {
+        if (auto erreur = ExecuteGestionnaire(action))
+            erreurs << "interruption: " << Echappe(*erreur) << '\n';
+    };
+    gestionnaire([&] {
+        ChargeCle(f, chemin);
+        ChargeListe(f, 0);
+    });
+    sortie << etat(*app, "chargement", false);
     for (const Action &a : actions) {
-        execute(f, a);
-        sortie << etat(f, a.texte, a.geste == Geste::Compare);
+        gestionnaire([&] { execute(f, a); });
+        sortie << etat(*app, a.texte, a.geste == Geste::Compare);
     }
     return 0;
 }

@@ -3,10 +3,10 @@
 #include "cli/console.hpp"
 #include "cli/tables.hpp"
 #include "consult/programme.hpp"
-#include "key/lecteur.hpp"
+#include "key/chargement.hpp"
+#include "key/langues_source.hpp"
 #include "platform/controles.hpp"
 #include "platform/erreur.hpp"
-#include "key/langues_source.hpp"
 
 #include <memory>
 
@@ -46,16 +46,11 @@ int CommandeTables(const std::vector<std::string> &arguments, std::ostream &sort
 
     int statut = 0;
     try {
-        if (!TesteMarqueurTxt(chemin, dialogues)) {
-            statut = 1;
-        } else {
-            RazIndex(cle);
-            RazLignes(cle);
-            int16_t echec = 0;
-            IssueLecture issue = LitCle(chemin, echec, {cle, programme->Textes, dialogues, lgs});
-            // An empty file compiles nothing: it is no key either.
-            statut = (echec == 1 || issue != IssueLecture::Compile) ? 1 : 0;
-        }
+        // A file refused, a stopped compilation and an empty file (nothing compiled) all say
+        // that the file is no sound key.
+        const IssueChargement issue =
+            ChargeFichierCle(chemin, {cle, programme->Textes, dialogues, dialogues, lgs});
+        statut = issue == IssueChargement::Compile ? 0 : 1;
     } catch (const ErreurExecution &e) {
         erreurs << "lamelix-outils: " << e.what() << '\n';
         return 2;

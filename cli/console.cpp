@@ -48,4 +48,14 @@ void ServicesConsole::PressePapierTexte(const std::string &texte) {
     sortie_ << "presse-papier: " << Echappe(texte) << '\n';
 }
 
+ReponseHttp ServicesConsole::Requete(const RequeteHttp &) {
+    ReponseHttp reponse;
+    reponse.Erreur = "pas de réseau en ligne de commande";
+    return reponse;
+}
+
+double ServicesConsole::Chrono() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - depart_).count();
+}
+
 } // namespace lamelix

@@ -1,6 +1,8 @@
 // Loading a key into the window: check, reset, compile, then start the consultation at the
 // key's first entity.
 
+#include "key/chargement.hpp"
+
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
@@ -27,7 +29,7 @@ void videCle(Lamelix &f) {
 
 } // namespace
 
-void ChargeCle(Lamelix &f, std::string &chemin) {
+void ChargeCle(Lamelix &f, const std::string &chemin) {
     CleCompilee &cle = f.Cle();
     try {
         f.Text2.SetText({});
@@ -35,16 +37,10 @@ void ChargeCle(Lamelix &f, std::string &chemin) {
         Flash_ouvre(f, f.Msg(134) + chemin + "....");
         f.Label6.SetCaption(f.Msg(135));
         f.Label18.SetCaption(f.Msg(136) + cle.FichierCle);
-        if (!TesteMarqueurTxt(chemin, f.Systeme)) {
-            Flash_ferme(f);
-            return;
-        }
-        Flash_ferme(f);
-        RazIndex(cle);
-        RazLignes(cle);
-        int16_t echec = 0;
-        LitCle(chemin, echec, f.Compilation(), f.Vues());
-        if (echec == 1) {
+        const IssueChargement issue =
+            ChargeFichierCle(chemin, f.Compilation(), f.Vues(), [&f] { Flash_ferme(f); });
+        if (issue == IssueChargement::MarqueurAbsent) return;
+        if (issue == IssueChargement::Rejete || issue == IssueChargement::Arrete) {
             videCle(f);
             return;
         }
@@ -63,12 +59,11 @@ void ChargeCle(Lamelix &f, std::string &chemin) {
     }
 }
 
-void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &) {
+void ChargerFichier(Lamelix &f, int16_t &echec, int16_t) {
     echec = 0;
     try {
         CleCompilee &cle = f.Cle();
         const std::string &nom = f.NomFichierCle;
-        float zero = 0;
         if (ExtensionMaj3(nom) == "CLE") {
             f.Label7.SetCaption(f.Msg(2) + " :" + nom + "   Rep.Défaut : " + f.RepData);
             f.Frame6.SetVisible(false);
@@ -77,7 +72,7 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &) {
             RazIndex(cle);
             std::string chemin = cle.FichierCle;
             ChargeCle(f, chemin);
-            ChargeListe(f, zero);
+            ChargeListe(f, 0);
         } else {
             std::string chemin = JointChemin(f.RepData, nom);
             auto contenu = LireOctets(chemin);
@@ -86,7 +81,7 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &) {
             lectureTexte(f);
             cle.FichierCle = chemin;
             ChargeCle(f, chemin);
-            ChargeListe(f, zero);
+            ChargeListe(f, 0);
         }
     } catch (const ErreurExecution &) {
         echec = 1;

@@ -2,6 +2,7 @@
 
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
 
@@ -22,13 +23,12 @@ void prendLigneTrouvee(Lamelix &f, int16_t ligne) {
     int16_t chemin = ligne;
     HistoCherch(f, chemin);
     f.Text1.SetText({});
-    int16_t zero = 0, mode = 0;
-    AfficheHist(f, zero, mode);
+    AfficheHist(f, 0, 0);
 }
 
 } // namespace
 
-void AfficheChoix(Lamelix &f, int16_t &entite) {
+void AfficheChoix(Lamelix &f, int16_t entite) {
     const CleCompilee &cle = f.Cle();
     f.List1.Clear();
     if (entite == 0) return; // no key loaded, or a species reached: nothing to offer
@@ -54,12 +54,13 @@ long LigneChoisie(const Lamelix &f, int position) {
 }
 
 void List1_Click(Lamelix &f) {
-    try {
+    // The handler ends; the window keeps what it shows.
+    SousPiege([&] {
         const int position = f.List1.ListIndex;
         if (position < 0 || position >= f.List1.ListCount()) return;
         CleCompilee &cle = f.Cle();
-        int16_t mode = 0, resultat = 0;
-        if (f.RechercheAffichee && f.Option3[3].Value == 1) {
+        int16_t resultat = 0;
+        if (f.RechercheAffichee && f.Crochets.RechercheDansHistorique()) {
             int16_t ligne = f.MapRecherche(position);
             HistoCherch(f, ligne);
             CherchSuiv(f);
@@ -78,22 +79,19 @@ void List1_Click(Lamelix &f) {
             } else {
                 f.Text2.SetText(l.NomEspece);
                 f.Command4[Cmd4Suiv].SetEnabled(false);
-                TraiteComplement(f, mode, l.Complements, resultat);
+                TraiteComplement(f, 0, l.Complements, resultat);
             }
         } else {
             f.Text2.SetText({});
             f.Command4[Cmd4Suiv].SetEnabled(false);
-            TraiteComplement(f, mode, cle.TabLignes(LigneChoisie(f, position)).Complements,
-                             resultat);
+            TraiteComplement(f, 0, cle.TabLignes(LigneChoisie(f, position)).Complements, resultat);
         }
         f.MarqueRetour = 0;
-    } catch (const ErreurExecution &) {
-        // The handler ends; the window keeps what it shows.
-    }
+    });
 }
 
 void List1_DblClick(Lamelix &f) {
-    try {
+    SousPiege([&] {
         const int position = f.List1.ListIndex;
         if (position < 0 || position >= f.List1.ListCount()) return;
         CleCompilee &cle = f.Cle();
@@ -103,7 +101,7 @@ void List1_DblClick(Lamelix &f) {
             return;
         }
         cachePanneauxComplement(f);
-        int16_t mode = 0, resultat = 0;
+        int16_t resultat = 0;
         if (f.RechercheAffichee) {
             const int16_t ligne = f.MapRecherche(position);
             prendLigneTrouvee(f, ligne);
@@ -114,9 +112,9 @@ void List1_DblClick(Lamelix &f) {
                 f.Text2.SetText({});
             } else {
                 f.Text2.SetText(l.NomEspece);
-                TraiteComplement(f, mode, l.Complements, resultat);
+                TraiteComplement(f, 0, l.Complements, resultat);
             }
-            MoCle_Click(f, 1);
+            f.Crochets.MoCle_Click(1);
         } else {
             // A full history records nothing more, and nothing changes.
             if (f.EntiteCourante <= 0 || f.NbEtapes >= MaxEtapes) return;
@@ -125,11 +123,10 @@ void List1_DblClick(Lamelix &f) {
             LigneCle &choisie = cle.TabLignes(ligne);
             f.NbEtapes = static_cast<int16_t>(f.NbEtapes + 1);
             f.Hist(f.NbEtapes) = ligne;
-            int16_t zero = 0, modeHist = 0;
-            AfficheHist(f, zero, modeHist);
+            AfficheHist(f, 0, 0);
             f.EntiteCourante = choisie.S;
             f.Text2.SetText(choisie.NomEspece);
-            if (!choisie.Complements.empty() && f.AutoExec) Xshell(f, choisie.Complements);
+            if (!choisie.Complements.empty() && f.AutoExec) f.Crochets.Xshell(choisie.Complements);
             if (f.EntiteCourante >= 1) {
                 AfficheChoix(f, f.EntiteCourante);
                 CherchSuiv(f);
@@ -137,7 +134,7 @@ void List1_DblClick(Lamelix &f) {
                 f.EspeceAtteinte = true;
                 f.Command4[Cmd4Suiv].SetEnabled(false);
                 if (!choisie.Complements.empty()) {
-                    TraiteComplement(f, mode, choisie.Complements, resultat);
+                    TraiteComplement(f, 0, choisie.Complements, resultat);
                     if (resultat == 1 || resultat == 2) return;
                 }
                 if (!f.AutoExec) f.List2.Clear();
@@ -145,9 +142,8 @@ void List1_DblClick(Lamelix &f) {
             }
         }
         f.MarqueRetour = 0;
-        if (f.Check4.Value == 1) traduirebtn_Click(f, 0);
-    } catch (const ErreurExecution &) {
-    }
+        if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
+    });
 }
 
 void List1_GotFocus(Lamelix &f) {
@@ -158,26 +154,26 @@ void List1_LostFocus(Lamelix &f) {
     f.StatusBar1.SetCaption({});
 }
 
-void List1_KeyPress(Lamelix &f, int16_t &KeyAscii) {
+void List1_KeyPress(Lamelix &f, int16_t KeyAscii) {
     if (KeyAscii != ToucheEchap) return;
     f.StatusBar1.SetCaption(f.Msg(50));
     f.zoomDesc.SetVisible(false);
 }
 
 void List1_MouseDown(Lamelix &f, int Button, int) {
-    f.zoomDesc.FontSize = f.Text1.FontSize;
+    f.zoomDesc.SetFontSize(f.Text1.FontSize);
     if (Button != BoutonDroit) return;
     f.zoomDesc.SetText(f.List1.TexteSelectionne());
     f.zoomDesc.SetVisible(true);
     f.StatusBar1.SetCaption(f.Msg(51));
-    if (f.Frame14.Visible) traduirebtn_Click(f, 0);
+    if (f.Frame14.Visible) f.Crochets.traduirebtn_Click(0);
 }
 
 void List1_MouseUp(Lamelix &f, int Button, int) {
     if (Button == BoutonGauche) f.zoomDesc.SetVisible(false);
 }
 
-void zoomDesc_KeyPress(Lamelix &f, int16_t &KeyAscii) {
+void zoomDesc_KeyPress(Lamelix &f, int16_t KeyAscii) {
     if (KeyAscii != ToucheEchap) return;
     f.StatusBar1.SetCaption({});
     f.zoomDesc.SetVisible(false);
@@ -195,8 +191,7 @@ void RAZ_Choix(Lamelix &f) {
     f.LignesNavigables = false;
     f.EntiteCourante = f.Cle().TabLignes(1).E;
     AfficheChoix(f, f.EntiteCourante);
-    float mode = 1;
-    ChargeListe(f, mode);
+    ChargeListe(f, 1);
     f.Command4[1].SetVisible(true);
     f.Command4[2].SetVisible(true);
 }
@@ -212,7 +207,8 @@ enum class Noms {
 // The species lines of the key (terminal, non-continuation, of an entity above 0) into the name
 // map and, as asked, into List2.
 void remplitNoms(Lamelix &f, Noms quoi) {
-    try {
+    // More names than the map holds: the list keeps the names already put in.
+    SousPiege([&] {
         const CleCompilee &cle = f.Cle();
         f.NbNoms = 0;
         f.List2.Clear();
@@ -229,14 +225,12 @@ void remplitNoms(Lamelix &f, Noms quoi) {
         }
         f.NomsCharges = true;
         f.TotalListe = f.NbNoms;
-    } catch (const ErreurExecution &) {
-        // More names than the map holds: the list keeps the names already put in.
-    }
+    });
 }
 
 } // namespace
 
-void ChargeListe(Lamelix &f, float &mode) {
+void ChargeListe(Lamelix &f, float mode) {
     if (mode == 0) f.NbEtapes = 0;
     remplitNoms(f, Noms::Liste);
 }
@@ -245,7 +239,7 @@ void CarteDesEspeces(Lamelix &f) {
     remplitNoms(f, Noms::CarteSeule);
 }
 
-void ChargeListe_x(Lamelix &f, float &mode) {
+void ChargeListe_x(Lamelix &f, float mode) {
     if (mode == 0) f.NbEtapes = 0;
     remplitNoms(f, Noms::ListeOutils);
 }

@@ -3,6 +3,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/piege.hpp"
 #include "platform/texte.hpp"
 
 namespace lamelix {
@@ -19,8 +20,8 @@ void MontreSelection(Lamelix &f) {
 
 // The path recorded is always the one built from the key folder and the current key file name;
 // the argument is the caller's copy of it.
-void MAJ_List3(Lamelix &f, std::string &) {
-    try {
+void MAJ_List3(Lamelix &f, const std::string &) {
+    SousPiege([&] {
         f.CheminCle = JointChemin(f.RepData, f.NomFichierCle);
         const std::string cherche = Majuscules(f.CheminCle);
         for (const ElementListe &element : f.List3.Items)
@@ -33,12 +34,11 @@ void MAJ_List3(Lamelix &f, std::string &) {
             return;
         }
         if (!f.Cle().ErreurCle) f.List3.AddItem(f.CheminCle);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void List3_DblClick(Lamelix &f) {
-    try {
+    SousPiege([&] {
         const std::string ligne = f.List3.TexteSelectionne();
         if (ligne.empty()) return;
         if (!DossierDe(ligne).empty()) {
@@ -53,8 +53,7 @@ void List3_DblClick(Lamelix &f) {
         ChargeCle(f, chemin);
         float toutes = 1;
         ChargeListe(f, toutes);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void List3_MouseDown(Lamelix &f, int, int Shift) {
@@ -73,7 +72,7 @@ void List3_KeyUp(Lamelix &f) {
     MontreSelection(f);
 }
 
-void List3_KeyPress(Lamelix &f, int16_t &KeyAscii) {
+void List3_KeyPress(Lamelix &f, int16_t KeyAscii) {
     if (KeyAscii == ToucheEspace) MontreSelection(f);
 }
 

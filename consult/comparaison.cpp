@@ -2,6 +2,7 @@
 
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 
 #include <algorithm>
@@ -14,15 +15,14 @@ namespace {
 // A memorised path: the species name shown in Text2, then the description of each step's line,
 // every piece followed by a line break.
 void Memorise(Lamelix &f, std::string &memoire) {
-    try {
-        f.Form1Texte.SetText({});
+    // The path keeps the steps already written.
+    SousPiege([&] {
+        f.Crochets.Form1_Texte({});
         memoire = f.Text2.Text + f.FinLigne;
         for (int etape = 1; etape <= f.NbEtapes; ++etape)
             memoire += f.Cle().TabLignes(f.Hist(etape)).Description + f.FinLigne;
         flash(f, f.Text2.Text + f.Msg(186), CouleurRouge);
-    } catch (const ErreurExecution &) {
-        // The path keeps the steps already written.
-    }
+    });
 }
 
 // The pieces of a memorised path: 0 the species name, then one description per step. The empty
@@ -48,7 +48,7 @@ void copie_LM2(Lamelix &f) {
 }
 
 void compare_Hist(Lamelix &f) {
-    try {
+    SousPiege([&] {
         if (f.LM1.empty()) {
             f.Systeme.Message("LM1 " + f.Msg(104));
             return;
@@ -72,22 +72,20 @@ void compare_Hist(Lamelix &f) {
         }
         const std::string nomA = a.empty() ? std::string{} : a[0];
         const std::string nomB = b.empty() ? std::string{} : b[0];
-        f.Form1Texte.SetText(nomA + "   vs    " + nomB + f.FinLigne + f.FinLigne + communes);
-        f.Form1.SetVisible(true);
+        f.Crochets.Form1_Texte(nomA + "   vs    " + nomB + f.FinLigne + f.FinLigne + communes);
+        f.Crochets.Form1_Montre();
         f.Moi.SetVisible(false); // Form1 takes the place of the main window while it shows
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void CopieListe(Lamelix &f) {
-    try {
+    SousPiege([&] {
         f.Systeme.PressePapierVide();
         std::string texte;
         for (const ElementListe &element : f.List2.Items)
             texte += element.Texte + f.FinLigne;
         f.Systeme.PressePapierTexte(texte);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void Check_Compare_Click(Lamelix &f) {

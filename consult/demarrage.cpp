@@ -5,6 +5,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 
 namespace lamelix {
@@ -20,9 +21,9 @@ std::string cheminCandidat(const std::string &ligne) {
 }
 
 void fermeFenetres(Lamelix &f) {
-    f.Form1.SetVisible(false);
+    f.Crochets.Form1_Cache();
     f.frmAbout.SetVisible(false);
-    f.outils.SetVisible(false);
+    f.Crochets.FermeOutils();
 }
 
 } // namespace
@@ -36,12 +37,12 @@ void Form_Load(Lamelix &f) {
 }
 
 void Form_Activate(Lamelix &f) {
-    try {
+    SousPiege([&] {
         if (f.SauteActivation) {
             f.SauteActivation = false;
             return;
         }
-        if (f.outils.Visible) return;
+        if (f.Crochets.OutilsVisible()) return;
         // Only the first activation starts the program: coming back from another window or
         // another program must not reload the settings and the key and lose the consultation.
         if (f.Demarre) return;
@@ -57,8 +58,7 @@ void Form_Activate(Lamelix &f) {
         f.Text1.SetText({});
         IniCharge(f);
         Init00(f);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void Init00(Lamelix &f) {
@@ -82,8 +82,7 @@ void Init00(Lamelix &f) {
     f.VScroll1 = {8, 20};
 
     AfficheChoix(f, f.EntiteCourante);
-    int16_t zero = 0, mode = 0;
-    AfficheHist(f, zero, mode);
+    AfficheHist(f, 0, 0);
 
     std::string chemin = JointChemin(f.RepData, f.NomFichierCle);
     if (FichierExiste(chemin)) {
@@ -111,7 +110,7 @@ void MontreFichierParDefaut(Lamelix &f) {
     f.Label7.SetCaption(f.Msg(3) + JointChemin(f.RepData, f.Options().FicDefaut));
 }
 
-void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t &) {
+void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t) {
     if (f.Systeme.Question(f.Msg(6), f.Caption.Caption) != ReponseOui) {
         Cancel = 1;
         return;

@@ -4,6 +4,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 
 namespace lamelix {
@@ -31,7 +32,7 @@ std::string finsDeLigneCrLf(const std::string &texte) {
 } // namespace
 
 void ExportResultat(Lamelix &f) {
-    try {
+    SousPiege([&] {
         const std::string nom = f.Text2.Text.empty() ? "CleTexte.txt" : f.Text2.Text + ".txt";
         const std::string filtre = "*.txt|*.txt|" + f.Msg(130) + "(*.*)|*.*";
         const auto chemin = f.Systeme.DialogueEnregistrer(filtre, nom, f.RepData);
@@ -46,8 +47,7 @@ void ExportResultat(Lamelix &f) {
         texte += fin;
         texte += f.Text1.Text + fin;
         EcritFichierSur(*chemin, finsDeLigneCrLf(texte));
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void Command7_Click(Lamelix &f, int index) {

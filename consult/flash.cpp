@@ -5,7 +5,7 @@
 namespace lamelix {
 
 void flash(Lamelix &f, const std::string &texte, uint32_t couleur) {
-    f.LblflashX.ForeColor = couleur;
+    f.LblflashX.SetForeColor(couleur);
     f.LblflashX.SetCaption(texte);
     f.FraFlash.SetVisible(true);
 }

@@ -4,6 +4,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 
 #include <array>
@@ -50,7 +51,7 @@ void afficheNombreNoms(Lamelix &f) {
 
 } // namespace
 
-void AfficheHist(Lamelix &f, int16_t &rupture, int16_t &mode) {
+void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
     CleCompilee &cle = f.Cle();
     f.Text1.SetForeColor(CouleurNoir);
     f.Text1.SetText({});
@@ -72,7 +73,7 @@ void AfficheHist(Lamelix &f, int16_t &rupture, int16_t &mode) {
     AfficheSect(f);
 }
 
-void AfficheEtape(Lamelix &f, int16_t &ligne, int16_t &rupture) {
+void AfficheEtape(Lamelix &f, int16_t ligne, int16_t rupture) {
     if (ligne < 1) {
         f.Text1.Append(prefixe(f) + "\r\n");
     } else {
@@ -108,10 +109,9 @@ void RazHist(Lamelix &f) {
         f.Hist(i) = 0;
 }
 
-void Retour_Choix(Lamelix &f, int16_t &code) {
+void Retour_Choix(Lamelix &f, int16_t code) {
     if (code != 0) return;
     CleCompilee &cle = f.Cle();
-    int16_t zero = 0, modeHist = 0;
 
     // A note is not a step of its own: step back from the proposition that calls its entity.
     if (f.NbEtapes >= 1) {
@@ -140,7 +140,7 @@ void Retour_Choix(Lamelix &f, int16_t &code) {
         CherchSuiv(f);
         f.Hist(f.NbEtapes) = 0;
         f.NbEtapes = static_cast<int16_t>(f.NbEtapes - 1);
-        AfficheHist(f, zero, modeHist);
+        AfficheHist(f, 0, 0);
         f.MarqueRetour = 0;
         return;
     }
@@ -153,17 +153,18 @@ void Retour_Choix(Lamelix &f, int16_t &code) {
         f.MarqueRetour = 0;
         if (f.EntiteCourante == cle.TabLignes(1).E) {
             f.NbEtapes = 0;
-            AfficheHist(f, zero, modeHist);
+            AfficheHist(f, 0, 0);
             return;
         }
     }
     f.Hist(f.NbEtapes) = 0;
     f.NbEtapes = static_cast<int16_t>(f.NbEtapes - 1);
-    AfficheHist(f, zero, modeHist);
+    AfficheHist(f, 0, 0);
 }
 
 void bouton_Click(Lamelix &f, int index) {
-    try {
+    // The handler ends; the window keeps what it shows.
+    SousPiege([&] {
         f.Frame5.SetVisible(false);
         f.Text4.SetVisible(false);
         f.Command4[Cmd4Suiv].SetEnabled(true);
@@ -173,19 +174,18 @@ void bouton_Click(Lamelix &f, int index) {
             int16_t code = 0;
             Retour_Choix(f, code);
             afficheNombreNoms(f);
-            if (f.Check4.Value == 1) traduirebtn_Click(f, 0);
+            if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
         } else if (index == 1) {
             RAZ_Choix(f);
-            if (f.Check4.Value == 1) traduirebtn_Click(f, 0);
+            if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
             afficheNombreNoms(f);
         }
-    } catch (const ErreurExecution &) {
-        // The handler ends; the window keeps what it shows.
-    }
+    });
 }
 
 void List2_Click(Lamelix &f) {
-    try {
+    // The pick ends; what it already showed stays.
+    SousPiege([&] {
         CleCompilee &cle = f.Cle();
         f.DocsAffiches = false;
         f.Frame5.SetVisible(false);
@@ -213,9 +213,9 @@ void List2_Click(Lamelix &f) {
             int n = 1;
             f.Text2.SetText(l.NomEspece);
             if (!l.Complements.empty()) {
-                int16_t mode = 1, resultat = 0;
+                int16_t resultat = 0;
                 std::string complements = l.Complements;
-                TraiteComplement(f, mode, complements, resultat);
+                TraiteComplement(f, 1, complements, resultat);
             }
 
             // Up the predecessors to the first entity; lines of no entity and notes are no steps.
@@ -255,9 +255,9 @@ void List2_Click(Lamelix &f) {
                 f.EntiteCourante = l.S;
                 AfficheChoix(f, f.EntiteCourante);
             }
-            int16_t mode = 0, resultat = 0;
+            int16_t resultat = 0;
             std::string complements = cle.TabLignes(chemin[1]).Complements;
-            TraiteComplement(f, mode, complements, resultat);
+            TraiteComplement(f, 0, complements, resultat);
             f.MarqueRetour = 1;
             return;
         }
@@ -268,13 +268,11 @@ void List2_Click(Lamelix &f) {
             f.Text2.SetText(l.NomEspece);
             f.Text1.Append(f.FinLigne + SansPredecesseur);
         }
-    } catch (const ErreurExecution &) {
-        // The pick ends; what it already showed stays.
-    }
+    });
 }
 
 void List2_MouseDown(Lamelix &f, int Button, int) {
-    f.zoomlist.FontSize = f.List2.FontSize;
+    f.zoomlist.SetFontSize(f.List2.FontSize);
     if (Button != BoutonDroit) {
         f.zoomlist.SetVisible(false);
         return;
@@ -294,11 +292,7 @@ void List2_MouseUp(Lamelix &f, int, int) {
 }
 
 void Check_saut_ligne_Click(Lamelix &f) {
-    try {
-        int16_t zero = 0, mode = 0;
-        AfficheHist(f, zero, mode);
-    } catch (const ErreurExecution &) {
-    }
+    SousPiege([&] { AfficheHist(f, 0, 0); });
 }
 
 void chk_Fnote_Click(Lamelix &f) {

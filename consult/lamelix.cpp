@@ -91,9 +91,8 @@ Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Sy
     chk_Fnote.Value = 1;
     AfficheNotes = true;
 
-    for (Frame *cache :
-         {&Frame5, &Frame6, &Frame11, &Frame14, &Picture2, &FraFlash, &Form1, &Frame4, &Frame7,
-          &FrameCfgDoc, &Frame10, &Frame8_obsol, &FrameAccueil, &frmAbout, &outils})
+    for (Frame *cache : {&Frame5, &Frame6, &Frame11, &Frame14, &Picture2, &FraFlash, &Frame4,
+                         &Frame7, &FrameCfgDoc, &Frame10, &Frame8_obsol, &FrameAccueil, &frmAbout})
         cache->Visible = false;
     Text4.Visible = false;
     zoomDesc.Visible = false;

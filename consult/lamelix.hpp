@@ -1,9 +1,11 @@
 #pragma once
 
+#include "consult/crochets.hpp"
 #include "consult/programme.hpp"
 #include "key/compilateur.hpp"
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
+#include "platform/services.hpp"
 #include "platform/table.hpp"
 
 #include <array>
@@ -11,8 +13,6 @@
 #include <string>
 
 namespace lamelix {
-
-class Services;
 
 inline constexpr int MaxEtapes = 2000;
 inline constexpr uint32_t CouleurNoir = 0;
@@ -57,7 +57,7 @@ struct Lamelix {
 
     // --- Controls -------------------------------------------------------------------------
     Label Caption;    // window title
-    Frame Moi;        // the main window itself (hidden while Form1 shows)
+    Frame Moi;        // the main window itself (hidden while the bibliography window shows)
     ListBox List1;    // propositions of the current entity (or search results, documents)
     ListBox List2;    // names: species, outcomes, section titles
     ListBox List3;    // keys opened during the run
@@ -77,15 +77,12 @@ struct Lamelix {
     std::array<CheckBox, 1> check_Option;   // 0: show sections
     CheckBox Check_Compare;                 // show the comparison buttons
     CheckBox Check4;                        // automatic translation
-    std::array<CheckBox, 4> Option3;        // keyword-search scope; 3: "&Historiq."
     std::array<MenuItem, 1> Mnuprefx;       // 0: prefix "°" before history lines
     std::array<MenuItem, 31> MnOutil;       // 30: "Ignore_S_Nulle"
     std::array<MenuItem, 3> FicExtr;        // 1: "message d'alerte ", 2: "recherche manuelle"
     Frame Frame5, Frame6, Frame8, Frame11, Frame14, Picture2;
     Frame FraFlash; // transient message panel
     Label LblflashX;
-    Frame Form1; // small window showing the comparison or a text file
-    TextBox Form1Texte;
 
     // Menus. Captions are French until an interface language file replaces them.
     MenuItem mnuSettings;                     // the options menu
@@ -120,7 +117,6 @@ struct Lamelix {
     Frame FrameAccueil;            // item 9 of the frame array: the welcome panel
     std::array<TextBox, 8> TBox;   // 7: warnings and news
     Frame frmAbout;                // the about box
-    Frame outils;                  // the tools window
     std::string Picture2Fichier;   // picture shown by Picture2
     std::array<int, 2> VScroll1{}; // documentation search widths
     ListBox lgr;                   // target language of translations
@@ -160,44 +156,50 @@ struct Lamelix {
 
     const std::string FinLigne = "\r\n";
 
+    // The calls into the windows above the consultation, filled when the program is put
+    // together.
+    CrochetsFenetres Crochets;
+
     // The name map: one line index per List2 line (lines 0 to 2000), reset with the key.
     Table<int16_t, MaxIndexChoix> &MapNoms() { return Prog.Cle.IndexChoix; }
     CleCompilee &Cle() { return Prog.Cle; }
     Reglages &Options() { return Prog.Options; }
     const std::string &Msg(int numero) const { return Prog.Textes[numero]; }
-    EnvironnementCompilation Compilation() { return {Prog.Cle, Prog.Textes, Systeme, lgs}; }
+    EnvironnementCompilation Compilation() {
+        return {Prog.Cle, Prog.Textes, Systeme, Systeme, lgs};
+    }
     VuesChoix Vues() { return {&List1, &List2, &Text1}; }
 };
 
 // --- Loading --------------------------------------------------------------------------------
-void ChargeCle(Lamelix &f, std::string &chemin);
-void ChargerFichier(Lamelix &f, int16_t &echec, int16_t &sansDialogue);
+void ChargeCle(Lamelix &f, const std::string &chemin);
+void ChargerFichier(Lamelix &f, int16_t &echec, int16_t sansDialogue);
 
 // --- Choices --------------------------------------------------------------------------------
-void AfficheChoix(Lamelix &f, int16_t &entite);
+void AfficheChoix(Lamelix &f, int16_t entite);
 long LigneChoisie(const Lamelix &f, int position); // the key line List1 shows at a position
 void List1_Click(Lamelix &f);
 void List1_DblClick(Lamelix &f);
 void List1_GotFocus(Lamelix &f);
 void List1_LostFocus(Lamelix &f);
-void List1_KeyPress(Lamelix &f, int16_t &KeyAscii);
+void List1_KeyPress(Lamelix &f, int16_t KeyAscii);
 void List1_MouseDown(Lamelix &f, int Button, int Shift);
 void List1_MouseUp(Lamelix &f, int Button, int Shift);
-void zoomDesc_KeyPress(Lamelix &f, int16_t &KeyAscii);
+void zoomDesc_KeyPress(Lamelix &f, int16_t KeyAscii);
 void RAZ_Choix(Lamelix &f);
-void ChargeListe(Lamelix &f, float &mode);
-void ChargeListe_x(Lamelix &f, float &mode);
+void ChargeListe(Lamelix &f, float mode);
+void ChargeListe_x(Lamelix &f, float mode);
 // The state ChargeListe(1) followed by emptying List2 leaves, without building the list's lines:
 // the name map of every species line, the name count and the list total.
 void CarteDesEspeces(Lamelix &f);
 std::string TXT_Saut_de_ligne(const Lamelix &f, const std::string &texte);
 
 // --- Path history ---------------------------------------------------------------------------
-void AfficheHist(Lamelix &f, int16_t &rupture, int16_t &mode);
-void AfficheEtape(Lamelix &f, int16_t &ligne, int16_t &rupture);
+void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode);
+void AfficheEtape(Lamelix &f, int16_t ligne, int16_t rupture);
 void HistoCherch(Lamelix &f, int16_t &ligne);
 void RazHist(Lamelix &f);
-void Retour_Choix(Lamelix &f, int16_t &code);
+void Retour_Choix(Lamelix &f, int16_t code);
 void bouton_Click(Lamelix &f, int index);
 void List2_Click(Lamelix &f);
 void List2_MouseDown(Lamelix &f, int Button, int Shift);
@@ -224,12 +226,12 @@ void CopieListe(Lamelix &f);
 void Check_Compare_Click(Lamelix &f);
 
 // --- Keys opened during the run -------------------------------------------------------------
-void MAJ_List3(Lamelix &f, std::string &chemin);
+void MAJ_List3(Lamelix &f, const std::string &chemin);
 void List3_DblClick(Lamelix &f);
 void List3_MouseDown(Lamelix &f, int Button, int Shift);
 void List3_KeyDown(Lamelix &f);
 void List3_KeyUp(Lamelix &f);
-void List3_KeyPress(Lamelix &f, int16_t &KeyAscii);
+void List3_KeyPress(Lamelix &f, int16_t KeyAscii);
 void List3_DragOver(Lamelix &f);
 void List3_LostFocus(Lamelix &f);
 
@@ -242,7 +244,7 @@ void Flash_ferme(Lamelix &f);
 void Form_Load(Lamelix &f);
 void Form_Activate(Lamelix &f);
 void Init00(Lamelix &f);
-void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t &UnloadMode);
+void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t UnloadMode);
 void Form_Unload(Lamelix &f);
 void MontreFichierParDefaut(Lamelix &f); // Label7: the default key in the key folder
 void Quitter(Lamelix &f);                // "&Quitter": asks, saves the session, ends
@@ -294,16 +296,12 @@ void cmdCommand9_Click(Lamelix &f, int index);
 void DirList_Ouvre(Lamelix &f, const std::string &dossier);
 void DirList_DblClick(Lamelix &f);
 
-// --- Actions of the parts still to come: they do nothing yet ----------------------------------
-void TraiteComplement(Lamelix &f, int16_t &mode, std::string &complements, int16_t &resultat);
-void Xshell(Lamelix &f, std::string &complements);
-void MoCle_Click(Lamelix &f, int index);
-void traduirebtn_Click(Lamelix &f, int index);
+// Shows the text file FichierTexte in the bibliography window.
 void lectureTexte(Lamelix &f);
+
+// --- Actions still to come: they do nothing yet ----------------------------------------------
+void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, int16_t &resultat);
 void InitDimension(Lamelix &f);
 void Label1Def(Lamelix &f);
-void MotCle_Click(Lamelix &f);
-void MnSOut_Click(Lamelix &f, int index);
-void MontreOutils(Lamelix &f);
 
 } // namespace lamelix

@@ -4,6 +4,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/piege.hpp"
 #include "platform/texte.hpp"
 #include "settings/fichier_ini.hpp"
 #include "settings/fichier_langue.hpp"
@@ -33,8 +34,7 @@ MenuItem *itemOutil(Lamelix &f, int n) {
 // The applier of a list section, or nothing when the section is not one.
 std::optional<Applique> listeDe(Lamelix &f, const std::string &nom) {
     const auto renomme = [](MenuItem *item, const std::string &texte) {
-        itemExistant(item).Caption = texte;
-        item->Change();
+        itemExistant(item).SetCaption(texte);
     };
     if (nom == "MNUFILEITEM")
         return [&f, renomme](int n, const std::string &t) {
@@ -50,14 +50,12 @@ std::optional<Applique> listeDe(Lamelix &f, const std::string &nom) {
 
 void appliqueSection(Lamelix &f, const LigneSection &section) {
     if (section.Nom == "MNUSETTINGS") {
-        f.mnuSettings.Caption = section.Valeur;
-        f.mnuSettings.Change();
+        f.mnuSettings.SetCaption(section.Valeur);
     } else if (section.Nom == "MNUSETTINGSITEM") {
         f.TitreTaillesPolice = section.Valeur;
         mnuFontSizesItem_Click(f, f.Options().Fnt); // the caption shows the size in use
     } else if (section.Nom == "MNUPREFX") {
-        f.Mnuprefx[0].Caption = section.Valeur;
-        f.Mnuprefx[0].Change();
+        f.Mnuprefx[0].SetCaption(section.Valeur);
     }
 }
 
@@ -98,7 +96,7 @@ void ChargeLangue(Lamelix &f) {
     const std::vector<std::string> lignes = LignesTexte(*contenu);
     std::size_t i = 0;
     // A failing line ends the loading there; what came before stays applied.
-    try {
+    SousPiege([&] {
         while (i < lignes.size()) {
             const std::string &ligne = lignes[i++];
             if (SansBlancs(ligne).empty()) continue;
@@ -120,8 +118,7 @@ void ChargeLangue(Lamelix &f) {
                 (*liste)(*numero, item->Texte);
             }
         }
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void AfficheAvert(Lamelix &f) {

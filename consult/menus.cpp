@@ -3,6 +3,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "settings/fichier_ini.hpp"
 
@@ -40,16 +41,13 @@ std::pair<std::size_t, std::size_t> selection(const TextBox &t) {
 
 void remplaceSelection(TextBox &t, const std::string &par) {
     const auto [debut, longueur] = selection(t);
-    t.Text.replace(debut, longueur, par);
-    t.SelStart = static_cast<int>(debut + par.size());
-    t.SelLength = 0;
-    t.Change();
+    t.Remplace(debut, longueur, par);
 }
 
 } // namespace
 
 void OuvreFichier(Lamelix &f, const std::string &chemin) {
-    try {
+    SousPiege([&] {
         if (!FichierExiste(chemin)) {
             f.Systeme.Message(f.Msg(1) + chemin + " " + f.Msg(129), f.Caption.Caption);
             return;
@@ -71,8 +69,7 @@ void OuvreFichier(Lamelix &f, const std::string &chemin) {
         ChargeListe(f, tout);
         cle = f.CheminCle;
         MAJ_List3(f, cle);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void lectureTexte(Lamelix &f) {
@@ -81,10 +78,10 @@ void lectureTexte(Lamelix &f) {
     std::string texte;
     for (const std::string &ligne : LignesTexte(*contenu))
         texte += ligne + f.FinLigne;
-    f.Form1.Caption = NomFichier(f.FichierTexte);
-    f.Form1Texte.SetText(std::move(texte));
+    f.Crochets.Form1_Titre(NomFichier(f.FichierTexte));
+    f.Crochets.Form1_Texte(texte);
     f.Moi.SetVisible(false);
-    f.Form1.SetVisible(true);
+    f.Crochets.Form1_Montre();
 }
 
 void mnuFileItem_Click(Lamelix &f, int index) {
@@ -113,10 +110,8 @@ void mnuFileItem_Click(Lamelix &f, int index) {
 
 void mnuEdit_Click(Lamelix &f) {
     const bool selectionne = selection(f.txtEdit).second > 0;
-    for (std::size_t i : {0u, 1u}) {
-        f.mnuEditItem[i].Enabled = selectionne;
-        f.mnuEditItem[i].Change();
-    }
+    for (std::size_t i : {0u, 1u})
+        f.mnuEditItem[i].SetEnabled(selectionne);
 }
 
 void mnuEditItem_Click(Lamelix &f, int index) {
@@ -159,7 +154,7 @@ void MnuAide_Click(Lamelix &f) {
 void MnOutil_Click(Lamelix &f, int index) {
     switch (index) {
     case 10:
-        MontreOutils(f);
+        f.Crochets.MontreOutils();
         break;
     case 20:
         voirParametres(f);
@@ -173,7 +168,7 @@ void MnOutil_Click(Lamelix &f, int index) {
 }
 
 void Command2_Click(Lamelix &f) {
-    try {
+    SousPiege([&] {
         const CleCompilee &cle = f.Cle();
         const long ligne = cle.IndexEntite(f.EntiteCourante) + f.List1.ListIndex;
         std::string nom;
@@ -181,8 +176,7 @@ void Command2_Click(Lamelix &f) {
             if (c != '"') nom += c;
         f.Picture2Fichier = JointChemin(f.RepData, SeparateursLocaux(nom));
         f.Picture2.SetVisible(true);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void Command8_Click(Lamelix &f) {

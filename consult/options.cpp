@@ -3,6 +3,7 @@
 
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/piege.hpp"
 
 namespace lamelix {
 
@@ -24,14 +25,10 @@ template <std::size_t N> void cocheSeul(std::array<MenuItem, N> &items, std::siz
 void mnuFontSizesItem_Click(Lamelix &f, int index) {
     if (index < 2 || index > 7) return; // no such item
     const int taille = TaillesPolice[index];
-    for (TextBox *t : {&f.Text1, &f.Text5}) {
-        t->FontSize = taille;
-        t->Change();
-    }
-    for (ListBox *l : {&f.List1, &f.List2, &f.List3}) {
-        l->FontSize = taille;
-        l->Change();
-    }
+    for (TextBox *t : {&f.Text1, &f.Text5})
+        t->SetFontSize(taille);
+    for (ListBox *l : {&f.List1, &f.List2, &f.List3})
+        l->SetFontSize(taille);
     cocheSeul(f.mnuFontSizesItem, static_cast<std::size_t>(index));
     // A language file's caption has lost its final blank: the size keeps its distance.
     std::string titre = f.TitreTaillesPolice;
@@ -56,12 +53,12 @@ void SuitExecAuto(Lamelix &f) {
 }
 
 void MnuOptFic_xy_Click(Lamelix &f, int index) {
-    try {
+    SousPiege([&] {
         switch (index) {
         case 0:
             f.Frame7Documentation = false;
-            f.Frame7.Caption = f.Msg(158);
-            f.FileList.Enabled = true;
+            f.Frame7.SetCaption(f.Msg(158));
+            f.FileList.SetEnabled(true);
             f.FileListPattern = f.FlagPattern[0].Checked ? "*.CLE" : "*.CLE;*.TXT*";
             f.Label14.SetCaption(f.Options().FicDefaut);
             DirList_Ouvre(f, f.RepData);
@@ -69,8 +66,8 @@ void MnuOptFic_xy_Click(Lamelix &f, int index) {
             break;
         case 1:
             f.Frame7Documentation = true;
-            f.Frame7.Caption = f.Msg(160);
-            f.FileList.Enabled = false;
+            f.Frame7.SetCaption(f.Msg(160));
+            f.FileList.SetEnabled(false);
             f.FileListPattern = "**";
             f.Label14.SetCaption({});
             DirList_Ouvre(f, f.Options().RepDoc.empty() ? f.RepProgramme : f.Options().RepDoc);
@@ -82,8 +79,7 @@ void MnuOptFic_xy_Click(Lamelix &f, int index) {
         default:
             break;
         }
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void cmdCommand9_Click(Lamelix &f, int index) {

@@ -6,6 +6,7 @@
 #include "platform/fichiers.hpp"
 #include "platform/horloge.hpp"
 #include "platform/nombres.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
 #include "settings/fichier_ini.hpp"
@@ -108,7 +109,7 @@ int16_t cherche_Lgr_liste(Lamelix &f, const std::string &langue) {
 }
 
 void IniCharge(Lamelix &f) {
-    try {
+    SousPiege([&] {
         Reglages &r = f.Options();
         f.RepData = f.RepProgramme;
         r.FicDefaut = "defaut.cle";
@@ -131,13 +132,9 @@ void IniCharge(Lamelix &f) {
             if (decoupe.AUneCle) cle = decoupe.Cle;
             // A value that cannot be taken (a font size out of range) leaves that setting
             // alone; the rest of the file is still read.
-            try {
-                appliqueElement(f, cle, decoupe.Valeur);
-            } catch (const ErreurExecution &) {
-            }
+            SousPiege([&] { appliqueElement(f, cle, decoupe.Valeur); });
         }
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void inisauve(Lamelix &f) {
@@ -157,7 +154,7 @@ void inisauve(Lamelix &f) {
 }
 
 void IniSession_Sauve(Lamelix &f) {
-    try {
+    SousPiege([&] {
         const std::string chemin = CheminIni(f);
         if (!FichierExiste(chemin)) recreeIni(f);
         const auto contenu = LireOctets(chemin);
@@ -180,12 +177,11 @@ void IniSession_Sauve(Lamelix &f) {
         }
         if (!remplacee) texte += ligneSession(f) + "\r\n";
         EcritFichierSur(chemin, texte + "\r\n");
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void IniSession_Charge(Lamelix &f) {
-    try {
+    SousPiege([&] {
         f.RepData = f.RepProgramme;
         const auto contenu = LireOctets(CheminIni(f));
         if (!contenu) return;
@@ -219,10 +215,8 @@ void IniSession_Charge(Lamelix &f) {
         int16_t appelante = VersEntier16(f.Cle().TabLignes(f.Cle().IndexEntite(numero)).Prec);
         HistoCherch(f, appelante);
         f.Text1.SetText({});
-        int16_t zero = 0, mode = 0;
-        AfficheHist(f, zero, mode);
-    } catch (const ErreurExecution &) {
-    }
+        AfficheHist(f, 0, 0);
+    });
 }
 
 } // namespace lamelix

@@ -3,6 +3,7 @@
 
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/piege.hpp"
 #include "platform/texte.hpp"
 
 namespace lamelix {
@@ -17,7 +18,8 @@ void AfficheSect(Lamelix &f) {
 }
 
 void ChargeSection(Lamelix &f) {
-    try {
+    // More titles than the map holds: the list keeps the titles already put in.
+    SousPiege([&] {
         const CleCompilee &cle = f.Cle();
         f.NbNoms = 0;
         f.List2.Clear();
@@ -32,20 +34,16 @@ void ChargeSection(Lamelix &f) {
         }
         f.NomsCharges = true;
         f.TotalListe = f.NbNoms;
-    } catch (const ErreurExecution &) {
-        // More titles than the map holds: the list keeps the titles already put in.
-    }
+    });
 }
 
 void check_Option_Click(Lamelix &f, int index) {
     // While the translation panel shows, the sections have no room of their own.
     if (index == 0 && f.Frame14.Visible) return;
-    try {
+    SousPiege([&] {
         InitDimension(f);
-        int16_t zero = 0, mode = 0;
-        AfficheHist(f, zero, mode);
-    } catch (const ErreurExecution &) {
-    }
+        AfficheHist(f, 0, 0);
+    });
 }
 
 } // namespace lamelix

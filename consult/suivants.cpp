@@ -3,6 +3,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
 
@@ -118,7 +119,7 @@ void Suivants(Lamelix &f) {
 }
 
 void Memorise(Lamelix &f, void (*copie)(Lamelix &)) {
-    f.Form1.SetVisible(false);
+    f.Crochets.Form1_Cache();
     copie(f);
     f.Systeme.Bip();
 }
@@ -126,7 +127,8 @@ void Memorise(Lamelix &f, void (*copie)(Lamelix &)) {
 } // namespace
 
 void CherchSuiv(Lamelix &f) {
-    try {
+    // A line index out of the key's bounds ends the computation; List2 keeps what it holds.
+    SousPiege([&] {
         if (f.EspeceAtteinte) return;
         const int16_t etapes = f.NbEtapes;
         Issues issues(f);
@@ -153,13 +155,11 @@ void CherchSuiv(Lamelix &f) {
             f.Label3.SetCaption("liste des issue possibles");
         }
         f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
-    } catch (const ErreurExecution &) {
-        // A line index out of the key's bounds ends the computation; List2 keeps what it holds.
-    }
+    });
 }
 
 void Command4_Click(Lamelix &f, int index) {
-    try {
+    SousPiege([&] {
         switch (index) {
         case Cmd4Suiv:
             Suivants(f);
@@ -182,7 +182,7 @@ void Command4_Click(Lamelix &f, int index) {
         }
         case Cmd4Compare:
             f.Command4[Cmd4Reprise].SetEnabled(false);
-            f.Form1.SetVisible(false);
+            f.Crochets.Form1_Cache();
             // Coming back to the main window must not run the start-up sequence again.
             f.SauteActivation = true;
             compare_Hist(f);
@@ -195,31 +195,27 @@ void Command4_Click(Lamelix &f, int index) {
             break;
         case Cmd4Reprise:
             if (!f.Command4[Cmd4Reprise].Visible) break;
-            MotCle_Click(f);
-            MoCle_Click(f, 0);
+            f.Crochets.MotCle_Click();
+            f.Crochets.MoCle_Click(0);
             break;
         default: // 1 to 3 carry no action
             break;
         }
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 void Mnusuiv_Click(Lamelix &f) {
-    try {
+    SousPiege([&] {
         Suivants(f);
         // The window has one default button.
         auto rendDefaut = [](CommandButton &b, bool defaut) {
-            if (b.Default == defaut) return;
-            b.Default = defaut;
-            b.Change();
+            if (b.Default != defaut) b.SetDefault(defaut);
         };
         for (CommandButton &b : f.bouton)
             rendDefaut(b, false);
         for (CommandButton &b : f.Command4)
             rendDefaut(b, &b == &f.Command4[Cmd4Suiv]);
-    } catch (const ErreurExecution &) {
-    }
+    });
 }
 
 } // namespace lamelix

@@ -80,10 +80,10 @@ void compileSousPiege(Compilation &c, const std::string *chemin, std::string_vie
         echec = 1;
     } catch (const ErreurExecution &) {
         echec = 1;
-        c.env.Dialogues.Message(messageErreur100(c));
+        c.env.Boites.Message(messageErreur100(c));
     } catch (const std::bad_alloc &) {
         echec = 1;
-        c.env.Dialogues.Message(messageErreur100(c));
+        c.env.Boites.Message(messageErreur100(c));
     }
 }
 

@@ -8,16 +8,19 @@
 
 namespace lamelix {
 
+class Dialogues;
 class Messages;
-class Services;
+class PressePapier;
 struct ListBox;
 
 // What the compiler works with besides the key file: the tables it fills, the message table,
-// the dialogs and clipboard, and the source-language list that REM$LANGUE$ selects in.
+// the dialogs (diagnostics, the E = S question), the clipboard (the search aid of the two syntax
+// errors) and the source-language list that REM$LANGUE$ selects in.
 struct EnvironnementCompilation {
     CleCompilee &Cle;
     const Messages &Textes;
-    Services &Dialogues;
+    Dialogues &Boites;
+    PressePapier &Presse;
     ListBox &Lgs;
 };
 

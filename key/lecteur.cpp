@@ -14,7 +14,7 @@ constexpr int MaxLecturesVides = 1000;
 
 IssueLecture rejette(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
                      VuesChoix vues) {
-    env.Dialogues.Message(" fichier " + NomFichier(chemin) + "  incorrect");
+    env.Boites.Message(" fichier " + NomFichier(chemin) + "  incorrect");
     echec = 1;
     env.Cle.ErreurCle = true;
     if (vues.List1) vues.List1->Clear();
@@ -68,7 +68,7 @@ void RazLignes(CleCompilee &cle) {
     }
 }
 
-bool TesteMarqueurTxt(const std::string &chemin, Services &dialogues) {
+bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues) {
     if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
     auto contenu = LireOctets(chemin);
     if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);

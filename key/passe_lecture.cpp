@@ -2,10 +2,10 @@
 
 #include "key/champs.hpp"
 #include "key/compilation_interne.hpp"
-#include "platform/utf8.hpp"
 #include "platform/controles.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
+#include "platform/utf8.hpp"
 
 namespace lamelix {
 

@@ -24,9 +24,9 @@ void PasseChampsTexte(Compilation &c) {
         if (!reste.empty()) complements = DecoupeChamp(reste, "$");
         std::size_t car19 = description.find('\x13');
         if (car19 != std::string::npos)
-            c.env.Dialogues.Message("Attention ; ne pas utiliser le caractère " +
-                                    std::string(1, '\x13') + " dans  ligne " + description + " / " +
-                                    std::to_string(i));
+            c.env.Boites.Message("Attention ; ne pas utiliser le caractère " +
+                                 std::string(1, '\x13') + " dans  ligne " + description + " / " +
+                                 std::to_string(i));
         l.Description = std::move(description);
         l.NomEspece = std::move(nom);
         l.Complements = std::move(complements);

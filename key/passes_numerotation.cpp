@@ -34,20 +34,20 @@ void PasseNumerotation(Compilation &c, int16_t &echec) {
         LigneCle &l = c.ligne(i);
         Numerotation num = DecoupeNumerotation(l.Complements);
         if (num.Erreur) {
-            c.env.Dialogues.Message(" syntaxe incorrecte ligne " + ligneTexte(c, i) + FinLigne +
-                                    "chercher : \\" + l.Description + " \\ et  \\" + l.Complements +
-                                    " \\  " + FinLigne + m[139]);
+            c.env.Boites.Message(" syntaxe incorrecte ligne " + ligneTexte(c, i) + FinLigne +
+                                 "chercher : \\" + l.Description + " \\ et  \\" + l.Complements +
+                                 " \\  " + FinLigne + m[139]);
             echec = 1;
-            c.env.Dialogues.PressePapierVide();
-            c.env.Dialogues.PressePapierTexte("\\ " + l.Description + " \\  et  \\ " +
-                                              l.Complements + " \\ ");
+            c.env.Presse.PressePapierVide();
+            c.env.Presse.PressePapierTexte("\\ " + l.Description + " \\  et  \\ " + l.Complements +
+                                           " \\ ");
             throw ArretCompilation{};
         }
         if (SansBlancs(num.E).empty()) continue;
         if (num.E == num.S) {
             if (!EstNumerique(num.E)) throw ErreurExecution("E et S identiques et non numériques");
             if (Valeur(num.E) > 0 &&
-                c.env.Dialogues.Question(m[126] + ligneTexte(c, i) + m[141]) != ReponseOui)
+                c.env.Boites.Question(m[126] + ligneTexte(c, i) + m[141]) != ReponseOui)
                 throw ArretCompilation{};
         }
         c.TabES(i) = {num.E, num.S};
@@ -71,18 +71,18 @@ void PasseClesSecondaires(Compilation &c, int16_t &echec) {
         std::string e = SansBlancs(es.E);
         if (!TesteCS(e, c.dernierCS)) {
             LigneCle &l = c.ligne(i);
-            c.env.Dialogues.Message(m[174] + ligneTexte(c, i) + ":" + l.Description + FinLigne +
-                                    "(enregistré dans le presse papier)");
+            c.env.Boites.Message(m[174] + ligneTexte(c, i) + ":" + l.Description + FinLigne +
+                                 "(enregistré dans le presse papier)");
             echec = 1;
-            c.env.Dialogues.PressePapierVide();
-            c.env.Dialogues.PressePapierTexte("ligne " + ligneTexte(c, i) + ":" + l.Description);
+            c.env.Presse.PressePapierVide();
+            c.env.Presse.PressePapierTexte("ligne " + ligneTexte(c, i) + ":" + l.Description);
             throw ArretCompilation{};
         }
         const int16_t numero = c.dernierCS;
         if (numero <= 0) continue;
         if (maxS > 0 && Valeur(c.TabES(i - 1).E) < maxS)
-            c.env.Dialogues.Message(m[120] + std::to_string(numero - 1) + "," + m[12] +
-                                    ligneTexte(c, maxLigne));
+            c.env.Boites.Message(m[120] + std::to_string(numero - 1) + "," + m[12] +
+                                 ligneTexte(c, maxLigne));
         maxS = 0;
         es.E = TexteNombre(-numero);
         c.NbCS = Ajoute16(c.NbCS, 1);
@@ -98,8 +98,8 @@ void PasseAppelsCS(Compilation &c) {
         if (EstNumerique(es.S)) continue;
         if (!TesteCS(es.S, c.dernierCS)) {
             // The faulty proposition calls the last secondary key named so far (0: none).
-            c.env.Dialogues.Message(m[119] + std::to_string(c.dernierCS) + m[12] +
-                                    ligneTexte(c, i) + ":" + c.ligne(i).Description);
+            c.env.Boites.Message(m[119] + std::to_string(c.dernierCS) + m[12] + ligneTexte(c, i) +
+                                 ":" + c.ligne(i).Description);
         }
         es.S = TexteNombre(-c.dernierCS);
     }

@@ -8,13 +8,26 @@
 namespace lamelix {
 
 // Plain-data models of the window controls. The core reads and writes them as the procedures
-// name them (List1, Text2, Label6...); the Qt skin shows them. Each change bumps a counter so
-// that the skin refreshes only the controls that changed.
+// name them (List1, Text2, Label6...); the Qt skin shows them. Handlers change a control only
+// through its setters, each of which bumps the change counter, so that the skin refreshes
+// exactly the controls that changed. (The fields stay readable; the initial state a window sets
+// before it is first shown needs no counting.)
 
-struct Controle {
+class Controle {
+  public:
     uint64_t Version = 0; // bumped at every change
     bool Visible = true;
     bool Enabled = true;
+    void SetVisible(bool visible) {
+        Visible = visible;
+        Change();
+    }
+    void SetEnabled(bool actif) {
+        Enabled = actif;
+        Change();
+    }
+
+  protected:
     void Change() { ++Version; }
 };
 
@@ -60,6 +73,10 @@ struct ListBox : Controle {
         BackColor = couleur;
         Change();
     }
+    void SetFontSize(int taille) {
+        FontSize = taille;
+        Change();
+    }
 };
 
 struct TextBox : Controle {
@@ -76,12 +93,24 @@ struct TextBox : Controle {
         Text.append(texte);
         Change();
     }
+    // Replaces longueur bytes from debut (both within Text) and leaves the caret after them.
+    void Remplace(std::size_t debut, std::size_t longueur, std::string_view par) {
+        Text.replace(debut, longueur, par);
+        SelStart = static_cast<int>(debut + par.size());
+        SelLength = 0;
+        Change();
+    }
+    void SetSelection(int debut, int longueur) {
+        SelStart = debut;
+        SelLength = longueur;
+        Change();
+    }
     void SetForeColor(uint32_t couleur) {
         ForeColor = couleur;
         Change();
     }
-    void SetVisible(bool visible) {
-        Visible = visible;
+    void SetFontSize(int taille) {
+        FontSize = taille;
         Change();
     }
 };
@@ -93,8 +122,8 @@ struct Label : Controle {
         Caption = std::move(texte);
         Change();
     }
-    void SetVisible(bool visible) {
-        Visible = visible;
+    void SetForeColor(uint32_t couleur) {
+        ForeColor = couleur;
         Change();
     }
 };
@@ -106,12 +135,8 @@ struct CommandButton : Controle {
         Caption = std::move(texte);
         Change();
     }
-    void SetEnabled(bool actif) {
-        Enabled = actif;
-        Change();
-    }
-    void SetVisible(bool visible) {
-        Visible = visible;
+    void SetDefault(bool defaut) {
+        Default = defaut;
         Change();
     }
 };
@@ -119,8 +144,26 @@ struct CommandButton : Controle {
 struct CheckBox : Controle {
     std::string Caption;
     int Value = 0; // 0 unchecked, 1 checked
+    void SetCaption(std::string texte) {
+        Caption = std::move(texte);
+        Change();
+    }
     void SetValue(int valeur) {
         Value = valeur;
+        Change();
+    }
+};
+
+// An option button: one of a group of which the user checks one.
+struct OptionButton : Controle {
+    std::string Caption;
+    bool Value = false;
+    void SetCaption(std::string texte) {
+        Caption = std::move(texte);
+        Change();
+    }
+    void SetValue(bool coche) {
+        Value = coche;
         Change();
     }
 };
@@ -141,8 +184,8 @@ struct MenuItem : Controle {
 // A panel, a picture box or a secondary window: what matters to the core is whether it shows.
 struct Frame : Controle {
     std::string Caption;
-    void SetVisible(bool visible) {
-        Visible = visible;
+    void SetCaption(std::string texte) {
+        Caption = std::move(texte);
         Change();
     }
 };

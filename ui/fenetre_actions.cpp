@@ -1,6 +1,7 @@
 // From the user to the model: each widget event becomes the model change it stands for (the
 // selected line, the value of a check box) and a call of the handler of the same name.
 
+#include "platform/piege.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
@@ -21,13 +22,11 @@ namespace lamelix {
 bool FenetrePrincipale::agit(const std::function<void()> &action) {
     if (occupe_) return false; // a handler is waiting on the event loop: one at a time
     occupe_ = true;
-    try {
-        action();
-    } catch (const std::exception &e) {
-        statusBar()->showMessage(tr("Action interrompue : %1").arg(e.what()), 8000);
-    } catch (...) {
-        statusBar()->showMessage(tr("Action interrompue"), 8000);
-    }
+    if (const auto erreur = ExecuteGestionnaire(action))
+        statusBar()->showMessage(
+            erreur->empty() ? tr("Action interrompue")
+                            : tr("Action interrompue : %1").arg(QString::fromStdString(*erreur)),
+            8000);
     occupe_ = false;
     Rafraichit();
     if (modele_.Termine && !fin_) {
@@ -153,12 +152,7 @@ void FenetrePrincipale::relieCommandes() {
 
     connect(command2_, &QPushButton::clicked, this,
             [this, &f] { agit([&f] { Command2_Click(f); }); });
-    form1_->AuFermer = [this, &f] {
-        agit([&f] {
-            f.Form1.SetVisible(false);
-            f.Moi.SetVisible(true);
-        });
-    };
+    form1_->AuFermer = [this] { agit([this] { Form1_Ferme(biblio_); }); };
     flash_->AuDelaiEcoule = [this, &f] {
         // While a handler waits on the event loop the panel stays; it goes right after.
         if (!agit([&f] { f.FraFlash.SetVisible(false); }))

@@ -16,15 +16,20 @@ QAction *FenetrePrincipale::element(QMenu *menu, MenuItem &item, const char *nom
     QAction *action = menu->addAction(QString());
     action->setObjectName(nom);
     action->setCheckable(cochable);
-    connect(action, &QAction::triggered, this, [this, clic] { agit(clic); });
-    menus_.push_back({&item, action});
+    connect(action, &QAction::triggered, this, [this, clic, action, &item] {
+        agit(clic);
+        // A checkable item toggles itself when clicked: the model's check always wins.
+        const QSignalBlocker bloque(action);
+        action->setChecked(item.Checked);
+    });
+    lieMenu(item, action);
     return action;
 }
 
 QMenu *FenetrePrincipale::sousMenu(QMenu *parent, MenuItem &item, const char *nom) {
     QMenu *menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
     menu->setObjectName(nom);
-    menus_.push_back({&item, menu->menuAction()});
+    lieMenu(item, menu->menuAction());
     return menu;
 }
 
@@ -116,7 +121,7 @@ void FenetrePrincipale::creeMenus() {
     for (int i : {1, 5, 6}) {
         static const char *const noms[] = {"", "MnSOut_1", "", "", "", "MnSOut_5", "MnSOut_6"};
         element(exporter, f.MnSOut[static_cast<std::size_t>(i)], noms[i],
-                [&f, i] { MnSOut_Click(f, i); });
+                [&f, i] { f.Crochets.MnSOut_Click(i); });
     }
     element(outils, f.MnOutil[10], "MnOutil_10", [&f] { MnOutil_Click(f, 10); });
     element(outils, f.MnOutil[20], "MnOutil_20", [&f] { MnOutil_Click(f, 20); });
@@ -126,7 +131,7 @@ void FenetrePrincipale::creeMenus() {
     QAction *suivants = menuBar()->addAction(QString());
     suivants->setObjectName("Mnusuiv");
     connect(suivants, &QAction::triggered, this, [this, &f] { agit([&f] { Mnusuiv_Click(f); }); });
-    menus_.push_back({&f.Mnusuiv, suivants});
+    lieMenu(f.Mnusuiv, suivants);
 
     QMenu *aide = menuBar()->addMenu(tr("&?"));
     aide->setObjectName("mnuAide");
@@ -143,22 +148,20 @@ void FenetrePrincipale::creeMenus() {
             [this, &f] { agit([&f] { f.frmAbout.SetVisible(true); }); });
 }
 
-void FenetrePrincipale::montreMenus() {
-    for (const auto &[item, action] : menus_) {
-        // A checkable item toggles itself when clicked: the model's check always wins.
-        if (!nouveau(*item) && !(action->isCheckable() && action->isChecked() != item->Checked))
-            continue;
+void FenetrePrincipale::lieMenu(const MenuItem &item, QAction *action) {
+    actions_.push_back(action);
+    suivi_.Lie({&item}, [action, &item] {
         const QSignalBlocker bloque(action);
-        action->setText(QString::fromStdString(item->Caption));
-        action->setChecked(item->Checked);
-        action->setEnabled(item->Enabled);
-        action->setVisible(item->Visible);
-    }
+        action->setText(QString::fromStdString(item.Caption));
+        action->setChecked(item.Checked);
+        action->setEnabled(item.Enabled);
+        action->setVisible(item.Visible);
+    });
 }
 
 QAction *FenetrePrincipale::Action(const char *nom) const {
-    for (const auto &paire : menus_)
-        if (paire.second->objectName() == QLatin1String(nom)) return paire.second;
+    for (QAction *action : actions_)
+        if (action->objectName() == QLatin1String(nom)) return action;
     return findChild<QAction *>(nom);
 }
 

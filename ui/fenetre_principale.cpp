@@ -81,8 +81,8 @@ QTextEdit *texteLecture(const char *nom, const QString &vide) {
 
 } // namespace
 
-FenetrePrincipale::FenetrePrincipale(Lamelix &modele, QWidget *parent)
-    : QMainWindow(parent), modele_(modele) {
+FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
+    : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()) {
     setStyleSheet(Apparence);
 
     label6_ = new QLabel;
@@ -112,12 +112,14 @@ FenetrePrincipale::FenetrePrincipale(Lamelix &modele, QWidget *parent)
     flash_ = new BandeauFlash(centre);
     form1_ = std::make_unique<FenetreForm1>();
     panneaux_ = std::make_unique<Panneaux>(
-        modele_, this, [this](const std::function<void()> &action) { return agit(action); });
+        modele_, this, suivi_,
+        [this](const std::function<void()> &action) { return agit(action); });
 
     creeMenus();
     creeBarreEtat();
     relieListes();
     relieCommandes();
+    lieControles();
     resize(1320, 740);
     Rafraichit();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "consult/lamelix.hpp"
+#include "app/application.hpp"
 #include "ui/liste_controle.hpp"
+#include "ui/suivi_controles.hpp"
 
 #include <array>
 #include <cstdint>
@@ -9,7 +10,6 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -36,7 +36,7 @@ class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit FenetrePrincipale(Lamelix &modele, QWidget *parent = nullptr);
+    explicit FenetrePrincipale(Application &app, QWidget *parent = nullptr);
     ~FenetrePrincipale() override;
 
     // Compiles the key at this path and starts the consultation.
@@ -85,7 +85,8 @@ class FenetrePrincipale : public QMainWindow {
     QAction *element(QMenu *menu, MenuItem &item, const char *nom, std::function<void()> clic,
                      bool cochable = false);
     QMenu *sousMenu(QMenu *parent, MenuItem &item, const char *nom);
-    void montreMenus();
+    // Binds a menu action to its item model.
+    void lieMenu(const MenuItem &item, QAction *action);
 
     // From the user to the model (fenetre_actions.cpp).
     void relieListes();
@@ -95,15 +96,15 @@ class FenetrePrincipale : public QMainWindow {
     bool agit(const std::function<void()> &action);
 
     // From the model to the widgets (fenetre_rafraichit.cpp).
-    bool nouveau(const Controle &controle);
-    bool nouveaux(std::initializer_list<const Controle *> controles);
-    void montreTextes();
-    void montreLibelles();
-    void montreBoutons();
-    void montreOptions();
-    void montreFenetres();
+    void lieControles();
+    void lieTextes();
+    void lieLibelles();
+    void lieBoutons();
+    void lieOptions();
+    void lieFenetres();
 
     Lamelix &modele_;
+    lamelix::Form1 &biblio_; // the bibliography window's model
 
     ListeControle *list1_, *list2_, *list3_;
     QTextEdit *text1_, *text5_;
@@ -115,12 +116,12 @@ class FenetrePrincipale : public QMainWindow {
     std::array<QPushButton *, 11> command4_{};
     QCheckBox *chkFnote_, *checkSautLigne_, *checkOption0_, *checkCompare_;
     QGroupBox *cadreSections_, *cadreOptions_, *cadreComparaison_, *cadreCles_;
-    std::vector<std::pair<MenuItem *, QAction *>> menus_;
+    std::vector<QAction *> actions_; // the menu actions, found by their object names
     std::unique_ptr<Panneaux> panneaux_;
     BandeauFlash *flash_;
     std::unique_ptr<FenetreForm1> form1_;
 
-    std::unordered_map<const Controle *, uint64_t> vus_; // versions already shown
+    SuiviControles suivi_; // what every window's widgets show
     bool occupe_ = false;
     bool moiVisible_ = true;
     bool fin_ = false; // the model has ended the program: the window closes without asking

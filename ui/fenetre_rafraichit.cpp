@@ -1,5 +1,5 @@
-// From the model to the widgets: after every handler, each control whose change counter moved
-// is shown again.
+// From the model to the widgets: each widget is bound once to the controls it shows; after every
+// handler the shared tracker shows again each control whose change counter moved.
 
 #include "platform/texte.hpp"
 #include "ui/bandeau_flash.hpp"
@@ -85,55 +85,55 @@ void montreCase(QCheckBox *widget, const CheckBox &modele) {
 
 } // namespace
 
-bool FenetrePrincipale::nouveau(const Controle &controle) {
-    auto [vu, premier] = vus_.try_emplace(&controle, controle.Version);
-    if (premier) return true;
-    if (vu->second == controle.Version) return false;
-    vu->second = controle.Version;
-    return true;
-}
-
-bool FenetrePrincipale::nouveaux(std::initializer_list<const Controle *> controles) {
-    bool change = false;
-    for (const Controle *c : controles)
-        change = nouveau(*c) || change; // every counter is recorded, none is skipped
-    return change;
-}
-
 void FenetrePrincipale::Rafraichit() {
     try {
-        if (nouveau(modele_.Caption)) setWindowTitle(qs(modele_.Caption.Caption));
-        if (nouveau(modele_.List1)) list1_->Montre(modele_.List1);
-        if (nouveau(modele_.List2)) list2_->Montre(modele_.List2);
-        if (nouveau(modele_.List3)) list3_->Montre(modele_.List3);
-        montreTextes();
-        montreLibelles();
-        montreBoutons();
-        montreOptions();
-        montreFenetres();
-        panneaux_->Rafraichit();
+        suivi_.Rafraichit();
         if (modele_.Focus == "List3" && list3_->isVisible()) {
             list3_->setFocus(Qt::OtherFocusReason);
             modele_.Focus.clear();
+        }
+        panneaux_->Focalise();
+        if (modele_.Moi.Visible != moiVisible_) {
+            moiVisible_ = modele_.Moi.Visible;
+            setVisible(moiVisible_);
         }
     } catch (const std::exception &) {
         // Only memory can run out here; the next refresh shows what this one could not.
     }
 }
 
-void FenetrePrincipale::montreTextes() {
-    const Lamelix &f = modele_;
-    if (nouveau(f.Text1)) montreTexte(text1_, f.Text1);
-    if (nouveau(f.Text5)) montreTexte(text5_, f.Text5);
-    // An empty choice list says why it is empty (the text is set again only when it changes).
-    list1_->FixeTexteVide(
-        f.Text2.Text.empty()
-            ? tr("Aucune proposition à afficher.\nOuvrez une clé par Fichier ▸ Ouvrir...")
-            : tr("Espèce atteinte.\n« %1 » revient au choix précédent, « %2 » recommence la clé.")
-                  .arg(qs(f.bouton[0].Caption).simplified(), qs(f.bouton[1].Caption).simplified()));
-    list2_->FixeTexteVide(tr("Liste vide.\n« %1 » montre toutes les espèces de la clé.")
-                              .arg(qs(f.Command4[Cmd4Liste].Caption).simplified()));
-    if (nouveau(f.Text2)) {
+void FenetrePrincipale::lieControles() {
+    Lamelix &f = modele_;
+    suivi_.Lie({&f.Caption}, [this, &f] { setWindowTitle(qs(f.Caption.Caption)); });
+    suivi_.Lie({&f.List1}, [this, &f] { list1_->Montre(f.List1); });
+    suivi_.Lie({&f.List2}, [this, &f] { list2_->Montre(f.List2); });
+    suivi_.Lie({&f.List3}, [this, &f] { list3_->Montre(f.List3); });
+    lieTextes();
+    lieLibelles();
+    lieBoutons();
+    lieOptions();
+    lieFenetres();
+}
+
+void FenetrePrincipale::lieTextes() {
+    Lamelix &f = modele_;
+    suivi_.Lie({&f.Text1}, [this, &f] { montreTexte(text1_, f.Text1); });
+    suivi_.Lie({&f.Text5}, [this, &f] { montreTexte(text5_, f.Text5); });
+    // An empty choice list says why it is empty.
+    suivi_.Lie({&f.Text2, &f.bouton[0], &f.bouton[1]}, [this, &f] {
+        list1_->FixeTexteVide(
+            f.Text2.Text.empty()
+                ? tr("Aucune proposition à afficher.\nOuvrez une clé par Fichier ▸ Ouvrir...")
+                : tr("Espèce atteinte.\n« %1 » revient au choix précédent, « %2 » recommence la "
+                     "clé.")
+                      .arg(qs(f.bouton[0].Caption).simplified(),
+                           qs(f.bouton[1].Caption).simplified()));
+    });
+    suivi_.Lie({&f.Command4[Cmd4Liste]}, [this, &f] {
+        list2_->FixeTexteVide(tr("Liste vide.\n« %1 » montre toutes les espèces de la clé.")
+                                  .arg(qs(f.Command4[Cmd4Liste].Caption).simplified()));
+    });
+    suivi_.Lie({&f.Text2}, [this, &f] {
         const QString espece = qs(f.Text2.Text).trimmed();
         text2_->setText(espece);
         text2_->setCursorPosition(0);
@@ -141,74 +141,90 @@ void FenetrePrincipale::montreTextes() {
                                                : "QLineEdit { color: #1b5e2b; background: #eaf5e9;"
                                                  " border: 1px solid #8cbf95; border-radius: 4px;"
                                                  " padding: 5px 8px; }");
-    }
-    if (nouveau(f.zoomDesc)) {
+    });
+    suivi_.Lie({&f.zoomDesc}, [this, &f] {
         if (f.zoomDesc.Visible)
             list1_->MontreVue(TexteQt(f.zoomDesc.Text).trimmed(),
                               tailleAgrandie(f.zoomDesc.FontSize));
         else
             list1_->CacheVue();
-    }
-    if (nouveau(f.zoomlist)) {
+    });
+    suivi_.Lie({&f.zoomlist}, [this, &f] {
         if (f.zoomlist.Visible)
             list2_->MontreVue(TexteQt(f.zoomlist.Text).trimmed(),
                               tailleAgrandie(f.zoomlist.FontSize));
         else
             list2_->CacheVue();
-    }
+    });
 }
 
-void FenetrePrincipale::montreLibelles() {
-    const Lamelix &f = modele_;
-    if (nouveau(f.Label1)) montreLibelle(label1_, f.Label1, true);
-    if (nouveau(f.Label3)) montreLibelle(label3_, f.Label3, false);
-    if (nouveau(f.Label6)) montreLibelle(label6_, f.Label6, true);
-    if (nouveau(f.Label7)) montreLibelle(label7_, f.Label7, true);
-    if (nouveau(f.Label18)) montreLibelle(label18_, f.Label18, true);
-    if (nouveau(f.StatusBar1)) montreLibelle(statut_, f.StatusBar1, false);
-    if (nouveau(f.Label4)) montreLibelle(label4_, f.Label4, false);
-    if (nouveau(f.Label5) && !f.Label5.Caption.empty())
-        cadreHistorique_->setTitle(qs(SansBlancs(f.Label5.Caption)));
+void FenetrePrincipale::lieLibelles() {
+    Lamelix &f = modele_;
+    const auto lie = [this](QLabel *widget, const Label &modele, bool cacheSiVide) {
+        suivi_.Lie({&modele},
+                   [widget, &modele, cacheSiVide] { montreLibelle(widget, modele, cacheSiVide); });
+    };
+    lie(label1_, f.Label1, true);
+    lie(label3_, f.Label3, false);
+    lie(label6_, f.Label6, true);
+    lie(label7_, f.Label7, true);
+    lie(label18_, f.Label18, true);
+    lie(statut_, f.StatusBar1, false);
+    lie(label4_, f.Label4, false);
+    suivi_.Lie({&f.Label5}, [this, &f] {
+        if (!f.Label5.Caption.empty()) cadreHistorique_->setTitle(qs(SansBlancs(f.Label5.Caption)));
+    });
 }
 
-void FenetrePrincipale::montreBoutons() {
-    const Lamelix &f = modele_;
+void FenetrePrincipale::lieBoutons() {
+    Lamelix &f = modele_;
     for (std::size_t i = 0; i < bouton_.size(); ++i)
-        if (nouveau(f.bouton[i])) montreBouton(bouton_[i], f.bouton[i]);
-    bool comparaison = false;
+        suivi_.Lie({&f.bouton[i]}, [this, &f, i] { montreBouton(bouton_[i], f.bouton[i]); });
     for (std::size_t i = 0; i < command4_.size(); ++i) {
         if (command4_[i] == nullptr) continue;
-        if (nouveau(f.Command4[i])) montreBouton(command4_[i], f.Command4[i]);
-        if (i >= Cmd4Compare) comparaison = comparaison || f.Command4[i].Visible;
+        suivi_.Lie({&f.Command4[i]}, [this, &f, i] { montreBouton(command4_[i], f.Command4[i]); });
     }
-    cadreComparaison_->setVisible(comparaison);
+    // The comparison buttons have their box while one of them shows.
+    suivi_.Lie({&f.Command4[Cmd4Compare], &f.Command4[Cmd4LM1], &f.Command4[Cmd4LM2],
+                &f.Command4[Cmd4Reprise]},
+               [this, &f] {
+                   bool comparaison = false;
+                   for (std::size_t i = Cmd4Compare; i < command4_.size(); ++i)
+                       comparaison = comparaison || f.Command4[i].Visible;
+                   cadreComparaison_->setVisible(comparaison);
+               });
 }
 
-void FenetrePrincipale::montreOptions() {
-    const Lamelix &f = modele_;
-    if (nouveau(f.chk_Fnote)) montreCase(chkFnote_, f.chk_Fnote);
-    if (nouveau(f.Check_saut_ligne)) montreCase(checkSautLigne_, f.Check_saut_ligne);
-    if (nouveau(f.check_Option[0])) montreCase(checkOption0_, f.check_Option[0]);
-    // The sections have their room under the path only while the option asks for them.
-    cadreSections_->setVisible(f.check_Option[0].Value == 1 && f.Text5.Visible);
-    if (nouveau(f.Check_Compare)) montreCase(checkCompare_, f.Check_Compare);
-    if (nouveau(f.Frame8)) cadreOptions_->setVisible(f.Frame8.Visible);
-    if (nouveau(f.Frame11)) cadreCles_->setVisible(f.Frame11.Visible);
-    montreMenus();
-}
-
-void FenetrePrincipale::montreFenetres() {
+void FenetrePrincipale::lieOptions() {
     Lamelix &f = modele_;
-    if (nouveaux({&f.FraFlash, &f.LblflashX})) {
+    const auto lie = [this](QCheckBox *widget, const CheckBox &modele) {
+        suivi_.Lie({&modele}, [widget, &modele] { montreCase(widget, modele); });
+    };
+    lie(chkFnote_, f.chk_Fnote);
+    lie(checkSautLigne_, f.Check_saut_ligne);
+    lie(checkOption0_, f.check_Option[0]);
+    lie(checkCompare_, f.Check_Compare);
+    // The sections have their room under the path only while the option asks for them.
+    suivi_.Lie({&f.check_Option[0], &f.Text5}, [this, &f] {
+        cadreSections_->setVisible(f.check_Option[0].Value == 1 && f.Text5.Visible);
+    });
+    suivi_.Lie({&f.Frame8}, [this, &f] { cadreOptions_->setVisible(f.Frame8.Visible); });
+    suivi_.Lie({&f.Frame11}, [this, &f] { cadreCles_->setVisible(f.Frame11.Visible); });
+}
+
+void FenetrePrincipale::lieFenetres() {
+    Lamelix &f = modele_;
+    suivi_.Lie({&f.FraFlash, &f.LblflashX}, [this, &f] {
         if (f.FraFlash.Visible)
             flash_->Montre(TexteQt(f.LblflashX.Caption), f.LblflashX.ForeColor);
         else
             flash_->Cache();
-    }
-    if (nouveau(f.Form1Texte)) form1_->MontreTexte(TexteQt(f.Form1Texte.Text));
-    if (nouveau(f.Form1)) {
-        if (!f.Form1.Caption.empty()) form1_->setWindowTitle(qs(f.Form1.Caption));
-        if (f.Form1.Visible) {
+    });
+    const lamelix::Form1 &w = biblio_;
+    suivi_.Lie({&w.Text1}, [this, &w] { form1_->MontreTexte(TexteQt(w.Text1.Text)); });
+    suivi_.Lie({&w.Moi}, [this, &f, &w] {
+        if (!w.Moi.Caption.empty()) form1_->setWindowTitle(qs(w.Moi.Caption));
+        if (w.Moi.Visible) {
             // Form1 takes the place of this window until it is closed.
             form1_->show();
             form1_->raise();
@@ -217,11 +233,7 @@ void FenetrePrincipale::montreFenetres() {
         } else if (form1_->isVisible()) {
             form1_->hide();
         }
-    }
-    if (f.Moi.Visible != moiVisible_) {
-        moiVisible_ = f.Moi.Visible;
-        setVisible(moiVisible_);
-    }
+    });
 }
 
 } // namespace lamelix

@@ -1,7 +1,7 @@
 // lamelix: the main window. It starts on the key named on the command line (as a file manager
 // or a shell gives it), or on the default key of the settings.
 
-#include "consult/lamelix.hpp"
+#include "app/application.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/services_qt.hpp"
 
@@ -50,12 +50,12 @@ int main(int argc, char **argv) {
     QApplication::setWindowIcon(QIcon::fromTheme("org.lamelix.Lamelix"));
 
     lamelix::ServicesQt services;
-    auto programme = std::make_unique<lamelix::Programme>();
-    lamelix::Lamelix modele(*programme, services);
+    auto app = std::make_unique<lamelix::Application>(services);
+    lamelix::Lamelix &modele = app->Principale();
     modele.RepProgramme = dossierProgramme().toStdString();
     modele.LigneCommande = ligneDeCommande(QApplication::arguments());
 
-    lamelix::FenetrePrincipale fenetre(modele);
+    lamelix::FenetrePrincipale fenetre(*app);
     services.FixeFenetre(&fenetre);
     services.AuRepos = [&fenetre] { fenetre.Rafraichit(); };
     fenetre.AuTermine = [] { QCoreApplication::quit(); };

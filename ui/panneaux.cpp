@@ -65,8 +65,8 @@ void Panneau::reject() {
         QDialog::reject();
 }
 
-Panneaux::Panneaux(Lamelix &modele, QWidget *fenetre, Agit agit)
-    : f_(modele), fenetre_(fenetre), agit_(std::move(agit)) {
+Panneaux::Panneaux(Lamelix &modele, QWidget *fenetre, SuiviControles &suivi, Agit agit)
+    : f_(modele), fenetre_(fenetre), suivi_(suivi), agit_(std::move(agit)) {
     creeExport();
     creeChoix();
     creeParametres();
@@ -99,6 +99,7 @@ void Panneaux::creeExport() {
     QObject::connect(annuler, &QPushButton::clicked, export_,
                      [this] { agit_([this] { Command7_Click(f_, 2); }); });
     export_->AuFermer = [this] { agit_([this] { Command7_Click(f_, 2); }); };
+    liePanneau(export_, f_.Frame4);
 }
 
 void Panneaux::creeChoix() {
@@ -146,6 +147,19 @@ void Panneaux::creeChoix() {
     QObject::connect(annuler, &QPushButton::clicked, choix_,
                      [this] { agit_([this] { cmdCommand9_Click(f_, 1); }); });
     choix_->AuFermer = [this] { agit_([this] { cmdCommand9_Click(f_, 1); }); };
+
+    suivi_.Lie({&f_.DirList}, [this] {
+        montreListe(dirList_, f_.DirList);
+        dossier_->setText(
+            QObject::tr("Dossier : <b>%1</b>").arg(qs(f_.DirListPath).toHtmlEscaped()));
+    });
+    suivi_.Lie({&f_.FileList}, [this] { montreListe(fileList_, f_.FileList); });
+    // The default file is named only while the chooser picks a key.
+    suivi_.Lie({&f_.Label14, &f_.Frame7}, [this] {
+        label14_->setText(QObject::tr("Fichier par défaut : %1").arg(qs(f_.Label14.Caption)));
+        label14_->setVisible(!f_.Frame7Documentation);
+    });
+    liePanneau(choix_, f_.Frame7);
 }
 
 void Panneaux::creeParametres() {
@@ -161,6 +175,7 @@ void Panneaux::creeParametres() {
     QObject::connect(fermer, &QPushButton::clicked, parametres_,
                      [this] { agit_([this] { Command8_Click(f_); }); });
     parametres_->AuFermer = [this] { agit_([this] { Command8_Click(f_); }); };
+    liePanneau(parametres_, f_.Frame10);
 }
 
 void Panneaux::creeAccueil() {
@@ -181,6 +196,8 @@ void Panneaux::creeAccueil() {
     const auto ferme = [this] { agit_([this] { f_.FrameAccueil.SetVisible(false); }); };
     QObject::connect(fermer, &QPushButton::clicked, accueil_, ferme);
     accueil_->AuFermer = ferme;
+    suivi_.Lie({&f_.TBox[7]}, [this] { tbox7_->setPlainText(TexteQt(f_.TBox[7].Text)); });
+    liePanneau(accueil_, f_.FrameAccueil);
 }
 
 void Panneaux::creeDivers() {
@@ -194,12 +211,30 @@ void Panneaux::creeDivers() {
     const auto fermeDoc = [this] { agit_([this] { f_.FrameCfgDoc.SetVisible(false); }); };
     QObject::connect(fermerDoc, &QPushButton::clicked, cfgDoc_, fermeDoc);
     cfgDoc_->AuFermer = fermeDoc;
+    suivi_.Lie({&f_.FrameCfgDoc}, [this] {
+        cfgDocTexte_->setText(
+            QObject::tr("<b>Recherche de documentation</b><p>Dossier racine : %1</p>")
+                .arg(qs(f_.Options().RepDoc.empty() ? std::string("(aucun)") : f_.Options().RepDoc)
+                         .toHtmlEscaped()));
+    });
+    liePanneau(cfgDoc_, f_.FrameCfgDoc);
 
     image_ = new Panneau("Picture2", fenetre_);
     imageVue_ = new QLabel;
     imageVue_->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(image_))->addWidget(imageVue_);
     image_->AuFermer = [this] { agit_([this] { f_.Picture2.SetVisible(false); }); };
+    suivi_.Lie({&f_.Picture2}, [this] {
+        if (!f_.Picture2.Visible) return;
+        const QPixmap image(qs(f_.Picture2Fichier));
+        if (image.isNull())
+            imageVue_->setText(QObject::tr("Image introuvable : %1").arg(qs(f_.Picture2Fichier)));
+        else
+            imageVue_->setPixmap(
+                image.scaled(900, 700, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        image_->setWindowTitle(QFileInfo(qs(f_.Picture2Fichier)).fileName());
+    });
+    liePanneau(image_, f_.Picture2);
 
     apropos_ = new Panneau("frmAbout", fenetre_);
     auto *texte = new QLabel(
@@ -216,94 +251,49 @@ void Panneaux::creeDivers() {
     const auto ferme = [this] { agit_([this] { f_.frmAbout.SetVisible(false); }); };
     QObject::connect(fermer, &QPushButton::clicked, apropos_, ferme);
     apropos_->AuFermer = ferme;
+    liePanneau(apropos_, f_.frmAbout);
 }
 
-// What the user types goes to the model at once; the widget already shows it.
 void Panneaux::relieTexte(QPlainTextEdit *widget, TextBox &modele) {
+    // What the user types goes to the model at once; the widget already shows it.
     QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [this, widget, &modele] {
-        modele.Text = widget->toPlainText().toStdString();
-        vus_[&modele] = ++modele.Version;
+        modele.SetText(widget->toPlainText().toStdString());
+        suivi_.DejaVu(modele);
+    });
+    suivi_.Lie({&modele}, [widget, &modele] {
+        if (widget->toPlainText() == TexteQt(modele.Text)) return;
+        const QSignalBlocker bloque(widget);
+        widget->setPlainText(TexteQt(modele.Text));
     });
 }
 
-void Panneaux::montreTexte(QPlainTextEdit *widget, const TextBox &modele) {
-    if (!nouveau(modele) || widget->toPlainText() == TexteQt(modele.Text)) return;
-    const QSignalBlocker bloque(widget);
-    widget->setPlainText(TexteQt(modele.Text));
-}
-
-bool Panneaux::nouveau(const Controle &controle) {
-    auto [place, insere] = vus_.try_emplace(&controle, controle.Version);
-    if (!insere && place->second == controle.Version) return false;
-    place->second = controle.Version;
-    return true;
-}
-
-void Panneaux::montre(Panneau *panneau, const Frame &cadre) {
-    if (!cadre.Caption.empty()) panneau->setWindowTitle(qs(cadre.Caption));
-    if (cadre.Visible == panneau->isVisible()) return;
-    if (cadre.Visible) {
-        panneau->show();
-        panneau->raise();
-        panneau->activateWindow();
-    } else {
-        panneau->hide();
-    }
+void Panneaux::liePanneau(Panneau *panneau, const Frame &cadre) {
+    suivi_.Lie({&cadre}, [panneau, &cadre] {
+        if (!cadre.Caption.empty()) panneau->setWindowTitle(qs(cadre.Caption));
+        if (cadre.Visible == panneau->isVisible()) return;
+        if (cadre.Visible) {
+            panneau->show();
+            panneau->raise();
+            panneau->activateWindow();
+        } else {
+            panneau->hide();
+        }
+    });
 }
 
 void Panneaux::LitSelection() {
     const QTextCursor curseur = txtEdit_->textCursor();
     const QString texte = txtEdit_->toPlainText();
-    f_.txtEdit.SelStart = octets(texte, curseur.selectionStart());
-    f_.txtEdit.SelLength = octets(texte, curseur.selectionEnd()) - f_.txtEdit.SelStart;
+    const int debut = octets(texte, curseur.selectionStart());
+    f_.txtEdit.SetSelection(debut, octets(texte, curseur.selectionEnd()) - debut);
+    suivi_.DejaVu(f_.txtEdit);
 }
 
-void Panneaux::Rafraichit() {
-    montreTexte(text7_, f_.Text7);
-    if (nouveau(f_.Frame4)) montre(export_, f_.Frame4);
+void Panneaux::Focalise() {
     if (f_.Focus == "Text7" && export_->isVisible()) {
         text7_->setFocus(Qt::OtherFocusReason);
         f_.Focus.clear();
     }
-
-    if (nouveau(f_.DirList)) {
-        montreListe(dirList_, f_.DirList);
-        dossier_->setText(
-            QObject::tr("Dossier : <b>%1</b>").arg(qs(f_.DirListPath).toHtmlEscaped()));
-    }
-    if (nouveau(f_.FileList)) montreListe(fileList_, f_.FileList);
-    if (nouveau(f_.Label14))
-        label14_->setText(QObject::tr("Fichier par défaut : %1").arg(qs(f_.Label14.Caption)));
-    label14_->setVisible(!f_.Frame7Documentation);
-    if (nouveau(f_.Frame7)) montre(choix_, f_.Frame7);
-
-    montreTexte(txtEdit_, f_.txtEdit);
-    if (nouveau(f_.Frame10)) montre(parametres_, f_.Frame10);
-
-    if (nouveau(f_.TBox[7])) tbox7_->setPlainText(TexteQt(f_.TBox[7].Text));
-    if (nouveau(f_.FrameAccueil)) montre(accueil_, f_.FrameAccueil);
-
-    if (nouveau(f_.FrameCfgDoc)) {
-        cfgDocTexte_->setText(
-            QObject::tr("<b>Recherche de documentation</b><p>Dossier racine : %1</p>")
-                .arg(qs(f_.Options().RepDoc.empty() ? std::string("(aucun)") : f_.Options().RepDoc)
-                         .toHtmlEscaped()));
-        montre(cfgDoc_, f_.FrameCfgDoc);
-    }
-    if (nouveau(f_.Picture2)) {
-        if (f_.Picture2.Visible) {
-            const QPixmap image(qs(f_.Picture2Fichier));
-            if (image.isNull())
-                imageVue_->setText(
-                    QObject::tr("Image introuvable : %1").arg(qs(f_.Picture2Fichier)));
-            else
-                imageVue_->setPixmap(
-                    image.scaled(900, 700, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-            image_->setWindowTitle(QFileInfo(qs(f_.Picture2Fichier)).fileName());
-        }
-        montre(image_, f_.Picture2);
-    }
-    if (nouveau(f_.frmAbout)) montre(apropos_, f_.frmAbout);
 }
 
 } // namespace lamelix

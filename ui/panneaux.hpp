@@ -1,9 +1,9 @@
 #pragma once
 
 #include "consult/lamelix.hpp"
+#include "ui/suivi_controles.hpp"
 
 #include <functional>
-#include <unordered_map>
 
 #include <QDialog>
 
@@ -32,9 +32,11 @@ class Panneau : public QDialog {
 class Panneaux {
   public:
     using Agit = std::function<bool(const std::function<void()> &)>;
-    Panneaux(Lamelix &modele, QWidget *fenetre, Agit agit);
+    // Each panel binds its widgets to their controls in the window's shared tracker.
+    Panneaux(Lamelix &modele, QWidget *fenetre, SuiviControles &suivi, Agit agit);
 
-    void Rafraichit();
+    // Gives the keyboard to the panel control the model asks for.
+    void Focalise();
     // Copies the selection of txtEdit into its model, before an Edit menu action.
     void LitSelection();
 
@@ -53,19 +55,19 @@ class Panneaux {
     void creeParametres();
     void creeAccueil();
     void creeDivers();
-    bool nouveau(const Controle &controle);
+    // A text both ways: what the user types goes to the model, the model's text to the widget.
     void relieTexte(QPlainTextEdit *widget, TextBox &modele);
-    void montreTexte(QPlainTextEdit *widget, const TextBox &modele);
-    void montre(Panneau *panneau, const Frame &cadre);
+    // A panel shown and hidden by its frame.
+    void liePanneau(Panneau *panneau, const Frame &cadre);
 
     Lamelix &f_;
     QWidget *fenetre_;
+    SuiviControles &suivi_;
     Agit agit_;
     Panneau *export_, *choix_, *parametres_, *accueil_, *cfgDoc_, *image_, *apropos_;
     QPlainTextEdit *text7_, *txtEdit_, *tbox7_;
     QListWidget *dirList_, *fileList_;
     QLabel *dossier_, *label14_, *imageVue_, *cfgDocTexte_;
-    std::unordered_map<const Controle *, uint64_t> vus_;
 };
 
 } // namespace lamelix

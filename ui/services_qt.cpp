@@ -3,18 +3,43 @@
 #include "ui/fenetre_aide.hpp"
 #include "ui/filtres.hpp"
 
+#include <exception>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkInformation>
+#include <QNetworkInterface>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <sys/types.h>
+#endif
+
 namespace lamelix {
+
+namespace {
+
+// How long a request may take before it is given up.
+constexpr int DelaiRequeteMs = 20000;
+
+} // namespace
+
+ServicesQt::ServicesQt() = default;
+ServicesQt::~ServicesQt() = default;
 
 QString ServicesQt::titre(const std::string &t) const {
     if (!t.empty()) return QString::fromStdString(t);
@@ -44,9 +69,9 @@ std::string ServicesQt::PressePapierLire() {
 }
 
 // Keys name their documents with Windows separators, relative to the key's folder.
-void ServicesQt::ShellEx(const std::string &cible, const std::string &dossier) {
+bool ServicesQt::ShellEx(const std::string &cible, const std::string &dossier) {
     const QString texte = QString::fromStdString(cible).trimmed();
-    if (texte.isEmpty()) return;
+    if (texte.isEmpty()) return false;
     QUrl adresse(texte);
     if (adresse.scheme().size() < 2) { // no scheme, or a drive letter
         QString chemin = texte;
@@ -54,7 +79,96 @@ void ServicesQt::ShellEx(const std::string &cible, const std::string &dossier) {
         adresse =
             QUrl::fromLocalFile(QDir(QString::fromStdString(dossier)).absoluteFilePath(chemin));
     }
-    QDesktopServices::openUrl(adresse);
+    return QDesktopServices::openUrl(adresse);
+}
+
+long ServicesQt::LanceProgramme(const std::string &programme,
+                                const std::vector<std::string> &arguments) {
+    QStringList liste;
+    for (const std::string &argument : arguments)
+        liste << QString::fromStdString(argument);
+    qint64 pid = 0;
+    if (!QProcess::startDetached(QString::fromStdString(programme), liste, {}, &pid) || pid <= 0)
+        return 0;
+    const long id = static_cast<long>(pid);
+    lances_.insert(id);
+    return id;
+}
+
+// Only a program this session started is ended, and only once: an id from elsewhere, or one
+// already ended, is refused rather than sent a signal.
+bool ServicesQt::TermineProgramme(long id) {
+    if (lances_.erase(id) == 0) return false;
+#ifdef Q_OS_UNIX
+    return ::kill(static_cast<pid_t>(id), SIGTERM) == 0;
+#else
+    return false;
+#endif
+}
+
+// The system's own view of the connection when it has one; otherwise (no network information
+// backend, or one that cannot tell) any interface that is up, running, not the loopback and has
+// an address.
+bool ServicesQt::ConnexionInternet() {
+    if (QNetworkInformation::instance() || QNetworkInformation::loadDefaultBackend()) {
+        const auto etat = QNetworkInformation::instance()->reachability();
+        if (etat != QNetworkInformation::Reachability::Unknown)
+            return etat == QNetworkInformation::Reachability::Online;
+    }
+    for (const QNetworkInterface &carte : QNetworkInterface::allInterfaces()) {
+        const QNetworkInterface::InterfaceFlags drapeaux = carte.flags();
+        if (drapeaux.testFlag(QNetworkInterface::IsUp) &&
+            drapeaux.testFlag(QNetworkInterface::IsRunning) &&
+            !drapeaux.testFlag(QNetworkInterface::IsLoopBack) && !carte.addressEntries().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// The request runs while a local event loop keeps the window drawing; it is aborted after
+// DelaiRequeteMs. Whatever goes wrong comes back in Erreur, never as an exception.
+ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
+    ReponseHttp reponse;
+    try {
+        if (!reseau_) reseau_ = std::make_unique<QNetworkAccessManager>();
+        QNetworkRequest demande{QUrl(QString::fromStdString(requete.Adresse))};
+        for (const auto &[nom, valeur] : requete.EnTetes)
+            demande.setRawHeader(QByteArray::fromStdString(nom), QByteArray::fromStdString(valeur));
+        const QByteArray methode = QByteArray::fromStdString(requete.Methode).toUpper();
+        const QByteArray corps = QByteArray::fromStdString(requete.Corps);
+        // GET and HEAD through their own calls, which every scheme knows (file: and data:
+        // addresses too); any other method as the server names it.
+        std::unique_ptr<QNetworkReply> reponseQt(
+            methode == "GET" && corps.isEmpty() ? reseau_->get(demande)
+            : methode == "HEAD"                 ? reseau_->head(demande)
+                                : reseau_->sendCustomRequest(demande, methode, corps));
+
+        QEventLoop boucle;
+        QTimer delai;
+        delai.setSingleShot(true);
+        bool expire = false;
+        QObject::connect(&delai, &QTimer::timeout, reponseQt.get(), [&expire, &reponseQt] {
+            expire = true;
+            reponseQt->abort();
+        });
+        QObject::connect(reponseQt.get(), &QNetworkReply::finished, &boucle, &QEventLoop::quit);
+        if (!reponseQt->isFinished()) {
+            delai.start(DelaiRequeteMs);
+            boucle.exec();
+        }
+
+        reponse.Statut = reponseQt->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        reponse.Texte = QString::fromUtf8(reponseQt->readAll()).toStdString();
+        // Qt names an abort "Operation canceled": the user cancelled nothing, the wait ran out.
+        if (expire)
+            reponse.Erreur = "pas de réponse après " + std::to_string(DelaiRequeteMs / 1000) + " s";
+        else if (reponseQt->error() != QNetworkReply::NoError)
+            reponse.Erreur = reponseQt->errorString().toStdString();
+    } catch (const std::exception &e) {
+        reponse = ReponseHttp{};
+        reponse.Erreur = e.what();
+    }
+    return reponse;
 }
 
 void ServicesQt::Patiente() {

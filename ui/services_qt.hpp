@@ -3,28 +3,31 @@
 #include "platform/services.hpp"
 
 #include <functional>
+#include <memory>
+#include <set>
 
 #include <QString>
 
+class QNetworkAccessManager;
 class QWidget;
 
 namespace lamelix {
 
 // The system services as the Qt skin gives them: real message boxes over the main window (with
-// its caption as title unless the caller names one), the system clipboard, and documents or web
-// addresses opened with the program the desktop associates with them.
+// its caption as title unless the caller names one), the system clipboard, documents or web
+// addresses opened with the program the desktop associates with them, programs started apart
+// from this one, and HTTP requests waited for while the window keeps drawing.
 class ServicesQt : public Services {
   public:
+    ServicesQt();
+    ~ServicesQt() override;
+    ServicesQt(const ServicesQt &) = delete;
+    ServicesQt &operator=(const ServicesQt &) = delete;
+
     void FixeFenetre(QWidget *fenetre) { fenetre_ = fenetre; }
 
     void Message(const std::string &texte, const std::string &titre = {}) override;
     int Question(const std::string &texte, const std::string &titre = {}) override;
-    void PressePapierVide() override;
-    void PressePapierTexte(const std::string &texte) override;
-    std::string PressePapierLire() override;
-    void ShellEx(const std::string &cible, const std::string &dossier) override;
-    void Patiente() override;
-    void Bip() override;
     std::optional<std::string> Saisie(const std::string &invite, const std::string &titre,
                                       const std::string &defaut) override;
     std::optional<std::string> DialogueOuvrir(const std::string &filtre,
@@ -32,9 +35,24 @@ class ServicesQt : public Services {
     std::optional<std::string> DialogueEnregistrer(const std::string &filtre,
                                                    const std::string &nomPropose,
                                                    const std::string &dossier) override;
+    void Bip() override;
     void Sablier(bool occupe) override;
-    double Chrono() override;
+
+    void PressePapierVide() override;
+    void PressePapierTexte(const std::string &texte) override;
+    std::string PressePapierLire() override;
+
+    bool ShellEx(const std::string &cible, const std::string &dossier) override;
+    long LanceProgramme(const std::string &programme,
+                        const std::vector<std::string> &arguments) override;
+    bool TermineProgramme(long id) override;
     void Aide(const std::string &page) override;
+
+    bool ConnexionInternet() override;
+    ReponseHttp Requete(const RequeteHttp &requete) override;
+
+    void Patiente() override;
+    double Chrono() override;
 
     // When set, the open and save dialogs are not shown: the next path is taken from here (the
     // window tests drive the program without a person in front of it).
@@ -48,6 +66,10 @@ class ServicesQt : public Services {
     QString titre(const std::string &titre) const;
     bool sablier_ = false;
     QWidget *fenetre_ = nullptr;
+    // Created on the first request, so that a session that never asks the network opens nothing.
+    std::unique_ptr<QNetworkAccessManager> reseau_;
+    // The programs this session started: the only ones TermineProgramme may end.
+    std::set<long> lances_;
 };
 
 } // namespace lamelix

@@ -3,9 +3,9 @@
 // Helpers shared by the core tests: a compiler bench with recorded dialogs, and a scratch folder.
 
 #include "key/compilateur.hpp"
+#include "key/langues_source.hpp"
 #include "key/lecteur.hpp"
 #include "platform/controles.hpp"
-#include "key/langues_source.hpp"
 #include "settings/messages.hpp"
 #include "tests/services_factices.hpp"
 
@@ -32,7 +32,7 @@ struct Banc {
         RazIndex(*Cle);
         RazLignes(*Cle);
     }
-    EnvironnementCompilation Env() { return {*Cle, Textes, Dialogues, Lgs}; }
+    EnvironnementCompilation Env() { return {*Cle, Textes, Dialogues, Dialogues, Lgs}; }
     void Compile(std::string_view octets) { PrecompileOctets(octets, Echec, Env()); }
     const LigneCle &L(int i) const { return Cle->TabLignes(i); }
 };

@@ -2,9 +2,11 @@
 
 // The main window model on a key written by the test, driven as the user drives the window.
 
-#include "consult/lamelix.hpp"
+#include "app/application.hpp"
+#include "platform/piege.hpp"
 #include "tests/core/banc_cle.hpp"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -18,8 +20,9 @@ using Textes = std::vector<std::string>;
 struct FenetreEssai {
     DossierTemporaire Dossier;
     ServicesFactices Dialogues;
-    std::unique_ptr<Programme> Prog = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> F = std::make_unique<Lamelix>(*Prog, Dialogues);
+    std::unique_ptr<Application> App = std::make_unique<Application>(Dialogues);
+    Programme *Prog = &App->Prog();
+    Lamelix *F = &App->Principale();
 
     // Loads the key as the window does: ChargeCle, then the names list of a fresh load.
     void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
@@ -28,18 +31,28 @@ struct FenetreEssai {
         float mode = 0;
         ChargeListe(*F, mode);
     }
+    // The user's gestures, each one a handler run as the window runs it.
+    static void Gere(const std::function<void()> &gestionnaire) {
+        ExecuteGestionnaire(gestionnaire);
+    }
     // Double clicks on List1 at each position in turn.
     void Choisit(std::initializer_list<int> positions) {
         for (int position : positions) {
-            F->List1.Selectionne(position);
-            List1_DblClick(*F);
+            Gere([&] {
+                F->List1.Selectionne(position);
+                List1_DblClick(*F);
+            });
         }
     }
     void Choisit(int position) { Choisit({position}); }
-    void Retour() { bouton_Click(*F, 0); }
+    void Retour() {
+        Gere([&] { bouton_Click(*F, 0); });
+    }
     void Prend(int position) {
-        F->List2.Selectionne(position);
-        List2_Click(*F);
+        Gere([&] {
+            F->List2.Selectionne(position);
+            List2_Click(*F);
+        });
     }
     static Textes Lignes(const ListBox &liste) {
         Textes t;

@@ -43,7 +43,7 @@ const std::string NoteLames = " *Note*... :lames fines///et nombreuses\r\n";
 struct Consultation : test::FenetreEssai {
     explicit Consultation(std::string_view octets) { Charge(octets); }
     std::vector<std::string> Choix() const { return Lignes(F->List1); }
-    std::unique_ptr<Lamelix> &f = F;
+    Lamelix *f = F;
     ServicesFactices &Systeme = Dialogues;
 };
 

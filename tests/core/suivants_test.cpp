@@ -110,7 +110,7 @@ struct DeuxChemins : Fenetre {
     }
     std::string Compare() {
         Command4_Click(*F, Cmd4Compare);
-        return F->Form1Texte.Text;
+        return App->Biblio().Text1.Text;
     }
 };
 
@@ -123,11 +123,11 @@ TEST(Comparaison, CheminsQuiSeSeparent) {
     w.Memorise({0, 0}, Cmd4LM2);
     EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
     EXPECT_EQ(f.DerniereDescCommune, "Chapeau rouge");
-    EXPECT_TRUE(f.Form1.Visible && f.SauteActivation);
+    EXPECT_TRUE(w.App->Biblio().Moi.Visible && f.SauteActivation);
     EXPECT_FALSE(f.Moi.Visible);
 
     w.Memorise({1, 0}, Cmd4LM2); // parts at the first step
-    EXPECT_FALSE(f.Form1.Visible);
+    EXPECT_FALSE(w.App->Biblio().Moi.Visible);
     f.DerniereDescCommune.clear();
     EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Boletus edulis\r\n\r\n");
     EXPECT_EQ(f.DerniereDescCommune, "");
@@ -158,13 +158,13 @@ TEST(Comparaison, CheminsIdentiquesSurLesEtapesCourantes) {
 TEST(Comparaison, CheminNonDefiniEtCopieDeLaListe) {
     DeuxChemins w;
     Lamelix &f = *w.F;
-    f.Form1Texte.SetText("ancien");
+    w.App->Biblio().Text1.SetText("ancien");
     Command4_Click(f, Cmd4Compare);
     Command4_Click(f, Cmd4LM1); // an empty history still memorises a path
     Command4_Click(f, Cmd4Compare);
     EXPECT_EQ(w.Dialogues.Journal,
               (Textes{"message: LM1  non définie", "message: LM2  non définie"}));
-    EXPECT_FALSE(f.Form1.Visible);
+    EXPECT_FALSE(w.App->Biblio().Moi.Visible);
 
     Command4_Click(f, Cmd4CopieListe);
     EXPECT_EQ(w.Dialogues.PressePapier, "Amanita muscaria\r\nBoletus edulis\r\n\r\n"

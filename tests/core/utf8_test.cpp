@@ -1,8 +1,8 @@
 // Decoding of key lines: UTF-8 recognition by lead and continuation bytes, and the Windows-1252
 // reading that every line that is not UTF-8 keeps.
 
-#include "platform/utf8.hpp"
 #include "platform/texte.hpp"
+#include "platform/utf8.hpp"
 
 #include <gtest/gtest.h>
 

@@ -60,9 +60,9 @@ struct Programme_ {
         QApplication::processEvents();
     }
     ServicesQt services;
-    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    Lamelix modele{*programme, services};
-    FenetrePrincipale fenetre{modele};
+    std::unique_ptr<Application> app = std::make_unique<Application>(services);
+    Lamelix &modele = app->Principale();
+    FenetrePrincipale fenetre{*app};
     bool termine = false;
 };
 

@@ -13,6 +13,7 @@
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/suivi_controles.hpp"
 
 #include <functional>
 #include <memory>
@@ -43,8 +44,8 @@ namespace {
 struct Banc {
     explicit Banc(
         std::unique_ptr<test::ServicesFactices> s = std::make_unique<test::ServicesFactices>())
-        : services(std::move(s)), programme(std::make_unique<Programme>()),
-          modele(*programme, *services), fenetre(modele) {
+        : services(std::move(s)), app(std::make_unique<Application>(*services)),
+          modele(app->Principale()), fenetre(*app) {
         // The program starts on an empty data folder of its own: no default key, a fresh
         // settings file.
         modele.RepProgramme = dossier.path().toStdString();
@@ -65,8 +66,8 @@ struct Banc {
 
     QTemporaryDir dossier;
     std::unique_ptr<test::ServicesFactices> services;
-    std::unique_ptr<Programme> programme;
-    Lamelix modele;
+    std::unique_ptr<Application> app;
+    Lamelix &modele;
     FenetrePrincipale fenetre;
 };
 
@@ -113,6 +114,34 @@ class FenetreTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Every window shares one tracker: a display runs at the first refresh, then only when one
+    // of its controls has changed, and not for a change the widget itself made.
+    void unSeulSuiviPourToutesLesFenetres() {
+        SuiviControles suivi;
+        TextBox texte;
+        Label libelle;
+        int montreTexte = 0, montreLesDeux = 0;
+        suivi.Lie({&texte}, [&] { ++montreTexte; });
+        suivi.Lie({&texte, &libelle}, [&] { ++montreLesDeux; });
+        suivi.Rafraichit();
+        suivi.Rafraichit();
+        QCOMPARE(montreTexte, 1);
+        QCOMPARE(montreLesDeux, 1);
+        libelle.SetCaption("nouveau");
+        suivi.Rafraichit();
+        QCOMPARE(montreTexte, 1);
+        QCOMPARE(montreLesDeux, 2);
+        texte.SetText("tapé par l'utilisateur");
+        suivi.DejaVu(texte);
+        suivi.Rafraichit();
+        QCOMPARE(montreTexte, 1);
+        QCOMPARE(montreLesDeux, 2);
+        texte.Append(" puis changé par le programme");
+        suivi.Rafraichit();
+        QCOMPARE(montreTexte, 2);
+        QCOMPARE(montreLesDeux, 3);
+    }
+
     void conversionsDesValeursDuModele() {
         QCOMPARE(CouleurQt(CouleurRouge), QColor(255, 0, 0));
         QCOMPARE(CouleurQt(CouleurVert), QColor(0, 255, 0));
@@ -129,7 +158,7 @@ class FenetreTest : public QObject {
 
         QVERIFY(banc.services->Journal.empty());
         QCOMPARE(fenetre.windowTitle(),
-                 QString::fromStdString("Lamelix 2.06 " + banc.programme->Cle.TitreCle));
+                 QString::fromStdString("Lamelix 2.06 " + banc.app->Prog().Cle.TitreCle));
         QListWidget *liste = fenetre.List1();
         QCOMPARE(liste->count(), banc.modele.List1.ListCount());
         QCOMPARE(liste->item(0)->text(),
@@ -347,14 +376,14 @@ class FenetreTest : public QObject {
         const QString texte = form1->Texte()->toPlainText();
         QVERIFY2(texte.startsWith(premier + "   vs    " + second + "\n\n"), qPrintable(texte));
         QVERIFY(texte.contains(
-            TexteQt(banc.programme->Cle.TabLignes(banc.modele.Hist(1)).Description)));
+            TexteQt(banc.app->Prog().Cle.TabLignes(banc.modele.Hist(1)).Description)));
         capture(form1, "-form1");
 
         form1->close();
         QVERIFY(!form1->isVisible());
         QVERIFY(fenetre.isVisible());
         QVERIFY(banc.modele.Moi.Visible);
-        QVERIFY(!banc.modele.Form1.Visible);
+        QVERIFY(!banc.app->Biblio().Moi.Visible);
         QTRY_VERIFY_WITH_TIMEOUT(!fenetre.Flash()->isVisible(), BandeauFlash::DureeMs + 2000);
         QVERIFY(!banc.modele.FraFlash.Visible);
     }

@@ -1,0 +1,17 @@
+#include "app/application.hpp"
+
+namespace lamelix {
+
+Application::Application(Services &services)
+    : prog_(std::make_unique<Programme>()),
+      principale_(std::make_unique<Lamelix>(*prog_, services)),
+      form1_(std::make_unique<Form1>(*principale_)),
+      motsCles_(std::make_unique<RechercheMotCle>(*principale_)),
+      traduction_(std::make_unique<Traduction>(*principale_)),
+      outils_(std::make_unique<Outils>(*principale_)) {
+    RelieForm1(*principale_, *form1_);
+    RelieRechercheMotCle(*principale_, *motsCles_);
+    RelieOutils(*principale_, *outils_);
+}
+
+} // namespace lamelix

@@ -1,0 +1,24 @@
+#include "key/chargement.hpp"
+
+namespace lamelix {
+
+IssueChargement ChargeFichierCle(const std::string &chemin, EnvironnementCompilation env,
+                                 VuesChoix vues, const std::function<void()> &apresTest) {
+    const bool marque = TesteMarqueurTxt(chemin, env.Boites);
+    if (apresTest) apresTest();
+    if (!marque) return IssueChargement::MarqueurAbsent;
+    RazIndex(env.Cle);
+    RazLignes(env.Cle);
+    int16_t echec = 0;
+    switch (LitCle(chemin, echec, env, vues)) {
+    case IssueLecture::Rejete:
+        return IssueChargement::Rejete;
+    case IssueLecture::Illisible:
+        return IssueChargement::Illisible;
+    case IssueLecture::Compile:
+        break;
+    }
+    return echec == 1 ? IssueChargement::Arrete : IssueChargement::Compile;
+}
+
+} // namespace lamelix

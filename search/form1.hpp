@@ -1,0 +1,28 @@
+#pragma once
+
+#include "consult/lamelix.hpp"
+
+#include <array>
+
+namespace lamelix {
+
+// The bibliography window Form1: it shows the comparison of two paths, a text file or the memo,
+// and offers the words of a species name to look up. While it shows, the main window hides.
+struct Form1 {
+    explicit Form1(Lamelix &principale);
+
+    Lamelix &Principale;
+    Frame Moi;                             // the window: its caption, shown or hidden
+    TextBox Text1;                         // its text box
+    std::array<OptionButton, 9> Option1;   // the words of the term, one per button
+    std::array<CommandButton, 2> Command1; // 0 looks the chosen word up, 1 closes
+};
+
+void Form1_Montre(Form1 &w);
+// Closing the window: it hides and the main window comes back.
+void Form1_Ferme(Form1 &w);
+
+// Fills the main window's hooks that reach this window.
+void RelieForm1(Lamelix &f, Form1 &w);
+
+} // namespace lamelix
