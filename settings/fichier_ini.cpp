@@ -1,7 +1,7 @@
 #include "settings/fichier_ini.hpp"
 
-#include "platform/utf8.hpp"
 #include "platform/texte.hpp"
+#include "platform/utf8.hpp"
 
 namespace lamelix {
 
