@@ -47,18 +47,22 @@ void Form_Activate(Lamelix &f) {
         // another program must not reload the settings and the key and lose the consultation.
         if (f.Demarre) return;
         f.Demarre = true;
-        f.Frame8_obsol.SetVisible(false);
-        InitDimension(f);
-        f.List1.Clear();
-        f.List2.Clear();
-        f.Prog.Textes.ChargeDefauts();
-        f.StatusBar1.SetCaption(f.Msg(51));
-        f.Label3.SetCaption(f.Msg(10));
-        f.Label5.SetCaption(f.Msg(11));
-        f.Text1.SetText({});
+        PrepareFenetre(f);
         IniCharge(f);
         Init00(f);
     });
+}
+
+void PrepareFenetre(Lamelix &f) {
+    f.Frame8_obsol.SetVisible(false);
+    InitDimension(f);
+    f.List1.Clear();
+    f.List2.Clear();
+    f.Prog.Textes.ChargeDefauts();
+    f.StatusBar1.SetCaption(f.Msg(51));
+    f.Label3.SetCaption(f.Msg(10));
+    f.Label5.SetCaption(f.Msg(11));
+    f.Text1.SetText({});
 }
 
 void Init00(Lamelix &f) {
@@ -71,7 +75,13 @@ void Init00(Lamelix &f) {
     } else {
         f.NomFichierCle = r.FicDefaut;
     }
+    OuvreCleDeDepart(f);
+    if (r.LangueM.empty()) r.LangueM = "fr";
+    ChargeLangue(f);
+    CocheLangue(f);
+}
 
+void OuvreCleDeDepart(Lamelix &f) {
     f.NbEtapes = 0;
     RazHist(f);
     InitDimension(f);
@@ -90,8 +100,7 @@ void Init00(Lamelix &f) {
         MAJ_List3(f, chemin);
         chemin = f.CheminCle;
         ChargeCle(f, chemin);
-        float tout = 0;
-        ChargeListe(f, tout);
+        ChargeListe(f, 0);
         AfficheChoix(f, f.EntiteCourante);
     }
 
@@ -100,10 +109,6 @@ void Init00(Lamelix &f) {
 
     f.LM1.clear();
     f.LM2.clear();
-
-    if (r.LangueM.empty()) r.LangueM = "fr";
-    ChargeLangue(f);
-    CocheLangue(f);
 }
 
 void MontreFichierParDefaut(Lamelix &f) {

@@ -244,6 +244,12 @@ void Flash_ferme(Lamelix &f);
 void Form_Load(Lamelix &f);
 void Form_Activate(Lamelix &f);
 void Init00(Lamelix &f);
+// The start-up's first steps on the window: emptied lists, the message defaults, the status
+// texts.
+void PrepareFenetre(Lamelix &f);
+// The steps of Init00 between the choice of the key and the language: the history and the
+// display options reset, then the key in RepData/NomFichierCle loaded when it exists.
+void OuvreCleDeDepart(Lamelix &f);
 void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t UnloadMode);
 void Form_Unload(Lamelix &f);
 void MontreFichierParDefaut(Lamelix &f); // Label7: the default key in the key folder
