@@ -13,8 +13,15 @@ namespace lamelix {
 namespace {
 
 // After a refused file or a stopped compilation the window holds no key: nothing half-compiled
-// may show through a reset, a back step or a list.
-void videCle(Lamelix &f) {
+// may show through a reset, a back step or a list, and the whole window says so (the file that
+// failed stays named in FichierCle, for the author's editor).
+void videCle(Lamelix &f, const std::string &chemin) {
+    f.Caption.SetCaption(NomProgrammeVersion());
+    f.Label6.SetCaption({});
+    f.Text2.SetText({});
+    f.Label1.SetCaption({});
+    f.Label3.SetCaption({});
+    f.StatusBar1.SetCaption(f.Msg(131) + chemin);
     RazIndex(f.Cle());
     RazLignes(f.Cle());
     f.List1.Clear();
@@ -31,6 +38,12 @@ void videCle(Lamelix &f) {
 
 void ChargeCle(Lamelix &f, const std::string &chemin) {
     CleCompilee &cle = f.Cle();
+    // A file that cannot be read whole (gone, a folder, a named pipe, far too large) is refused
+    // before anything changes: the consultation in progress stays.
+    if (const auto pourquoi = PourquoiIllisible(chemin)) {
+        f.Systeme.Message(f.Msg(131) + chemin + f.FinLigne + *pourquoi);
+        return;
+    }
     try {
         f.Text2.SetText({});
         cle.FichierCle = chemin;
@@ -41,7 +54,7 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
             ChargeFichierCle(chemin, f.Compilation(), f.Vues(), [&f] { Flash_ferme(f); });
         if (issue == IssueChargement::MarqueurAbsent) return;
         if (issue == IssueChargement::Rejete || issue == IssueChargement::Arrete) {
-            videCle(f);
+            videCle(f, chemin);
             return;
         }
         f.Label1.SetCaption("N= " + std::to_string(cle.EntiteMax + 1) + " esp / " +

@@ -46,7 +46,7 @@ void ExportResultat(Lamelix &f) {
         texte += f.Text2.Text + fin;
         texte += fin;
         texte += f.Text1.Text + fin;
-        EcritFichierSur(*chemin, finsDeLigneCrLf(texte));
+        EcritOuSignale(f, *chemin, finsDeLigneCrLf(texte), "résultat");
     });
 }
 

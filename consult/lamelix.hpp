@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace lamelix {
 
@@ -270,6 +271,11 @@ void CaptionsParDefaut(Lamelix &f);
 void AfficheAvert(Lamelix &f);
 // The item n of the options menu that a language file may rename; nullptr when there is none.
 MenuItem *MnOption(Lamelix &f, int n);
+
+// Writes a file through a temporary file; a failure is shown ("Enregistrement impossible (quoi)"
+// with the path and the reason) and leaves the old file intact. False when nothing was written.
+bool EcritOuSignale(Lamelix &f, const std::string &chemin, std::string_view contenu,
+                    const std::string &quoi);
 
 // --- Result export --------------------------------------------------------------------------
 void ExportResultat(Lamelix &f);

@@ -141,10 +141,14 @@ void mnuEditItem_Click(Lamelix &f, int index) {
 }
 
 void MnuMemo_Click(Lamelix &f) {
-    const std::string memo = JointChemin(DossierIni(f), "memo.txt");
-    if (!FichierExiste(memo)) return;
-    f.FichierTexte = memo;
-    lectureTexte(f);
+    // The memo of the program folder, else the one beside the settings file.
+    for (const std::string &dossier : {f.RepProgramme, DossierIni(f)}) {
+        const std::string memo = JointChemin(dossier, "memo.txt");
+        if (!FichierExiste(memo)) continue;
+        f.FichierTexte = memo;
+        lectureTexte(f);
+        return;
+    }
 }
 
 void MnuAide_Click(Lamelix &f) {

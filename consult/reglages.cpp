@@ -9,10 +9,13 @@
 #include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
+#include "platform/utf8.hpp"
 #include "settings/fichier_ini.hpp"
 
 #include <ctime>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace lamelix {
 
@@ -34,25 +37,50 @@ void appliqueInterrupteur(MenuItem &item, const std::string &valeur) {
     if (const auto v = interrupteur(valeur)) item.SetChecked(*v);
 }
 
-// The settings file is missing: it is created from the settings in memory and the user told.
-void recreeIni(Lamelix &f) {
-    inisauve(f);
+// The ten lines of the settings file, from the settings in memory.
+std::string texteReglages(const Lamelix &f) {
+    const Reglages &r = f.Prog.Options;
+    const std::string fin = "\r\n";
+    std::string texte = fin;
+    texte += "REPDATA =" + f.RepData + fin;
+    texte += "FICDEFAUT =" + r.FicDefaut + fin;
+    texte += "REPDOC =" + r.RepDoc + fin;
+    texte += "FNT =" + std::to_string(r.Fnt < 0 ? -r.Fnt : r.Fnt) + fin;
+    texte += std::string("AFFSECT =") + vraiFaux(f.check_Option[0].Value == 1) + fin;
+    texte += std::string("AUTOEXEC =") + vraiFaux(f.MnExec.Checked) + fin;
+    texte += std::string("PREFIXE =") + vraiFaux(f.Mnuprefx[0].Checked) + fin;
+    texte += "LANGUE_T =" + f.lgr.TexteSelectionne() + fin;
+    texte += "LANGUEM = " + r.LangueM + fin;
+    return texte;
+}
+
+// The settings file is missing: it is created from the settings in memory and the user told
+// (or told that it could not be created). False when no file was made.
+bool recreeIni(Lamelix &f) {
+    if (!EcritOuSignale(f, CheminIni(f), texteReglages(f), "options")) return false;
     f.Systeme.Message(f.Msg(111) + Reglages::NomIni, f.Caption.Caption);
+    return true;
+}
+
+// A folder named in the settings: a relative one (".\cles", "cles", empty) is a folder of the
+// program folder, wherever the program was started from.
+std::string dossierDesReglages(const Lamelix &f, const std::string &valeur) {
+    std::string dossier = SeparateursLocaux(SansBlancs(valeur));
+    if (EstCheminAbsolu(dossier)) return dossier;
+    while (dossier.rfind("./", 0) == 0)
+        dossier.erase(0, 2);
+    if (dossier.empty() || dossier == ".") return f.RepProgramme;
+    return JointChemin(f.RepProgramme, dossier);
 }
 
 void appliqueElement(Lamelix &f, const std::string &cle, const std::string &valeur) {
     Reglages &r = f.Options();
     if (cle == "REPDATA") {
-        f.RepData = valeur;
-        // ".\cles": a folder of the program folder.
-        if (!valeur.empty() && valeur[0] == '.')
-            f.RepData = f.RepProgramme + "/" +
-                        SansBlancs(valeur.substr(std::min<std::size_t>(2, valeur.size())));
-        f.RepData = SeparateursLocaux(f.RepData);
+        f.RepData = dossierDesReglages(f, valeur);
     } else if (cle == "FICDEFAUT") {
         if (FichierExiste(JointChemin(f.RepData, SeparateursLocaux(valeur)))) r.FicDefaut = valeur;
     } else if (cle == "REPDOC") {
-        r.RepDoc = SeparateursLocaux(SansBlancsGauche(valeur));
+        r.RepDoc = SansBlancs(valeur).empty() ? std::string{} : dossierDesReglages(f, valeur);
     } else if (cle == "FNT") {
         if (EstNumerique(valeur) && Valeur(valeur) >= 2 && Valeur(valeur) <= 7)
             r.Fnt = VersEntier16(Valeur(valeur));
@@ -88,6 +116,29 @@ std::string cleDeLigne(const std::string &ligne) {
     const std::size_t egal = ligne.find('=');
     return egal == std::string::npos ? std::string{}
                                      : Majuscules(SansBlancs(ligne.substr(0, egal)));
+}
+
+constexpr std::string_view MarqueOrdre = "\xEF\xBB\xBF"; // the UTF-8 byte order mark
+
+// The lines of a file as its bytes, each with its own line end.
+std::vector<std::string_view> lignesBrutes(std::string_view octets) {
+    std::vector<std::string_view> lignes;
+    while (!octets.empty()) {
+        const std::size_t fin = octets.find('\n');
+        const std::size_t longueur = fin == std::string_view::npos ? octets.size() : fin + 1;
+        lignes.push_back(octets.substr(0, longueur));
+        octets.remove_prefix(longueur);
+    }
+    return lignes;
+}
+
+bool estBlanche(std::string_view ligne) {
+    return ligne.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool estLigneSession(std::string_view ligne) {
+    if (ligne.rfind(MarqueOrdre, 0) == 0) ligne.remove_prefix(MarqueOrdre.size());
+    return cleDeLigne(DecodeUTF8(ligne)) == "SESSION";
 }
 
 } // namespace
@@ -138,45 +189,36 @@ void IniCharge(Lamelix &f) {
 }
 
 void inisauve(Lamelix &f) {
-    const Reglages &r = f.Options();
-    const std::string fin = "\r\n";
-    std::string texte = fin;
-    texte += "REPDATA =" + f.RepData + fin;
-    texte += "FICDEFAUT =" + r.FicDefaut + fin;
-    texte += "REPDOC =" + r.RepDoc + fin;
-    texte += "FNT =" + std::to_string(r.Fnt < 0 ? -r.Fnt : r.Fnt) + fin;
-    texte += std::string("AFFSECT =") + vraiFaux(f.check_Option[0].Value == 1) + fin;
-    texte += std::string("AUTOEXEC =") + vraiFaux(f.MnExec.Checked) + fin;
-    texte += std::string("PREFIXE =") + vraiFaux(f.Mnuprefx[0].Checked) + fin;
-    texte += "LANGUE_T =" + f.lgr.TexteSelectionne() + fin;
-    texte += "LANGUEM = " + r.LangueM + fin;
-    EcritFichierSur(CheminIni(f), texte);
+    EcritOuSignale(f, CheminIni(f), texteReglages(f), "options");
 }
 
 void IniSession_Sauve(Lamelix &f) {
     SousPiege([&] {
         const std::string chemin = CheminIni(f);
-        if (!FichierExiste(chemin)) recreeIni(f);
+        if (!FichierExiste(chemin) && !recreeIni(f)) return;
         const auto contenu = LireOctets(chemin);
         if (!contenu) return;
-        // Every settings line stays as it is, those a user wrote below the session line too;
-        // the session line is replaced (once), or added. The blank lines that end the file are
-        // the writer's own and do not pile up from one save to the next.
-        std::vector<std::string> lignes = LignesTexte(*contenu);
-        while (!lignes.empty() && SansBlancs(lignes.back()).empty())
+        // Every settings line keeps its bytes, its encoding and its line end, those a user wrote
+        // below the session line too; the session line is replaced (once), or added. The blank
+        // lines that end the file are the writer's own and do not pile up from one save to the
+        // next.
+        std::vector<std::string_view> lignes = lignesBrutes(*contenu);
+        while (!lignes.empty() && estBlanche(lignes.back()))
             lignes.pop_back();
         std::string texte;
         bool remplacee = false;
-        for (const std::string &ligne : lignes) {
-            if (cleDeLigne(ligne) != "SESSION") {
-                texte += ligne + "\r\n";
+        for (std::string_view ligne : lignes) {
+            if (!estLigneSession(ligne)) {
+                texte += ligne;
+                if (ligne.back() != '\n') texte += "\r\n"; // the last line had no line end
             } else if (!remplacee) {
+                if (ligne.rfind(MarqueOrdre, 0) == 0) texte += MarqueOrdre;
                 texte += ligneSession(f) + "\r\n";
                 remplacee = true;
             }
         }
         if (!remplacee) texte += ligneSession(f) + "\r\n";
-        EcritFichierSur(chemin, texte + "\r\n");
+        EcritOuSignale(f, chemin, texte + "\r\n", "session");
     });
 }
 
@@ -196,24 +238,35 @@ void IniSession_Charge(Lamelix &f) {
         if (!trouvee) return;
         const std::string fichier = SansBlancs(valeur.substr(0, valeur.find(';')));
         if (fichier.empty()) return;
+        // The key of the session is gone (or is no regular file, which could not be read): the
+        // user is told, and the consultation in progress stays as it is.
+        if (!FichierExiste(fichier)) {
+            f.Systeme.Message(f.Msg(2) + fichier + f.Msg(4));
+            return;
+        }
         const std::size_t debutEntite = valeur.find(';');
         const std::string entite =
             debutEntite == std::string::npos ? std::string{} : valeur.substr(debutEntite + 1);
 
         f.NomFichierCle = NomFichier(fichier);
         f.CheminCle = fichier;
-        std::string cle = fichier;
-        ChargeCle(f, cle);
-        if (f.Cle().NbLignesM1 <= 0) return; // the key could not be loaded
+        ChargeCle(f, fichier);
+        CleCompilee &cle = f.Cle();
+        if (cle.NbLignesM1 <= 0) return; // the key could not be loaded
         const int16_t numero = VersEntier16(Valeur(entite.substr(0, entite.find(';'))));
-        // An entity the key no longer has (it was edited since) leaves the key at its start.
-        if (numero < 1 || f.Cle().IndexEntite(numero) <= 0) return;
+        // An entity exists when its first line belongs to it: one the key no longer has (it was
+        // edited since) leaves the key at its start.
+        if (numero < 1 || numero > MaxEntites || cle.TabLignes(cle.IndexEntite(numero)).E != numero)
+            return;
         f.EntiteCourante = numero;
         AfficheChoix(f, f.EntiteCourante);
         CherchSuiv(f);
-        // The path is rebuilt from the line that leads to the entity.
-        int16_t appelante = VersEntier16(f.Cle().TabLignes(f.Cle().IndexEntite(numero)).Prec);
-        HistoCherch(f, appelante);
+        // The key's first entity is reached by no choice: its path stays empty. Any other path
+        // is rebuilt from the line that leads to the entity.
+        if (numero != cle.TabLignes(1).E) {
+            int16_t appelante = VersEntier16(cle.TabLignes(cle.IndexEntite(numero)).Prec);
+            HistoCherch(f, appelante);
+        }
         f.Text1.SetText({});
         AfficheHist(f, 0, 0);
     });

@@ -1,9 +1,14 @@
 #include "key/chargement.hpp"
 
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+
 namespace lamelix {
 
 IssueChargement ChargeFichierCle(const std::string &chemin, EnvironnementCompilation env,
                                  VuesChoix vues, const std::function<void()> &apresTest) {
+    if (const auto pourquoi = PourquoiIllisible(chemin))
+        throw ErreurExecution(*pourquoi + " : " + chemin);
     const bool marque = TesteMarqueurTxt(chemin, env.Boites);
     if (apresTest) apresTest();
     if (!marque) return IssueChargement::MarqueurAbsent;

@@ -9,20 +9,36 @@
 
 namespace lamelix {
 
-std::optional<std::string> LireOctets(const std::string &chemin) {
+std::optional<std::string> PourquoiIllisible(const std::string &chemin) {
     std::error_code ec;
-    if (std::filesystem::is_directory(chemin, ec)) return std::nullopt;
+    const auto etat = std::filesystem::status(chemin, ec);
+    if (ec || !std::filesystem::exists(etat)) return "fichier introuvable";
+    // Checked before any open: opening a named pipe waits for a writer, for ever.
+    if (!std::filesystem::is_regular_file(etat)) return "ce n'est pas un fichier ordinaire";
+    const std::uintmax_t taille = std::filesystem::file_size(chemin, ec);
+    if (ec) return "taille illisible";
+    if (taille > TailleMaxFichier) return "fichier trop grand (plus de 64 Mio)";
+    if (!std::ifstream(chemin, std::ios::binary)) return "lecture refusée";
+    return std::nullopt;
+}
+
+std::optional<std::string> LireOctets(const std::string &chemin) {
+    if (PourquoiIllisible(chemin)) return std::nullopt;
     std::ifstream flux(chemin, std::ios::binary);
     if (!flux) return std::nullopt;
-    std::string contenu((std::istreambuf_iterator<char>(flux)), std::istreambuf_iterator<char>());
+    std::string contenu;
+    // The bound holds even for a file that grows while it is read.
+    char tampon[1 << 16];
+    while (flux.read(tampon, sizeof tampon) || flux.gcount() > 0) {
+        contenu.append(tampon, static_cast<std::size_t>(flux.gcount()));
+        if (contenu.size() > TailleMaxFichier) return std::nullopt;
+    }
     if (flux.bad()) return std::nullopt;
     return contenu;
 }
 
 bool FichierLisible(const std::string &chemin) {
-    std::error_code ec;
-    return !std::filesystem::is_directory(chemin, ec) &&
-           static_cast<bool>(std::ifstream(chemin, std::ios::binary));
+    return !PourquoiIllisible(chemin);
 }
 
 bool FichierExiste(const std::string &chemin) {
@@ -81,24 +97,32 @@ bool DossierInscriptible(const std::string &dossier) {
     return true;
 }
 
-bool EcritFichierSur(const std::string &chemin, std::string_view contenu) {
+bool EcritFichierSur(const std::string &chemin, std::string_view contenu, std::string *pourquoi) {
+    const auto echec = [pourquoi](std::string raison) {
+        if (pourquoi != nullptr) *pourquoi = std::move(raison);
+        return false;
+    };
+    std::error_code ec;
+    if (std::filesystem::is_directory(chemin, ec)) return echec("c'est un dossier");
+    const std::string dossier = DossierDe(chemin);
+    if (!dossier.empty() && !std::filesystem::is_directory(dossier, ec))
+        return echec("le dossier " + dossier + " n'existe pas");
     const std::string provisoire = chemin + ".tmp-lamelix";
     {
         std::ofstream flux(provisoire, std::ios::binary | std::ios::trunc);
-        if (!flux) return false;
+        if (!flux) return echec("écriture refusée dans le dossier");
         flux.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-        flux.flush();
+        flux.close();
         if (!flux) {
-            std::error_code ec;
             std::filesystem::remove(provisoire, ec);
-            return false;
+            return echec("écriture interrompue (disque plein ?)");
         }
     }
-    std::error_code ec;
     std::filesystem::rename(provisoire, chemin, ec);
     if (!ec) return true;
+    const std::string raison = ec.message();
     std::filesystem::remove(provisoire, ec);
-    return false;
+    return echec("remplacement impossible : " + raison);
 }
 
 } // namespace lamelix

@@ -1,16 +1,27 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace lamelix {
 
-// Whole content of a file as bytes; nothing when it cannot be opened or read.
+// No file the program reads (a key: at most 32767 lines; settings, language files, texts)
+// comes near this size: anything larger is refused before it is read.
+inline constexpr std::uintmax_t TailleMaxFichier = 64u << 20;
+
+// Why a file cannot be read whole: missing, not a regular file (a folder, a named pipe that
+// would block the program, a device that never ends), larger than TailleMaxFichier, or not
+// openable. Nothing when it can be read.
+std::optional<std::string> PourquoiIllisible(const std::string &chemin);
+
+// Whole content of a file as bytes; nothing when it cannot be read (PourquoiIllisible says why).
 std::optional<std::string> LireOctets(const std::string &chemin);
 
+// True when a regular file is there.
 bool FichierExiste(const std::string &chemin);
-// True when the file can be opened for reading (a folder cannot).
+// True when the file can be read whole.
 bool FichierLisible(const std::string &chemin);
 
 // Path pieces. Key files were often written on Windows, so "\" separates folders as "/" does.
@@ -27,7 +38,9 @@ std::string SeparateursLocaux(std::string_view chemin);
 // True when a file can be created in this folder.
 bool DossierInscriptible(const std::string &dossier);
 // Writes the whole content to a temporary file beside the target, then renames it into place,
-// so that a failure never leaves a truncated file. False when anything failed.
-bool EcritFichierSur(const std::string &chemin, std::string_view contenu);
+// so that a failure never leaves a truncated file and the old file stays as it was. False when
+// anything failed, with the reason in pourquoi when given.
+bool EcritFichierSur(const std::string &chemin, std::string_view contenu,
+                     std::string *pourquoi = nullptr);
 
 } // namespace lamelix

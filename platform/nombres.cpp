@@ -58,8 +58,10 @@ double Valeur(std::string_view texte) {
         }
         if (chiffresExposant) nombre += exposant;
     }
-    double v = std::strtod(nombre.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    // A number beyond the range of a double ("1e309") is an overflow, as a 16-bit one is.
+    const double v = std::strtod(nombre.c_str(), nullptr);
+    if (!std::isfinite(v)) throw ErreurExecution("dépassement de capacité");
+    return v;
 }
 
 bool EstNumerique(std::string_view texte) {

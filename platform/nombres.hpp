@@ -7,7 +7,8 @@
 namespace lamelix {
 
 // The lenient numeric value of a text: the leading number, blanks allowed anywhere in it, 0 when
-// the text does not start with a number ("12abc" gives 12, "cs3" gives 0, "1 2" gives 12).
+// the text does not start with a number ("12abc" gives 12, "cs3" gives 0, "1 2" gives 12). A
+// number too large for a double ("1e309") is a run-time error (an overflow).
 double Valeur(std::string_view texte);
 
 // True when the whole text, leading and trailing blanks aside, is a decimal number

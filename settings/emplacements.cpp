@@ -7,6 +7,13 @@
 
 namespace lamelix {
 
+void AdopteReglagesInstalles(const std::string &repProgramme, const std::string &dossier) {
+    const std::string propre = JointChemin(dossier, Reglages::NomIni);
+    if (FichierExiste(propre)) return;
+    if (const auto contenu = LireOctets(JointChemin(repProgramme, Reglages::NomIni)))
+        EcritFichierSur(propre, *contenu);
+}
+
 std::string DossierDesReglages(const std::string &repProgramme) {
     if (DossierInscriptible(repProgramme)) return repProgramme;
     std::string base;
@@ -20,6 +27,7 @@ std::string DossierDesReglages(const std::string &repProgramme) {
     const std::string dossier = JointChemin(base, "lamelix");
     std::error_code ec;
     std::filesystem::create_directories(dossier, ec);
+    AdopteReglagesInstalles(repProgramme, dossier);
     return dossier;
 }
 

@@ -22,4 +22,8 @@ struct Reglages {
 // created when missing.
 std::string DossierDesReglages(const std::string &repProgramme);
 
+// Settings installed in a read-only program folder (by an administrator, say) are the user's
+// starting point: when the user's settings folder has no settings file yet, it gets a copy.
+void AdopteReglagesInstalles(const std::string &repProgramme, const std::string &dossier);
+
 } // namespace lamelix

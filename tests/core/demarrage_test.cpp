@@ -45,6 +45,20 @@ TEST(Demarrage, SansReglagesNiCleParDefaut) {
     EXPECT_TRUE(suivant.Dialogues.Journal.empty());
 }
 
+TEST(Demarrage, LaTailleDePoliceEnregistreeEstGardee) {
+    for (const auto &[fnt, points] : {std::pair{7, 20}, std::pair{2, 7}}) {
+        Poste p;
+        p.Dossier.Ecrit("Lamelix.ini", "FNT =" + std::to_string(fnt) + "\r\n");
+        p.Dossier.Ecrit("defaut.cle", Champignons);
+        p.Demarre();
+        EXPECT_EQ(p.F->Options().Fnt, fnt);
+        EXPECT_TRUE(p.F->mnuFontSizesItem[static_cast<std::size_t>(fnt)].Checked) << fnt;
+        EXPECT_FALSE(p.F->mnuFontSizesItem[3].Checked) << fnt;
+        EXPECT_EQ(p.F->Text1.FontSize, points);
+        EXPECT_EQ(p.F->List1.FontSize, points);
+    }
+}
+
 TEST(Demarrage, CleDeLaLigneDeCommandeOuCleParDefaut) {
     for (bool entreGuillemets : {true, false}) {
         Poste p;
@@ -84,8 +98,13 @@ TEST(Demarrage, ActivationsEtRefusDeQuitter) {
         EXPECT_FALSE(p.F->Termine);
         EXPECT_EQ(p.Ini().find("SESSION"), std::string::npos);
     };
+    // A later activation reads neither the settings nor the key again: a changed settings file
+    // and a changed default key show nothing of themselves.
+    p.Dossier.Ecrit("Lamelix.ini", "FNT =7\r\n");
+    p.Dossier.Ecrit("defaut.cle", Plantes);
     Form_Activate(*p.F);
     inchange();
+    EXPECT_EQ(p.F->Text1.FontSize, 9);
     p.F->SauteActivation = true;
     Form_Activate(*p.F);
     EXPECT_FALSE(p.F->SauteActivation);

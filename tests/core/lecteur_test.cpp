@@ -24,6 +24,8 @@ TEST(Lecteur, FichierSansCleRejete) {
     const std::pair<const char *, std::string> cas[] = {
         {"une_ligne_sans_virgule", "1 $texte seul\n"},
         {"un_champ_puis_la_fin", "abc"},
+        {"un_champ_puis_cr_lf", "abc\r\n"},
+        {"un_champ_puis_lf", "abc\n"},
         {"marque_d_ordre_seule_puis_un_champ", "\xEF\xBB\xBF\nabc"},
         {"mille_lectures_vides", std::string(999, ',') + "\n1, 0 $a\n2, 0 $b\n"},
     };

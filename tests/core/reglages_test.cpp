@@ -91,7 +91,7 @@ TEST(Reglages, FichierEcritALaMain) {
     EXPECT_EQ(f.Options().RepDoc, "/x");
     // A comma ends a value; what follows is a new value of the same setting, unless quoted.
     p.Relit("REPDOC =/a,b\r\n");
-    EXPECT_EQ(f.Options().RepDoc, "b");
+    EXPECT_EQ(f.Options().RepDoc, p.Racine + "/b"); // relative: a folder of the program folder
     p.Relit("REPDOC =\r\n\"/a,b\"\r\n");
     EXPECT_EQ(f.Options().RepDoc, "/a,b");
 
@@ -137,8 +137,7 @@ TEST(Reglages, LigneDeSessionUniqueEtReglagesIntacts) {
     EXPECT_EQ(p.Ini().find("SESSION"), std::string::npos);
 }
 
-// Not met yet: a value quoted after its "=" is still cut at its comma, and a line written after
-// the session line is lost at the next session save.
+// A line written after the session line survives the session save, and the file does not grow.
 TEST(Reglages, LigneEcriteApresLaSession) {
     Poste p;
     p.Dossier.Ecrit("Lamelix.ini", "REPDOC =/doc\r\nSESSION=x;1;01/01/2024;10:00:00\r\nFNT =4\r\n");
@@ -175,10 +174,17 @@ TEST(Reglages, SessionPrecedente) {
     EXPECT_EQ(g.Hist(2), 3);
     EXPECT_EQ(g.Text1.Text, historique);
 
+    // "Sauver les options" writes no session line: the next restore has nothing to bring back
+    // and the consultation stays where the user has taken it since.
     inisauve(g);
+    EXPECT_EQ(q.Ini().find("SESSION"), std::string::npos);
+    RAZ_Choix(g);
+    q.Choisit(1);
     g.RepData = "/ailleurs";
     mnuFileItem_Click(g, FichierSession);
-    EXPECT_EQ(g.EntiteCourante, 3);
+    EXPECT_EQ(g.EntiteCourante, 0);
+    EXPECT_EQ(g.Text2.Text, "Boletus");
+    EXPECT_EQ(g.NbEtapes, 1);
     EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
     EXPECT_EQ(g.RepData, p.Racine);
 }

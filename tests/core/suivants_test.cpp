@@ -52,6 +52,17 @@ TEST(Suivants, IssuesSuiventLaConsultation) {
 
 // The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so
 // from entity 2 no species is an outcome.
+TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    w.Charge(Champignons);
+    Command4_Click(f, Cmd4Liste);
+    EXPECT_EQ(f.Label3.Caption, f.Msg(26));
+    Command4_Click(f, Cmd4Suiv);
+    EXPECT_EQ(f.Label3.Caption, f.Msg(25));
+    EXPECT_FALSE(f.NomsCharges);
+}
+
 TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
     Fenetre w;
     Lamelix &f = *w.F;
@@ -131,6 +142,26 @@ TEST(Comparaison, CheminsQuiSeSeparent) {
     f.DerniereDescCommune.clear();
     EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Boletus edulis\r\n\r\n");
     EXPECT_EQ(f.DerniereDescCommune, "");
+}
+
+// Two paths that part at the second step and later meet a description of the same text at the
+// same step: only what comes before the parting is shared.
+TEST(Comparaison, LaComparaisonSArreteOuLesCheminsSeSeparent) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    w.Charge("1,2$Chapeau rouge\n1,0$Chapeau brun$Boletus\n"
+             "2,3$Pied jaune\n2,4$Pied blanc\n"
+             "3,0$Anneau$Amanita junquillea\n3,0$Sans anneau$Amanita gemmata\n"
+             "4,0$Anneau$Amanita muscaria\n4,0$Sans anneau$Amanita pantherina\n");
+    w.Choisit({0, 0, 0});
+    Command4_Click(f, Cmd4LM1);
+    RAZ_Choix(f);
+    w.Choisit({0, 1, 0});
+    Command4_Click(f, Cmd4LM2);
+    Command4_Click(f, Cmd4Compare);
+    EXPECT_EQ(w.App->Biblio().Text1.Text,
+              "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
+    EXPECT_EQ(f.DerniereDescCommune, "Chapeau rouge");
 }
 
 TEST(Comparaison, CheminsIdentiquesSurLesEtapesCourantes) {

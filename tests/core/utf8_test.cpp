@@ -61,3 +61,19 @@ TEST(Windows1252, LaZone80A9FDiffereDeLatin1) {
 
 } // namespace
 } // namespace lamelix
+
+namespace lamelix {
+namespace {
+
+// Case-blind comparisons of file names and words rest on this upper case: every letter of the
+// alphabets it covers, the last ones too.
+TEST(Majuscules, ToutesLesLettresDesAlphabetsCouverts) {
+    EXPECT_EQ(Majuscules("abcdefghijklmnopqrstuvwxyz"), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(Majuscules("àéîõüÿ œž ćőž αβωάώ абвэюяё"), "ÀÉÎÕÜŸ ŒŽ ĆŐŽ ΑΒΩΆΏ АБВЭЮЯЁ");
+    EXPECT_EQ(Majuscules("0-9 ._~ Z"), "0-9 ._~ Z");
+    EXPECT_TRUE(EgauxSansCasse("zoologie.cle", "ZOOLOGIE.CLE"));
+    EXPECT_FALSE(EgauxSansCasse("zoologie.cle", "zoologie.clf"));
+}
+
+} // namespace
+} // namespace lamelix
