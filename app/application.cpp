@@ -6,10 +6,13 @@ Application::Application(Services &services)
     : prog_(std::make_unique<Programme>()),
       principale_(std::make_unique<Lamelix>(*prog_, services)),
       form1_(std::make_unique<Form1>(*principale_)),
+      documentation_(std::make_unique<RechercheDocumentation>(*principale_)),
+      barre_(std::make_unique<BarreWeb>(*principale_, *form1_, *documentation_)),
       motsCles_(std::make_unique<RechercheMotCle>(*principale_)),
       traduction_(std::make_unique<Traduction>(*principale_)),
       outils_(std::make_unique<Outils>(*principale_)) {
     RelieForm1(*principale_, *form1_);
+    RelieBarreWeb(*principale_, *barre_);
     RelieRechercheMotCle(*principale_, *motsCles_);
     RelieOutils(*principale_, *outils_);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "consult/lamelix.hpp"
+#include "search/documentation.hpp"
 #include "search/form1.hpp"
+#include "search/liens_web.hpp"
 #include "search/recherche_mot_cle.hpp"
 #include "search/traduction.hpp"
 #include "tools/outils.hpp"
@@ -23,6 +25,8 @@ class Application {
     Programme &Prog() { return *prog_; }
     Lamelix &Principale() { return *principale_; }
     Form1 &Biblio() { return *form1_; }
+    RechercheDocumentation &Documentation() { return *documentation_; }
+    BarreWeb &Barre() { return *barre_; }
     RechercheMotCle &MotsCles() { return *motsCles_; }
     Traduction &Traducteur() { return *traduction_; }
     Outils &Outil() { return *outils_; }
@@ -31,6 +35,8 @@ class Application {
     std::unique_ptr<Programme> prog_;
     std::unique_ptr<Lamelix> principale_;
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<RechercheDocumentation> documentation_;
+    std::unique_ptr<BarreWeb> barre_;
     std::unique_ptr<RechercheMotCle> motsCles_;
     std::unique_ptr<Traduction> traduction_;
     std::unique_ptr<Outils> outils_;

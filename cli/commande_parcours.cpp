@@ -157,6 +157,17 @@ std::string etat(Application &app, const std::string &titre, bool avecForm1) {
     return s;
 }
 
+// The key folder and file name that the start-up joins back into the key's path. A path that
+// the folder/name split does not give back as it is (a key at the root, a backslash in a Linux
+// file name) keeps its folder with the final separator, so that the join rebuilds it exactly.
+void nommeCle(Lamelix &f, const std::string &chemin) {
+    f.RepData = DossierDe(chemin);
+    f.NomFichierCle = NomFichier(chemin);
+    if (JointChemin(f.RepData, f.NomFichierCle) != chemin)
+        f.RepData = chemin.substr(0, chemin.size() - f.NomFichierCle.size());
+    f.CheminCle = chemin;
+}
+
 } // namespace
 
 int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &sortie,
@@ -190,25 +201,31 @@ int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &so
     ServicesConsole dialogues(erreurs, oui);
     auto app = std::make_unique<Application>(dialogues);
     Lamelix &f = app->Principale();
-    f.RepData = DossierDe(chemin);
-    f.NomFichierCle = NomFichier(chemin);
-    f.CheminCle = chemin;
+    nommeCle(f, chemin);
     // Each action runs as a handler of the window does: a fault ends that action, is reported
     // on the error stream, and the consultation goes on from the state it left.
     const auto gestionnaire = [&erreurs](const std::function<void()> &action) {
-        if (auto erreur = ExecuteGestionnaire(action))
+        if (auto erreur = ExecuteGestionnaire(action)) {
             erreurs << "interruption: " << Echappe(*erreur) << '\n';
+            return false;
+        }
+        return true;
     };
-    gestionnaire([&] {
-        ChargeCle(f, chemin);
-        ChargeListe(f, 0);
+    // The window's start-up on this key, without the settings file, the language file and the
+    // dialogs: what is printed must depend on the key alone, not on the folder it runs in.
+    const bool charge = gestionnaire([&] {
+        PrepareFenetre(f);
+        OuvreCleDeDepart(f);
     });
+    // A refused file and a stopped compilation leave the window without a key (no proposition,
+    // entity 0); a txt file without the marker and an empty file leave nothing to offer either.
+    const int statut = charge && f.List1.ListCount() > 0 ? 0 : 1;
     sortie << etat(*app, "chargement", false);
     for (const Action &a : actions) {
         gestionnaire([&] { execute(f, a); });
         sortie << etat(*app, a.texte, a.geste == Geste::Compare);
     }
-    return 0;
+    return statut;
 }
 
 } // namespace lamelix

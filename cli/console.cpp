@@ -4,34 +4,62 @@
 
 namespace lamelix {
 
+namespace {
+
+void ajouteCode(std::string &sortie, unsigned code) {
+    static const char chiffres[] = "0123456789abcdef";
+    sortie += "\\x";
+    sortie += chiffres[code >> 4];
+    sortie += chiffres[code & 0xF];
+}
+
+} // namespace
+
 std::string Echappe(const std::string &texte) {
     std::string sortie;
     sortie.reserve(texte.size());
-    for (char c : texte) {
-        switch (c) {
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto octet = static_cast<unsigned char>(texte[i]);
+        switch (octet) {
         case '\t':
             sortie += "\\t";
-            break;
+            continue;
         case '\\':
             sortie += "\\\\";
-            break;
+            continue;
         case '\r':
             sortie += "\\r";
-            break;
+            continue;
         case '\n':
             sortie += "\\n";
-            break;
+            continue;
         default:
-            sortie += c;
+            break;
+        }
+        if (octet < 0x20 || octet == 0x7F) {
+            ajouteCode(sortie, octet);
+        } else if (octet == 0xC2 && i + 1 < texte.size() &&
+                   (static_cast<unsigned char>(texte[i + 1]) & 0xE0) == 0x80) {
+            // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F in UTF-8; their second
+            // byte is the code point. Other bytes from 0x80 on belong to ordinary letters.
+            ajouteCode(sortie, static_cast<unsigned char>(texte[++i]));
+        } else {
+            sortie += texte[i];
         }
     }
     return sortie;
 }
 
 bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs) {
-    if (FichierLisible(chemin)) return true;
-    erreurs << "lamelix-outils: impossible de lire " << chemin << '\n';
+    const auto pourquoi = PourquoiIllisible(chemin);
+    if (!pourquoi) return true;
+    erreurs << "lamelix-outils: impossible de lire " << chemin << " (" << *pourquoi << ")\n";
     return false;
+}
+
+bool ServicesConsole::ShellEx(const std::string &cible, const std::string &) {
+    sortie_ << "ouvre: " << Echappe(cible) << '\n';
+    return true;
 }
 
 void ServicesConsole::Message(const std::string &texte, const std::string &) {

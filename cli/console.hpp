@@ -9,7 +9,10 @@
 
 namespace lamelix {
 
-// Text fields on one line: TAB, backslash, CR and LF written as \t, \\, \r and \n.
+// Text fields on one line, and nothing in them that a terminal would obey: TAB, backslash, CR
+// and LF written as \t, \\, \r and \n, every other control character (U+0000 to U+001F,
+// U+007F, and U+0080 to U+009F, which are C2 80 to C2 9F in the program's UTF-8) as \xNN, the
+// code point in two lower-case hex digits. Every other byte is written as it is.
 std::string Echappe(const std::string &texte);
 
 // The check both commands make before loading: false, with the one `lamelix-outils:` line, when
@@ -44,14 +47,16 @@ class ServicesConsole : public Services {
     void PressePapierTexte(const std::string &texte) override;
     std::string PressePapierLire() override { return pressePapier_; }
 
-    bool ShellEx(const std::string &, const std::string &) override { return false; }
+    // What the window would hand to the desktop: one line "ouvre: CIBLE"; nothing is opened.
+    bool ShellEx(const std::string &cible, const std::string &dossier) override;
     long LanceProgramme(const std::string &, const std::vector<std::string> &) override {
         return 0;
     }
     bool TermineProgramme(long) override { return false; }
     void Aide(const std::string &) override {}
 
-    bool ConnexionInternet() override { return false; }
+    // Counted as connected, so that the web addresses of a key are listed like its documents.
+    bool ConnexionInternet() override { return true; }
     ReponseHttp Requete(const RequeteHttp &requete) override;
 
     void Patiente() override {}

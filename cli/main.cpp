@@ -31,16 +31,19 @@ const char *const Aide =
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
     "\n"
-    "Sorties : les tables sur la sortie standard ; les messages, questions et textes du\n"
-    "presse-papier sur la sortie d'erreur, une ligne chacun.\n"
-    "Code de retour : 0 compilation menée à son terme, 1 fichier refusé ou compilation\n"
-    "arrêtée, 2 erreur d'usage ou fichier illisible.\n";
+    "Sorties : les tables ou l'état de la fenêtre sur la sortie standard ; les messages,\n"
+    "questions et textes du presse-papier sur la sortie d'erreur, une ligne chacun. Dans les\n"
+    "textes, tabulation, \\, retour chariot et saut de ligne s'écrivent \\t, \\\\, \\r et \\n, "
+    "les\n"
+    "autres caractères de commande (U+0000 à U+001F, U+007F, U+0080 à U+009F) \\xNN.\n"
+    "\n"
+    "Code de retour :\n"
+    "  0  la clé a été compilée jusqu'au bout (parcours : et elle offre des propositions)\n"
+    "  1  fichier refusé ou vide, ou compilation arrêtée (parcours : aussi une clé sans\n"
+    "     proposition au départ ou un chargement interrompu) ; la sortie est écrite quand même\n"
+    "  2  erreur d'usage, fichier illisible, ou écriture impossible sur la sortie standard\n";
 
-} // namespace
-
-int main(int argc, char **argv) {
-    std::ios::sync_with_stdio(false);
-    std::vector<std::string> arguments(argv + 1, argv + argc);
+int execute(std::vector<std::string> arguments) {
     try {
         if (arguments.empty()) {
             std::cerr << "lamelix-outils: commande manquante (essayez --help)\n";
@@ -65,4 +68,19 @@ int main(int argc, char **argv) {
         std::cerr << "lamelix-outils: " << e.what() << '\n';
         return 2;
     }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    std::ios::sync_with_stdio(false);
+    const int statut = execute(std::vector<std::string>(argv + 1, argv + argc));
+    // A standard output that did not take everything (a full disk, a closed descriptor) leaves the
+    // author with truncated tables: that is a failure whatever the command decided.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "lamelix-outils: écriture impossible sur la sortie standard\n";
+        return 2;
+    }
+    return statut;
 }

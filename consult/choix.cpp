@@ -31,6 +31,7 @@ void prendLigneTrouvee(Lamelix &f, int16_t ligne) {
 void AfficheChoix(Lamelix &f, int16_t entite) {
     const CleCompilee &cle = f.Cle();
     f.List1.Clear();
+    ActiveCommand2(f);       // nothing is selected any more
     if (entite == 0) return; // no key loaded, or a species reached: nothing to offer
     for (long i = cle.IndexEntite(entite); i > 0 && cle.TabLignes(i).E == entite; ++i) {
         if (i >= MaxLignesCle) return;
@@ -88,6 +89,7 @@ void List1_Click(Lamelix &f) {
         }
         f.MarqueRetour = 0;
     });
+    ActiveCommand2(f);
 }
 
 void List1_DblClick(Lamelix &f) {
@@ -144,6 +146,7 @@ void List1_DblClick(Lamelix &f) {
         f.MarqueRetour = 0;
         if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
     });
+    ActiveCommand2(f);
 }
 
 void List1_GotFocus(Lamelix &f) {
@@ -161,6 +164,7 @@ void List1_KeyPress(Lamelix &f, int16_t KeyAscii) {
 }
 
 void List1_MouseDown(Lamelix &f, int Button, int) {
+    ActiveCommand2(f); // the press has selected the line under the pointer
     f.zoomDesc.SetFontSize(f.Text1.FontSize);
     if (Button != BoutonDroit) return;
     f.zoomDesc.SetText(f.List1.TexteSelectionne());

@@ -26,6 +26,8 @@ struct CrochetsFenetres {
 
     // A complement handed to the shell (a document, a web page, another key).
     std::function<void(const std::string &)> Xshell = [](const std::string &) {};
+    // The species name box has changed: the look-ups of a species follow it.
+    std::function<void()> Text2_Change = [] {};
 
     // The translation panel's buttons.
     std::function<void(int)> traduirebtn_Click = [](int) {};

@@ -16,13 +16,24 @@ void nomme(std::array<MenuItem, N> &items, std::size_t premier,
 
 } // namespace
 
-// The French captions of the menu items that an interface language file may rename.
+// The built-in French captions of everything an interface language file may rename: the menus,
+// the buttons, the check boxes, the panel titles and the texts no control holds.
 void CaptionsParDefaut(Lamelix &f) {
+    f.mnuFile.SetCaption("&Fichier");
+    f.mnuEdit.SetCaption("&Edition");
+    f.MnuOutils.SetCaption("Outils");
+    f.Mnusuiv.SetCaption("Sui&vants");
+    f.mnuAideTitre.SetCaption("&?");
+    f.MnuAide.SetCaption("Aide");
+    f.MnuAvert.SetCaption("Avertissements et nouveautés");
+    f.MnuApropos.SetCaption("À propos de Lamelix");
+
     f.mnuSettings.SetCaption("&Options");
     f.TitreTaillesPolice = "&Tailles de police ";
     f.mnuSettingsItem[0].SetCaption(f.TitreTaillesPolice);
     nomme(f.mnuFileItem, 0,
           {"&Ouvrir...", "Clés ouvertes", "Exporter", "Session précédente", "&Quitter"});
+    nomme(f.mnuEditItem, 0, {"&Couper", "Cop&ier", "C&oller", "Exporter"});
     f.Mnuprefx[0].SetCaption("&Préfixe");
     f.MnuMemo.SetCaption("&Memo");
     f.exFlagOption.SetCaption("&Affiche Sections");
@@ -33,56 +44,62 @@ void CaptionsParDefaut(Lamelix &f) {
     f.FlagPattern[0].SetCaption("Filtrage de *.CLE");
     f.MnuSavIni_xy.SetCaption("Sauver les options");
     f.MnuFicExtrTitre.SetCaption("fichiers externes absents");
+    f.FicExtr[1].SetCaption("message d'alerte ");
+    f.FicExtr[2].SetCaption("recherche manuelle");
     f.MnuLangueTitre.SetCaption("Langue");
+    nomme(f.MnLang, 1, {"fr", "it", "es", "de", "en", "Basque", "Russe", "Ukrainien"});
     f.MnOutil[1].SetCaption("exporter");
+    f.MnSOut[1].SetCaption("Format Txt");
+    f.MnSOut[5].SetCaption("remplacer au format UTF8");
+    f.MnSOut[6].SetCaption("enregistrer nom+UTF8.cle");
     f.MnOutil[10].SetCaption("Mise au point");
     f.MnOutil[20].SetCaption("Voir paramètres");
     f.MnOutil[30].SetCaption("Ignore_S_Nulle");
+
+    f.bouton[0].SetCaption("<==");
+    f.bouton[1].SetCaption("RAZ");
+    f.Command2.SetCaption("Image");
+    f.Command4[Cmd4Suiv].SetCaption("suiv.");
+    f.Command4[Cmd4CopieListe].SetCaption(" copie   liste");
+    f.Command4[Cmd4Section].SetCaption("Section");
+    f.Command4[Cmd4Liste].SetCaption("Liste");
+    f.Command4[Cmd4Compare].SetCaption("Compare");
+    f.Command4[Cmd4LM1].SetCaption("LM1");
+    f.Command4[Cmd4LM2].SetCaption("LM2");
+    f.Command4[Cmd4Reprise].SetCaption("Reprise");
+    f.Command7[2].SetCaption("annuler");
+    f.Command7[3].SetCaption("enregistrer");
+    f.Command8.SetCaption("Fermer");
+    f.cmdCommand9[0].SetCaption("valider");
+    f.cmdCommand9[1].SetCaption("Annuler");
+
+    f.chk_Fnote.SetCaption("Afficher les notes");
+    f.Check_saut_ligne.SetCaption("sauts de ligne");
+    f.check_Option[0].SetCaption("Afficher les sections");
+    f.Check_Compare.SetCaption("Comparer");
+    f.Check4.SetCaption("Automatique");
+
+    f.Frame4.SetCaption("Enregistrement Résultats");
+    f.Frame8.SetCaption("Affichage");
+    f.Frame10.SetCaption("Voir paramètres");
+    f.Frame11.SetCaption("Clés ouvertes");
+    f.FrameCfgDoc.SetCaption("configuration Doc");
+    f.FrameAccueil.SetCaption("Bienvenue sur Lamelix");
+    f.frmAbout.SetCaption("À propos de Lamelix");
+
+    f.Libelles.Defauts();
 }
 
 Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Systeme(services) {
     RemplitLanguesSource(lgs);
     Caption.SetCaption(NomProgrammeVersion());
 
-    bouton[0].SetCaption("<==");
-    bouton[1].SetCaption("RAZ");
-    Command4[Cmd4Suiv].SetCaption("suiv.");
-    Command4[Cmd4CopieListe].SetCaption(" copie   liste");
-    Command4[Cmd4Section].SetCaption("Section");
-    Command4[Cmd4Liste].SetCaption("Liste");
-    Command4[Cmd4Compare].SetCaption("Compare");
-    Command4[Cmd4LM1].SetCaption("LM1");
-    Command4[Cmd4LM2].SetCaption("LM2");
-    Command4[Cmd4Reprise].SetCaption("Reprise");
-    Command4[Cmd4Reprise].SetVisible(false); // shown once a keyword search has run
-
-    chk_Fnote.Caption = "Afficher les notes";
-    Check_saut_ligne.Caption = "sauts de ligne";
-    check_Option[0].Caption = "Afficher les sections";
-    Check_Compare.Caption = "Comparer";
-    Check4.Caption = "Automatique";
-    Mnuprefx[0].Caption = "&Préfixe";
-    FicExtr[1].Caption = "message d'alerte ";
-    FicExtr[2].Caption = "recherche manuelle";
-    FicExtr[1].Checked = true;
-
     CaptionsParDefaut(*this);
-    nomme(mnuEditItem, 0, {"&Couper", "Cop&ier", "C&oller", "Exporter"});
+    Command4[Cmd4Reprise].SetVisible(false); // shown once a keyword search has run
+    Command2.SetEnabled(false);              // until a proposition with a picture is selected
+    FicExtr[1].Checked = true;
     nomme(mnuFontSizesItem, 2, {"&7", "&9", "1&1", "1&3", "17", "20"});
-    nomme(MnLang, 1, {"fr", "it", "es", "de", "en", "Basque", "Russe", "Ukrainien"});
-    Mnusuiv.Caption = "Sui&vants";
-    MnuAide.Caption = "Aide";
-    MnuOutils.Caption = "Outils";
-    MnSOut[1].Caption = "Format Txt";
-    MnSOut[5].Caption = "remplacer au format UTF8";
-    MnSOut[6].Caption = "enregistrer nom+UTF8.cle";
 
-    Frame4.Caption = "Enregistrement Résultats";
-    Command7[2].SetCaption("annuler");
-    Command7[3].SetCaption("enregistrer");
-    Frame10.Caption = "Voir paramètres";
-    FrameCfgDoc.Caption = "configuration Doc";
-    FrameAccueil.Caption = "Bienvenue sur Lamelix";
     RemplitLanguesSource(lgr);
     for (int i = 0; i < lgr.ListCount(); ++i)
         if (lgr.Items[static_cast<std::size_t>(i)].Texte == "Français") lgr.ListIndex = i;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "consult/crochets.hpp"
+#include "consult/libelles.hpp"
 #include "consult/programme.hpp"
 #include "key/compilateur.hpp"
 #include "key/lecteur.hpp"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -70,9 +72,11 @@ struct Lamelix {
     TextBox zoomDesc; // enlarged proposition
     TextBox zoomlist; // enlarged name
     Label Label1, Label3, Label5, Label6, Label7, Label12, Label18;
+    Label Label17; // the search term of the web look-ups
     Label StatusBar1;
     std::array<CommandButton, 2> bouton;    // 0 "<==", 1 "RAZ"
     std::array<CommandButton, 11> Command4; // consultation actions, see IndexCommande4
+    CommandButton Command2;                 // "Image": the picture of the selected proposition
     CheckBox chk_Fnote;                     // show notes
     CheckBox Check_saut_ligne;              // expand "///" into line breaks
     std::array<CheckBox, 1> check_Option;   // 0: show sections
@@ -99,6 +103,8 @@ struct Lamelix {
     MenuItem MnuFicExtrTitre, MnuLangueTitre; // headings of those two submenus
     std::array<MenuItem, 7> MnSOut;           // 1, 5, 6: conversions of the key file
     MenuItem MnuOutils;                       // the tools menu
+    MenuItem mnuFile, mnuEdit, mnuAideTitre;  // titles of the File, Edit and "?" menus
+    MenuItem MnuAvert, MnuApropos;            // "?": warnings and news, about
 
     // Panels of the main window.
     Frame Frame4;                          // "Enregistrement Résultats"
@@ -114,6 +120,8 @@ struct Lamelix {
     Frame FrameCfgDoc;     // documentation search set-up
     Frame Frame10;         // "Voir paramètres"
     TextBox txtEdit;
+    CommandButton Command8;                   // closes Frame10
+    std::array<CommandButton, 2> cmdCommand9; // the chooser's 0 "valider", 1 "Annuler"
     Frame Frame8_obsol;
     Frame FrameAccueil;            // item 9 of the frame array: the welcome panel
     std::array<TextBox, 8> TBox;   // 7: warnings and news
@@ -122,6 +130,8 @@ struct Lamelix {
     std::array<int, 2> VScroll1{}; // documentation search widths
     ListBox lgr;                   // target language of translations
     std::string Focus;             // control that should take the keyboard, "" for none
+    LibellesFenetre Libelles;      // the texts of the window that no control holds
+    Messages MessagesAffiches;     // the message table the window's labels were written with
 
     // --- Consultation state ---------------------------------------------------------------
     int16_t EntiteCourante = 0;
@@ -298,10 +308,19 @@ void MnLang_Click(Lamelix &f, int index);
 void CocheLangue(Lamelix &f); // checks the language item of the interface language in use
 void MnuAide_Click(Lamelix &f);
 void MnOutil_Click(Lamelix &f, int index);
-void Command2_Click(Lamelix &f);
+void Command2_Click(Lamelix &f); // shows the picture of the selected proposition
 void Command8_Click(Lamelix &f);
 // Opens a file chosen by the user: a key is loaded, any other file is shown as text.
 void OuvreFichier(Lamelix &f, const std::string &chemin);
+
+// --- Pictures of the propositions -----------------------------------------------------------
+// The picture file that a proposition's complements name, resolved against the key's folder;
+// "" when they name none that exists.
+std::string ImageDesComplements(const std::string &complements, const std::string &dossierCle);
+// The picture of the proposition selected in List1, "" when there is none.
+std::string ImageChoisie(const Lamelix &f);
+// Command2 is enabled only while the selected proposition has a picture.
+void ActiveCommand2(Lamelix &f);
 
 // --- The default-file chooser ---------------------------------------------------------------
 void cmdCommand9_Click(Lamelix &f, int index);
@@ -311,8 +330,21 @@ void DirList_DblClick(Lamelix &f);
 // Shows the text file FichierTexte in the bibliography window.
 void lectureTexte(Lamelix &f);
 
-// --- Actions still to come: they do nothing yet ----------------------------------------------
+// --- Complements -----------------------------------------------------------------------------
+// Acts on a line's complements ("F" + a file or an address); mode 1 for a line picked in List2.
+// resultat becomes 1 when a missing file was reported, 2 when it was offered for a search by hand
+// that did not happen; the selection then stops.
 void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, int16_t &resultat);
+// The file or address of an "F" complement; cible becomes the file the user found by hand.
+void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16_t &resultat);
+// The dialog that locates an external file, opened on the folder of chemin.
+std::optional<std::string> ChargefichExtrnDialog(Lamelix &f, const std::string &chemin);
+// "Charger Fichier" (index 0): the key of the last complement becomes the current key.
+void Command3_Click(Lamelix &f, int index);
+// Opens a web page (http:// or https:// only; anything else is refused with a message).
+bool OuvreAdresseWeb(Lamelix &f, const std::string &adresse);
+
+// --- Actions still to come: they do nothing yet ----------------------------------------------
 void InitDimension(Lamelix &f);
 void Label1Def(Lamelix &f);
 

@@ -1,5 +1,6 @@
 // The interface language: a language file "Lamelix_<code>.lng" in the program folder renames
-// menus and replaces numbered messages; the warnings file shows in the welcome panel.
+// the window's captions and replaces numbered messages; the warnings file shows in the welcome
+// panel.
 
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
@@ -9,7 +10,11 @@
 #include "settings/fichier_ini.hpp"
 #include "settings/fichier_langue.hpp"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <optional>
+#include <string_view>
 
 namespace lamelix {
 
@@ -17,34 +22,105 @@ namespace {
 
 using Applique = std::function<void(int numero, const std::string &texte)>;
 
-MenuItem &itemExistant(MenuItem *item) {
-    if (item == nullptr) throw ErreurExecution("élément de menu inexistant");
-    return *item;
-}
-
-template <std::size_t N> MenuItem *dansTableau(std::array<MenuItem, N> &tableau, int n) {
+template <std::size_t N, typename C> C *dansTableau(std::array<C, N> &tableau, int n) {
     return n >= 0 && n < static_cast<int>(N) ? &tableau[static_cast<std::size_t>(n)] : nullptr;
 }
 
-MenuItem *itemOutil(Lamelix &f, int n) {
-    return n == 1 || n == 10 || n == 20 || n == 30 ? &f.MnOutil[static_cast<std::size_t>(n)]
-                                                   : nullptr;
+template <std::size_t N, typename C>
+C *parmi(std::array<C, N> &tableau, int n, std::initializer_list<int> numeros) {
+    return std::find(numeros.begin(), numeros.end(), n) != numeros.end() ? dansTableau(tableau, n)
+                                                                         : nullptr;
+}
+
+// Section MENUS: the menu titles, then the items of the "?" menu.
+MenuItem *itemMenus(Lamelix &f, int n) {
+    MenuItem *const items[] = {&f.mnuFile,      &f.mnuEdit, &f.MnuOutils, &f.Mnusuiv,
+                               &f.mnuAideTitre, &f.MnuAide, &f.MnuAvert,  &f.MnuApropos};
+    return n >= 0 && n < static_cast<int>(std::size(items)) ? items[n] : nullptr;
+}
+
+// Section BOUTONS: every button of the main window and of its panels.
+CommandButton *boutonNumero(Lamelix &f, int n) {
+    CommandButton *const boutons[] = {&f.bouton[0],
+                                      &f.bouton[1],
+                                      &f.Command2,
+                                      &f.Command4[Cmd4Suiv],
+                                      &f.Command4[Cmd4CopieListe],
+                                      &f.Command4[Cmd4Section],
+                                      &f.Command4[Cmd4Liste],
+                                      &f.Command4[Cmd4Compare],
+                                      &f.Command4[Cmd4LM1],
+                                      &f.Command4[Cmd4LM2],
+                                      &f.Command4[Cmd4Reprise],
+                                      &f.Command7[2],
+                                      &f.Command7[3],
+                                      &f.Command8,
+                                      &f.cmdCommand9[0],
+                                      &f.cmdCommand9[1]};
+    return n >= 0 && n < static_cast<int>(std::size(boutons)) ? boutons[n] : nullptr;
+}
+
+// Section CASES: the check boxes.
+CheckBox *caseNumero(Lamelix &f, int n) {
+    CheckBox *const cases[] = {&f.chk_Fnote, &f.Check_saut_ligne, &f.check_Option[0],
+                               &f.Check_Compare, &f.Check4};
+    return n >= 0 && n < static_cast<int>(std::size(cases)) ? cases[n] : nullptr;
+}
+
+// Section CADRES: the titles of the boxes and panels.
+Frame *cadreNumero(Lamelix &f, int n) {
+    Frame *const cadres[] = {&f.Frame4,      &f.Frame8,       &f.Frame10, &f.Frame11,
+                             &f.FrameCfgDoc, &f.FrameAccueil, &f.frmAbout};
+    return n >= 0 && n < static_cast<int>(std::size(cadres)) ? cadres[n] : nullptr;
+}
+
+// One caption a list section renames: how to read it and how to change it.
+struct Renommable {
+    std::function<const std::string &()> Lit;
+    std::function<void(std::string)> Ecrit;
+};
+
+template <typename C> std::optional<Renommable> renommable(C *controle) {
+    if (controle == nullptr) return std::nullopt;
+    return Renommable{[controle]() -> const std::string & { return controle->Caption; },
+                      [controle](std::string texte) { controle->SetCaption(std::move(texte)); }};
+}
+
+// The list sections that rename captions, in the order a language file usually gives them.
+constexpr const char *SectionsDeCaptions[] = {"MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION",
+                                              "FICEXTR", "MNLANG",      "MNOUTIL",     "MNSOUT",
+                                              "BOUTONS", "CASES",       "CADRES",      "LIBELLES"};
+
+// Item n of a list section that renames captions; nothing when the section has no such item.
+std::optional<Renommable> element(Lamelix &f, const std::string &section, int n) {
+    if (section == "MENUS") return renommable(itemMenus(f, n));
+    if (section == "MNUFILEITEM") return renommable(dansTableau(f.mnuFileItem, n));
+    if (section == "MNUEDITITEM") return renommable(dansTableau(f.mnuEditItem, n));
+    if (section == "MNOPTION") return renommable(MnOption(f, n));
+    if (section == "FICEXTR") return renommable(parmi(f.FicExtr, n, {1, 2}));
+    if (section == "MNLANG") return renommable(parmi(f.MnLang, n, {1, 2, 3, 4, 5, 6, 7, 8}));
+    if (section == "MNOUTIL") return renommable(parmi(f.MnOutil, n, {1, 10, 20, 30}));
+    if (section == "MNSOUT") return renommable(parmi(f.MnSOut, n, {1, 5, 6}));
+    if (section == "BOUTONS") return renommable(boutonNumero(f, n));
+    if (section == "CASES") return renommable(caseNumero(f, n));
+    if (section == "CADRES") return renommable(cadreNumero(f, n));
+    if (section == "LIBELLES" && f.Libelles.Lit(n) != nullptr)
+        return Renommable{[&f, n]() -> const std::string & { return *f.Libelles.Lit(n); },
+                          [&f, n](std::string texte) { f.Libelles.Fixe(n, std::move(texte)); }};
+    return std::nullopt;
 }
 
 // The applier of a list section, or nothing when the section is not one.
 std::optional<Applique> listeDe(Lamelix &f, const std::string &nom) {
-    const auto renomme = [](MenuItem *item, const std::string &texte) {
-        itemExistant(item).SetCaption(texte);
-    };
-    if (nom == "MNUFILEITEM")
-        return [&f, renomme](int n, const std::string &t) {
-            renomme(dansTableau(f.mnuFileItem, n), t);
-        };
-    if (nom == "MNOPTION")
-        return [&f, renomme](int n, const std::string &t) { renomme(MnOption(f, n), t); };
-    if (nom == "MNOUTIL")
-        return [&f, renomme](int n, const std::string &t) { renomme(itemOutil(f, n), t); };
     if (nom == "MSG") return [&f](int n, const std::string &t) { f.Prog.Textes.Remplace(n, t); };
+    for (const char *section : SectionsDeCaptions) {
+        if (nom != section) continue;
+        return [&f, nom](int n, const std::string &t) {
+            const auto item = element(f, nom, n);
+            if (!item) throw ErreurExecution("élément " + std::to_string(n) + " inexistant");
+            item->Ecrit(t);
+        };
+    }
     return std::nullopt;
 }
 
@@ -57,6 +133,79 @@ void appliqueSection(Lamelix &f, const LigneSection &section) {
     } else if (section.Nom == "MNUPREFX") {
         f.Mnuprefx[0].SetCaption(section.Valeur);
     }
+}
+
+void litFichierDeLangue(Lamelix &f) {
+    const std::string chemin =
+        JointChemin(f.RepProgramme, "Lamelix_" + f.Options().LangueM + ".lng");
+    const auto contenu = LireOctets(chemin); // a missing file changes nothing
+    if (!contenu) return;
+    const std::vector<std::string> lignes = LignesTexte(*contenu);
+    std::size_t i = 0;
+    // A failing line ends the loading there; what came before stays applied.
+    SousPiege([&] {
+        while (i < lignes.size()) {
+            const std::string &ligne = lignes[i++];
+            if (SansBlancs(ligne).empty()) continue;
+            const LigneSection section = DecoupeSection(ligne);
+            const auto liste = listeDe(f, section.Nom);
+            if (!liste) {
+                appliqueSection(f, section);
+                continue;
+            }
+            while (true) {
+                if (i >= lignes.size()) throw ErreurExecution("fin du fichier dans une liste");
+                const std::string &itemLigne = lignes[i++];
+                if (SansBlancs(itemLigne).empty()) continue;
+                const auto item = DecoupeItem(itemLigne);
+                if (!item) continue;
+                if (item->Numero == "*") break;
+                const auto numero = NumeroItem(item->Numero);
+                if (!numero) throw ErreurExecution("numéro d'élément illisible");
+                (*liste)(*numero, item->Texte);
+            }
+        }
+    });
+}
+
+// A text the window wrote from messages of the table `avant`: each of its lines that begins with
+// one of them (the longest that fits) begins with the same message of `apres` instead.
+std::string retraduit(const std::string &texte, const Messages &avant, const Messages &apres) {
+    std::string sortie;
+    std::size_t debut = 0;
+    while (debut <= texte.size()) {
+        const std::size_t fin = std::min(texte.find("\r\n", debut), texte.size());
+        const std::string_view ligne = std::string_view(texte).substr(debut, fin - debut);
+        int trouve = -1;
+        for (int n = 0; n < Messages::Nombre; ++n) {
+            const std::string &message = avant[n];
+            if (SansBlancs(message).empty() || ligne.substr(0, message.size()) != message) continue;
+            if (trouve < 0 || message.size() > avant[trouve].size()) trouve = n;
+        }
+        if (trouve >= 0)
+            sortie.append(apres[trouve]).append(ligne.substr(avant[trouve].size()));
+        else
+            sortie.append(ligne);
+        if (fin == texte.size()) break;
+        sortie += "\r\n";
+        debut = fin + 2;
+    }
+    return sortie;
+}
+
+// The labels that show messages follow the table now in force.
+void retraduitLesLibelles(Lamelix &f) {
+    const Messages &avant = f.MessagesAffiches;
+    const Messages &apres = f.Prog.Textes;
+    for (Label *libelle : {&f.StatusBar1, &f.Label3, &f.Label5, &f.Label7, &f.Label18}) {
+        std::string texte = retraduit(libelle->Caption, avant, apres);
+        if (texte != libelle->Caption) libelle->SetCaption(std::move(texte));
+    }
+    std::string titre = retraduit(f.Frame7.Caption, avant, apres);
+    if (titre != f.Frame7.Caption) f.Frame7.SetCaption(std::move(titre));
+    std::string parametres = retraduit(f.txtEdit.Text, avant, apres);
+    if (parametres != f.txtEdit.Text) f.txtEdit.SetText(std::move(parametres));
+    f.MessagesAffiches = apres;
 }
 
 } // namespace
@@ -88,37 +237,20 @@ MenuItem *MnOption(Lamelix &f, int n) {
     }
 }
 
+std::vector<CaptionDeLangue> CaptionsDeLangue(Lamelix &f) {
+    std::vector<CaptionDeLangue> captions{{"MNUSETTINGS", -1, f.mnuSettings.Caption},
+                                          {"MNUSETTINGSITEM", -1, f.TitreTaillesPolice},
+                                          {"MNUPREFX", -1, f.Mnuprefx[0].Caption}};
+    for (const char *section : SectionsDeCaptions)
+        for (int n = 0; n < 100; ++n)
+            if (const auto item = element(f, section, n))
+                captions.push_back({section, n, item->Lit()});
+    return captions;
+}
+
 void ChargeLangue(Lamelix &f) {
-    const std::string chemin =
-        JointChemin(f.RepProgramme, "Lamelix_" + f.Options().LangueM + ".lng");
-    const auto contenu = LireOctets(chemin); // a missing file changes nothing
-    if (!contenu) return;
-    const std::vector<std::string> lignes = LignesTexte(*contenu);
-    std::size_t i = 0;
-    // A failing line ends the loading there; what came before stays applied.
-    SousPiege([&] {
-        while (i < lignes.size()) {
-            const std::string &ligne = lignes[i++];
-            if (SansBlancs(ligne).empty()) continue;
-            const LigneSection section = DecoupeSection(ligne);
-            const auto liste = listeDe(f, section.Nom);
-            if (!liste) {
-                appliqueSection(f, section);
-                continue;
-            }
-            while (true) {
-                if (i >= lignes.size()) throw ErreurExecution("fin du fichier dans une liste");
-                const std::string &itemLigne = lignes[i++];
-                if (SansBlancs(itemLigne).empty()) continue;
-                const auto item = DecoupeItem(itemLigne);
-                if (!item) continue;
-                if (item->Numero == "*") break;
-                const auto numero = NumeroItem(item->Numero);
-                if (!numero) throw ErreurExecution("numéro d'élément illisible");
-                (*liste)(*numero, item->Texte);
-            }
-        }
-    });
+    litFichierDeLangue(f);
+    retraduitLesLibelles(f);
 }
 
 void AfficheAvert(Lamelix &f) {

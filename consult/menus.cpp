@@ -172,15 +172,14 @@ void MnOutil_Click(Lamelix &f, int index) {
 }
 
 void Command2_Click(Lamelix &f) {
-    SousPiege([&] {
-        const CleCompilee &cle = f.Cle();
-        const long ligne = cle.IndexEntite(f.EntiteCourante) + f.List1.ListIndex;
-        std::string nom;
-        for (char c : cle.TabLignes(ligne).Complements)
-            if (c != '"') nom += c;
-        f.Picture2Fichier = JointChemin(f.RepData, SeparateursLocaux(nom));
-        f.Picture2.SetVisible(true);
-    });
+    // Without a picture to show nothing opens, and the button says so.
+    const std::string image = ImageChoisie(f);
+    if (image.empty()) {
+        f.Command2.SetEnabled(false);
+        return;
+    }
+    f.Picture2Fichier = image;
+    f.Picture2.SetVisible(true);
 }
 
 void Command8_Click(Lamelix &f) {

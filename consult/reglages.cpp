@@ -51,6 +51,11 @@ std::string texteReglages(const Lamelix &f) {
     texte += std::string("PREFIXE =") + vraiFaux(f.Mnuprefx[0].Checked) + fin;
     texte += "LANGUE_T =" + f.lgr.TexteSelectionne() + fin;
     texte += "LANGUEM = " + r.LangueM + fin;
+    texte += "WEB_IMAGES =" + r.WebImages + fin;
+    texte += "WEB_BASE =" + r.WebBase + fin;
+    texte += "WEB_INVENTAIRE =" + r.WebInventaire + fin;
+    texte += "WEB_RECHERCHE =" + r.WebRecherche + fin;
+    texte += "WEB_SITE =" + r.WebSite + fin;
     return texte;
 }
 
@@ -92,6 +97,19 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
         appliqueInterrupteur(f.Mnuprefx[0], valeur);
     } else if (cle == "LANGUE" || cle == "LANGUE_T") {
         f.lgr.Selectionne(cherche_Lgr_liste(f, SansBlancsGauche(valeur)));
+    } else if (cle.rfind("WEB_", 0) == 0) {
+        // A site given without its scheme is reached over https.
+        std::string site = SansBlancs(valeur);
+        if (cle != "WEB_SITE" && !site.empty() && site.find("://") == std::string::npos)
+            site = "https://" + site;
+        while (!site.empty() && site.back() == '/')
+            site.pop_back();
+        if (site.empty()) return;
+        if (cle == "WEB_IMAGES") r.WebImages = site;
+        if (cle == "WEB_BASE") r.WebBase = site;
+        if (cle == "WEB_INVENTAIRE") r.WebInventaire = site;
+        if (cle == "WEB_RECHERCHE") r.WebRecherche = site;
+        if (cle == "WEB_SITE") r.WebSite = site;
     } else if (cle == "LANGUEM") {
         r.LangueM = valeur;
     } else if (cle == "UTF8") {

@@ -148,11 +148,10 @@ void CherchSuiv(Lamelix &f) {
 
         if (issues.Nombre() > 0) {
             f.NbEtapes = etapes;
-            int16_t rupture = 0, mode = 0;
-            AfficheHist(f, rupture, mode);
+            AfficheHist(f, 0, 0);
             for (int position = 0; position <= MaxIndexChoix; ++position)
                 f.MapNoms()(position) = issues.Ligne(position);
-            f.Label3.SetCaption("liste des issue possibles");
+            f.Label3.SetCaption(f.Msg(25));
         }
         f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
     });

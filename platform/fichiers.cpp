@@ -85,6 +85,31 @@ std::string SeparateursLocaux(std::string_view chemin) {
     return local;
 }
 
+std::string ResoutDansDossier(const std::string &dossier, const std::string &nom) {
+    namespace fs = std::filesystem;
+    const std::string exact = JointChemin(dossier, SeparateursLocaux(nom));
+    std::error_code ec;
+    if (fs::exists(exact, ec)) return exact;
+    // Folder by folder, the one entry equal but for letter case.
+    fs::path courant = EstCheminAbsolu(exact) ? fs::path("/") : fs::path(".");
+    for (const fs::path &morceau : fs::path(exact).relative_path()) {
+        const fs::path direct = courant / morceau;
+        if (fs::exists(direct, ec)) {
+            courant = direct;
+            continue;
+        }
+        std::optional<fs::path> trouve;
+        for (fs::directory_iterator it(courant, ec), fin; !ec && it != fin; it.increment(ec)) {
+            if (!EgauxSansCasse(it->path().filename().string(), morceau.string())) continue;
+            if (trouve) return exact; // two candidates: none is the one meant
+            trouve = it->path();
+        }
+        if (!trouve) return exact;
+        courant = *trouve;
+    }
+    return courant.string();
+}
+
 bool DossierInscriptible(const std::string &dossier) {
     std::error_code ec;
     if (!std::filesystem::is_directory(dossier, ec)) return false;

@@ -35,6 +35,10 @@ std::string JointChemin(const std::string &dossier, const std::string &nom);
 bool EstCheminAbsolu(std::string_view chemin);
 // A stored path (written on Windows, say) in this system's form: "\" becomes "/".
 std::string SeparateursLocaux(std::string_view chemin);
+// The file a key names from its folder: "\" read as a separator, and when no file has the exact
+// name, the one file whose name differs only by letter case (folder by folder). The exact path
+// when nothing matches.
+std::string ResoutDansDossier(const std::string &dossier, const std::string &nom);
 // True when a file can be created in this folder.
 bool DossierInscriptible(const std::string &dossier);
 // Writes the whole content to a temporary file beside the target, then renames it into place,

@@ -19,6 +19,10 @@ struct Form1 {
 };
 
 void Form1_Montre(Form1 &w);
+// Offers the words of a term (at most nine), one per option button, the first one chosen.
+void Tdecompose(Form1 &w, const std::string &terme);
+// 0 looks the chosen word up in the bibliography and closes the window; 1 closes it.
+void Command1_Click(Form1 &w, int index);
 // Closing the window: it hides and the main window comes back.
 void Form1_Ferme(Form1 &w);
 

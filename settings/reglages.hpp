@@ -14,6 +14,12 @@ struct Reglages {
     int16_t Fnt = 3;                      // FNT: checked item of the font-size menu
     std::string LangueM;                  // LANGUEM: interface language code
     std::string DossierIni;               // where the settings file and the memo live
+    // The sites of the web look-ups, each a setting of its own (the paths are the program's).
+    std::string WebImages = "https://www.google.com";    // WEB_IMAGES: the image search
+    std::string WebBase = "https://www.mycodb.fr";       // WEB_BASE: the species database
+    std::string WebInventaire = "https://inpn.mnhn.fr";  // WEB_INVENTAIRE: the species inventory
+    std::string WebRecherche = "https://www.google.com"; // WEB_RECHERCHE: the general search
+    std::string WebSite = "www.mycodb.fr";               // WEB_SITE: the species site searched
     static constexpr const char *NomIni = "Lamelix.ini";
 };
 

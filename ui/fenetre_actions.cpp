@@ -22,12 +22,17 @@ namespace lamelix {
 bool FenetrePrincipale::agit(const std::function<void()> &action) {
     if (occupe_) return false; // a handler is waiting on the event loop: one at a time
     occupe_ = true;
-    if (const auto erreur = ExecuteGestionnaire(action))
-        statusBar()->showMessage(
-            erreur->empty() ? tr("Action interrompue")
-                            : tr("Action interrompue : %1").arg(QString::fromStdString(*erreur)),
-            8000);
+    if (const auto erreur = ExecuteGestionnaire(action)) {
+        const LibellesFenetre &l = modele_.Libelles;
+        statusBar()->showMessage(erreur->empty() ? QString::fromStdString(l.ActionInterrompue)
+                                                 : QString::fromStdString(l.ActionInterrompueCar)
+                                                       .arg(QString::fromStdString(*erreur)),
+                                 8000);
+    }
     occupe_ = false;
+    // Qt's own dialogs speak the interface language too.
+    const std::string &langue = modele_.Options().LangueM;
+    traduction_.Suit(langue.empty() ? "fr" : langue);
     Rafraichit();
     if (modele_.Termine && !fin_) {
         // The model ended the program: the windows go, without a second question.
@@ -43,10 +48,15 @@ bool FenetrePrincipale::agit(const std::function<void()> &action) {
 void FenetrePrincipale::relieListes() {
     Lamelix &f = modele_;
 
-    list1_->AuBoutonEnfonce = [this, &f](int bouton, int shift, int ligne) {
-        agit([&f, bouton, shift, ligne] {
-            // The left button selects the line it is pressed on; the right one only looks.
-            if (bouton == BoutonGauche && ligne >= 0) f.List1.Selectionne(ligne);
+    // Either button selects the line it is pressed on before the handler runs: the right one
+    // enlarges that line, not the one selected before.
+    const auto selectionne = [](ListBox &liste, int bouton, int ligne) {
+        if ((bouton == BoutonGauche || bouton == BoutonDroit) && ligne >= 0)
+            liste.Selectionne(ligne);
+    };
+    list1_->AuBoutonEnfonce = [this, &f, selectionne](int bouton, int shift, int ligne) {
+        agit([&f, selectionne, bouton, shift, ligne] {
+            selectionne(f.List1, bouton, ligne);
             List1_MouseDown(f, bouton, shift);
         });
     };
@@ -81,9 +91,9 @@ void FenetrePrincipale::relieListes() {
         });
     };
 
-    list2_->AuBoutonEnfonce = [this, &f](int bouton, int shift, int ligne) {
-        agit([&f, bouton, shift, ligne] {
-            if (bouton == BoutonGauche && ligne >= 0) f.List2.Selectionne(ligne);
+    list2_->AuBoutonEnfonce = [this, &f, selectionne](int bouton, int shift, int ligne) {
+        agit([&f, selectionne, bouton, shift, ligne] {
+            selectionne(f.List2, bouton, ligne);
             List2_MouseDown(f, bouton, shift);
         });
     };

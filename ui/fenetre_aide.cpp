@@ -16,13 +16,12 @@ QPointer<FenetreAide> instance;
 
 FenetreAide::FenetreAide(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName("FenetreAide");
-    setWindowTitle(tr("Aide de Lamelix"));
     navigateur_ = new QTextBrowser;
     navigateur_->setObjectName("NavigateurAide");
     navigateur_->setOpenExternalLinks(true);
-    auto *precedent = new QPushButton(tr("Précédent"));
-    auto *sommaire = new QPushButton(tr("Sommaire"));
-    auto *fermer = new QPushButton(tr("Fermer"));
+    auto *precedent = precedent_ = new QPushButton;
+    auto *sommaire = sommaire_ = new QPushButton;
+    auto *fermer = fermer_ = new QPushButton;
     connect(precedent, &QPushButton::clicked, navigateur_, &QTextBrowser::backward);
     connect(navigateur_, &QTextBrowser::backwardAvailable, precedent, &QPushButton::setEnabled);
     connect(sommaire, &QPushButton::clicked, navigateur_, &QTextBrowser::home);
@@ -43,17 +42,26 @@ FenetreAide *FenetreAide::Instance() {
     return instance;
 }
 
-void FenetreAide::Montre(const QString &page, QWidget *proprietaire) {
+void FenetreAide::Montre(const QString &page, QWidget *proprietaire,
+                         const LibellesFenetre &libelles) {
     if (!instance) {
         instance = new FenetreAide(proprietaire);
         instance->setAttribute(Qt::WA_DeleteOnClose, false);
     }
+    const auto qs = [](const std::string &texte) { return QString::fromStdString(texte); };
+    instance->setWindowTitle(qs(libelles.TitreAide));
+    instance->precedent_->setText(qs(libelles.Precedent));
+    instance->sommaire_->setText(qs(libelles.Sommaire));
+    instance->fermer_->setText(qs(libelles.Fermer));
     if (QFileInfo::exists(page)) {
         instance->navigateur_->setSource(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
     } else {
-        instance->navigateur_->setHtml(tr("<h2>Aide introuvable</h2><p>La page d'aide "
-                                          "<code>%1</code> n'est pas installée.</p>")
-                                           .arg(page.toHtmlEscaped()));
+        instance->navigateur_->setHtml("<h2>" + qs(libelles.AideIntrouvable).toHtmlEscaped() +
+                                       "</h2><p>" +
+                                       qs(libelles.PageAbsente)
+                                           .toHtmlEscaped()
+                                           .arg("<code>" + page.toHtmlEscaped() + "</code>") +
+                                       "</p>");
     }
     instance->show();
     instance->raise();

@@ -11,7 +11,6 @@ namespace lamelix {
 
 FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form1");
-    setWindowTitle(tr("Comparaison"));
 
     texte_ = new QPlainTextEdit;
     texte_->setObjectName("Form1Texte");
@@ -21,7 +20,8 @@ FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
     texte_->setFont(police);
 
     auto *boutons = new QDialogButtonBox(QDialogButtonBox::Close);
-    boutons->button(QDialogButtonBox::Close)->setText(tr("Fermer"));
+    fermer_ = boutons->button(QDialogButtonBox::Close);
+    fermer_->setObjectName("FermerForm1");
     connect(boutons, &QDialogButtonBox::rejected, this, &QWidget::close);
 
     auto *disposition = new QVBoxLayout(this);
@@ -34,6 +34,10 @@ FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
 
 void FenetreForm1::MontreTexte(const QString &texte) {
     texte_->setPlainText(texte);
+}
+
+void FenetreForm1::FixeFermer(const QString &texte) {
+    fermer_->setText(texte);
 }
 
 void FenetreForm1::closeEvent(QCloseEvent *event) {

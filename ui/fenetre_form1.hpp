@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace lamelix {
 
@@ -18,6 +19,7 @@ class FenetreForm1 : public QWidget {
     explicit FenetreForm1(QWidget *parent = nullptr);
 
     void MontreTexte(const QString &texte);
+    void FixeFermer(const QString &texte);
     QPlainTextEdit *Texte() const { return texte_; }
 
     std::function<void()> AuFermer;
@@ -28,6 +30,7 @@ class FenetreForm1 : public QWidget {
 
   private:
     QPlainTextEdit *texte_;
+    QPushButton *fermer_;
 };
 
 } // namespace lamelix

@@ -36,8 +36,7 @@ QMenu *FenetrePrincipale::sousMenu(QMenu *parent, MenuItem &item, const char *no
 void FenetrePrincipale::creeMenus() {
     Lamelix &f = modele_;
 
-    QMenu *fichier = menuBar()->addMenu(tr("&Fichier"));
-    fichier->setObjectName("mnuFile");
+    QMenu *fichier = sousMenu(nullptr, f.mnuFile, "mnuFile");
     element(fichier, f.mnuFileItem[FichierOuvrir], "mnuFileItem_0", [&f] {
         mnuFileItem_Click(f, FichierOuvrir);
     })->setShortcut(QKeySequence::Open);
@@ -54,8 +53,7 @@ void FenetrePrincipale::creeMenus() {
         mnuFileItem_Click(f, FichierQuitter);
     })->setShortcut(QKeySequence::Quit);
 
-    QMenu *edition = menuBar()->addMenu(tr("&Edition"));
-    edition->setObjectName("mnuEdit");
+    QMenu *edition = sousMenu(nullptr, f.mnuEdit, "mnuEdit");
     connect(edition, &QMenu::aboutToShow, this, [this, &f] {
         agit([this, &f] {
             panneaux_->LitSelection();
@@ -133,19 +131,13 @@ void FenetrePrincipale::creeMenus() {
     connect(suivants, &QAction::triggered, this, [this, &f] { agit([&f] { Mnusuiv_Click(f); }); });
     lieMenu(f.Mnusuiv, suivants);
 
-    QMenu *aide = menuBar()->addMenu(tr("&?"));
-    aide->setObjectName("mnuAide");
+    QMenu *aide = sousMenu(nullptr, f.mnuAideTitre, "mnuAide");
     element(aide, f.MnuAide, "MnuAide", [&f] {
         MnuAide_Click(f);
     })->setShortcut(QKeySequence::HelpContents);
-    QAction *avert = aide->addAction(tr("Avertissements et nouveautés"));
-    avert->setObjectName("AfficheAvert");
-    connect(avert, &QAction::triggered, this, [this, &f] { agit([&f] { AfficheAvert(f); }); });
+    element(aide, f.MnuAvert, "AfficheAvert", [&f] { AfficheAvert(f); });
     aide->addSeparator();
-    QAction *apropos = aide->addAction(tr("À propos de Lamelix"));
-    apropos->setObjectName("frmAbout");
-    connect(apropos, &QAction::triggered, this,
-            [this, &f] { agit([&f] { f.frmAbout.SetVisible(true); }); });
+    element(aide, f.MnuApropos, "frmAbout", [&f] { f.frmAbout.SetVisible(true); });
 }
 
 void FenetrePrincipale::lieMenu(const MenuItem &item, QAction *action) {

@@ -5,6 +5,7 @@
 
 #include "ui/bandeau_flash.hpp"
 #include "ui/fenetre_form1.hpp"
+#include "ui/geometrie.hpp"
 #include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneaux.hpp"
@@ -18,16 +19,17 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace lamelix {
 
@@ -41,7 +43,7 @@ QGroupBox {
 QGroupBox::title {
     subcontrol-origin: margin; left: 12px; padding: 0 5px; color: #2f5a3a; font-weight: bold;
 }
-QPushButton { padding: 5px 12px; min-height: 20px; min-width: 64px; }
+QPushButton { padding: 5px 10px; min-height: 20px; }
 QTextEdit, QLineEdit { selection-background-color: #b9d8bf; selection-color: black; }
 QListWidget { border: 1px solid #c8d2c6; border-radius: 4px; padding: 2px 6px; }
 QListWidget::item { padding: 5px 0px; border-bottom: 1px solid #e6ebe4; }
@@ -55,27 +57,25 @@ QListWidget::item:selected { background: #cfe5d2; color: #10301a; }
 }
 )";
 
-QGroupBox *cadre(const QString &titre, const char *nom) {
-    auto *boite = new QGroupBox(titre);
+QGroupBox *cadre(const char *nom) {
+    auto *boite = new QGroupBox;
     boite->setObjectName(nom);
     return boite;
 }
 
-QPushButton *bouton(const char *nom, const QString &bulle) {
+QPushButton *bouton(const char *nom) {
     auto *b = new QPushButton;
     b->setObjectName(nom);
-    b->setToolTip(bulle);
     b->setAutoDefault(false);
     return b;
 }
 
-QTextEdit *texteLecture(const char *nom, const QString &vide) {
+QTextEdit *texteLecture(const char *nom) {
     auto *t = new QTextEdit;
     t->setObjectName(nom);
     t->setReadOnly(true);
     t->setAcceptRichText(false);
     t->setLineWrapMode(QTextEdit::WidgetWidth);
-    t->setPlaceholderText(vide);
     return t;
 }
 
@@ -84,6 +84,7 @@ QTextEdit *texteLecture(const char *nom, const QString &vide) {
 FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()) {
     setStyleSheet(Apparence);
+    traduction_.Suit("fr"); // the interface starts in French
 
     label6_ = new QLabel;
     label6_->setObjectName("Label6");
@@ -91,6 +92,7 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     label6_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *separation = new QSplitter(Qt::Horizontal);
+    separation->setObjectName("Colonnes");
     separation->setChildrenCollapsible(false);
     separation->setHandleWidth(8);
     separation->addWidget(colonneChoix());
@@ -101,15 +103,28 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     separation->setStretchFactor(2, 3);
     separation->setSizes({560, 430, 320});
 
+    // On a screen smaller than the columns need, they scroll rather than leave the screen.
     auto *centre = new QWidget;
-    auto *disposition = new QVBoxLayout(centre);
+    centre->setObjectName("Centre");
+    auto *colonnes = new QVBoxLayout(centre);
+    colonnes->setContentsMargins(0, 0, 0, 0);
+    colonnes->setSizeConstraint(QLayout::SetMinimumSize); // scrolls rather than squeezes
+    colonnes->addWidget(separation);
+    defilement_ = new QScrollArea;
+    defilement_->setObjectName("Defilement");
+    defilement_->setFrameShape(QFrame::NoFrame);
+    defilement_->setWidgetResizable(true);
+    defilement_->setWidget(centre);
+
+    auto *fond = new QWidget;
+    auto *disposition = new QVBoxLayout(fond);
     disposition->setContentsMargins(10, 6, 10, 4);
     disposition->setSpacing(4);
     disposition->addWidget(label6_);
-    disposition->addWidget(separation, 1);
-    setCentralWidget(centre);
+    disposition->addWidget(defilement_, 1);
+    setCentralWidget(fond);
 
-    flash_ = new BandeauFlash(centre);
+    flash_ = new BandeauFlash(fond);
     form1_ = std::make_unique<FenetreForm1>();
     panneaux_ = std::make_unique<Panneaux>(
         modele_, this, suivi_,
@@ -135,39 +150,29 @@ FenetrePrincipale::~FenetrePrincipale() {
 }
 
 QWidget *FenetrePrincipale::colonneChoix() {
-    text2_ = new QLineEdit;
+    text2_ = new BoiteEspece;
     text2_->setObjectName("Text2");
-    text2_->setReadOnly(true);
-    text2_->setPlaceholderText(tr("pas encore atteinte"));
-    QFont espece = text2_->font();
-    espece.setPointSize(espece.pointSize() + 5);
-    espece.setBold(true);
-    espece.setItalic(true);
-    text2_->setFont(espece);
-    auto *boiteEspece = cadre(tr("Espèce"), "CadreEspece");
-    (new QVBoxLayout(boiteEspece))->addWidget(text2_);
+    cadreEspece_ = cadre("CadreEspece");
+    (new QVBoxLayout(cadreEspece_))->addWidget(text2_);
 
     list1_ = new ListeControle;
     list1_->setObjectName("List1");
     list1_->setSpacing(1);
-    list1_->setToolTip(tr("Double-cliquez sur la proposition qui convient au spécimen ; clic "
-                          "droit pour l'agrandir"));
     list1_->Vue()->setObjectName("zoomDesc");
 
-    bouton_[0] = bouton("bouton_0", tr("Revenir au choix précédent (Alt+Gauche)"));
+    bouton_[0] = bouton("bouton_0");
     bouton_[0]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    bouton_[1] = bouton("bouton_1", tr("Recommencer au début de la clé"));
+    bouton_[1] = bouton("bouton_1");
     auto *pied = new QHBoxLayout;
     pied->setSpacing(8);
     pied->addWidget(bouton_[0]);
     pied->addWidget(bouton_[1]);
     pied->addStretch(1);
-    command2_ = bouton("Command2", tr("Voir l'image attachée à la proposition sélectionnée"));
-    command2_->setText(tr("Image"));
+    command2_ = bouton("Command2");
     pied->addWidget(command2_);
 
-    auto *boiteChoix = cadre(tr("Propositions"), "CadreChoix");
-    auto *choix = new QVBoxLayout(boiteChoix);
+    cadreChoix_ = cadre("CadreChoix");
+    auto *choix = new QVBoxLayout(cadreChoix_);
     choix->setSpacing(8);
     choix->addWidget(list1_, 1);
     choix->addLayout(pied);
@@ -175,20 +180,18 @@ QWidget *FenetrePrincipale::colonneChoix() {
     auto *colonne = new QWidget;
     auto *disposition = new QVBoxLayout(colonne);
     disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(boiteEspece);
-    disposition->addWidget(boiteChoix, 1);
+    disposition->addWidget(cadreEspece_);
+    disposition->addWidget(cadreChoix_, 1);
     return colonne;
 }
 
 QWidget *FenetrePrincipale::colonneHistorique() {
-    text1_ =
-        texteLecture("Text1", tr("Les propositions choisies s'inscrivent ici, une par étape."));
-    auto *boiteHistorique = cadre(tr("Chemin suivi"), "CadreHistorique");
-    cadreHistorique_ = boiteHistorique;
-    (new QVBoxLayout(boiteHistorique))->addWidget(text1_);
+    text1_ = texteLecture("Text1");
+    cadreHistorique_ = cadre("CadreHistorique");
+    (new QVBoxLayout(cadreHistorique_))->addWidget(text1_);
 
-    text5_ = texteLecture("Text5", tr("Aucune section sur ce chemin."));
-    cadreSections_ = cadre(tr("Sections"), "CadreSections");
+    text5_ = texteLecture("Text5");
+    cadreSections_ = cadre("CadreSections");
     (new QVBoxLayout(cadreSections_))->addWidget(text5_);
 
     chkFnote_ = new QCheckBox;
@@ -199,18 +202,14 @@ QWidget *FenetrePrincipale::colonneHistorique() {
     checkOption0_->setObjectName("check_Option_0");
     checkCompare_ = new QCheckBox;
     checkCompare_->setObjectName("Check_Compare");
-    cadreOptions_ = cadre(tr("Affichage"), "Frame8");
-    auto *options = new QGridLayout(cadreOptions_);
-    options->setHorizontalSpacing(18);
-    options->addWidget(chkFnote_, 0, 0);
-    options->addWidget(checkSautLigne_, 0, 1);
-    options->addWidget(checkOption0_, 1, 0);
-    options->addWidget(checkCompare_, 1, 1);
+    cadreOptions_ = cadre("Frame8");
+    (new QGridLayout(cadreOptions_))->setHorizontalSpacing(12);
+    disposeOptions(false);
 
     auto *colonne = new QWidget;
     auto *disposition = new QVBoxLayout(colonne);
     disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(boiteHistorique, 3);
+    disposition->addWidget(cadreHistorique_, 3);
     disposition->addWidget(cadreSections_, 1);
     disposition->addWidget(cadreOptions_);
     return colonne;
@@ -222,22 +221,18 @@ QWidget *FenetrePrincipale::colonneNoms() {
     label3_->setWordWrap(true);
     label1_ = new QLabel;
     label1_->setObjectName("Label1");
-    label1_->setToolTip(tr("Nombre de lignes de la liste"));
     auto *entete = new QHBoxLayout;
     entete->addWidget(label3_, 1);
     entete->addWidget(label1_, 0, Qt::AlignRight | Qt::AlignVCenter);
 
     list2_ = new ListeControle;
     list2_->setObjectName("List2");
-    list2_->setToolTip(tr("Cliquez sur un nom pour voir le chemin qui y mène ; clic droit pour "
-                          "l'agrandir"));
     list2_->Vue()->setObjectName("zoomlist");
 
-    command4_[Cmd4Liste] = bouton("Command4_6", tr("Toutes les espèces de la clé"));
-    command4_[Cmd4Suiv] =
-        bouton("Command4_0", tr("Les espèces encore possibles depuis les propositions"));
-    command4_[Cmd4Section] = bouton("Command4_5", tr("Les titres de sections de la clé"));
-    command4_[Cmd4CopieListe] = bouton("Command4_4", tr("Copier la liste dans le presse-papiers"));
+    command4_[Cmd4Liste] = bouton("Command4_6");
+    command4_[Cmd4Suiv] = bouton("Command4_0");
+    command4_[Cmd4Section] = bouton("Command4_5");
+    command4_[Cmd4CopieListe] = bouton("Command4_4");
     auto *outils = new QGridLayout;
     outils->setSpacing(6);
     outils->addWidget(command4_[Cmd4Liste], 0, 0);
@@ -245,18 +240,18 @@ QWidget *FenetrePrincipale::colonneNoms() {
     outils->addWidget(command4_[Cmd4Section], 1, 0);
     outils->addWidget(command4_[Cmd4CopieListe], 1, 1);
 
-    auto *boiteNoms = cadre(tr("Noms"), "CadreNoms");
-    auto *noms = new QVBoxLayout(boiteNoms);
+    cadreNoms_ = cadre("CadreNoms");
+    auto *noms = new QVBoxLayout(cadreNoms_);
     noms->setSpacing(6);
     noms->addLayout(entete);
     noms->addWidget(list2_, 1);
     noms->addLayout(outils);
 
-    command4_[Cmd4LM1] = bouton("Command4_8", tr("Mémoriser le chemin actuel (premier)"));
-    command4_[Cmd4LM2] = bouton("Command4_9", tr("Mémoriser le chemin actuel (second)"));
-    command4_[Cmd4Compare] = bouton("Command4_7", tr("Comparer les deux chemins mémorisés"));
-    command4_[Cmd4Reprise] = bouton("Command4_10", tr("Relancer la dernière recherche"));
-    cadreComparaison_ = cadre(tr("Comparaison"), "CadreComparaison");
+    command4_[Cmd4LM1] = bouton("Command4_8");
+    command4_[Cmd4LM2] = bouton("Command4_9");
+    command4_[Cmd4Compare] = bouton("Command4_7");
+    command4_[Cmd4Reprise] = bouton("Command4_10");
+    cadreComparaison_ = cadre("CadreComparaison");
     auto *comparaison = new QGridLayout(cadreComparaison_);
     comparaison->setSpacing(6);
     comparaison->addWidget(command4_[Cmd4LM1], 0, 0);
@@ -266,14 +261,13 @@ QWidget *FenetrePrincipale::colonneNoms() {
 
     list3_ = new ListeControle;
     list3_->setObjectName("List3");
-    list3_->setToolTip(tr("Double-cliquez pour rouvrir une clé ; Maj+clic pour la retirer"));
-    cadreCles_ = cadre(tr("Clés ouvertes"), "Frame11");
+    cadreCles_ = cadre("Frame11");
     (new QVBoxLayout(cadreCles_))->addWidget(list3_);
 
     auto *colonne = new QWidget;
     auto *disposition = new QVBoxLayout(colonne);
     disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(boiteNoms, 3);
+    disposition->addWidget(cadreNoms_, 3);
     disposition->addWidget(cadreComparaison_);
     disposition->addWidget(cadreCles_, 1);
     return colonne;
@@ -300,15 +294,56 @@ void FenetrePrincipale::creeBarreEtat() {
 }
 
 void FenetrePrincipale::Demarre() {
-    // Nearly the screen's whole height, centred; as wide as the three columns want.
-    if (const QScreen *ecran = screen()) {
-        const QRect zone = ecran->availableGeometry();
-        const int hauteur = std::max(480, zone.height() - 28);
-        const int largeur = std::min(1320, zone.width());
-        resize(largeur, std::min(hauteur, zone.height()));
-        move(zone.center() - QPoint(width() / 2, height() / 2));
-    }
+    placee_ = true;
+    const QWindow *fenetre = windowHandle();
+    placeSurEcran(fenetre && !fenetre->frameMargins().isNull() ? fenetre->frameMargins()
+                                                               : CadreEstime());
     agit([this] { Form_Load(modele_); });
+}
+
+// As wide as the three columns want and as high as the screen's free area, the frame included,
+// centred on the screen's free area.
+void FenetrePrincipale::placeSurEcran(const QMargins &cadre) {
+    const QScreen *ecran = screen();
+    if (ecran == nullptr) return;
+    setGeometry(GeometrieFenetre(ecran->availableGeometry(), cadre, QSize(1320, 100000)));
+    tailleChoisie_ = size();
+}
+
+// Two check boxes a row, or one under the other in a narrow window, where the column of the path
+// gives its width to the propositions.
+void FenetrePrincipale::disposeOptions(bool etroite) {
+    if (optionsEtroites_ == static_cast<int>(etroite)) return;
+    optionsEtroites_ = etroite ? 1 : 0;
+    auto *grille = static_cast<QGridLayout *>(cadreOptions_->layout());
+    QCheckBox *const cases[] = {chkFnote_, checkSautLigne_, checkOption0_, checkCompare_};
+    for (int i = 0; i < 4; ++i) {
+        grille->removeWidget(cases[i]);
+        grille->addWidget(cases[i], etroite ? i : i / 2, etroite ? 0 : i % 2);
+    }
+}
+
+void FenetrePrincipale::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    disposeOptions(width() < LargeurEtroite);
+}
+
+void FenetrePrincipale::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!depuisAffichage_.isValid()) depuisAffichage_.start();
+}
+
+// The window manager's frame is known once the window is on screen: the window is placed again
+// with it, once, if it differs from the one assumed and the window still has the size chosen.
+// Only until just after the window first shows: later, a move is the user's.
+void FenetrePrincipale::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    if (!placee_ || cadreConnu_ || windowHandle() == nullptr) return;
+    if (depuisAffichage_.isValid() && depuisAffichage_.elapsed() > 2000) return;
+    const QMargins cadre = windowHandle()->frameMargins();
+    if (cadre.isNull()) return;
+    cadreConnu_ = true;
+    if (cadre != CadreEstime() && size() == tailleChoisie_) placeSurEcran(cadre);
 }
 
 void FenetrePrincipale::Active() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/application.hpp"
+#include "ui/boite_espece.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/suivi_controles.hpp"
+#include "ui/traduction_qt.hpp"
 
 #include <array>
 #include <cstdint>
@@ -13,15 +15,16 @@
 #include <utility>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QTextEdit;
 
 namespace lamelix {
@@ -51,7 +54,7 @@ class FenetrePrincipale : public QMainWindow {
     ListeControle *List2() const { return list2_; }
     ListeControle *List3() const { return list3_; }
     QTextEdit *Text1() const { return text1_; }
-    QLineEdit *Text2() const { return text2_; }
+    BoiteEspece *Text2() const { return text2_; }
     QTextEdit *Text5() const { return text5_; }
     QPushButton *Bouton(int index) const { return bouton_.at(static_cast<std::size_t>(index)); }
     // nullptr for the indexes that have no action (1 to 3).
@@ -60,6 +63,9 @@ class FenetrePrincipale : public QMainWindow {
     FenetreForm1 *Form1() const { return form1_.get(); }
     Panneaux *Panneaux_() const { return panneaux_.get(); }
     QPushButton *Command2() const { return command2_; }
+    // The columns, which scroll when the window is smaller than they need.
+    QScrollArea *Defilement() const { return defilement_; }
+    const TraductionQt &TraductionDeQt() const { return traduction_; }
     // The menu action of that object name (such as "mnuFileItem_4").
     QAction *Action(const char *nom) const;
 
@@ -72,6 +78,9 @@ class FenetrePrincipale : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
   private:
     // Construction (fenetre_principale.cpp).
@@ -79,6 +88,11 @@ class FenetrePrincipale : public QMainWindow {
     QWidget *colonneHistorique();
     QWidget *colonneNoms();
     void creeBarreEtat();
+    // Below this width the display options go one under the other.
+    static constexpr int LargeurEtroite = 1100;
+    void disposeOptions(bool etroite);
+    // Size and place on the screen the window opens on, with the frame around it.
+    void placeSurEcran(const QMargins &cadre);
 
     // The menu bar (fenetre_menus.cpp).
     void creeMenus();
@@ -99,6 +113,7 @@ class FenetrePrincipale : public QMainWindow {
     void lieControles();
     void lieTextes();
     void lieLibelles();
+    void lieLegendes();
     void lieBoutons();
     void lieOptions();
     void lieFenetres();
@@ -108,10 +123,12 @@ class FenetrePrincipale : public QMainWindow {
 
     ListeControle *list1_, *list2_, *list3_;
     QTextEdit *text1_, *text5_;
-    QLineEdit *text2_;
+    BoiteEspece *text2_;
     QLabel *label1_, *label3_, *label4_, *label6_, *label7_, *label18_, *statut_;
     QPushButton *command2_ = nullptr;
     QGroupBox *cadreHistorique_ = nullptr;
+    QGroupBox *cadreEspece_ = nullptr, *cadreChoix_ = nullptr, *cadreNoms_ = nullptr;
+    QScrollArea *defilement_ = nullptr;
     std::array<QPushButton *, 2> bouton_{};
     std::array<QPushButton *, 11> command4_{};
     QCheckBox *chkFnote_, *checkSautLigne_, *checkOption0_, *checkCompare_;
@@ -122,6 +139,12 @@ class FenetrePrincipale : public QMainWindow {
     std::unique_ptr<FenetreForm1> form1_;
 
     SuiviControles suivi_; // what every window's widgets show
+    TraductionQt traduction_;
+    bool placee_ = false;           // Demarre has sized the window
+    bool cadreConnu_ = false;       // the window manager's frame has been seen
+    QSize tailleChoisie_;           // the size Demarre gave
+    QElapsedTimer depuisAffichage_; // since the window first showed
+    int optionsEtroites_ = -1;      // the display options one under the other (1) or two a row (0)
     bool occupe_ = false;
     bool moiVisible_ = true;
     bool fin_ = false; // the model has ended the program: the window closes without asking

@@ -32,6 +32,15 @@ QString qs(const std::string &s) {
     return QString::fromStdString(s);
 }
 
+// A menu caption as a sentence names it: without the "&" that marks its shortcut letter.
+QString sansAccelerateur(const std::string &caption) {
+    QString texte = qs(caption).simplified();
+    texte.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    texte.remove(QLatin1Char('&'));
+    texte.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return texte;
+}
+
 // The enlarged views are there to be read from a distance: half as large again as the text.
 int tailleAgrandie(int taille) {
     return taille * 3 / 2;
@@ -110,6 +119,7 @@ void FenetrePrincipale::lieControles() {
     suivi_.Lie({&f.List3}, [this, &f] { list3_->Montre(f.List3); });
     lieTextes();
     lieLibelles();
+    lieLegendes();
     lieBoutons();
     lieOptions();
     lieFenetres();
@@ -120,28 +130,25 @@ void FenetrePrincipale::lieTextes() {
     suivi_.Lie({&f.Text1}, [this, &f] { montreTexte(text1_, f.Text1); });
     suivi_.Lie({&f.Text5}, [this, &f] { montreTexte(text5_, f.Text5); });
     // An empty choice list says why it is empty.
-    suivi_.Lie({&f.Text2, &f.bouton[0], &f.bouton[1]}, [this, &f] {
-        list1_->FixeTexteVide(
-            f.Text2.Text.empty()
-                ? tr("Aucune proposition à afficher.\nOuvrez une clé par Fichier ▸ Ouvrir...")
-                : tr("Espèce atteinte.\n« %1 » revient au choix précédent, « %2 » recommence la "
-                     "clé.")
-                      .arg(qs(f.bouton[0].Caption).simplified(),
-                           qs(f.bouton[1].Caption).simplified()));
+    const LibellesFenetre &l = f.Libelles;
+    suivi_.Lie(
+        {&f.Text2, &f.bouton[0], &f.bouton[1], &l, &f.mnuFile, &f.mnuFileItem[0]}, [this, &f, &l] {
+            list1_->FixeTexteVide(f.Text2.Text.empty()
+                                      ? qs(l.AucuneProposition) + "\n" +
+                                            qs(l.OuvrezUneCle)
+                                                .arg(sansAccelerateur(f.mnuFile.Caption),
+                                                     sansAccelerateur(f.mnuFileItem[0].Caption))
+                                      : qs(l.EspeceAtteinte) + "\n" +
+                                            qs(l.RetourOuRAZ)
+                                                .arg(qs(f.bouton[0].Caption).simplified(),
+                                                     qs(f.bouton[1].Caption).simplified()));
+        });
+    suivi_.Lie({&f.Command4[Cmd4Liste], &l}, [this, &f, &l] {
+        list2_->FixeTexteVide(
+            qs(l.ListeVide) + "\n" +
+            qs(l.MontreLaListe).arg(qs(f.Command4[Cmd4Liste].Caption).simplified()));
     });
-    suivi_.Lie({&f.Command4[Cmd4Liste]}, [this, &f] {
-        list2_->FixeTexteVide(tr("Liste vide.\n« %1 » montre toutes les espèces de la clé.")
-                                  .arg(qs(f.Command4[Cmd4Liste].Caption).simplified()));
-    });
-    suivi_.Lie({&f.Text2}, [this, &f] {
-        const QString espece = qs(f.Text2.Text).trimmed();
-        text2_->setText(espece);
-        text2_->setCursorPosition(0);
-        text2_->setStyleSheet(espece.isEmpty() ? "QLineEdit { padding: 5px 8px; }"
-                                               : "QLineEdit { color: #1b5e2b; background: #eaf5e9;"
-                                                 " border: 1px solid #8cbf95; border-radius: 4px;"
-                                                 " padding: 5px 8px; }");
-    });
+    suivi_.Lie({&f.Text2}, [this, &f] { text2_->Montre(qs(f.Text2.Text).trimmed()); });
     suivi_.Lie({&f.zoomDesc}, [this, &f] {
         if (f.zoomDesc.Visible)
             list1_->MontreVue(TexteQt(f.zoomDesc.Text).trimmed(),
@@ -171,15 +178,55 @@ void FenetrePrincipale::lieLibelles() {
     lie(label18_, f.Label18, true);
     lie(statut_, f.StatusBar1, false);
     lie(label4_, f.Label4, false);
-    suivi_.Lie({&f.Label5}, [this, &f] {
-        if (!f.Label5.Caption.empty()) cadreHistorique_->setTitle(qs(SansBlancs(f.Label5.Caption)));
+}
+
+// The titles of the boxes, the tooltips and what the empty boxes say, in the interface language.
+void FenetrePrincipale::lieLegendes() {
+    Lamelix &f = modele_;
+    const LibellesFenetre &l = f.Libelles;
+    suivi_.Lie({&l}, [this, &l] {
+        cadreEspece_->setTitle(qs(l.TitreEspece));
+        cadreChoix_->setTitle(qs(l.TitrePropositions));
+        cadreSections_->setTitle(qs(l.TitreSections));
+        cadreNoms_->setTitle(qs(l.TitreNoms));
+        cadreComparaison_->setTitle(qs(l.TitreComparaison));
+        text2_->FixeTexteVide(qs(l.EspeceNonAtteinte));
+        text1_->setPlaceholderText(qs(l.CheminVide));
+        text5_->setPlaceholderText(qs(l.SectionsVides));
+        const std::pair<QWidget *, const std::string *> bulles[] = {
+            {list1_, &l.BulleList1},
+            {list2_, &l.BulleList2},
+            {list3_, &l.BulleList3},
+            {bouton_[0], &l.BulleRetour},
+            {bouton_[1], &l.BulleRAZ},
+            {command2_, &l.BulleImage},
+            {label1_, &l.BulleLabel1},
+            {command4_[Cmd4Liste], &l.BulleListe},
+            {command4_[Cmd4Suiv], &l.BulleSuiv},
+            {command4_[Cmd4Section], &l.BulleSection},
+            {command4_[Cmd4CopieListe], &l.BulleCopieListe},
+            {command4_[Cmd4LM1], &l.BulleLM1},
+            {command4_[Cmd4LM2], &l.BulleLM2},
+            {command4_[Cmd4Compare], &l.BulleCompare},
+            {command4_[Cmd4Reprise], &l.BulleReprise},
+        };
+        for (const auto &[widget, bulle] : bulles)
+            widget->setToolTip(qs(*bulle));
     });
+    // The path's title is the model's once it has one.
+    suivi_.Lie({&l, &f.Label5}, [this, &f, &l] {
+        const std::string titre = SansBlancs(f.Label5.Caption);
+        cadreHistorique_->setTitle(qs(titre.empty() ? l.TitreChemin : titre));
+    });
+    suivi_.Lie({&f.Frame8}, [this, &f] { cadreOptions_->setTitle(qs(f.Frame8.Caption)); });
+    suivi_.Lie({&f.Frame11}, [this, &f] { cadreCles_->setTitle(qs(f.Frame11.Caption)); });
 }
 
 void FenetrePrincipale::lieBoutons() {
     Lamelix &f = modele_;
     for (std::size_t i = 0; i < bouton_.size(); ++i)
         suivi_.Lie({&f.bouton[i]}, [this, &f, i] { montreBouton(bouton_[i], f.bouton[i]); });
+    suivi_.Lie({&f.Command2}, [this, &f] { montreBouton(command2_, f.Command2); });
     for (std::size_t i = 0; i < command4_.size(); ++i) {
         if (command4_[i] == nullptr) continue;
         suivi_.Lie({&f.Command4[i]}, [this, &f, i] { montreBouton(command4_[i], f.Command4[i]); });
@@ -222,8 +269,13 @@ void FenetrePrincipale::lieFenetres() {
     });
     const lamelix::Form1 &w = biblio_;
     suivi_.Lie({&w.Text1}, [this, &w] { form1_->MontreTexte(TexteQt(w.Text1.Text)); });
+    // Its title is the model's once it has one.
+    suivi_.Lie({&w.Moi, &f.Libelles}, [this, &f, &w] {
+        form1_->setWindowTitle(
+            qs(w.Moi.Caption.empty() ? f.Libelles.TitreComparaison : w.Moi.Caption));
+        form1_->FixeFermer(qs(f.Libelles.Fermer));
+    });
     suivi_.Lie({&w.Moi}, [this, &f, &w] {
-        if (!w.Moi.Caption.empty()) form1_->setWindowTitle(qs(w.Moi.Caption));
         if (w.Moi.Visible) {
             // Form1 takes the place of this window until it is closed.
             form1_->show();

@@ -1,6 +1,5 @@
 #include "ui/filtres.hpp"
 
-#include <QObject>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -14,7 +13,7 @@ void ajoute(QStringList &motifs, const QString &motif) {
 
 } // namespace
 
-QString FiltreQt(const std::string &filtre) {
+QString FiltreQt(const std::string &filtre, const QString &sansTitre) {
     const QStringList morceaux = QString::fromStdString(filtre).split(QLatin1Char('|'));
     QStringList filtres;
     for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2) {
@@ -35,7 +34,7 @@ QString FiltreQt(const std::string &filtre) {
         QString titre = morceaux[i];
         titre.remove(QRegularExpression("\\([^)]*\\)"));
         titre = titre.trimmed();
-        if (titre.isEmpty()) titre = QObject::tr("Fichiers");
+        if (titre.isEmpty()) titre = sansTitre;
         filtres << titre + QStringLiteral(" (") + motifs.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filtres.join(QStringLiteral(";;"));

@@ -48,6 +48,7 @@ class ListeControle : public QListWidget {
 
     // What the list says while it holds no line.
     void FixeTexteVide(const QString &texte);
+    const QString &TexteVide() const { return texteVide_; }
 
     // Forgets every callback: used while the window is being destroyed.
     void Deconnecte();

@@ -54,6 +54,7 @@ int main(int argc, char **argv) {
     lamelix::Lamelix &modele = app->Principale();
     modele.RepProgramme = dossierProgramme().toStdString();
     modele.LigneCommande = ligneDeCommande(QApplication::arguments());
+    services.Libelles = &modele.Libelles;
 
     lamelix::FenetrePrincipale fenetre(*app);
     services.FixeFenetre(&fenetre);

@@ -1,6 +1,7 @@
 #include "ui/panneaux.hpp"
 
 #include "ui/conversions.hpp"
+#include "ui/geometrie.hpp"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -22,8 +24,8 @@ QString qs(const std::string &s) {
     return QString::fromStdString(s);
 }
 
-QPushButton *bouton(const QString &texte, const char *nom) {
-    auto *b = new QPushButton(texte);
+QPushButton *bouton(const char *nom) {
+    auto *b = new QPushButton;
     b->setObjectName(nom);
     b->setAutoDefault(false);
     return b;
@@ -78,22 +80,27 @@ void Panneaux::creeExport() {
     export_ = new Panneau("Frame4", fenetre_);
     text7_ = new QPlainTextEdit;
     text7_->setObjectName("Text7");
-    text7_->setPlaceholderText(QObject::tr("Lieu, date, remarques sur le spécimen..."));
-    auto *enregistrer = bouton(qs(f_.Command7[3].Caption), "Command7_3");
-    auto *annuler = bouton(qs(f_.Command7[2].Caption), "Command7_2");
+    auto *enregistrer = bouton("Command7_3");
+    auto *annuler = bouton("Command7_2");
     enregistrer->setDefault(true);
     auto *d = new QVBoxLayout(export_);
-    auto *explication =
-        new QLabel(QObject::tr("L'espèce atteinte, le chemin suivi et ce commentaire seront "
-                               "enregistrés dans un fichier texte."));
+    auto *explication = new QLabel;
     explication->setWordWrap(true);
+    auto *commentaire = new QLabel;
     d->addWidget(explication);
-    d->addWidget(new QLabel(QObject::tr("commentaire")));
+    d->addWidget(commentaire);
     d->addWidget(text7_, 1);
     d->addLayout(rangee({annuler, enregistrer}));
     export_->resize(480, 300);
 
     relieTexte(text7_, f_.Text7);
+    lieBouton(enregistrer, f_.Command7[3]);
+    lieBouton(annuler, f_.Command7[2]);
+    suivi_.Lie({&f_.Libelles}, [this, explication, commentaire] {
+        text7_->setPlaceholderText(qs(f_.Libelles.InviteCommentaire));
+        explication->setText(qs(f_.Libelles.ExplicationExport));
+        commentaire->setText(qs(f_.Libelles.Commentaire));
+    });
     QObject::connect(enregistrer, &QPushButton::clicked, export_,
                      [this] { agit_([this] { Command7_Click(f_, 3); }); });
     QObject::connect(annuler, &QPushButton::clicked, export_,
@@ -113,15 +120,17 @@ void Panneaux::creeChoix() {
     fileList_->setObjectName("FileList");
     label14_ = new QLabel;
     label14_->setObjectName("Label14");
-    auto *valider = bouton(QObject::tr("valider"), "cmdCommand9_0");
-    auto *annuler = bouton(QObject::tr("Annuler"), "cmdCommand9_1");
+    auto *valider = bouton("cmdCommand9_0");
+    auto *annuler = bouton("cmdCommand9_1");
     valider->setDefault(true);
     auto *listes = new QHBoxLayout;
     auto *gauche = new QVBoxLayout;
-    gauche->addWidget(new QLabel(QObject::tr("Dossiers (double-clic pour ouvrir)")));
+    auto *titreDossiers = new QLabel;
+    gauche->addWidget(titreDossiers);
     gauche->addWidget(dirList_, 1);
     auto *droite = new QVBoxLayout;
-    droite->addWidget(new QLabel(QObject::tr("Fichiers")));
+    auto *titreFichiers = new QLabel;
+    droite->addWidget(titreFichiers);
     droite->addWidget(fileList_, 1);
     listes->addLayout(gauche, 1);
     listes->addLayout(droite, 1);
@@ -148,15 +157,22 @@ void Panneaux::creeChoix() {
                      [this] { agit_([this] { cmdCommand9_Click(f_, 1); }); });
     choix_->AuFermer = [this] { agit_([this] { cmdCommand9_Click(f_, 1); }); };
 
-    suivi_.Lie({&f_.DirList}, [this] {
+    lieBouton(valider, f_.cmdCommand9[0]);
+    lieBouton(annuler, f_.cmdCommand9[1]);
+    suivi_.Lie({&f_.Libelles}, [this, titreDossiers, titreFichiers] {
+        titreDossiers->setText(qs(f_.Libelles.Dossiers));
+        titreFichiers->setText(qs(f_.Libelles.Fichiers));
+    });
+    suivi_.Lie({&f_.DirList, &f_.Libelles}, [this] {
         montreListe(dirList_, f_.DirList);
-        dossier_->setText(
-            QObject::tr("Dossier : <b>%1</b>").arg(qs(f_.DirListPath).toHtmlEscaped()));
+        dossier_->setText(qs(f_.Libelles.DossierCourant)
+                              .toHtmlEscaped()
+                              .arg("<b>" + qs(f_.DirListPath).toHtmlEscaped() + "</b>"));
     });
     suivi_.Lie({&f_.FileList}, [this] { montreListe(fileList_, f_.FileList); });
     // The default file is named only while the chooser picks a key.
-    suivi_.Lie({&f_.Label14, &f_.Frame7}, [this] {
-        label14_->setText(QObject::tr("Fichier par défaut : %1").arg(qs(f_.Label14.Caption)));
+    suivi_.Lie({&f_.Label14, &f_.Frame7, &f_.Libelles}, [this] {
+        label14_->setText(qs(f_.Libelles.FichierParDefaut).arg(qs(f_.Label14.Caption)));
         label14_->setVisible(!f_.Frame7Documentation);
     });
     liePanneau(choix_, f_.Frame7);
@@ -166,12 +182,13 @@ void Panneaux::creeParametres() {
     parametres_ = new Panneau("Frame10", fenetre_);
     txtEdit_ = new QPlainTextEdit;
     txtEdit_->setObjectName("txtEdit");
-    auto *fermer = bouton(QObject::tr("Fermer"), "Command8");
+    auto *fermer = bouton("Command8");
     auto *d = new QVBoxLayout(parametres_);
     d->addWidget(txtEdit_, 1);
     d->addLayout(rangee({fermer}));
     parametres_->resize(560, 220);
     relieTexte(txtEdit_, f_.txtEdit);
+    lieBouton(fermer, f_.Command8);
     QObject::connect(fermer, &QPushButton::clicked, parametres_,
                      [this] { agit_([this] { Command8_Click(f_); }); });
     parametres_->AuFermer = [this] { agit_([this] { Command8_Click(f_); }); };
@@ -183,10 +200,10 @@ void Panneaux::creeAccueil() {
     tbox7_ = new QPlainTextEdit;
     tbox7_->setObjectName("TBox_7");
     tbox7_->setReadOnly(true);
-    auto *aide = bouton(QObject::tr("aide clés"), "BoutonAideCles");
-    auto *fermer = bouton(QObject::tr("fermer"), "BoutonFermerAccueil");
+    auto *aide = bouton("BoutonAideCles");
+    auto *fermer = bouton("BoutonFermerAccueil");
     auto *d = new QVBoxLayout(accueil_);
-    auto *titre = new QLabel(QObject::tr("<h2 style='color:#2f5a3a'>Bienvenue sur Lamelix</h2>"));
+    auto *titre = new QLabel;
     d->addWidget(titre);
     d->addWidget(tbox7_, 1);
     d->addLayout(rangee({aide, fermer}));
@@ -197,6 +214,12 @@ void Panneaux::creeAccueil() {
     QObject::connect(fermer, &QPushButton::clicked, accueil_, ferme);
     accueil_->AuFermer = ferme;
     suivi_.Lie({&f_.TBox[7]}, [this] { tbox7_->setPlainText(TexteQt(f_.TBox[7].Text)); });
+    suivi_.Lie({&f_.Libelles, &f_.FrameAccueil}, [this, titre, aide, fermer] {
+        titre->setText("<h2 style='color:#2f5a3a'>" + qs(f_.FrameAccueil.Caption).toHtmlEscaped() +
+                       "</h2>");
+        aide->setText(qs(f_.Libelles.AideCles));
+        fermer->setText(qs(f_.Libelles.FermerAccueil));
+    });
     liePanneau(accueil_, f_.FrameAccueil);
 }
 
@@ -204,46 +227,38 @@ void Panneaux::creeDivers() {
     cfgDoc_ = new Panneau("FrameCfgDoc", fenetre_);
     cfgDocTexte_ = new QLabel;
     cfgDocTexte_->setWordWrap(true);
-    auto *fermerDoc = bouton(QObject::tr("Fermer"), "FermerCfgDoc");
+    auto *fermerDoc = bouton("FermerCfgDoc");
     auto *d = new QVBoxLayout(cfgDoc_);
     d->addWidget(cfgDocTexte_, 1);
     d->addLayout(rangee({fermerDoc}));
     const auto fermeDoc = [this] { agit_([this] { f_.FrameCfgDoc.SetVisible(false); }); };
     QObject::connect(fermerDoc, &QPushButton::clicked, cfgDoc_, fermeDoc);
     cfgDoc_->AuFermer = fermeDoc;
-    suivi_.Lie({&f_.FrameCfgDoc}, [this] {
-        cfgDocTexte_->setText(
-            QObject::tr("<b>Recherche de documentation</b><p>Dossier racine : %1</p>")
-                .arg(qs(f_.Options().RepDoc.empty() ? std::string("(aucun)") : f_.Options().RepDoc)
-                         .toHtmlEscaped()));
+    suivi_.Lie({&f_.FrameCfgDoc, &f_.Libelles}, [this, fermerDoc] {
+        const LibellesFenetre &l = f_.Libelles;
+        const std::string &racine = f_.Options().RepDoc.empty() ? l.Aucun : f_.Options().RepDoc;
+        cfgDocTexte_->setText("<b>" + qs(l.RechercheDoc).toHtmlEscaped() + "</b><p>" +
+                              qs(l.DossierRacine).toHtmlEscaped().arg(qs(racine).toHtmlEscaped()) +
+                              "</p>");
+        fermerDoc->setText(qs(l.Fermer));
     });
     liePanneau(cfgDoc_, f_.FrameCfgDoc);
 
     image_ = new Panneau("Picture2", fenetre_);
     imageVue_ = new QLabel;
+    imageVue_->setObjectName("Picture2Vue");
     imageVue_->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(image_))->addWidget(imageVue_);
     image_->AuFermer = [this] { agit_([this] { f_.Picture2.SetVisible(false); }); };
     suivi_.Lie({&f_.Picture2}, [this] {
-        if (!f_.Picture2.Visible) return;
-        const QPixmap image(qs(f_.Picture2Fichier));
-        if (image.isNull())
-            imageVue_->setText(QObject::tr("Image introuvable : %1").arg(qs(f_.Picture2Fichier)));
-        else
-            imageVue_->setPixmap(
-                image.scaled(900, 700, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        image_->setWindowTitle(QFileInfo(qs(f_.Picture2Fichier)).fileName());
+        if (f_.Picture2.Visible) montreImage();
     });
     liePanneau(image_, f_.Picture2);
 
     apropos_ = new Panneau("frmAbout", fenetre_);
-    auto *texte = new QLabel(
-        QObject::tr("<h2 style='color:#2f5a3a'>%1</h2><p>Consultation et mise au point de clés "
-                    "d'identification.</p><p>Une clé ne remplace pas l'avis d'un spécialiste : "
-                    "ne consommez jamais une espèce sur la seule foi d'une clé.</p>")
-            .arg(qs(NomProgrammeVersion())));
+    auto *texte = new QLabel;
     texte->setWordWrap(true);
-    auto *fermer = bouton(QObject::tr("Fermer"), "FermerApropos");
+    auto *fermer = bouton("FermerApropos");
     auto *a = new QVBoxLayout(apropos_);
     a->addWidget(texte, 1);
     a->addLayout(rangee({fermer}));
@@ -251,7 +266,41 @@ void Panneaux::creeDivers() {
     const auto ferme = [this] { agit_([this] { f_.frmAbout.SetVisible(false); }); };
     QObject::connect(fermer, &QPushButton::clicked, apropos_, ferme);
     apropos_->AuFermer = ferme;
+    suivi_.Lie({&f_.Libelles}, [this, texte, fermer] {
+        const LibellesFenetre &l = f_.Libelles;
+        texte->setText("<h2 style='color:#2f5a3a'>" + qs(NomProgrammeVersion()).toHtmlEscaped() +
+                       "</h2><p>" + qs(l.Apropos).toHtmlEscaped() + "</p><p>" +
+                       qs(l.AvisApropos).toHtmlEscaped() + "</p>");
+        fermer->setText(qs(l.Fermer));
+    });
     liePanneau(apropos_, f_.frmAbout);
+}
+
+// The picture at its own size, or made smaller to fit the screen the main window is on; the
+// panel takes the picture's size and comes in the middle of that screen.
+void Panneaux::montreImage() {
+    const QString chemin = qs(f_.Picture2Fichier);
+    image_->setWindowTitle(QFileInfo(chemin).fileName());
+    const QPixmap image(chemin);
+    if (image.isNull()) {
+        imageVue_->setPixmap({});
+        imageVue_->setText(qs(f_.Libelles.ImageIntrouvable).arg(chemin));
+        image_->adjustSize();
+        return;
+    }
+    const QScreen *ecran = fenetre_->screen();
+    const QRect zone = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Room for the window's frame and the panel's margins.
+    const QMargins cadre = CadreEstime();
+    const int marges = 2 * image_->layout()->contentsMargins().left();
+    const QSize place(zone.width() - cadre.left() - cadre.right() - marges,
+                      zone.height() - cadre.top() - cadre.bottom() - marges);
+    const QPixmap montree = image.width() > place.width() || image.height() > place.height()
+                                ? image.scaled(place, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                : image;
+    imageVue_->setText({});
+    imageVue_->setPixmap(montree);
+    image_->setGeometry(GeometrieFenetre(zone, cadre, montree.size() + QSize(marges, marges)));
 }
 
 void Panneaux::relieTexte(QPlainTextEdit *widget, TextBox &modele) {
@@ -264,6 +313,13 @@ void Panneaux::relieTexte(QPlainTextEdit *widget, TextBox &modele) {
         if (widget->toPlainText() == TexteQt(modele.Text)) return;
         const QSignalBlocker bloque(widget);
         widget->setPlainText(TexteQt(modele.Text));
+    });
+}
+
+void Panneaux::lieBouton(QPushButton *widget, const CommandButton &modele) {
+    suivi_.Lie({&modele}, [widget, &modele] {
+        widget->setText(qs(modele.Caption).simplified());
+        widget->setEnabled(modele.Enabled);
     });
 }
 

@@ -44,6 +44,10 @@ class Panneaux {
     Panneau *Choix() const { return choix_; }
     Panneau *Parametres() const { return parametres_; }
     Panneau *Accueil() const { return accueil_; }
+    Panneau *CfgDoc() const { return cfgDoc_; }
+    Panneau *Image() const { return image_; }
+    Panneau *Apropos() const { return apropos_; }
+    QLabel *ImageVue() const { return imageVue_; }
     QPlainTextEdit *Text7() const { return text7_; }
     QPlainTextEdit *TxtEdit() const { return txtEdit_; }
     QListWidget *DirList() const { return dirList_; }
@@ -57,6 +61,9 @@ class Panneaux {
     void creeDivers();
     // A text both ways: what the user types goes to the model, the model's text to the widget.
     void relieTexte(QPlainTextEdit *widget, TextBox &modele);
+    // A button's caption and state.
+    void lieBouton(QPushButton *widget, const CommandButton &modele);
+    void montreImage();
     // A panel shown and hidden by its frame.
     void liePanneau(Panneau *panneau, const Frame &cadre);
 

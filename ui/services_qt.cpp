@@ -46,6 +46,11 @@ QString ServicesQt::titre(const std::string &t) const {
     return fenetre_ ? fenetre_->windowTitle() : QStringLiteral("Lamelix");
 }
 
+const LibellesFenetre &ServicesQt::libelles() const {
+    static const LibellesFenetre francais;
+    return Libelles != nullptr ? *Libelles : francais;
+}
+
 void ServicesQt::Message(const std::string &texte, const std::string &t) {
     QMessageBox::information(fenetre_, titre(t), QString::fromStdString(texte));
 }
@@ -161,7 +166,9 @@ ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
         reponse.Texte = QString::fromUtf8(reponseQt->readAll()).toStdString();
         // Qt names an abort "Operation canceled": the user cancelled nothing, the wait ran out.
         if (expire)
-            reponse.Erreur = "pas de réponse après " + std::to_string(DelaiRequeteMs / 1000) + " s";
+            reponse.Erreur = QString::fromStdString(libelles().SansReponse)
+                                 .arg(DelaiRequeteMs / 1000)
+                                 .toStdString();
         else if (reponseQt->error() != QNetworkReply::NoError)
             reponse.Erreur = reponseQt->errorString().toStdString();
     } catch (const std::exception &e) {
@@ -193,8 +200,10 @@ std::optional<std::string> ServicesQt::Saisie(const std::string &invite, const s
 std::optional<std::string> ServicesQt::DialogueOuvrir(const std::string &filtre,
                                                       const std::string &dossier) {
     if (ReponseDialogue) return ReponseDialogue();
+    const LibellesFenetre &l = libelles();
     const QString chemin = QFileDialog::getOpenFileName(
-        fenetre_, QObject::tr("Ouvrir"), QString::fromStdString(dossier), FiltreQt(filtre));
+        fenetre_, QString::fromStdString(l.TitreOuvrir), QString::fromStdString(dossier),
+        FiltreQt(filtre, QString::fromStdString(l.TousFichiers)));
     if (chemin.isEmpty()) return std::nullopt;
     return chemin.toStdString();
 }
@@ -204,10 +213,12 @@ std::optional<std::string> ServicesQt::DialogueEnregistrer(const std::string &fi
                                                            const std::string &dossier) {
     if (ReponseDialogue) return ReponseDialogue();
     // The program itself replaces an existing file of that name without asking again.
+    const LibellesFenetre &l = libelles();
     const QString chemin = QFileDialog::getSaveFileName(
-        fenetre_, QObject::tr("Enregistrer"),
+        fenetre_, QString::fromStdString(l.TitreEnregistrer),
         QDir(QString::fromStdString(dossier)).filePath(QString::fromStdString(nomPropose)),
-        FiltreQt(filtre), nullptr, QFileDialog::DontConfirmOverwrite);
+        FiltreQt(filtre, QString::fromStdString(l.TousFichiers)), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     if (chemin.isEmpty()) return std::nullopt;
     return chemin.toStdString();
 }
@@ -231,7 +242,7 @@ double ServicesQt::Chrono() {
 }
 
 void ServicesQt::Aide(const std::string &page) {
-    FenetreAide::Montre(QString::fromStdString(page), fenetre_);
+    FenetreAide::Montre(QString::fromStdString(page), fenetre_, libelles());
 }
 
 } // namespace lamelix

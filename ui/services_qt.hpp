@@ -1,5 +1,6 @@
 #pragma once
 
+#include "consult/libelles.hpp"
 #include "platform/services.hpp"
 
 #include <functional>
@@ -62,8 +63,13 @@ class ServicesQt : public Services {
     // the progress made so far.
     std::function<void()> AuRepos;
 
+    // The captions of the dialogs, in the interface language (the main window's); the built-in
+    // French ones while none is given.
+    const LibellesFenetre *Libelles = nullptr;
+
   private:
     QString titre(const std::string &titre) const;
+    const LibellesFenetre &libelles() const;
     bool sablier_ = false;
     QWidget *fenetre_ = nullptr;
     // Created on the first request, so that a session that never asks the network opens nothing.

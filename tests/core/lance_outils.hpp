@@ -24,11 +24,16 @@ inline std::string Lis(const std::string &chemin) {
     return tout.str();
 }
 
-inline Resultat Lance(const DossierTemporaire &dossier, const std::string &arguments) {
-    const std::string sortie = dossier.Chemin("sortie"), erreurs = dossier.Chemin("erreurs");
+// Standard output goes to sortieVers when one is given (such as /dev/full), and sortie stays
+// empty.
+inline Resultat Lance(const DossierTemporaire &dossier, const std::string &arguments,
+                      const std::string &sortieVers = {}) {
+    const std::string sortie = sortieVers.empty() ? dossier.Chemin("sortie") : sortieVers;
+    const std::string erreurs = dossier.Chemin("erreurs");
     int brut = std::system(
         ("'" LAMELIX_OUTILS "' " + arguments + " >'" + sortie + "' 2>'" + erreurs + "'").c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lis(sortie), Lis(erreurs)};
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, sortieVers.empty() ? Lis(sortie) : "",
+            Lis(erreurs)};
 }
 
 } // namespace lamelix::test

@@ -1,10 +1,12 @@
 // The interface language files "Lamelix_<code>.lng" of the program folder, the language menu and
 // the warnings panel.
 
+#include "settings/fichier_langue.hpp"
 #include "tests/core/fenetre_essai.hpp"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace lamelix::test {
 namespace {
@@ -23,16 +25,18 @@ struct Poste : FenetreEssai {
         F->Options().LangueM = "zz";
         ChargeLangue(*F);
     }
-    // The captions a language file may change.
+    // The captions a language file may change, the font-size item as the menu shows it.
     Textes Captions() {
-        Textes c{F->mnuSettings.Caption, F->mnuSettingsItem[0].Caption, F->Mnuprefx[0].Caption};
-        for (const MenuItem &m : F->mnuFileItem)
-            c.push_back(m.Caption);
-        for (int n = 0; n <= 9; ++n)
-            c.push_back(MnOption(*F, n)->Caption);
-        for (int n : {1, 10, 20, 30})
-            c.push_back(F->MnOutil[static_cast<std::size_t>(n)].Caption);
+        Textes c{F->mnuSettingsItem[0].Caption};
+        for (const CaptionDeLangue &caption : CaptionsDeLangue(*F))
+            c.push_back(caption.Section + " " + std::to_string(caption.Numero) + " " +
+                        caption.Texte);
         return c;
+    }
+    // The texts of the status bar and of the labels that show messages.
+    Textes Etat() {
+        return {F->StatusBar1.Caption, F->Label3.Caption, F->Label5.Caption, F->Label7.Caption,
+                F->Label18.Caption,    F->Frame7.Caption, F->txtEdit.Text};
     }
 };
 
@@ -77,6 +81,63 @@ TEST(Langue, SectionsEtListes) {
     EXPECT_EQ(f.Options().LangueM, "zz");
 }
 
+TEST(Langue, CaptionsDesControlesEtLibelles) {
+    Poste p;
+    p.Langue("MENUS;\r\n#0;&Datei\r\n#4;&Hilfe\r\n#7;Über\r\n#*;\r\n"
+             "FUTUR;\r\n#0;une section d'une version à venir\r\n#*;\r\n"
+             "FUTURE_SIMPLE;rien\r\n"
+             "BOUTONS;\r\n#1;Neu\r\n#2;Bild\r\n#15;Abbrechen\r\n#*;\r\n"
+             "CASES;\r\n#3;Vergleichen\r\n#*;\r\n"
+             "CADRES;\r\n#1;Anzeige\r\n#6;Über Lamelix\r\n#*;\r\n"
+             "MNLANG;\r\n#7;Russisch\r\n#*;\r\n"
+             "LIBELLES;\r\n#0;Art\r\n#33;Öffnen Sie %1 ▸ %2\r\n#*;\r\n"
+             "MNUPREFX;Präfix\r\n");
+    Lamelix &f = *p.F;
+    EXPECT_EQ(f.mnuFile.Caption + f.mnuAideTitre.Caption + f.MnuApropos.Caption,
+              "&Datei&HilfeÜber");
+    EXPECT_EQ(f.bouton[1].Caption + f.Command2.Caption + f.cmdCommand9[1].Caption,
+              "NeuBildAbbrechen");
+    EXPECT_EQ(f.Check_Compare.Caption, "Vergleichen");
+    EXPECT_EQ(f.Frame8.Caption + f.frmAbout.Caption, "AnzeigeÜber Lamelix");
+    EXPECT_EQ(f.MnLang[7].Caption, "Russisch");
+    EXPECT_EQ(f.Libelles.TitreEspece, "Art");
+    EXPECT_EQ(f.Libelles.OuvrezUneCle, "Öffnen Sie %1 ▸ %2");
+    // The sections this program does not know are stepped over, whatever their form.
+    EXPECT_EQ(f.Mnuprefx[0].Caption, "Präfix");
+    EXPECT_EQ(f.bouton[0].Caption, "<==");
+
+    // An item a section does not have stops the file there, as in every list.
+    Poste q;
+    q.Langue("LIBELLES;\r\n#5;Namen\r\n#9;?\r\n#6;Vergleich\r\n#*;\r\nMNUPREFX;Après\r\n");
+    EXPECT_EQ(q.F->Libelles.TitreNoms, "Namen");
+    EXPECT_EQ(q.F->Libelles.TitreComparaison, "Comparaison");
+    EXPECT_EQ(q.F->Mnuprefx[0].Caption, "&Préfixe");
+}
+
+TEST(Langue, MarqueurDePlusieursOctets) {
+    // The marker is one character, whatever its length in UTF-8: the number and the text after
+    // it keep every byte of their own characters.
+    const auto item = DecoupeItem("  §12 ; «Ouvrir» à nouveau ");
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->Numero, "12");
+    EXPECT_EQ(item->Texte, "«Ouvrir» à nouveau");
+    EXPECT_EQ(DecoupeItem("€*;")->Numero, "*");
+    EXPECT_EQ(DecoupeItem("\xF0\x9F\x8C\xBF"
+                          "3;Pilz")
+                  ->Numero,
+              "3"); // four bytes
+    EXPECT_FALSE(DecoupeItem("§4 sans point-virgule"));
+    EXPECT_FALSE(DecoupeItem("§"));
+
+    // The same marker read from a file, in UTF-8 and in Windows-1252 (where "§" is one byte).
+    Poste p;
+    p.Langue("MNUFILEITEM;\r\n§0;Öffnen…\r\n\xA7"
+             "1;Cl\xE9s\r\n§*;\r\nMNUPREFX;après\r\n");
+    EXPECT_EQ(p.F->mnuFileItem[0].Caption, "Öffnen…");
+    EXPECT_EQ(p.F->mnuFileItem[1].Caption, "Clés");
+    EXPECT_EQ(p.F->Mnuprefx[0].Caption, "après");
+}
+
 TEST(Langue, ChargementInterrompu) {
     // A message number out of the table stops the file there.
     Poste p;
@@ -108,19 +169,48 @@ TEST(Langue, AnglaisPuisFrancais) {
         if (fs::exists(livrees / ("Lamelix_" + std::string(code) + ".lng")))
             fs::copy_file(livrees / ("Lamelix_" + std::string(code) + ".lng"),
                           p.Racine + "/Lamelix_" + code + ".lng");
-    const auto francais = p.Captions();
     Lamelix &f = *p.F;
+    // The window as start-up leaves it, with the chooser and the settings view open.
+    PrepareFenetre(f);
+    OuvreCleDeDepart(f);
+    MnuOptFic_xy_Click(f, 0);
+    MnOutil_Click(f, 20);
+    const auto francais = p.Captions();
+    const auto etatFrancais = p.Etat();
+    const auto captionsFrancaises = CaptionsDeLangue(f);
+
     MnLang_Click(f, 5);
     EXPECT_EQ(f.Options().LangueM, "en");
     EXPECT_TRUE(f.MnLang[5].Checked);
     EXPECT_EQ(f.mnuFileItem[4].Caption, "&Quit");
     EXPECT_EQ(f.Msg(6), "Do you really want to quit the key manager?");
+    // The English file names every caption, but for the words both languages share.
+    const std::set<std::string> communs = {"&?",       "&Options", "&Memo", "<==", "Section",
+                                           "Sections", "Compare",  "LM1",   "LM2", "fr",
+                                           "it",       "es",       "de",    "en",  "Basque"};
+    const auto anglaises = CaptionsDeLangue(f);
+    ASSERT_EQ(anglaises.size(), captionsFrancaises.size());
+    for (std::size_t i = 0; i < anglaises.size(); ++i)
+        if (communs.count(anglaises[i].Texte) == 0) {
+            EXPECT_NE(anglaises[i].Texte, captionsFrancaises[i].Texte)
+                << anglaises[i].Section << " " << anglaises[i].Numero;
+        }
+    // What the labels already showed follows the language.
+    EXPECT_EQ(f.StatusBar1.Caption, f.Msg(51));
+    EXPECT_EQ(f.Label3.Caption, "List and choose");
+    EXPECT_EQ(f.Label5.Caption, "Chosen propositions");
+    EXPECT_EQ(f.Label7.Caption.rfind("default file:", 0), 0u) << f.Label7.Caption;
+    EXPECT_EQ(f.Label18.Caption.rfind("current file:", 0), 0u) << f.Label18.Caption;
+    EXPECT_EQ(f.Frame7.Caption, "Default key file");
+    EXPECT_EQ(f.txtEdit.Text.rfind("Key folder:", 0), 0u) << f.txtEdit.Text;
+    EXPECT_NE(f.txtEdit.Text.find("\r\nDefault key:"), std::string::npos) << f.txtEdit.Text;
 
     MnLang_Click(f, 1);
     const Messages defauts;
     for (int n = 0; n < Messages::Nombre; ++n)
         EXPECT_EQ(f.Msg(n), defauts[n]) << "message " << n;
     EXPECT_EQ(p.Captions(), francais);
+    EXPECT_EQ(p.Etat(), etatFrancais);
     EXPECT_TRUE(f.MnLang[1].Checked);
     EXPECT_FALSE(f.MnLang[5].Checked);
 }

@@ -3,6 +3,10 @@
 #include "tests/core/lance_outils.hpp"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace lamelix::test {
 namespace {
@@ -25,9 +29,36 @@ TEST(Parcours, LesChoixDeLaCleParDefautMenentALAmanitePhalloide) {
     auto blocs = Blocs(r.sortie);
     ASSERT_EQ(blocs.size(), 7u);
     EXPECT_EQ(blocs[0].rfind("== chargement\nList1\tDessous du chapeau garni de lames", 0), 0u);
-    EXPECT_NE(blocs[6].find("\nText2\tAmanita phalloides (amanite phalloïde)\n"), std::string::npos)
-        << blocs[6];
-    EXPECT_NE(blocs[6].find("\netapes\t6\n"), std::string::npos);
+    // The species' page is handed to the desktop, after the step back to where it was chosen.
+    EXPECT_NE(r.erreurs.find("ouvre: " LAMELIX_CLES "/amanite_phalloide.html\n"), std::string::npos)
+        << r.erreurs;
+    EXPECT_NE(blocs[6].find("\netapes\t5\n"), std::string::npos) << blocs[6];
+    // Back at the propositions and the path of the step before.
+    const auto jusquA = [](const std::string &bloc, const char *fin) {
+        return bloc.substr(bloc.find('\n'), bloc.find(fin) - bloc.find('\n'));
+    };
+    EXPECT_EQ(jusquA(blocs[6], "\ncouleur"), jusquA(blocs[5], "\ncouleur"));
+}
+
+TEST(Parcours, LesComplementsSuiventLaCleEtSesLiens) {
+    DossierTemporaire dossier;
+    // The tubes proposition chains to bolets.cle: the state printed is the new key's.
+    Resultat r = Lance(dossier, "parcours '" LAMELIX_CLES "/defaut.cle' 1");
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    auto blocs = Blocs(r.sortie);
+    ASSERT_EQ(blocs.size(), 2u);
+    EXPECT_NE(blocs[1].find("\netapes\t0\n"), std::string::npos) << blocs[1];
+    EXPECT_EQ(blocs[1].find("Dessous du chapeau garni de lames"), std::string::npos) << blocs[1];
+
+    // A missing file and a refused address are messages; a page is an "ouvre:" line.
+    const std::string cle = dossier.Ecrit("k.cle", "1, 0 $a$A$F\"absent.pdf\"\r\n"
+                                                   "1, 0 $b$B$F\"https://exemple.org/b\"\r\n"
+                                                   "1, 0 $c$C$F\"file:///etc/passwd\"\r\n");
+    r = Lance(dossier, "parcours '" + cle + "' 0 raz 1 raz 2");
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_NE(r.erreurs.find("ouvre: https://exemple.org/b\n"), std::string::npos) << r.erreurs;
+    EXPECT_NE(r.erreurs.find("message: adresse refusée : file:///etc/passwd"), std::string::npos);
+    EXPECT_EQ(r.erreurs.find("ouvre: file:"), std::string::npos);
 }
 
 TEST(Parcours, EtatApresChaqueAction) {
@@ -41,6 +72,21 @@ TEST(Parcours, EtatApresChaqueAction) {
     ASSERT_EQ(r.statut, 0) << r.erreurs;
     auto blocs = Blocs(r.sortie);
     ASSERT_EQ(blocs.size(), 10u);
+    // The state the window's start-up leaves, its prompt included.
+    EXPECT_EQ(blocs[0], "== chargement\n"
+                        "List1\tLames\n"
+                        "List1\tTubes\n"
+                        "Text1\t\n"
+                        "couleur\t0\n"
+                        "Text2\t\n"
+                        "Text5\t\n"
+                        "List2\tBoletus\n"
+                        "List2\tAmanita\n"
+                        "List2\tRussula\n"
+                        "Label1\t3\n"
+                        "Label3\t Listez et choisissez\n"
+                        "entite\t1\n"
+                        "etapes\t0\n");
     EXPECT_EQ(blocs[1], "== 0\n"
                         "List1\tAnneau\n"
                         "List1\tSans\n"
@@ -59,6 +105,58 @@ TEST(Parcours, EtatApresChaqueAction) {
     EXPECT_NE(blocs[9].find("\nForm1\tAmanita   vs    Boletus\\r\\n\\r\\n"), std::string::npos)
         << blocs[9];
     EXPECT_EQ(blocs[8].find("Form1\t"), std::string::npos);
+}
+
+// parcours judges the sample keys as tables does, with either answer to the compiler's
+// questions, and prints the state after the load and each action all the same.
+TEST(Parcours, CodeDeRetourDesClesExemplesCommeTables) {
+    DossierTemporaire dossier;
+    const std::tuple<const char *, int, int> cas[] = {
+        {"defaut.cle", 0, 0},   {"bolets.cle", 0, 0},  {"defaut-utf8.txt", 0, 0},
+        {"plantes.txt", 0, 0},  {"erreurs.cle", 0, 1}, {"erreur-syntaxe.cle", 1, 1},
+        {"erreur-96.cle", 1, 1}};
+    for (const auto &[nom, siOui, siNon] : cas) {
+        const std::string cle = std::string(" '" LAMELIX_CLES "/") + nom + "'";
+        for (const auto &[option, attendu] :
+             {std::pair{"--oui", siOui}, std::pair{"--non", siNon}}) {
+            EXPECT_EQ(Lance(dossier, std::string("tables ") + option + cle).statut, attendu)
+                << nom << ' ' << option;
+            Resultat r = Lance(dossier, std::string("parcours ") + option + cle + " 0");
+            EXPECT_EQ(r.statut, attendu) << nom << ' ' << option;
+            auto blocs = Blocs(r.sortie);
+            ASSERT_EQ(blocs.size(), 2u) << nom << ' ' << option;
+            // A key that did not compile leaves the window without any.
+            if (attendu == 1) {
+                EXPECT_NE(blocs[0].find("\nentite\t0\n"), std::string::npos) << blocs[0];
+            }
+        }
+    }
+}
+
+// Files that are no key, or a key with nothing to offer at the start: status 1 and the state
+// printed.
+TEST(Parcours, CleSansPropositionAuDepart) {
+    DossierTemporaire dossier;
+    for (const auto &[nom, contenu] :
+         {std::pair{"vide.cle", ""}, std::pair{"sans-marqueur.txt", "1, 0 $a$A\n1, 0 $b$B\n"},
+          std::pair{"seule.cle", "une ligne\n"}, std::pair{"marqueur.txt", "$FICHIER CLE$\n"},
+          std::pair{"note.cle", "1, 0, N $une note\n"}}) {
+        Resultat r = Lance(dossier, "parcours '" + dossier.Ecrit(nom, contenu) + "' 0");
+        EXPECT_EQ(r.statut, 1) << nom;
+        auto blocs = Blocs(r.sortie);
+        ASSERT_EQ(blocs.size(), 2u) << nom;
+        EXPECT_EQ(blocs[0].find("List1\t"), std::string::npos) << blocs[0];
+    }
+}
+
+// The key is opened by the path given, even where splitting it into folder and file name and
+// joining them back would name another file.
+TEST(Parcours, CheminDonneTelQuel) {
+    DossierTemporaire dossier;
+    const std::string cle = dossier.Ecrit("a\\b.cle", "1, 0 $Lames$Agaricus\n");
+    Resultat r = Lance(dossier, "parcours '" + cle + "'");
+    EXPECT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_EQ(r.sortie.rfind("== chargement\nList1\tLames\n", 0), 0u) << r.sortie;
 }
 
 TEST(Parcours, ErreursDUsage) {

@@ -50,11 +50,16 @@ TEST(Reglages, SauvegardeEtRelecture) {
     f.MnExec.Checked = f.Mnuprefx[0].Checked = true;
     f.lgr.Selectionne(2);
     f.Options().LangueM = "en";
+    f.Options().WebBase = "https://especes.exemple.org";
     inisauve(f);
     EXPECT_EQ(p.Ini(), "\r\nREPDATA =" + p.Racine +
                            "/cles\r\nFICDEFAUT =mes.cle\r\nREPDOC =/doc\r\nFNT =6\r\n"
                            "AFFSECT =Vrai\r\nAUTOEXEC =Vrai\r\nPREFIXE =Vrai\r\n"
-                           "LANGUE_T =Anglais\r\nLANGUEM = en\r\n");
+                           "LANGUE_T =Anglais\r\nLANGUEM = en\r\n"
+                           "WEB_IMAGES =https://www.google.com\r\n"
+                           "WEB_BASE =https://especes.exemple.org\r\n"
+                           "WEB_INVENTAIRE =https://inpn.mnhn.fr\r\n"
+                           "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n");
 
     Poste q(p.Racine);
     Lamelix &g = *q.F;
@@ -72,6 +77,17 @@ TEST(Reglages, SauvegardeEtRelecture) {
     EXPECT_EQ(g.Label4.Caption, "Exec.Auto.");
     EXPECT_EQ(g.lgr.TexteSelectionne(), "Anglais");
     EXPECT_EQ(g.Options().LangueM, "en");
+    EXPECT_EQ(g.Options().WebBase, "https://especes.exemple.org");
+    // A site written without its scheme is reached over https, without a final "/".
+    p.Dossier.Ecrit(
+        "Lamelix.ini",
+        "WEB_IMAGES = images.exemple.org/\r\nWEB_SITE =site.exemple.org\r\nWEB_BASE =\r\n");
+    IniCharge(g);
+    EXPECT_EQ(g.Options().WebImages, "https://images.exemple.org");
+    EXPECT_EQ(g.Options().WebSite, "site.exemple.org");
+    EXPECT_EQ(g.Options().WebBase, "https://especes.exemple.org"); // an empty value keeps it
+    inisauve(f);
+    IniCharge(g);
 
     // "Faux" unchecks.
     f.check_Option[0].Value = 0;

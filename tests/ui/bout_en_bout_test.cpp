@@ -3,12 +3,14 @@
 // English and back, "&Quitter" with its question, then a new start that restores the session.
 // Real Qt services throughout; the questions are answered by clicking the message box's button.
 //
-// LAMELIX_CAPTURE names a PNG file that receives the window in the middle of the consultation.
+// LAMELIX_CAPTURE names a PNG file that receives the window in the middle of the consultation,
+// and the window at the sizes of small and large screens, in French and in English.
 
 #include "consult/lamelix.hpp"
 #include "tests/ui/gestes.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/geometrie.hpp"
 #include "ui/panneaux.hpp"
 #include "ui/services_qt.hpp"
 
@@ -51,6 +53,7 @@ struct Programme_ {
     Programme_(const QString &dossier, const QString &ligneDeCommande) {
         modele.RepProgramme = dossier.toStdString();
         modele.LigneCommande = ligneDeCommande.toStdString();
+        services.Libelles = &modele.Libelles;
         services.FixeFenetre(&fenetre);
         fenetre.AuTermine = [this] { termine = true; };
         fenetre.Demarre();
@@ -65,6 +68,23 @@ struct Programme_ {
     FenetrePrincipale fenetre{*app};
     bool termine = false;
 };
+
+// With LAMELIX_CAPTURE: the window at the size it takes on a screen of 800 x 600 and on one of
+// 1600 x 900 (suffixes "-800x600" and "-1600x900", then the language's).
+void captureEcrans(QWidget &fenetre, const char *langue) {
+    if (!qEnvironmentVariableIsSet("LAMELIX_CAPTURE")) return;
+    const QSize avant = fenetre.size();
+    for (const QSize ecran : {QSize(800, 600), QSize(1600, 900)}) {
+        fenetre.resize(
+            GeometrieFenetre(QRect(QPoint(), ecran), CadreEstime(), QSize(1320, 100000)).size());
+        QTest::qWait(50);
+        const QString suffixe =
+            QString("-%1x%2%3").arg(ecran.width()).arg(ecran.height()).arg(langue);
+        capture(&fenetre, qPrintable(suffixe));
+    }
+    fenetre.resize(avant);
+    QTest::qWait(50);
+}
 
 QString lit(const QString &chemin) {
     QFile fichier(chemin);
@@ -147,9 +167,11 @@ class BoutEnBoutTest : public QObject {
 
             // English, then French again: menus and messages follow.
             QAction *quitter = p.fenetre.Action("mnuFileItem_4");
+            captureEcrans(p.fenetre, "");
             p.fenetre.Action("MnLang_5")->trigger();
             QCOMPARE(quitter->text(), QString("&Quit"));
             capture(&p.fenetre, "-english");
+            captureEcrans(p.fenetre, "-english");
             QVERIFY(p.fenetre.Action("MnLang_5")->isChecked());
             QCOMPARE(QString::fromStdString(p.modele.Msg(6)).contains("quit"), true);
             p.fenetre.Action("MnLang_1")->trigger();

@@ -13,26 +13,42 @@
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/geometrie.hpp"
+#include "ui/panneaux.hpp"
 #include "ui/suivi_controles.hpp"
+#include "ui/traduction_qt.hpp"
 
 #include <functional>
 #include <memory>
 #include <stdexcept>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 using namespace lamelix;
@@ -108,6 +124,52 @@ class ServicesSansBip : public test::ServicesFactices {
     void Bip() override { throw std::runtime_error("pas de haut-parleur"); }
 };
 
+// A text as the user reads it, line by line: without shortcut marks, markup or extra blanks.
+QStringList lignesDe(QString texte) {
+    if (Qt::mightBeRichText(texte)) texte = QTextDocumentFragment::fromHtml(texte).toPlainText();
+    texte.remove(QRegularExpression("&(?!&)"));
+    QStringList lignes;
+    for (const QString &ligne : texte.split('\n')) {
+        const QString propre = ligne.simplified();
+        if (!propre.isEmpty()) lignes << propre;
+    }
+    return lignes;
+}
+
+void ajouteMenu(QSet<QString> &textes, const QList<QAction *> &actions) {
+    for (QAction *action : actions) {
+        for (const QString &ligne : lignesDe(action->text()))
+            textes << ligne;
+        if (action->menu()) ajouteMenu(textes, action->menu()->actions());
+    }
+}
+
+// Every caption a user can see on the main window, its menus, its panels and the comparison
+// window (titles, buttons, boxes, labels, tooltips, what empty boxes say), but the key's own
+// texts (the title, the comment, the lists' lines).
+QSet<QString> textesAffiches(FenetrePrincipale &fenetre) {
+    QSet<QString> textes;
+    ajouteMenu(textes, fenetre.menuBar()->actions());
+    QList<QWidget *> widgets = fenetre.findChildren<QWidget *>();
+    widgets << fenetre.Form1() << fenetre.Form1()->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        const QString nom = w->objectName();
+        if (nom == "Label6" || nom == "Label1" || nom == "Label14") continue;
+        QStringList vus{w->toolTip()};
+        if (w->isWindow()) vus << w->windowTitle();
+        if (auto *b = qobject_cast<QAbstractButton *>(w)) vus << b->text();
+        if (auto *g = qobject_cast<QGroupBox *>(w)) vus << g->title();
+        if (auto *l = qobject_cast<QLabel *>(w)) vus << l->text();
+        if (auto *t = qobject_cast<QTextEdit *>(w)) vus << t->placeholderText();
+        if (auto *t = qobject_cast<QPlainTextEdit *>(w)) vus << t->placeholderText();
+        if (auto *l = qobject_cast<ListeControle *>(w)) vus << l->TexteVide();
+        if (auto *b = qobject_cast<BoiteEspece *>(w)) vus << b->TexteVide();
+        for (const QString &vu : vus)
+            for (const QString &ligne : lignesDe(vu))
+                textes << ligne;
+    }
+    return textes;
+}
 } // namespace
 
 class FenetreTest : public QObject {
@@ -247,14 +309,15 @@ class FenetreTest : public QObject {
         ListeControle *liste = fenetre.List1();
         QPlainTextEdit *zoom = liste->Vue();
 
-        // Left click selects; the right button enlarges the selected line and selects nothing.
+        // The right button enlarges the line it is pressed on, which becomes the selected one,
+        // whatever was selected before.
         clic(liste, 1);
         QTest::mousePress(liste->viewport(), Qt::RightButton, {}, centre(liste, 0));
         QTest::mouseRelease(liste->viewport(), Qt::RightButton, {}, centre(liste, 0));
         QVERIFY(zoom->isVisible());
-        QCOMPARE(zoom->toPlainText(), liste->item(1)->text());
-        QCOMPARE(liste->currentRow(), 1);
-        QCOMPARE(banc.modele.List1.ListIndex, 1);
+        QCOMPARE(zoom->toPlainText(), liste->item(0)->text());
+        QCOMPARE(liste->currentRow(), 0);
+        QCOMPARE(banc.modele.List1.ListIndex, 0);
         QVERIFY(zoom->font().pointSize() > liste->font().pointSize());
         QVERIFY(!statut(fenetre).isEmpty());
 
@@ -267,13 +330,25 @@ class FenetreTest : public QObject {
         clic(liste, 0);
         QVERIFY(!zoom->isVisible());
 
+        // A step taken with the keyboard leaves no line selected: the right button still
+        // enlarges the line under it, never an empty view.
+        liste->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(liste, Qt::Key_Return);
+        QCOMPARE(banc.modele.NbEtapes, int16_t{1});
+        QCOMPARE(banc.modele.List1.ListIndex, -1);
+        QTest::mousePress(liste->viewport(), Qt::RightButton, {}, centre(liste, 1));
+        QCOMPARE(zoom->toPlainText(), liste->item(1)->text());
+        QTest::mouseRelease(liste->viewport(), Qt::RightButton, {}, centre(liste, 1));
+        QTest::keyClick(zoom, Qt::Key_Escape);
+
         // The names have their own view, gone when the button is released.
         ListeControle *noms = fenetre.List2();
-        clic(noms, 2);
-        QTest::mousePress(noms->viewport(), Qt::RightButton, {}, centre(noms, 2));
+        clic(noms, 1);
+        QTest::mousePress(noms->viewport(), Qt::RightButton, {}, centre(noms, 0));
         QVERIFY(noms->Vue()->isVisible());
-        QCOMPARE(noms->Vue()->toPlainText(), noms->item(2)->text());
-        QTest::mouseRelease(noms->viewport(), Qt::RightButton, {}, centre(noms, 2));
+        QCOMPARE(banc.modele.List2.ListIndex, 0);
+        QCOMPARE(noms->Vue()->toPlainText(), noms->item(0)->text());
+        QTest::mouseRelease(noms->viewport(), Qt::RightButton, {}, centre(noms, 0));
         QVERIFY(!noms->Vue()->isVisible());
     }
 
@@ -460,6 +535,227 @@ class FenetreTest : public QObject {
         QVERIFY(!banc.services->PressePapier.empty());
         // A stopped compilation leaves no half-compiled key on screen.
         QCOMPARE(banc.fenetre.List1()->count(), 0);
+    }
+
+    // A long species name is shown whole at any width, in the box's own font while it can,
+    // and the name is the box's tooltip.
+    void nomDEspeceEntier() {
+        Banc banc;
+        QVERIFY(banc.ouvre());
+        BoiteEspece *boite = banc.fenetre.Text2();
+        const QString nom = QString::fromUtf8("Macrolepiota procera (lépiote élevée, coulemelle, "
+                                              "nez de chat, grisette, saint-michel)");
+        banc.modele.Text2.SetText(nom.toStdString());
+        for (int largeur : {1320, 780, 600}) {
+            banc.fenetre.resize(largeur, 560);
+            banc.fenetre.Rafraichit();
+            QTest::qWait(50);
+            QCOMPARE(boite->text(), nom);
+            QCOMPARE(boite->toolTip(), nom);
+            const QRect place = boite->contentsRect();
+            const QRect texte =
+                QFontMetrics(boite->font())
+                    .boundingRect(QRect(0, 0, place.width(), 100000), Qt::TextWordWrap, nom);
+            QVERIFY2(texte.width() <= place.width() && texte.height() <= place.height(),
+                     qPrintable(QString("%1: %2x%3 in %4x%5")
+                                    .arg(largeur)
+                                    .arg(texte.width())
+                                    .arg(texte.height())
+                                    .arg(place.width())
+                                    .arg(place.height())));
+        }
+        capture(&banc.fenetre, "-nom-long");
+        banc.modele.Text2.SetText("Russula");
+        banc.fenetre.Rafraichit();
+        QApplication::processEvents();
+        QCOMPARE(boite->font().pointSize(), boite->PoliceDeBase().pointSize());
+        banc.modele.Text2.SetText({});
+        banc.fenetre.Rafraichit();
+        QVERIFY(boite->toolTip().isEmpty());
+        QCOMPARE(boite->TexteVide(),
+                 QString::fromStdString(banc.modele.Libelles.EspeceNonAtteinte));
+    }
+
+    // The window opens inside the free area of its screen, frame included, and shows every
+    // control whole without scrolling, down to a screen of 800 x 600. Each screen size runs in
+    // a process of its own: the offscreen platform's screen is chosen at start.
+    void tientDansLEcran() {
+        // With a 37-pixel title bar, on a screen with a top panel of 27 pixels.
+        const QRect bureau(0, 27, 1366, 741);
+        const QMargins barre(1, 37, 1, 1);
+        const QRect place = GeometrieFenetre(bureau, barre, QSize(1320, 100000));
+        QVERIFY(bureau.contains(place.marginsAdded(barre)));
+        QCOMPARE(place.size(), QSize(1320, 741 - 38));
+
+        const QString taille = qEnvironmentVariable("LAMELIX_ECRAN");
+        if (taille.isEmpty()) {
+            for (const char *ecran : {"800x600", "1366x768", "1920x1080"}) {
+                const QStringList cotes = QString(ecran).split('x');
+                QTemporaryDir dossier;
+                QFile config(dossier.filePath("ecran.json"));
+                QVERIFY(config.open(QIODevice::WriteOnly));
+                config.write(QString(R"({"screens":[{"name":"ecran","x":0,"y":0,"width":%1,)"
+                                     R"("height":%2,"logicalDpi":96,"logicalBaseDpi":96,)"
+                                     R"("dpr":1}]})")
+                                 .arg(cotes[0], cotes[1])
+                                 .toUtf8());
+                config.close();
+                QProcess essai;
+                QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+                environnement.insert("QT_QPA_PLATFORM",
+                                     "offscreen:configfile=" + config.fileName());
+                environnement.insert("LAMELIX_ECRAN", ecran);
+                essai.setProcessEnvironment(environnement);
+                essai.setProcessChannelMode(QProcess::MergedChannels);
+                essai.start(QCoreApplication::applicationFilePath(), {"tientDansLEcran"});
+                QVERIFY(essai.waitForFinished(60000));
+                QVERIFY2(essai.exitStatus() == QProcess::NormalExit && essai.exitCode() == 0,
+                         qPrintable(QString(ecran) + "\n" + essai.readAll()));
+            }
+            return;
+        }
+
+        const QStringList cotes = taille.split('x');
+        const QSize ecran(cotes[0].toInt(), cotes[1].toInt());
+        Banc banc;
+        QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
+                            banc.dossier.filePath("Lamelix_en.lng")));
+        FenetrePrincipale &fenetre = banc.fenetre;
+        const QRect libre = fenetre.screen()->availableGeometry();
+        QCOMPARE(libre.size(), ecran);
+        QVERIFY(fenetre.minimumSizeHint().width() <= 800 - 12);
+        QVERIFY(fenetre.minimumSizeHint().height() <= 600 - 44);
+        // Before it shows, with the frame a window manager usually draws; once on screen, with
+        // the platform's own frame.
+        QVERIFY(libre.contains(fenetre.geometry().marginsAdded(CadreEstime())));
+        QVERIFY(banc.ouvre());
+        const QRect cadre = fenetre.frameGeometry();
+        QVERIFY2(libre.contains(cadre), qPrintable(QString("%1,%2 %3x%4")
+                                                       .arg(cadre.x())
+                                                       .arg(cadre.y())
+                                                       .arg(cadre.width())
+                                                       .arg(cadre.height())));
+        QCOMPARE(cadre.height(), libre.height());
+        QCOMPARE(cadre.width(), std::min(libre.width(), 1320 + cadre.width() - fenetre.width()));
+        for (const char *langue : {"MnLang_1", "MnLang_5"}) {
+            fenetre.Action(langue)->trigger();
+            doubleClic(fenetre.List1(), 0);
+            QApplication::processEvents();
+            const QWidget *vue = fenetre.Defilement()->viewport();
+            for (QWidget *w : fenetre.findChildren<QWidget *>()) {
+                if (w->window() != &fenetre || !w->isVisible()) continue;
+                if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QAbstractItemView *>(w) &&
+                    !qobject_cast<QTextEdit *>(w) && !qobject_cast<BoiteEspece *>(w))
+                    continue;
+                if (!vue->isAncestorOf(w)) continue;
+                const QRect zone(w->mapTo(vue, QPoint(0, 0)), w->size());
+                const QString quoi = w->objectName() + " " + langue;
+                QVERIFY2(vue->rect().contains(zone), qPrintable(quoi));
+                if (auto *b = qobject_cast<QAbstractButton *>(w))
+                    QVERIFY2(b->width() >= b->minimumSizeHint().width(), qPrintable(quoi));
+            }
+        }
+    }
+
+    // Qt's own texts (message boxes, file dialogs) follow the interface language.
+    void textesDeQtDansLaLangue() {
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               "/qtbase_fr.qm"))
+            QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
+        const auto oui = [] {
+            QMessageBox boite(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+            return boite.button(QMessageBox::Yes)->text().remove('&');
+        };
+        {
+            Banc banc;
+            QCOMPARE(oui(), QString("Oui"));
+            QVERIFY(banc.ouvre());
+            banc.fenetre.Action("MnLang_5")->trigger();
+            QCOMPARE(oui(), QString("Yes"));
+            banc.fenetre.Action("MnLang_1")->trigger();
+            QCOMPARE(oui(), QString("Oui"));
+            // A language Qt has no translation for leaves Qt's English.
+            banc.fenetre.Action("MnLang_6")->trigger();
+            QVERIFY(!banc.fenetre.TraductionDeQt().Chargee());
+            QCOMPARE(oui(), QString("Yes"));
+            banc.fenetre.Action("MnLang_1")->trigger();
+        }
+        QCOMPARE(oui(), QString("Yes")); // the window's translation went with it
+        TraductionQt traduction;
+        QVERIFY(!traduction.Suit("../../fr"));
+        QVERIFY(!traduction.Suit(""));
+        QVERIFY(traduction.Suit("fr"));
+    }
+
+    // In English no built-in French caption is left on the window, its menus and its panels;
+    // back in French, every caption is the French one again.
+    void rienDeFrancaisEnAnglais() {
+        Banc banc;
+        QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
+                            banc.dossier.filePath("Lamelix_en.lng")));
+        QVERIFY(banc.ouvre());
+        FenetrePrincipale &fenetre = banc.fenetre;
+        fenetre.Action("MnuOptFic_xy_0")->trigger(); // the chooser, with its texts
+        const QSet<QString> francais = textesAffiches(fenetre);
+        QSet<QString> connus = francais;
+        Application neuve(*banc.services); // the built-in captions, as a new window has them
+        for (const CaptionDeLangue &caption : CaptionsDeLangue(neuve.Principale()))
+            for (const QString &ligne : lignesDe(QString::fromStdString(caption.Texte)))
+                connus << ligne;
+
+        fenetre.Action("MnLang_5")->trigger();
+        const QSet<QString> anglais = textesAffiches(fenetre);
+        QSet<QString> restes = anglais & connus;
+        for (const char *commun :
+             {"<==",     "Section", "Sections", "Compare", "LM1", "LM2", "?",
+              "Options", "Memo",    "7",        "9",       "11",  "13",  "17",
+              "20",      "fr",      "it",       "es",      "de",  "en",  "Basque"})
+            restes.remove(commun);
+        restes.remove(QString::fromStdString(NomProgrammeVersion()));
+        QStringList liste = restes.values();
+        liste.sort();
+        QVERIFY2(restes.isEmpty(), qPrintable(liste.join(" | ")));
+        QVERIFY(anglais.contains("File"));
+        QVERIFY(anglais.contains("Show settings"));
+
+        fenetre.Action("MnLang_1")->trigger();
+        QCOMPARE(textesAffiches(fenetre), francais);
+    }
+
+    // The picture of a proposition, when it has one, in a window that fits the screen.
+    void imageALaTailleDeLEcran() {
+        Banc banc;
+        QVERIFY(banc.ouvre());
+        FenetrePrincipale &fenetre = banc.fenetre;
+        QDir(banc.dossier.path()).mkdir("photos");
+        QImage grande(3000, 2000, QImage::Format_RGB32);
+        grande.fill(QColor("#6b8e23"));
+        QVERIFY(grande.save(banc.dossier.filePath("photos/grande.png")));
+        const QString cle = banc.dossier.filePath("photos.cle");
+        QFile fichier(cle);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("1, 0 $Avec photo$Espece A$F\"photos\\grande.png\"\r\n"
+                      "1, 0 $Sans photo$Espece B\r\n");
+        fichier.close();
+        fenetre.OuvreCle(cle);
+        QCOMPARE(fenetre.List1()->count(), 2);
+
+        QPushButton *image = fenetre.Command2();
+        QVERIFY(!image->isEnabled());
+        clic(fenetre.List1(), 1);
+        QVERIFY(!image->isEnabled());
+        clic(fenetre.List1(), 0);
+        QVERIFY(image->isEnabled());
+        QTest::mouseClick(image, Qt::LeftButton);
+        Panneaux *panneaux = fenetre.Panneaux_();
+        QVERIFY(panneaux->Image()->isVisible());
+        const QPixmap montree = panneaux->ImageVue()->pixmap();
+        QVERIFY(!montree.isNull());
+        QVERIFY(montree.width() < 3000);
+        QVERIFY(qAbs(montree.width() * 2 - montree.height() * 3) <= 3);
+        const QRect libre = fenetre.screen()->availableGeometry();
+        QVERIFY(libre.contains(panneaux->Image()->geometry().marginsAdded(CadreEstime())));
+        capture(panneaux->Image(), "-image");
     }
 };
 

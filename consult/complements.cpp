@@ -1,0 +1,130 @@
+// The complements of a key line: a document opened with the user's program, a web page in the
+// browser, another key loaded in place of the current one (keys chained into one
+// identification), and a missing file reported or searched for by hand, as the user chose.
+
+#include "consult/lamelix.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/surete.hpp"
+#include "platform/texte.hpp"
+
+namespace lamelix {
+
+namespace {
+
+std::string sansGuillemets(std::string texte) {
+    std::erase(texte, '"');
+    return texte;
+}
+
+// The back step that brings the consultation back to the entity where the line was chosen. A
+// line only looked at (a single click) added no step: there is none to take back.
+void revientAuChoix(Lamelix &f, bool ligneChoisie) {
+    if (ligneChoisie) bouton_Click(f, 0);
+}
+
+// A document is handed to the desktop, unless it is a program: a key must never run one.
+void ouvreDocument(Lamelix &f, const std::string &chemin) {
+    if (EstExecutable(chemin)) {
+        flash(f, "programme non ouvert : " + NomFichier(chemin), CouleurRouge);
+        return;
+    }
+    f.Systeme.ShellEx(chemin, f.RepProgramme);
+}
+
+} // namespace
+
+bool OuvreAdresseWeb(Lamelix &f, const std::string &adresse) {
+    if (GenreDe(adresse) != GenreAdresse::Web) {
+        f.Systeme.Message("adresse refusée : " + adresse + f.FinLigne +
+                          "seules les adresses http:// et https:// sont ouvertes");
+        return false;
+    }
+    return f.Systeme.ShellEx(adresse, {});
+}
+
+void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, int16_t &resultat) {
+    const std::string texte = SansBlancs(complements);
+    if (texte.empty()) return;
+    const std::string code = PremiersCaracteres(texte, 1);
+    if (Majuscules(code) != "F") return; // the section code is the compiler's
+    std::string cible = SansBlancs(sansGuillemets(texte.substr(code.size())));
+    TraiteComplementFichier(f, mode, cible, resultat);
+}
+
+void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16_t &resultat) {
+    // The line was chosen (a species reached, or a name picked in List2), not only looked at.
+    const bool ligneChoisie = f.EspeceAtteinte || mode == 1;
+    f.CibleComplement = cible;
+    switch (GenreDe(cible)) {
+    case GenreAdresse::Web:
+        if (!f.Systeme.ConnexionInternet()) {
+            flash(f, f.Msg(190), CouleurRouge);
+            return;
+        }
+        flash(f, f.Msg(191), CouleurBleu);
+        OuvreAdresseWeb(f, cible);
+        return; // a web address is never a missing file
+    case GenreAdresse::Refusee:
+        OuvreAdresseWeb(f, cible); // says why it is refused
+        return;
+    case GenreAdresse::Fichier:
+        break;
+    }
+    f.CheminComplement = ResoutDansDossier(DossierDe(f.Cle().FichierCle), cible);
+    const bool estCle = ExtensionMaj3(cible) == "CLE";
+    Flash_ferme(f);
+    f.LblflashX.SetCaption({});
+    if (FichierExiste(f.CheminComplement)) {
+        if (estCle) {
+            Command3_Click(f, 0);
+            ChargeCle(f, f.CheminComplement);
+            ChargeListe(f, 0);
+        } else {
+            revientAuChoix(f, ligneChoisie);
+            ouvreDocument(f, f.CheminComplement);
+        }
+        return;
+    }
+    if (f.FicExtr[1].Checked) {
+        flash(f, f.Msg(2) + cible + f.Msg(4), CouleurVert);
+        resultat = 1;
+        return;
+    }
+    resultat = 2;
+    revientAuChoix(f, ligneChoisie);
+    if (f.Systeme.Question(f.Msg(2) + cible + f.Msg(4) + " :  recherche manuelle ? ") != ReponseOui)
+        return;
+    if (estCle) {
+        // The user finds the key; "Ouvrir" loads it and lists it among the opened keys.
+        mnuFileItem_Click(f, FichierOuvrir);
+        cible = f.CibleComplement = f.NomFichierCle;
+        return;
+    }
+    resultat = 0;
+    revientAuChoix(f, ligneChoisie);
+    if (const auto trouve = ChargefichExtrnDialog(f, f.CheminComplement)) {
+        cible = f.CibleComplement = NomFichier(*trouve);
+        ouvreDocument(f, *trouve);
+    }
+}
+
+std::optional<std::string> ChargefichExtrnDialog(Lamelix &f, const std::string &chemin) {
+    const auto trouve =
+        f.Systeme.DialogueOuvrir("(*.*)|*.*|" + f.Msg(130) + "(*.*)|*.*", DossierDe(chemin));
+    if (!trouve || trouve->empty()) return std::nullopt;
+    return trouve;
+}
+
+void Command3_Click(Lamelix &f, int index) {
+    if (index != 0) return;
+    // "Charger Fichier": the key of the last complement becomes the current key.
+    const std::string chemin = f.CheminComplement;
+    f.NomFichierCle = NomFichier(chemin);
+    f.RepData = DossierDe(chemin);
+    MAJ_List3(f, chemin);
+    f.CheminCle = chemin;
+    f.Label7.SetCaption(f.Msg(2) + " :" + f.NomFichierCle + "   Rep.Défaut : " + f.RepData);
+    f.Frame5.SetVisible(false);
+}
+
+} // namespace lamelix

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/controles.hpp"
+
+#include <string>
+#include <vector>
+
+namespace lamelix {
+
+// The texts of the main window, its panels and its dialogs that belong to no control of their
+// own: box titles, tooltips, what an empty box says, the labels of the task panels. French until
+// an interface language file replaces them, item by item (section LIBELLES, numbered as
+// Numero gives). A "%1" in a text is where the skin puts what it names (a path, a caption).
+struct LibellesFenetre : Controle {
+    LibellesFenetre() { Defauts(); }
+
+    // The main window.
+    std::string TitreEspece, EspeceNonAtteinte, TitrePropositions, TitreChemin, TitreSections,
+        TitreNoms, TitreComparaison;
+    std::string BulleList1, BulleList2, BulleList3, BulleRetour, BulleRAZ, BulleImage, BulleLabel1;
+    std::string BulleListe, BulleSuiv, BulleSection, BulleCopieListe, BulleLM1, BulleLM2,
+        BulleCompare, BulleReprise;
+    std::string CheminVide, SectionsVides;
+    std::string AucuneProposition, OuvrezUneCle, EspeceAtteinte, RetourOuRAZ, ListeVide,
+        MontreLaListe;
+    std::string ActionInterrompue, ActionInterrompueCar;
+    // The task panels.
+    std::string InviteCommentaire, ExplicationExport, Commentaire;
+    std::string Dossiers, Fichiers, DossierCourant, FichierParDefaut;
+    std::string AideCles, FermerAccueil;
+    std::string RechercheDoc, DossierRacine, Aucun;
+    std::string ImageIntrouvable;
+    std::string Apropos, AvisApropos;
+    std::string Fermer;
+    // The help window and the system dialogs.
+    std::string TitreAide, Precedent, Sommaire, AideIntrouvable, PageAbsente;
+    std::string TitreOuvrir, TitreEnregistrer, TousFichiers, SansReponse;
+
+    // The built-in French texts, every one.
+    void Defauts();
+    // The text of that item number, nullptr when there is no such item.
+    const std::string *Lit(int numero) const;
+    // Replaces the text of that item number; false when there is no such item.
+    bool Fixe(int numero, std::string texte);
+};
+
+struct Lamelix;
+
+// A caption that an interface language file may change: its section, its item number (-1 in a
+// single section) and its text now.
+struct CaptionDeLangue {
+    std::string Section;
+    int Numero = -1;
+    std::string Texte;
+};
+// Every such caption of the main window, its menus and its panels (consult/langue.cpp).
+std::vector<CaptionDeLangue> CaptionsDeLangue(Lamelix &f);
+
+} // namespace lamelix

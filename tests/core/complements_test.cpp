@@ -1,0 +1,154 @@
+// The complements of key lines as the user meets them: documents, web pages and chained keys,
+// missing files reported or searched for by hand, and what a key must never get to open.
+
+#include "platform/fichiers.hpp"
+#include "platform/surete.hpp"
+#include "tests/core/fenetre_essai.hpp"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace lamelix::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Line 2 leads to a document, line 4 to another key, line 5 to a web page, line 6 to a file
+// that is not there, line 7 to a program.
+constexpr std::string_view Cle = "1, 2 $Lames$\r\n"
+                                 "1, 0 $Tubes$Boletus$F\"doc\\fiche bolet.PDF\"\r\n"
+                                 "2, 3 $Anneau$$F\"doc\\fiche bolet.PDF\"\r\n"
+                                 "2, 0 $Sans anneau$Russula$F\"russules.cle\"\r\n"
+                                 "3, 0 $Volve$Amanita phalloides$F\"https://exemple.org/a p\"\r\n"
+                                 "3, 4 $Sans volve$\r\n"
+                                 "4, 0 $Lisse$Amanita rubescens$F\"absente.pdf\"\r\n"
+                                 "4, 0 $Rugueux$Amanita spissa$F\"outil.sh\"\r\n";
+
+struct Consultation : FenetreEssai {
+    Consultation() {
+        fs::create_directory(Dossier.Chemin("doc"));
+        Dossier.Ecrit("doc/fiche bolet.pdf", "%PDF-1.4 fiche");
+        Dossier.Ecrit("russules.cle",
+                      "1, 0 $Acre$Russula emetica\r\n1, 0 $Douce$Russula vesca\r\n");
+        Dossier.Ecrit("outil.sh", "echo bonjour\n");
+        Charge(Cle);
+        F->RepProgramme = "/programme";
+    }
+};
+
+TEST(Complements, UnDocumentSOuvreApresUnPasEnArriere) {
+    Consultation w;
+    w.Choisit(1);
+    // The case of the name on disk differs, and "\" separates its folder.
+    EXPECT_TRUE(
+        w.Dialogues.AAppele("shell: " + w.Dossier.Chemin("doc/fiche bolet.pdf") + " | /programme"));
+    EXPECT_EQ(w.F->NbEtapes, 0);
+    EXPECT_EQ(w.F->EntiteCourante, 1);
+    EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Lames", "Tubes"}));
+
+    // A single click only looks at the line: it opens the document and keeps the path.
+    w.Choisit(0);
+    w.Dialogues.Appels.clear();
+    w.F->List1.Selectionne(0);
+    List1_Click(*w.F);
+    EXPECT_EQ(w.Dialogues.Appels.size(), 1u);
+    EXPECT_EQ(w.F->NbEtapes, 1);
+    EXPECT_EQ(w.F->EntiteCourante, 2);
+}
+
+TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
+    Consultation w;
+    w.Choisit({0, 1});
+    const std::string russules = w.Dossier.Chemin("russules.cle");
+    EXPECT_EQ(w.Prog->Cle.FichierCle, russules);
+    EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
+    EXPECT_EQ(FenetreEssai::Lignes(w.F->List3).back(), russules);
+    EXPECT_EQ(w.F->NbEtapes, 0);
+}
+
+TEST(Complements, UneAdresseWebSelonLaConnexion) {
+    Consultation w;
+    w.Dialogues.Connecte = false;
+    w.Choisit({0, 0, 0});
+    EXPECT_EQ(w.F->LblflashX.Caption, w.F->Msg(190));
+    EXPECT_EQ(w.F->LblflashX.ForeColor, CouleurRouge);
+    EXPECT_FALSE(w.Dialogues.AAppele("shell: https://exemple.org/a p | "));
+    w.Dialogues.Connecte = true;
+    RAZ_Choix(*w.F);
+    w.Choisit({0, 0, 0});
+    EXPECT_EQ(w.F->LblflashX.Caption, w.F->Msg(191));
+    EXPECT_EQ(w.F->LblflashX.ForeColor, CouleurBleu);
+    EXPECT_TRUE(w.Dialogues.AAppele("shell: https://exemple.org/a p | "));
+    // Never a missing file: no question, the species stays reached.
+    EXPECT_TRUE(w.Dialogues.Journal.empty());
+    EXPECT_EQ(w.F->Text2.Text, "Amanita phalloides");
+}
+
+TEST(Complements, FichierAbsentSignaleOuCherche) {
+    Consultation w;
+    Lamelix &f = *w.F;
+    // "message d'alerte ": a notice, result 1, and the selection stops (List2 not emptied).
+    w.Choisit({0, 0, 1});
+    w.Choisit(0);
+    EXPECT_EQ(f.LblflashX.Caption, f.Msg(2) + "absente.pdf" + f.Msg(4));
+    EXPECT_EQ(f.LblflashX.ForeColor, CouleurVert);
+    EXPECT_GT(f.List2.ListCount(), 0);
+    EXPECT_EQ(f.NbEtapes, 4);
+
+    // "recherche manuelle": one step back and the question; No leaves it there.
+    FicExtr_Click(f, 2);
+    RAZ_Choix(f);
+    w.Dialogues.Reponses = {ReponseNon};
+    w.Choisit({0, 0, 1, 0});
+    const std::string question =
+        "question: " + f.Msg(2) + "absente.pdf" + f.Msg(4) + " :  recherche manuelle ?  -> non";
+    EXPECT_EQ(w.Dialogues.Journal.back(), question);
+    EXPECT_EQ(f.NbEtapes, 3);
+    EXPECT_EQ(f.EntiteCourante, 4);
+
+    // Yes: a second step back and the dialog that locates the file, which then opens.
+    RAZ_Choix(f);
+    const std::string trouve = w.Dossier.Ecrit("ailleurs.pdf", "%PDF");
+    w.Dialogues.Fichiers = {trouve};
+    w.Choisit({0, 0, 1, 0});
+    EXPECT_EQ(f.NbEtapes, 2);
+    EXPECT_EQ(f.CibleComplement, "ailleurs.pdf");
+    EXPECT_TRUE(w.Dialogues.AAppele("shell: " + trouve + " | /programme"));
+}
+
+TEST(Complements, UneCleNOuvreJamaisDeProgramme) {
+    Consultation w;
+    w.Choisit({0, 0, 1, 1});
+    EXPECT_EQ(w.F->LblflashX.Caption, "programme non ouvert : outil.sh");
+    for (const std::string &appel : w.Dialogues.Appels)
+        EXPECT_EQ(appel.rfind("shell:", 0), std::string::npos) << appel;
+
+    // By content, whatever the name; by the execute permission.
+    DossierTemporaire d;
+    EXPECT_TRUE(EstExecutable(d.Ecrit("photo.jpg", "\x7F"
+                                                   "ELF\x02\x01")));
+    EXPECT_TRUE(EstExecutable(d.Ecrit("notes.txt", "#!/bin/sh\nrm -rf ~\n")));
+    EXPECT_TRUE(EstExecutable(d.Ecrit("lien.txt", "[Desktop Entry]\nExec=xterm\n")));
+    const std::string fiche = d.Ecrit("fiche.pdf", "%PDF-1.4");
+    EXPECT_FALSE(EstExecutable(fiche));
+    fs::permissions(fiche, fs::perms::owner_exec, fs::perm_options::add);
+    EXPECT_TRUE(EstExecutable(fiche));
+
+    // Only web pages are opened as addresses.
+    EXPECT_EQ(GenreDe("HTTPS://exemple.org"), GenreAdresse::Web);
+    EXPECT_EQ(GenreDe("C:\\docs\\fiche.pdf"), GenreAdresse::Fichier);
+    for (const char *refusee :
+         {"file:///etc/passwd", "javascript:alert(1)", "ftp://x/y", "smb://x?http://y"})
+        EXPECT_EQ(GenreDe(refusee), GenreAdresse::Refusee) << refusee;
+    w.Dialogues.Journal.clear();
+    int16_t resultat = 0;
+    TraiteComplement(*w.F, 0, "F\"file:///etc/passwd\"", resultat);
+    EXPECT_EQ(w.Dialogues.Journal.size(), 1u);
+    EXPECT_EQ(resultat, 0);
+    TraiteComplement(*w.F, 0, "   ", resultat);
+    TraiteComplement(*w.F, 0, "S\"Section\"", resultat);
+    EXPECT_EQ(w.Dialogues.Journal.size(), 1u);
+}
+
+} // namespace
+} // namespace lamelix::test

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+namespace lamelix {
+
+// The frame a window manager usually draws around a window (title bar, borders), for as long as
+// the real one is not known: it is known only once the window is on screen.
+inline QMargins CadreEstime() {
+    return {6, 38, 6, 6};
+}
+
+// Where a window opens: the size it asks for, made smaller where the available area of its
+// screen (the desktop without its panels) is smaller, frame included, and centred in that area.
+// The rectangle is the window's own, without the frame.
+QRect GeometrieFenetre(const QRect &disponible, const QMargins &cadre, const QSize &souhaitee);
+
+} // namespace lamelix
