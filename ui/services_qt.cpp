@@ -51,11 +51,14 @@ const LibellesFenetre &ServicesQt::libelles() const {
     return Libelles != nullptr ? *Libelles : francais;
 }
 
+// A dialog shows over the window as the handler has left it so far (its title too).
 void ServicesQt::Message(const std::string &texte, const std::string &t) {
+    if (AuRepos) AuRepos();
     QMessageBox::information(fenetre_, titre(t), QString::fromStdString(texte));
 }
 
 int ServicesQt::Question(const std::string &texte, const std::string &t) {
+    if (AuRepos) AuRepos();
     auto reponse = QMessageBox::question(fenetre_, titre(t), QString::fromStdString(texte),
                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return reponse == QMessageBox::Yes ? ReponseOui : ReponseNon;

@@ -112,6 +112,7 @@ class BoutEnBoutTest : public QObject {
         int reponses = 0;
         int16_t entite = 0;
         QStringList propositions;
+        QString historique; // the path at the step the session records
         {
             // First start: the settings file is created (a message says so), the key named on
             // the command line between quotes is loaded.
@@ -149,11 +150,15 @@ class BoutEnBoutTest : public QObject {
                 exporte.startsWith("Résultat de la recherche\r\nfichier clé : " + cle + "\r\n"));
             QVERIFY(exporte.contains("\r\nSous les chênes\r\n" + p.fenetre.Text2()->text() +
                                      "\r\n\r\n"));
-            QVERIFY(exporte.contains(p.fenetre.Text1()->toPlainText().section('\n', 0, 0)));
+            // The whole path, every step in its order, ends the export.
+            const QString cheminSuivi = QString::fromStdString(p.modele.Text1.Text);
+            QCOMPARE(cheminSuivi.count("\r\n"), 8); // six steps and their two notes
+            QVERIFY(exporte.endsWith("\r\n\r\n" + cheminSuivi + "\r\n"));
 
             // Back one step: that entity is the one the session must bring back.
             QTest::mouseClick(p.fenetre.Bouton(0), Qt::LeftButton);
             entite = p.modele.EntiteCourante;
+            historique = QString::fromStdString(p.modele.Text1.Text);
             for (int i = 0; i < p.fenetre.List1()->count(); ++i)
                 propositions << p.fenetre.List1()->item(i)->text();
             QVERIFY(entite > 1);
@@ -200,7 +205,7 @@ class BoutEnBoutTest : public QObject {
             for (int i = 0; i < p.fenetre.List1()->count(); ++i)
                 revues << p.fenetre.List1()->item(i)->text();
             QCOMPARE(revues, propositions);
-            QVERIFY(!p.fenetre.Text1()->toPlainText().isEmpty());
+            QCOMPARE(QString::fromStdString(p.modele.Text1.Text), historique);
             capture(&p.fenetre, "-session");
 
             // The close box asks too; No keeps everything.
