@@ -78,7 +78,7 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t) {
         CleCompilee &cle = f.Cle();
         const std::string &nom = f.NomFichierCle;
         if (ExtensionMaj3(nom) == "CLE") {
-            f.Label7.SetCaption(f.Msg(2) + " :" + nom + "   Rep.Défaut : " + f.RepData);
+            MontreFichierCourant(f, nom);
             f.Frame6.SetVisible(false);
             f.Frame8.SetVisible(true);
             cle.FichierCle = JointChemin(f.RepData, nom);

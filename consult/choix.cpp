@@ -31,6 +31,7 @@ void prendLigneTrouvee(Lamelix &f, int16_t ligne) {
 void AfficheChoix(Lamelix &f, int16_t entite) {
     const CleCompilee &cle = f.Cle();
     f.List1.Clear();
+    f.DocsAffiches = false;  // List1 shows propositions again, no documents
     ActiveCommand2(f);       // nothing is selected any more
     if (entite == 0) return; // no key loaded, or a species reached: nothing to offer
     for (long i = cle.IndexEntite(entite); i > 0 && cle.TabLignes(i).E == entite; ++i) {

@@ -123,7 +123,7 @@ void Command3_Click(Lamelix &f, int index) {
     f.RepData = DossierDe(chemin);
     MAJ_List3(f, chemin);
     f.CheminCle = chemin;
-    f.Label7.SetCaption(f.Msg(2) + " :" + f.NomFichierCle + "   Rep.Défaut : " + f.RepData);
+    MontreFichierCourant(f, f.NomFichierCle);
     f.Frame5.SetVisible(false);
 }
 

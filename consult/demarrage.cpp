@@ -111,6 +111,10 @@ void OuvreCleDeDepart(Lamelix &f) {
     f.LM2.clear();
 }
 
+void MontreFichierCourant(Lamelix &f, const std::string &nom) {
+    f.Label7.SetCaption(f.Msg(2) + " :" + nom + " " + f.Msg(5) + ": " + f.RepData);
+}
+
 void MontreFichierParDefaut(Lamelix &f) {
     f.Label7.SetCaption(f.Msg(3) + JointChemin(f.RepData, f.Options().FicDefaut));
 }

@@ -264,7 +264,9 @@ void OuvreCleDeDepart(Lamelix &f);
 void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t UnloadMode);
 void Form_Unload(Lamelix &f);
 void MontreFichierParDefaut(Lamelix &f); // Label7: the default key in the key folder
-void Quitter(Lamelix &f);                // "&Quitter": asks, saves the session, ends
+// Label7: the key file just opened, in the key folder.
+void MontreFichierCourant(Lamelix &f, const std::string &nom);
+void Quitter(Lamelix &f); // "&Quitter": asks, saves the session, ends
 
 // --- Settings file and sessions -------------------------------------------------------------
 void IniCharge(Lamelix &f);

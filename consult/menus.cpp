@@ -61,7 +61,7 @@ void OuvreFichier(Lamelix &f, const std::string &chemin) {
         f.RepData = DossierDe(chemin);
         f.NomFichierCle = NomFichier(chemin);
         f.CheminCle = chemin;
-        f.Label7.SetCaption(f.Msg(2) + " :" + f.NomFichierCle + "   Rep.Défaut : " + f.RepData);
+        MontreFichierCourant(f, f.NomFichierCle);
         f.Frame6.SetVisible(false);
         std::string cle = chemin;
         ChargeCle(f, cle);
