@@ -84,9 +84,11 @@ void List1_Click(Lamelix &f) {
                 TraiteComplement(f, 0, l.Complements, resultat);
             }
         } else {
+            // A click only looks at a proposition: its complements are followed when it is
+            // chosen. Every double click begins with a click, and a key chained here would
+            // already have replaced the propositions the double click then lands on.
             f.Text2.SetText({});
             f.Command4[Cmd4Suiv].SetEnabled(false);
-            TraiteComplement(f, 0, cle.TabLignes(LigneChoisie(f, position)).Complements, resultat);
         }
         f.MarqueRetour = 0;
     });

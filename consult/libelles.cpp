@@ -68,6 +68,33 @@ const Element Elements[] = {
      "Une clé ne remplace pas l'avis d'un spécialiste : ne consommez jamais une espèce sur la "
      "seule foi d'une clé."},
     {55, &L::Fermer, "Fermer"},
+    {70, &L::BulleImages, "Des images de l'espèce sur le web"},
+    {71, &L::BulleBase, "La fiche de l'espèce dans la base de données"},
+    {72, &L::BulleDoc, "Les fichiers du dossier de documentation qui nomment l'espèce"},
+    {73, &L::BulleBiblio, "La bibliographie d'un mot du nom"},
+    {74, &L::BulleTraduire, "Afficher ou cacher la traduction"},
+    {75, &L::BulleInventaire, "L'inventaire national des espèces"},
+    {76, &L::BulleWeb, "Les descriptions de l'espèce sur le site"},
+    {77, &L::BulleRegistre, "L'espèce dans le registre des noms"},
+    {78, &L::BulleWebPdf, "Des documents PDF sur l'espèce"},
+    {79, &L::BulleStop, "Arrêter la recherche de documentation"},
+    {80, &L::FichiersCherches, "Fichiers cherchés"},
+    {81, &L::MotsDuNom, "Mots-clés tirés du nom"},
+    {82, &L::PremiersMots, "Mots du nom pris en compte"},
+    {83, &L::BulleLongueurMot, "Longueur gardée de chaque mot"},
+    {84, &L::BulleExtension, "L'extension cherchée, sans le point"},
+    {85, &L::MotAChercher, "Mot à chercher dans la bibliographie"},
+    {86, &L::LegendeChercher, "Chercher"},
+    {90, &L::LegendeImages, "Images"},
+    {91, &L::LegendeBase, "Base"},
+    {92, &L::LegendeDoc, "Doc"},
+    {93, &L::LegendeBiblio, "Biblio"},
+    {94, &L::LegendeTraduire, "Traduire"},
+    {95, &L::LegendeRegistre, "Registre"},
+    {96, &L::LegendeStop, "stop recherche"},
+    {97, &L::LegendeTous, "Tous"},
+    {98, &L::LegendeNomFichier, "extrait nom fichier"},
+    {99, &L::LegendeFiltre, "Filtre N caractères"},
     {60, &L::TitreAide, "Aide de Lamelix"},
     {61, &L::Precedent, "Précédent"},
     {62, &L::Sommaire, "Sommaire"},
@@ -80,6 +107,12 @@ const Element Elements[] = {
 };
 
 } // namespace
+
+const std::string &LibellesFenetre::Legende(const std::string &francais) const {
+    for (const Element &e : Elements)
+        if (francais == e.Francais) return this->*e.Texte;
+    return francais;
+}
 
 void LibellesFenetre::Defauts() {
     for (const Element &e : Elements)

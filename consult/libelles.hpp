@@ -32,6 +32,16 @@ struct LibellesFenetre : Controle {
     std::string ImageIntrouvable;
     std::string Apropos, AvisApropos;
     std::string Fermer;
+    // The look-ups of the species reached, the documentation set-up and the bibliography words.
+    std::string BulleImages, BulleBase, BulleDoc, BulleBiblio, BulleTraduire, BulleInventaire,
+        BulleWeb, BulleRegistre, BulleWebPdf, BulleStop;
+    std::string FichiersCherches, MotsDuNom, PremiersMots, BulleLongueurMot, BulleExtension;
+    std::string MotAChercher;
+    // The captions of the buttons and boxes of the search windows, by their built-in French
+    // caption (see Legende).
+    std::string LegendeImages, LegendeBase, LegendeDoc, LegendeBiblio, LegendeTraduire,
+        LegendeRegistre, LegendeStop, LegendeTous, LegendeNomFichier, LegendeFiltre,
+        LegendeChercher;
     // The help window and the system dialogs.
     std::string TitreAide, Precedent, Sommaire, AideIntrouvable, PageAbsente;
     std::string TitreOuvrir, TitreEnregistrer, TousFichiers, SansReponse;
@@ -42,6 +52,9 @@ struct LibellesFenetre : Controle {
     const std::string *Lit(int numero) const;
     // Replaces the text of that item number; false when there is no such item.
     bool Fixe(int numero, std::string texte);
+    // A caption that a window model gives in French, in the interface language: the text of the
+    // item whose built-in French text it is, else the caption itself.
+    const std::string &Legende(const std::string &francais) const;
 };
 
 struct Lamelix;

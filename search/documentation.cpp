@@ -7,7 +7,6 @@
 #include "platform/texte.hpp"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -74,35 +73,64 @@ bool correspond(std::string_view nom, std::string_view motif) {
     return m == motif.size();
 }
 
+// Upper case as Majuscules gives it, without its decoding when the text is plain ASCII (most
+// paths and every pattern of the program): the walk upper-cases one path per file.
+std::string majuscules(std::string_view texte) {
+    std::string sortie(texte);
+    for (char &c : sortie) {
+        if (static_cast<unsigned char>(c) >= 0x80) return Majuscules(texte);
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return sortie;
+}
+
+// One entry of a folder: its full path, where its name starts in it, and for a file its length
+// (0 when the system cannot tell it).
 struct Entree {
-    std::string nom;
     std::string chemin;
-    fs::directory_entry entree;
+    std::size_t debutNom = 0;
+    std::uintmax_t octets = 0;
+    std::string_view nom() const { return std::string_view(chemin).substr(debutNom); }
 };
 
-// The regular files (links to files included) and the real subfolders of a folder, each list in
-// the order of the names. Links to folders are left out, so that the walk cannot loop. False
-// when the folder cannot be opened; a folder that fails part-way keeps what was read.
-bool litDossier(const std::string &dossier, std::vector<Entree> &fichiers,
+// The regular files (links to files included) that match the pattern and the real subfolders of
+// a folder, each list in the order of the names. Links to folders are left out, so that the
+// walk cannot loop. A file's length is read here, and only for the files the pattern takes, as
+// the folder is read. False when the folder cannot be opened; a folder that fails part-way keeps
+// what was read.
+bool litDossier(const std::string &dossier, const std::string &motif, std::vector<Entree> &fichiers,
                 std::vector<Entree> &sousDossiers) {
     std::error_code ec;
     fs::directory_iterator it(dossier, ec);
     if (ec) return false;
+    const bool tous = motif == "*.*";
+    const std::string motifMaj = majuscules(motif);
     for (const fs::directory_iterator fin; !ec && it != fin; it.increment(ec)) {
         const fs::directory_entry &e = *it;
         std::error_code ecType;
-        std::vector<Entree> *liste = nullptr;
-        if (e.is_symlink(ecType)) {
-            if (e.is_regular_file(ecType)) liste = &fichiers;
-        } else if (e.is_directory(ecType)) {
-            liste = &sousDossiers;
-        } else if (e.is_regular_file(ecType)) {
-            liste = &fichiers;
+        bool fichier = false, sousDossier = false;
+        if (e.is_symlink(ecType))
+            fichier = e.is_regular_file(ecType);
+        else if (e.is_directory(ecType))
+            sousDossier = true;
+        else
+            fichier = e.is_regular_file(ecType);
+        if (ecType || (!fichier && !sousDossier)) continue;
+
+        const std::string &chemin = e.path().native();
+        const std::size_t separateur = chemin.rfind(fs::path::preferred_separator);
+        Entree entree{chemin, separateur == std::string::npos ? 0 : separateur + 1};
+        if (sousDossier) {
+            sousDossiers.push_back(std::move(entree));
+            continue;
         }
-        if (liste != nullptr && !ecType)
-            liste->push_back({e.path().filename().string(), e.path().string(), e});
+        if (!tous && !correspond(majuscules(entree.nom()), motifMaj)) continue;
+        std::error_code ecTaille;
+        const std::uintmax_t octets = e.file_size(ecTaille);
+        entree.octets = ecTaille ? 0 : octets;
+        fichiers.push_back(std::move(entree));
     }
-    const auto parNom = [](const Entree &a, const Entree &b) { return a.nom < b.nom; };
+    const auto parNom = [](const Entree &a, const Entree &b) { return a.nom() < b.nom(); };
     std::sort(fichiers.begin(), fichiers.end(), parNom);
     std::sort(sousDossiers.begin(), sousDossiers.end(), parNom);
     return true;
@@ -119,8 +147,10 @@ RechercheDocumentation::RechercheDocumentation(Lamelix &principale) : Principale
         Check3[i].Visible = false;
     Check3[DocNomFichier].Caption = "extrait nom fichier";
     Check3[DocFiltre].Caption = "Filtre N caractères";
-    Text8[0].Text = "8";
-    Text8[1].Text = "20";
+    // Moved in rather than assigned from the literal: that assignment trips a false -Wrestrict
+    // warning of GCC 12 in optimised builds.
+    Text8[0].Text = std::string("8");
+    Text8[1].Text = std::string("20");
     Text9.Text = "xyz";
     Command9.Caption = "Fermer";
     Command40[0].Caption = "stop recherche";
@@ -215,16 +245,11 @@ void ParcourtDossier(RechercheDocumentation &d, const std::string &dossier,
     Lamelix &f = d.Principale;
     std::vector<Entree> fichiers, sousDossiers;
     // A folder that cannot be opened (gone, refused) is passed over; the walk goes on.
-    if (!litDossier(dossier, fichiers, sousDossiers)) return;
+    if (!litDossier(dossier, motif, fichiers, sousDossiers)) return;
 
-    const bool tous = motif == "*.*";
-    const std::string motifMaj = Majuscules(motif);
     double total = 0;
-    for (Entree &e : fichiers) {
-        if (!tous && !correspond(Majuscules(e.nom), motifMaj)) continue;
-        std::error_code ec;
-        const std::uintmax_t octets = e.entree.file_size(ec);
-        if (!ec) total += static_cast<double>(octets);
+    for (const Entree &e : fichiers) {
+        total += static_cast<double>(e.octets);
         ++nbFichiers;
         Doc_Traite_motcle_rep(d, e.chemin);
         f.Systeme.Patiente();
@@ -258,8 +283,8 @@ void Doc_Traite_motcle_rep(RechercheDocumentation &d, const std::string &chemin)
     std::string cheminMaj;
     for (std::size_t i = 1; i <= n && i < k.size(); ++i) {
         if (k[i].empty()) continue;
-        if (cheminMaj.empty()) cheminMaj = Majuscules(chemin);
-        if (cheminMaj.find(Majuscules(k[i])) != std::string::npos)
+        if (cheminMaj.empty()) cheminMaj = majuscules(chemin);
+        if (cheminMaj.find(majuscules(k[i])) != std::string::npos)
             d.Principale.List1.AddItem(chemin);
     }
 }
@@ -301,6 +326,8 @@ void Command6_Documentation(RechercheDocumentation &d) {
     // An error in the walk ends the walk only: the stop button still goes and the count comes.
     SousPiege([&] { DocRecherche(d); });
     d.Command40[0].SetVisible(false);
+    // A row the user chose while the walk ran stays chosen: no count is added after it, and the
+    // busy pointer and the status text stay as they are.
     if (f.List1.ListIndex < 0) {
         f.List1.AddItem(std::string(DebutLigneFin) + std::to_string(f.List1.ListCount()) +
                         " fichiers trouvés");

@@ -36,8 +36,9 @@ struct RechercheDocumentation {
     std::vector<std::string> MotsCles; // the keyword list, empty entries kept at their positions
     bool DemandeArret = false;         // the stop button was pressed
     bool Arret = false;                // the user confirmed the stop
+    // Folders and files walked and their bytes; they run on from one search to the next.
     long NbDossiers = 0, NbFichiers = 0;
-    double TailleTotale = 0; // bytes of the files walked
+    double TailleTotale = 0;
 };
 
 // The species name with "-", "_", ",", "&", ".", "(", ")", "[" and "°" made blanks.

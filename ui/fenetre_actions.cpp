@@ -45,6 +45,14 @@ bool FenetrePrincipale::agit(const std::function<void()> &action) {
     return true;
 }
 
+void FenetrePrincipale::arreteRecherche() {
+    const auto arrete = [this] { Command40_Click(documentation_, 0); };
+    if (agit(arrete)) return;
+    // The search's handler is waiting on the event loop: the request reaches the model now, and
+    // the search reads it at its next file.
+    ExecuteGestionnaire(arrete);
+}
+
 void FenetrePrincipale::relieListes() {
     Lamelix &f = modele_;
 
@@ -162,7 +170,21 @@ void FenetrePrincipale::relieCommandes() {
 
     connect(command2_, &QPushButton::clicked, this,
             [this, &f] { agit([&f] { Command2_Click(f); }); });
+    for (int i = 0; i < static_cast<int>(command6_.size()); ++i) {
+        connect(command6_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { agit([this, i] { Command6_Click(barre_, i); }); });
+    }
+    connect(command40_, &QPushButton::clicked, this, [this] { arreteRecherche(); });
+
     form1_->AuFermer = [this] { agit([this] { Form1_Ferme(biblio_); }); };
+    form1_->AuBouton = [this](int i) { agit([this, i] { Command1_Click(biblio_, i); }); };
+    // The option buttons are one group: the word clicked is the one chosen.
+    form1_->AuChoixMot = [this](int choisi) {
+        agit([this, choisi] {
+            for (std::size_t i = 0; i < biblio_.Option1.size(); ++i)
+                biblio_.Option1[i].SetValue(static_cast<int>(i) == choisi);
+        });
+    };
     flash_->AuDelaiEcoule = [this, &f] {
         // While a handler waits on the event loop the panel stays; it goes right after.
         if (!agit([&f] { f.FraFlash.SetVisible(false); }))

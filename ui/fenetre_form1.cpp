@@ -1,16 +1,43 @@
 #include "ui/fenetre_form1.hpp"
 
 #include <QCloseEvent>
-#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace lamelix {
 
+namespace {
+
+QPushButton *bouton(const char *nom) {
+    auto *b = new QPushButton;
+    b->setObjectName(nom);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
 FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form1");
+    setStyleSheet(R"(
+QGroupBox {
+    border: 1px solid #c8d2c6; border-radius: 7px; margin-top: 14px;
+    padding: 10px 8px 8px 8px; background: #fbfcfa;
+}
+QGroupBox::title {
+    subcontrol-origin: margin; left: 12px; padding: 0 5px; color: #2f5a3a; font-weight: bold;
+}
+QRadioButton { padding: 3px 2px; }
+QRadioButton:checked { color: #1d4a2b; font-weight: bold; }
+QPushButton { padding: 5px 14px; min-height: 20px; }
+)");
 
     texte_ = new QPlainTextEdit;
     texte_->setObjectName("Form1Texte");
@@ -19,25 +46,76 @@ FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
     police.setPointSize(police.pointSize() + 1);
     texte_->setFont(police);
 
-    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Close);
-    fermer_ = boutons->button(QDialogButtonBox::Close);
-    fermer_->setObjectName("FermerForm1");
-    connect(boutons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    // The words of the name, three a row, with the button that looks the chosen one up.
+    cadreMots_ = new QGroupBox;
+    cadreMots_->setObjectName("Option1");
+    auto *grille = new QGridLayout;
+    grille->setHorizontalSpacing(16);
+    for (int i = 0; i < NombreDeMots; ++i) {
+        auto *mot = new QRadioButton;
+        mot->setObjectName(QString("Option1_%1").arg(i));
+        // The model says which word is chosen: a click only asks for it.
+        mot->setAutoExclusive(false);
+        connect(mot, &QRadioButton::clicked, this, [this, i] {
+            if (AuChoixMot) AuChoixMot(i);
+        });
+        mots_[static_cast<std::size_t>(i)] = mot;
+        grille->addWidget(mot, i / 3, i % 3);
+    }
+    boutons_[0] = bouton("Command1_0");
+    boutons_[0]->setDefault(true);
+    auto *mots = new QVBoxLayout(cadreMots_);
+    mots->addLayout(grille);
+    auto *chercher = new QHBoxLayout;
+    chercher->addStretch(1);
+    chercher->addWidget(boutons_[0]);
+    mots->addLayout(chercher);
+
+    boutons_[1] = bouton("FermerForm1");
+    for (int i = 0; i < 2; ++i)
+        connect(boutons_[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] {
+            if (AuBouton) AuBouton(i);
+        });
+    auto *pied = new QHBoxLayout;
+    pied->addStretch(1);
+    pied->addWidget(boutons_[1]);
 
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(12, 12, 12, 12);
     disposition->setSpacing(10);
     disposition->addWidget(texte_, 1);
-    disposition->addWidget(boutons);
+    disposition->addWidget(cadreMots_);
+    disposition->addLayout(pied);
     resize(640, 460);
 }
 
+// A window with words and no text is only as large as its words.
 void FenetreForm1::MontreTexte(const QString &texte) {
     texte_->setPlainText(texte);
+    texte_->setVisible(!texte.isEmpty());
+    ajuste();
 }
 
-void FenetreForm1::FixeFermer(const QString &texte) {
-    fermer_->setText(texte);
+void FenetreForm1::ajuste() {
+    if (texte_->isVisibleTo(this) || !cadreMots_->isVisibleTo(this)) {
+        if (height() < 460) resize(640, 460);
+        return;
+    }
+    resize(qMax(width(), 480), layout()->minimumSize().height());
+}
+
+void FenetreForm1::MontreMot(int i, const QString &mot, bool visible, bool choisi) {
+    QRadioButton *bouton = Mot(i);
+    const QSignalBlocker bloque(bouton);
+    bouton->setText(mot);
+    bouton->setVisible(visible);
+    bouton->setChecked(choisi);
+}
+
+void FenetreForm1::MontreCadreMots(bool visible, const QString &titre) {
+    cadreMots_->setTitle(titre);
+    cadreMots_->setVisible(visible);
+    ajuste();
 }
 
 void FenetreForm1::closeEvent(QCloseEvent *event) {

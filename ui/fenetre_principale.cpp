@@ -55,6 +55,18 @@ QListWidget::item:selected { background: #cfe5d2; color: #10301a; }
 #Label1 {
     color: #2f5a3a; background: #e3eee2; border-radius: 8px; padding: 1px 8px; font-weight: bold;
 }
+#Frame9 QPushButton {
+    padding: 3px 8px; min-height: 16px; border: 1px solid #b9cbb6; border-radius: 11px;
+    background: #eef5ec; color: #24492f;
+}
+#Frame9 QPushButton:hover { background: #dcebd9; border-color: #8fb08a; }
+#Frame9 QPushButton:pressed { background: #c6ddc2; }
+#Frame9 QPushButton:disabled { color: #a7b0a9; background: #f5f7f4; border-color: #dfe5de; }
+#Command40 {
+    color: white; background: #b4472f; border: 1px solid #8e3322; border-radius: 4px;
+    font-weight: bold;
+}
+#Command40:hover { background: #c85438; }
 )";
 
 QGroupBox *cadre(const char *nom) {
@@ -82,7 +94,8 @@ QTextEdit *texteLecture(const char *nom) {
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
-    : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()) {
+    : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()), barre_(app.Barre()),
+      documentation_(app.Documentation()) {
     setStyleSheet(Apparence);
     traduction_.Suit("fr"); // the interface starts in French
 
@@ -127,7 +140,7 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     flash_ = new BandeauFlash(fond);
     form1_ = std::make_unique<FenetreForm1>();
     panneaux_ = std::make_unique<Panneaux>(
-        modele_, this, suivi_,
+        modele_, documentation_, this, suivi_,
         [this](const std::function<void()> &action) { return agit(action); });
 
     creeMenus();
@@ -152,8 +165,22 @@ FenetrePrincipale::~FenetrePrincipale() {
 QWidget *FenetrePrincipale::colonneChoix() {
     text2_ = new BoiteEspece;
     text2_->setObjectName("Text2");
+    // The look-ups of the species go under its name.
+    frame9_ = new QWidget;
+    frame9_->setObjectName("Frame9");
+    auto *grille = new QGridLayout(frame9_);
+    grille->setContentsMargins(0, 0, 0, 0);
+    grille->setSpacing(5);
+    for (std::size_t i = 0; i < command6_.size(); ++i) {
+        command6_[i] = bouton(qPrintable(QString("Command6_%1").arg(i)));
+        command6_[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    disposeBarre(false);
     cadreEspece_ = cadre("CadreEspece");
-    (new QVBoxLayout(cadreEspece_))->addWidget(text2_);
+    auto *espece = new QVBoxLayout(cadreEspece_);
+    espece->setSpacing(8);
+    espece->addWidget(text2_);
+    espece->addWidget(frame9_);
 
     list1_ = new ListeControle;
     list1_->setObjectName("List1");
@@ -167,6 +194,8 @@ QWidget *FenetrePrincipale::colonneChoix() {
     pied->setSpacing(8);
     pied->addWidget(bouton_[0]);
     pied->addWidget(bouton_[1]);
+    command40_ = bouton("Command40");
+    pied->addWidget(command40_);
     pied->addStretch(1);
     command2_ = bouton("Command2");
     pied->addWidget(command2_);
@@ -323,9 +352,24 @@ void FenetrePrincipale::disposeOptions(bool etroite) {
     }
 }
 
+// Five look-ups a row, or three where the column of the propositions is narrow.
+void FenetrePrincipale::disposeBarre(bool etroite) {
+    if (barreEtroite_ == static_cast<int>(etroite)) return;
+    barreEtroite_ = etroite ? 1 : 0;
+    auto *grille = static_cast<QGridLayout *>(frame9_->layout());
+    const int colonnes = etroite ? 3 : 5;
+    for (QPushButton *b : command6_)
+        grille->removeWidget(b);
+    for (int c = 0; c < 5; ++c)
+        grille->setColumnStretch(c, c < colonnes ? 1 : 0);
+    for (int i = 0; i < static_cast<int>(command6_.size()); ++i)
+        grille->addWidget(command6_[static_cast<std::size_t>(i)], i / colonnes, i % colonnes);
+}
+
 void FenetrePrincipale::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     disposeOptions(width() < LargeurEtroite);
+    disposeBarre(width() < LargeurEtroite);
 }
 
 void FenetrePrincipale::showEvent(QShowEvent *event) {

@@ -63,6 +63,11 @@ class FenetrePrincipale : public QMainWindow {
     FenetreForm1 *Form1() const { return form1_.get(); }
     Panneaux *Panneaux_() const { return panneaux_.get(); }
     QPushButton *Command2() const { return command2_; }
+    // The look-ups of the species reached (the button bar Frame9) and the documentation
+    // search's stop button.
+    QPushButton *Command6(int index) const { return command6_.at(static_cast<std::size_t>(index)); }
+    QWidget *Frame9() const { return frame9_; }
+    QPushButton *Command40() const { return command40_; }
     // The columns, which scroll when the window is smaller than they need.
     QScrollArea *Defilement() const { return defilement_; }
     const TraductionQt &TraductionDeQt() const { return traduction_; }
@@ -91,6 +96,8 @@ class FenetrePrincipale : public QMainWindow {
     // Below this width the display options go one under the other.
     static constexpr int LargeurEtroite = 1100;
     void disposeOptions(bool etroite);
+    // The look-ups in rows of five, or of three in a narrow window.
+    void disposeBarre(bool etroite);
     // Size and place on the screen the window opens on, with the frame around it.
     void placeSurEcran(const QMargins &cadre);
 
@@ -108,6 +115,9 @@ class FenetrePrincipale : public QMainWindow {
     // Runs one handler: never while another runs, never letting an exception out, and shows
     // the result. Returns false when the action was refused because a handler is running.
     bool agit(const std::function<void()> &action);
+    // The stop button of the documentation search: its handler is the one made to run while
+    // the search's handler waits on the event loop, so it runs even then.
+    void arreteRecherche();
 
     // From the model to the widgets (fenetre_rafraichit.cpp).
     void lieControles();
@@ -115,11 +125,14 @@ class FenetrePrincipale : public QMainWindow {
     void lieLibelles();
     void lieLegendes();
     void lieBoutons();
+    void lieBarre();
     void lieOptions();
     void lieFenetres();
 
     Lamelix &modele_;
     lamelix::Form1 &biblio_; // the bibliography window's model
+    BarreWeb &barre_;        // the look-ups of the species reached
+    RechercheDocumentation &documentation_;
 
     ListeControle *list1_, *list2_, *list3_;
     QTextEdit *text1_, *text5_;
@@ -131,6 +144,10 @@ class FenetrePrincipale : public QMainWindow {
     QScrollArea *defilement_ = nullptr;
     std::array<QPushButton *, 2> bouton_{};
     std::array<QPushButton *, 11> command4_{};
+    std::array<QPushButton *, 9> command6_{};
+    QWidget *frame9_ = nullptr;
+    QPushButton *command40_ = nullptr;
+    int barreEtroite_ = -1; // the look-ups three a row (1) or five a row (0)
     QCheckBox *chkFnote_, *checkSautLigne_, *checkOption0_, *checkCompare_;
     QGroupBox *cadreSections_, *cadreOptions_, *cadreComparaison_, *cadreCles_;
     std::vector<QAction *> actions_; // the menu actions, found by their object names

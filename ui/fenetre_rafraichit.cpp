@@ -84,6 +84,12 @@ void montreBouton(QPushButton *widget, const CommandButton &modele) {
     widget->setDefault(modele.Default);
 }
 
+// A button of a search window, whose model gives its caption in French.
+void montreBouton(QPushButton *widget, const CommandButton &modele, const LibellesFenetre &l) {
+    montreBouton(widget, modele);
+    widget->setText(qs(l.Legende(modele.Caption)).simplified());
+}
+
 void montreCase(QCheckBox *widget, const CheckBox &modele) {
     const QSignalBlocker bloque(widget);
     widget->setText(qs(modele.Caption));
@@ -121,6 +127,7 @@ void FenetrePrincipale::lieControles() {
     lieLibelles();
     lieLegendes();
     lieBoutons();
+    lieBarre();
     lieOptions();
     lieFenetres();
 }
@@ -209,6 +216,16 @@ void FenetrePrincipale::lieLegendes() {
             {command4_[Cmd4LM2], &l.BulleLM2},
             {command4_[Cmd4Compare], &l.BulleCompare},
             {command4_[Cmd4Reprise], &l.BulleReprise},
+            {command6_[0], &l.BulleImages},
+            {command6_[1], &l.BulleBase},
+            {command6_[2], &l.BulleDoc},
+            {command6_[3], &l.BulleBiblio},
+            {command6_[4], &l.BulleTraduire},
+            {command6_[5], &l.BulleInventaire},
+            {command6_[6], &l.BulleWeb},
+            {command6_[7], &l.BulleRegistre},
+            {command6_[8], &l.BulleWebPdf},
+            {command40_, &l.BulleStop},
         };
         for (const auto &[widget, bulle] : bulles)
             widget->setToolTip(qs(*bulle));
@@ -242,6 +259,19 @@ void FenetrePrincipale::lieBoutons() {
                });
 }
 
+void FenetrePrincipale::lieBarre() {
+    Lamelix &f = modele_;
+    // The look-ups follow the species name: bound before their buttons, so that the buttons
+    // show their new state in the same refresh.
+    suivi_.Lie({&f.Text2}, [&f] { f.Crochets.Text2_Change(); });
+    const LibellesFenetre &l = f.Libelles;
+    for (std::size_t i = 0; i < command6_.size(); ++i)
+        suivi_.Lie({&barre_.Command6[i], &l},
+                   [this, i, &l] { montreBouton(command6_[i], barre_.Command6[i], l); });
+    const CommandButton &stop = documentation_.Command40[0];
+    suivi_.Lie({&stop, &l}, [this, &stop, &l] { montreBouton(command40_, stop, l); });
+}
+
 void FenetrePrincipale::lieOptions() {
     Lamelix &f = modele_;
     const auto lie = [this](QCheckBox *widget, const CheckBox &modele) {
@@ -273,8 +303,25 @@ void FenetrePrincipale::lieFenetres() {
     suivi_.Lie({&w.Moi, &f.Libelles}, [this, &f, &w] {
         form1_->setWindowTitle(
             qs(w.Moi.Caption.empty() ? f.Libelles.TitreComparaison : w.Moi.Caption));
-        form1_->FixeFermer(qs(f.Libelles.Fermer));
     });
+    for (std::size_t i = 0; i < w.Option1.size(); ++i) {
+        const OptionButton &mot = w.Option1[i];
+        suivi_.Lie({&mot}, [this, i, &mot] {
+            form1_->MontreMot(static_cast<int>(i), qs(mot.Caption), mot.Visible, mot.Value);
+        });
+    }
+    std::vector<const Controle *> mots{&f.Libelles};
+    for (const OptionButton &mot : w.Option1)
+        mots.push_back(&mot);
+    suivi_.Lie(mots, [this, &f, &w] {
+        const bool unMot = std::any_of(w.Option1.begin(), w.Option1.end(),
+                                       [](const OptionButton &mot) { return mot.Visible; });
+        form1_->MontreCadreMots(unMot, qs(f.Libelles.MotAChercher));
+    });
+    for (std::size_t i = 0; i < w.Command1.size(); ++i)
+        suivi_.Lie({&w.Command1[i], &f.Libelles}, [this, i, &f, &w] {
+            montreBouton(form1_->Bouton(static_cast<int>(i)), w.Command1[i], f.Libelles);
+        });
     suivi_.Lie({&w.Moi}, [this, &f, &w] {
         if (w.Moi.Visible) {
             // Form1 takes the place of this window until it is closed.

@@ -84,10 +84,18 @@ void ListeControle::Deconnecte() {
 
 void ListeControle::Montre(const ListBox &modele) {
     const QSignalBlocker bloque(this);
-    const bool memes =
-        std::equal(textes_.begin(), textes_.end(), modele.Items.begin(), modele.Items.end(),
-                   [](const std::string &a, const ElementListe &b) { return a == b.Texte; });
-    if (!memes) {
+    const auto meme = [](const std::string &a, const ElementListe &b) { return a == b.Texte; };
+    // A list that only grew (a search adding its finds as it goes) gets its new lines only.
+    const bool prefixe = textes_.size() <= modele.Items.size() &&
+                         std::equal(textes_.begin(), textes_.end(), modele.Items.begin(), meme);
+    if (prefixe && textes_.size() < modele.Items.size()) {
+        QStringList lignes;
+        for (std::size_t i = textes_.size(); i < modele.Items.size(); ++i) {
+            textes_.push_back(modele.Items[i].Texte);
+            lignes.push_back(TexteQt(modele.Items[i].Texte).trimmed());
+        }
+        addItems(lignes);
+    } else if (!prefixe) {
         clear();
         textes_.clear();
         textes_.reserve(modele.Items.size());

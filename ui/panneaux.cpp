@@ -3,16 +3,23 @@
 #include "ui/conversions.hpp"
 #include "ui/geometrie.hpp"
 
+#include <string>
+
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -67,12 +74,14 @@ void Panneau::reject() {
         QDialog::reject();
 }
 
-Panneaux::Panneaux(Lamelix &modele, QWidget *fenetre, SuiviControles &suivi, Agit agit)
-    : f_(modele), fenetre_(fenetre), suivi_(suivi), agit_(std::move(agit)) {
+Panneaux::Panneaux(Lamelix &modele, RechercheDocumentation &documentation, QWidget *fenetre,
+                   SuiviControles &suivi, Agit agit)
+    : f_(modele), doc_(documentation), fenetre_(fenetre), suivi_(suivi), agit_(std::move(agit)) {
     creeExport();
     creeChoix();
     creeParametres();
     creeAccueil();
+    creeCfgDoc();
     creeDivers();
 }
 
@@ -223,27 +232,124 @@ void Panneaux::creeAccueil() {
     liePanneau(accueil_, f_.FrameAccueil);
 }
 
-void Panneaux::creeDivers() {
+// The documentation search's set-up: which files are searched, which words of the name are
+// looked for in their paths.
+void Panneaux::creeCfgDoc() {
     cfgDoc_ = new Panneau("FrameCfgDoc", fenetre_);
     cfgDocTexte_ = new QLabel;
+    cfgDocTexte_->setObjectName("CfgDocDossier");
     cfgDocTexte_->setWordWrap(true);
-    auto *fermerDoc = bouton("FermerCfgDoc");
+    cfgDocTexte_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    for (std::size_t i = 0; i < check3_.size(); ++i) {
+        CheckBox &modele = doc_.Check3[i];
+        if (!modele.Visible) continue; // items 5 to 8 have no use
+        auto *boite = new QCheckBox;
+        boite->setObjectName(QString("Check3_%1").arg(i));
+        QObject::connect(boite, &QCheckBox::clicked, cfgDoc_, [this, &modele](bool coche) {
+            agit_([&modele, coche] { modele.SetValue(coche ? 1 : 0); });
+        });
+        suivi_.Lie({&modele, &f_.Libelles}, [this, boite, &modele] {
+            const QSignalBlocker bloque(boite);
+            boite->setText(qs(f_.Libelles.Legende(modele.Caption)));
+            boite->setChecked(modele.Value == 1);
+            boite->setEnabled(modele.Enabled);
+            boite->setVisible(modele.Visible);
+        });
+        check3_[i] = boite;
+    }
+
+    // The number boxes take any number: the model brings it into its range and mirrors it.
+    for (std::size_t i = 0; i < text8_.size(); ++i) {
+        TextBox &modele = doc_.Text8[i];
+        auto *nombre = new QSpinBox;
+        nombre->setObjectName(QString("Text8_%1").arg(i));
+        nombre->setRange(0, 99);
+        nombre->setKeyboardTracking(false);
+        nombre->setAlignment(Qt::AlignRight);
+        QObject::connect(nombre, &QSpinBox::valueChanged, cfgDoc_, [this, i, &modele](int v) {
+            agit_([this, i, &modele, v] {
+                modele.SetText(std::to_string(v));
+                Text8_Change(doc_, static_cast<int>(i));
+            });
+        });
+        suivi_.Lie({&modele}, [nombre, &modele] {
+            const QSignalBlocker bloque(nombre);
+            nombre->setValue(qRound(qs(modele.Text).trimmed().toDouble()));
+            nombre->setEnabled(modele.Enabled);
+        });
+        text8_[i] = nombre;
+    }
+
+    text9_ = new QLineEdit;
+    text9_->setObjectName("Text9");
+    text9_->setMaximumWidth(90);
+    QObject::connect(text9_, &QLineEdit::textEdited, cfgDoc_, [this](const QString &texte) {
+        agit_([this, &texte] { doc_.Text9.SetText(texte.toStdString()); });
+        suivi_.DejaVu(doc_.Text9);
+    });
+    suivi_.Lie({&doc_.Text9}, [this] {
+        if (text9_->text() != qs(doc_.Text9.Text)) text9_->setText(qs(doc_.Text9.Text));
+    });
+
+    auto *fichiers = new QGroupBox;
+    auto *types = new QGridLayout(fichiers);
+    types->setVerticalSpacing(6);
+    for (int i = DocTous; i <= DocImages; ++i)
+        types->addWidget(check3_[static_cast<std::size_t>(i)], i, 0, 1, 2);
+    types->addWidget(check3_[DocExtension], DocExtension, 0);
+    types->addWidget(text9_, DocExtension, 1, Qt::AlignLeft);
+    types->setColumnStretch(1, 1);
+
+    auto *motsCles = new QGroupBox;
+    auto *mots = new QGridLayout(motsCles);
+    mots->setVerticalSpacing(6);
+    auto *premiers = new QLabel;
+    premiers->setBuddy(text8_[0]);
+    mots->addWidget(premiers, 0, 0);
+    mots->addWidget(text8_[0], 0, 1);
+    mots->addWidget(check3_[DocNomFichier], 1, 0, 1, 2);
+    mots->addWidget(check3_[DocFiltre], 2, 0);
+    mots->addWidget(text8_[1], 2, 1);
+    mots->setColumnStretch(0, 1);
+
+    auto *fermer = bouton("Command9");
+    fermer->setDefault(true);
+    QObject::connect(fermer, &QPushButton::clicked, cfgDoc_,
+                     [this] { agit_([this] { Command9_Click(doc_); }); });
+    cfgDoc_->AuFermer = [this] { agit_([this] { Command9_Click(doc_); }); };
+
     auto *d = new QVBoxLayout(cfgDoc_);
-    d->addWidget(cfgDocTexte_, 1);
-    d->addLayout(rangee({fermerDoc}));
-    const auto fermeDoc = [this] { agit_([this] { f_.FrameCfgDoc.SetVisible(false); }); };
-    QObject::connect(fermerDoc, &QPushButton::clicked, cfgDoc_, fermeDoc);
-    cfgDoc_->AuFermer = fermeDoc;
-    suivi_.Lie({&f_.FrameCfgDoc, &f_.Libelles}, [this, fermerDoc] {
+    d->setSpacing(8);
+    d->addWidget(cfgDocTexte_);
+    d->addWidget(fichiers);
+    d->addWidget(motsCles);
+    d->addStretch(1);
+    d->addLayout(rangee({fermer}));
+    cfgDoc_->setMinimumWidth(360);
+
+    suivi_.Lie({&f_.FrameCfgDoc, &f_.Libelles}, [this, fichiers, motsCles, premiers] {
         const LibellesFenetre &l = f_.Libelles;
         const std::string &racine = f_.Options().RepDoc.empty() ? l.Aucun : f_.Options().RepDoc;
-        cfgDocTexte_->setText("<b>" + qs(l.RechercheDoc).toHtmlEscaped() + "</b><p>" +
+        cfgDocTexte_->setText("<h3 style='color:#2f5a3a; margin:0'>" +
+                              qs(l.RechercheDoc).toHtmlEscaped() + "</h3><p style='margin:4px 0'>" +
                               qs(l.DossierRacine).toHtmlEscaped().arg(qs(racine).toHtmlEscaped()) +
                               "</p>");
-        fermerDoc->setText(qs(l.Fermer));
+        fichiers->setTitle(qs(l.FichiersCherches));
+        motsCles->setTitle(qs(l.MotsDuNom));
+        premiers->setText(qs(l.PremiersMots));
+        text8_[1]->setToolTip(qs(l.BulleLongueurMot));
+        text9_->setToolTip(qs(l.BulleExtension));
+    });
+    suivi_.Lie({&doc_.Command9, &f_.Libelles}, [this, fermer] {
+        fermer->setText(qs(f_.Libelles.Legende(doc_.Command9.Caption)));
+        fermer->setEnabled(doc_.Command9.Enabled);
+        fermer->setVisible(doc_.Command9.Visible);
     });
     liePanneau(cfgDoc_, f_.FrameCfgDoc);
+}
 
+void Panneaux::creeDivers() {
     image_ = new Panneau("Picture2", fenetre_);
     imageVue_ = new QLabel;
     imageVue_->setObjectName("Picture2Vue");

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "consult/lamelix.hpp"
+#include "search/documentation.hpp"
 #include "ui/suivi_controles.hpp"
 
+#include <array>
 #include <functional>
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace lamelix {
 
@@ -33,7 +38,8 @@ class Panneaux {
   public:
     using Agit = std::function<bool(const std::function<void()> &)>;
     // Each panel binds its widgets to their controls in the window's shared tracker.
-    Panneaux(Lamelix &modele, QWidget *fenetre, SuiviControles &suivi, Agit agit);
+    Panneaux(Lamelix &modele, RechercheDocumentation &documentation, QWidget *fenetre,
+             SuiviControles &suivi, Agit agit);
 
     // Gives the keyboard to the panel control the model asks for.
     void Focalise();
@@ -52,12 +58,18 @@ class Panneaux {
     QPlainTextEdit *TxtEdit() const { return txtEdit_; }
     QListWidget *DirList() const { return dirList_; }
     QListWidget *FileList() const { return fileList_; }
+    // The documentation set-up: the check box of Check3 item i (nullptr for the unused ones),
+    // the number boxes Text8 and the extension Text9.
+    QCheckBox *Check3(int i) const { return check3_.at(static_cast<std::size_t>(i)); }
+    QSpinBox *Text8(int i) const { return text8_.at(static_cast<std::size_t>(i)); }
+    QLineEdit *Text9() const { return text9_; }
 
   private:
     void creeExport();
     void creeChoix();
     void creeParametres();
     void creeAccueil();
+    void creeCfgDoc();
     void creeDivers();
     // A text both ways: what the user types goes to the model, the model's text to the widget.
     void relieTexte(QPlainTextEdit *widget, TextBox &modele);
@@ -68,6 +80,7 @@ class Panneaux {
     void liePanneau(Panneau *panneau, const Frame &cadre);
 
     Lamelix &f_;
+    RechercheDocumentation &doc_;
     QWidget *fenetre_;
     SuiviControles &suivi_;
     Agit agit_;
@@ -75,6 +88,9 @@ class Panneaux {
     QPlainTextEdit *text7_, *txtEdit_, *tbox7_;
     QListWidget *dirList_, *fileList_;
     QLabel *dossier_, *label14_, *imageVue_, *cfgDocTexte_;
+    std::array<QCheckBox *, 11> check3_{};
+    std::array<QSpinBox *, 2> text8_{};
+    QLineEdit *text9_ = nullptr;
 };
 
 } // namespace lamelix

@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
-#include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QProcess>
@@ -114,23 +113,22 @@ bool ServicesQt::TermineProgramme(long id) {
 #endif
 }
 
-// The system's own view of the connection when it has one; otherwise (no network information
-// backend, or one that cannot tell) any interface that is up, running, not the loopback and has
-// an address.
+// The system's view of the connection: the default network information backend, else the
+// "glib" one (looked for once a session). When none can tell (none loads, or the one loaded does
+// not know), the connection counts as there: nothing is refused for want of a probe.
 bool ServicesQt::ConnexionInternet() {
-    if (QNetworkInformation::instance() || QNetworkInformation::loadDefaultBackend()) {
-        const auto etat = QNetworkInformation::instance()->reachability();
-        if (etat != QNetworkInformation::Reachability::Unknown)
-            return etat == QNetworkInformation::Reachability::Online;
+    using Etat = QNetworkInformation::Reachability;
+    const auto etat = [] {
+        const QNetworkInformation *information = QNetworkInformation::instance();
+        return information != nullptr ? information->reachability() : Etat::Unknown;
+    };
+    if (!sondeCherchee_) {
+        sondeCherchee_ = true;
+        if (QNetworkInformation::instance() == nullptr) QNetworkInformation::loadDefaultBackend();
+        if (etat() == Etat::Unknown) QNetworkInformation::loadBackendByName(QStringLiteral("glib"));
     }
-    for (const QNetworkInterface &carte : QNetworkInterface::allInterfaces()) {
-        const QNetworkInterface::InterfaceFlags drapeaux = carte.flags();
-        if (drapeaux.testFlag(QNetworkInterface::IsUp) &&
-            drapeaux.testFlag(QNetworkInterface::IsRunning) &&
-            !drapeaux.testFlag(QNetworkInterface::IsLoopBack) && !carte.addressEntries().isEmpty())
-            return true;
-    }
-    return false;
+    const Etat e = etat();
+    return e == Etat::Unknown || e == Etat::Online;
 }
 
 // The request runs while a local event loop keeps the window drawing; it is aborted after
@@ -181,7 +179,12 @@ ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
     return reponse;
 }
 
+// A long operation yields at every step (a documentation search at every file): the window is
+// shown again and the events are handled at most every IntervalleReposMs, so that drawing does
+// not take more time than the operation while the stop button still answers at once.
 void ServicesQt::Patiente() {
+    if (repos_.isValid() && repos_.elapsed() < IntervalleReposMs) return;
+    repos_.start();
     if (AuRepos) AuRepos();
     QApplication::processEvents();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 
+#include <QElapsedTimer>
 #include <QString>
 
 class QNetworkAccessManager;
@@ -71,6 +72,9 @@ class ServicesQt : public Services {
     QString titre(const std::string &titre) const;
     const LibellesFenetre &libelles() const;
     bool sablier_ = false;
+    static constexpr int IntervalleReposMs = 30;
+    QElapsedTimer repos_;        // since the last yield to the event loop
+    bool sondeCherchee_ = false; // the network information backends have been tried
     QWidget *fenetre_ = nullptr;
     // Created on the first request, so that a session that never asks the network opens nothing.
     std::unique_ptr<QNetworkAccessManager> reseau_;

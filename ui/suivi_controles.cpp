@@ -1,13 +1,13 @@
 #include "ui/suivi_controles.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace lamelix {
 
-void SuiviControles::Lie(std::initializer_list<const Controle *> controles,
-                         std::function<void()> montre) {
+void SuiviControles::Lie(std::vector<const Controle *> controles, std::function<void()> montre) {
     Liaison l;
-    l.controles.assign(controles.begin(), controles.end());
+    l.controles = std::move(controles);
     l.vus.resize(l.controles.size());
     l.montre = std::move(montre);
     liaisons_.push_back(std::move(l));

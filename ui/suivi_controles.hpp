@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 namespace lamelix {
@@ -16,7 +15,7 @@ namespace lamelix {
 class SuiviControles {
   public:
     // Binds a display to the controls it shows: it runs whenever one of them changes.
-    void Lie(std::initializer_list<const Controle *> controles, std::function<void()> montre);
+    void Lie(std::vector<const Controle *> controles, std::function<void()> montre);
     // Runs every display whose controls changed, in the order they were bound.
     void Rafraichit();
     // The widget already shows the control's current state (the user has just typed it): its

@@ -46,19 +46,25 @@ TEST(Complements, UnDocumentSOuvreApresUnPasEnArriere) {
     EXPECT_EQ(w.F->EntiteCourante, 1);
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Lames", "Tubes"}));
 
-    // A single click only looks at the line: it opens the document and keeps the path.
+    // A single click only looks at the line: nothing is opened, the path stays.
     w.Choisit(0);
     w.Dialogues.Appels.clear();
     w.F->List1.Selectionne(0);
     List1_Click(*w.F);
-    EXPECT_EQ(w.Dialogues.Appels.size(), 1u);
+    EXPECT_TRUE(w.Dialogues.Appels.empty());
     EXPECT_EQ(w.F->NbEtapes, 1);
     EXPECT_EQ(w.F->EntiteCourante, 2);
 }
 
 TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
     Consultation w;
-    w.Choisit({0, 1});
+    w.Choisit(0);
+    // The click that begins a double click loads nothing: the double click lands on the
+    // proposition the user pointed at.
+    w.F->List1.Selectionne(1);
+    List1_Click(*w.F);
+    EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("essai.cle"));
+    w.Choisit(1);
     const std::string russules = w.Dossier.Chemin("russules.cle");
     EXPECT_EQ(w.Prog->Cle.FichierCle, russules);
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));

@@ -1,0 +1,416 @@
+// The look-ups of the species reached, in the real window: the button bar and the addresses it
+// hands to the desktop, the bibliography words in Form1, the documentation set-up panel, a
+// documentation search stopped half-way while the window keeps answering, and the files a key
+// links to reaching the desktop's opener (and a program never reaching it).
+//
+// LAMELIX_CAPTURE names a PNG file; the captures add "-barre-<screen>[-english]", "-cfgdoc" and
+// "-form1-mots" before ".png".
+
+#include "tests/services_factices.hpp"
+#include "tests/ui/gestes.hpp"
+#include "ui/bandeau_flash.hpp"
+#include "ui/fenetre_form1.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/geometrie.hpp"
+#include "ui/panneaux.hpp"
+#include "ui/services_qt.hpp"
+
+#include <functional>
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace lamelix;
+using namespace lamelix::test;
+
+namespace {
+
+// Recording services whose yields run the event loop, as the real ones do: the window shows the
+// progress of a long operation and answers clicks meanwhile.
+class ServicesPatients : public ServicesFactices {
+  public:
+    std::function<void()> AuRepos;
+    void Patiente() override {
+        ServicesFactices::Patiente();
+        if (AuRepos) AuRepos();
+        QApplication::processEvents();
+    }
+};
+
+bool ecrit(const QString &chemin, const QByteArray &contenu) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
+}
+
+QStringList lignesDuFichier(const QString &chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(fichier.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The window on the bundled key, on recording services.
+struct Banc {
+    Banc() {
+        modele.RepProgramme = dossier.path().toStdString();
+        services.AuRepos = [this] { fenetre.Rafraichit(); };
+        fenetre.Demarre();
+        fenetre.show();
+        fenetre.Active();
+        fenetre.ChargeCle(LAMELIX_CLES "/defaut.cle");
+        services.Journal.clear();
+        services.Appels.clear();
+    }
+
+    // Follows the first proposition at each step down to a species.
+    bool descend() {
+        for (int pas = 0; fenetre.Text2()->text().isEmpty() && pas < 100; ++pas) {
+            if (fenetre.List1()->count() == 0) return false;
+            doubleClic(fenetre.List1(), 0);
+        }
+        return !fenetre.Text2()->text().isEmpty();
+    }
+
+    QTemporaryDir dossier;
+    ServicesPatients services;
+    std::unique_ptr<Application> app = std::make_unique<Application>(services);
+    Lamelix &modele = app->Principale();
+    FenetrePrincipale fenetre{*app};
+};
+
+// The bar's buttons that the user can press now.
+QList<int> actifs(const FenetrePrincipale &fenetre) {
+    QList<int> liste;
+    for (int i = 0; i < 9; ++i)
+        if (fenetre.Command6(i)->isEnabled()) liste << i;
+    return liste;
+}
+
+// With LAMELIX_CAPTURE: the window at the size it takes on small and large screens.
+void captureEcrans(FenetrePrincipale &fenetre, const char *langue) {
+    for (const QSize ecran : {QSize(800, 600), QSize(1600, 900)}) {
+        fenetre.resize(
+            GeometrieFenetre(QRect(QPoint(), ecran), CadreEstime(), QSize(1320, 100000)).size());
+        QTest::qWait(50);
+        capture(&fenetre,
+                qPrintable(
+                    QString("-barre-%1x%2%3").arg(ecran.width()).arg(ecran.height()).arg(langue)));
+    }
+}
+
+// Chooses the species of each row of a two-species key with real services, and returns what
+// the desktop was handed to open, once it is there.
+void choisitLesDeux(const QString &dossierCle, const std::function<QStringList()> &ouverts) {
+    QTemporaryDir programme;
+    ServicesQt services;
+    Application app(services);
+    Lamelix &modele = app.Principale();
+    modele.RepProgramme = programme.path().toStdString();
+    FenetrePrincipale fenetre(app);
+    services.FixeFenetre(&fenetre);
+    services.AuRepos = [&fenetre] { fenetre.Rafraichit(); };
+    // A message box (the settings file created at the first start) would wait for a person.
+    QTimer veille;
+    QObject::connect(&veille, &QTimer::timeout, [] {
+        if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            boite->reject();
+    });
+    veille.start(50);
+    fenetre.Demarre();
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    fenetre.ChargeCle(QDir(dossierCle).filePath("fiches.cle").toStdString());
+    QCOMPARE(fenetre.List1()->count(), 2);
+
+    // Choosing a species opens what it links to (after the step back to the choice). The
+    // program first: refused, with the notice that says so.
+    doubleClic(fenetre.List1(), 1);
+    QVERIFY(QString::fromStdString(modele.LblflashX.Caption).contains("outil.sh"));
+    QCOMPARE(fenetre.List1()->count(), 2);
+    doubleClic(fenetre.List1(), 0);
+    const QString attendu =
+        QUrl::fromLocalFile(QDir(dossierCle).filePath("fiche.pdf")).toString(QUrl::FullyEncoded);
+    QTRY_VERIFY_WITH_TIMEOUT(!ouverts().isEmpty(), 5000);
+    QTest::qWait(300); // a second opener would have come by now
+    QCOMPARE(ouverts(), QStringList{attendu});
+}
+
+// A key whose two species link a document and a program, in a folder with a blank and accents.
+QString preparesFiches(const QTemporaryDir &racine) {
+    const QString dossier = racine.filePath("fiches d'été");
+    if (!QDir().mkpath(dossier)) return {};
+    if (!ecrit(dossier + "/fiche.pdf", "%PDF-1.4\n") ||
+        !ecrit(dossier + "/outil.sh", "#!/bin/sh\necho lance > \"$0.trace\"\n") ||
+        !ecrit(dossier + "/fiches.cle", "1, 0 $Avec fiche$Espece A$F\"fiche.pdf\"\r\n"
+                                        "1, 0 $Avec outil$Espece B$F\"outil.sh\"\r\n"))
+        return {};
+    QFile(dossier + "/outil.sh")
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return dossier;
+}
+
+} // namespace
+
+// Collects what QDesktopServices is asked to open for the schemes it is registered for.
+class Receveur : public QObject {
+    Q_OBJECT
+  public:
+    QStringList Recus;
+  public slots:
+    void ouvre(const QUrl &adresse) { Recus << adresse.toString(QUrl::FullyEncoded); }
+};
+
+class RecherchesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The look-ups wait for a species; once it shows, each button hands its address to the
+    // desktop, after the connection test for the web pages that need it.
+    void barreDesRecherches() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        QVERIFY(fenetre.Frame9()->isVisible());
+        QCOMPARE(actifs(fenetre), (QList<int>{4, 5, 6, 7}));
+        QCOMPARE(fenetre.Command6(8)->text(), QString("Web PDF"));
+        QVERIFY(banc.descend());
+        QCOMPARE(actifs(fenetre), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+
+        auto &appels = banc.services.Appels;
+        QCOMPARE(fenetre.Text2()->text(), QString("Amanita (amanites)"));
+        QTest::mouseClick(fenetre.Command6(0), Qt::LeftButton);
+        QCOMPARE(appels, (std::vector<std::string>{
+                             "connexion", "shell: https://www.google.com/images?um=1&hl=fr&"
+                                          "lr=lang_fr&q=%20AMANITA%20%20AMANITES&btnG="
+                                          "Recherche+d%27images | "}));
+        // Without a connection the page is not asked for, and the notice says why.
+        appels.clear();
+        banc.services.Connecte = false;
+        QTest::mouseClick(fenetre.Command6(1), Qt::LeftButton);
+        QCOMPARE(appels, std::vector<std::string>{"connexion"});
+        QVERIFY(fenetre.Flash()->isVisible());
+        QCOMPARE(fenetre.Flash()->text(), QString::fromStdString(banc.modele.Msg(190)).trimmed());
+        // "Web" opens its search without asking for the connection.
+        appels.clear();
+        QTest::mouseClick(fenetre.Command6(6), Qt::LeftButton);
+        QCOMPARE(appels.size(), 1u);
+        QVERIFY2(appels[0].rfind("shell: https://www.google.com/search?q=site:www.mycodb.fr", 0) ==
+                     0,
+                 appels[0].c_str());
+        banc.services.Connecte = true;
+
+        // "RAZ": no species, no look-up of a species.
+        QTest::mouseClick(fenetre.Bouton(1), Qt::LeftButton);
+        QCOMPARE(actifs(fenetre), (QList<int>{4, 5, 6, 7}));
+
+        // In English the bar speaks English; the window is captured at the end of a path.
+        QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
+                            banc.dossier.filePath("Lamelix_en.lng")));
+        for (int pas = 0; fenetre.List1()->count() > 0 && pas < 100; ++pas)
+            doubleClic(fenetre.List1(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!fenetre.Flash()->isVisible(), BandeauFlash::DureeMs + 2000);
+        captureEcrans(fenetre, "");
+        fenetre.Action("MnLang_5")->trigger();
+        QCOMPARE(fenetre.Command6(4)->text(), QString("Translate"));
+        QCOMPARE(fenetre.Command6(2)->toolTip(),
+                 QString("The files of the documentation folder that name the species"));
+        captureEcrans(fenetre, "-english");
+        fenetre.Action("MnLang_1")->trigger();
+        QCOMPARE(fenetre.Command6(4)->text(), QString("Traduire"));
+    }
+
+    // "Biblio" offers the words of the name in Form1; the chosen one is looked up.
+    void motsDeLaBibliographie() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        banc.modele.Text2.SetText("Amanita phalloides alba");
+        fenetre.Rafraichit();
+        QTest::mouseClick(fenetre.Command6(3), Qt::LeftButton);
+        FenetreForm1 *form1 = fenetre.Form1();
+        QVERIFY(form1->isVisible());
+        QVERIFY(form1->CadreMots()->isVisible());
+        QStringList mots;
+        for (int i = 0; i < FenetreForm1::NombreDeMots; ++i)
+            if (form1->Mot(i)->isVisible()) mots << form1->Mot(i)->text();
+        QCOMPARE(mots, (QStringList{"AMANITA", "PHALLOIDES", "ALBA"}));
+        QVERIFY(form1->Mot(0)->isChecked());
+        form1->Mot(1)->click();
+        QVERIFY(form1->Mot(1)->isChecked());
+        QVERIFY(!form1->Mot(0)->isChecked());
+        QVERIFY(banc.app->Biblio().Option1[1].Value);
+        form1->Mot(1)->click(); // clicking the chosen word again keeps it chosen
+        QVERIFY(form1->Mot(1)->isChecked());
+        capture(form1, "-form1-mots");
+
+        banc.services.Appels.clear();
+        QTest::mouseClick(form1->Bouton(0), Qt::LeftButton);
+        QCOMPARE(banc.services.Appels,
+                 std::vector<std::string>{"shell: https://www.mycodb.fr/quenardfull.php?query="
+                                          "PHALLOIDES&action=search&source=popup | "});
+        QVERIFY(!form1->isVisible());
+        QVERIFY(fenetre.isVisible());
+    }
+
+    // The set-up panel's controls write their models; the number boxes take the model's range.
+    void reglageDeLaDocumentation() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        RechercheDocumentation &doc = banc.app->Documentation();
+        Panneaux *panneaux = fenetre.Panneaux_();
+        fenetre.Action("MnuOptFic_xy_2")->trigger();
+        QVERIFY(panneaux->CfgDoc()->isVisible());
+        int cases = 0;
+        for (int i = 0; i < 11; ++i)
+            if (panneaux->Check3(i) != nullptr) ++cases;
+        QCOMPARE(cases, 7);
+        QCOMPARE(panneaux->Check3(DocNomFichier)->text(), QString("extrait nom fichier"));
+
+        panneaux->Check3(DocTous)->click();
+        QCOMPARE(doc.Check3[DocTous].Value, 1);
+        panneaux->Text8(0)->setValue(3);
+        QCOMPARE(doc.Text8[0].Text, std::string("3"));
+        QCOMPARE(banc.modele.VScroll1[0], 3);
+        panneaux->Text8(1)->setValue(50); // beyond the longest filter
+        QCOMPARE(doc.Text8[1].Text, std::string("20"));
+        QCOMPARE(panneaux->Text8(1)->value(), 20);
+        QCOMPARE(banc.modele.VScroll1[1], 20);
+        panneaux->Text8(0)->setValue(0);
+        QCOMPARE(panneaux->Text8(0)->value(), 1);
+        QTest::keyClicks(panneaux->Text9(), "ods");
+        QCOMPARE(doc.Text9.Text, std::string("xyzods"));
+        capture(panneaux->CfgDoc(), "-cfgdoc");
+
+        QTest::mouseClick(panneaux->CfgDoc()->findChild<QPushButton *>("Command9"), Qt::LeftButton);
+        QVERIFY(!panneaux->CfgDoc()->isVisible());
+        QVERIFY(!banc.modele.FrameCfgDoc.Visible);
+    }
+
+    // A search of a large tree stopped from the window while it runs: the stop button answers
+    // although the search's handler is still running, the rows and the folder counter show as
+    // the walk goes, and the search ends at the confirmation.
+    void arretDeLaRecherche() {
+        QTemporaryDir arbre;
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        QVERIFY(banc.descend());
+        const QString genre = fenetre.Text2()->text().section(' ', 0, 0).toLower();
+        constexpr int Dossiers = 30, ParDossier = 300;
+        for (int d = 0; d < Dossiers; ++d) {
+            QDir racine(arbre.path());
+            const QString nom = QString("dossier-%1").arg(d, 2, 10, QChar('0'));
+            QVERIFY(racine.mkdir(nom));
+            for (int i = 0; i < ParDossier; ++i)
+                QVERIFY(
+                    ecrit(racine.filePath(QString("%1/%2-%3.txt").arg(nom, genre).arg(i)), "x"));
+        }
+        banc.modele.Options().RepDoc = arbre.path().toStdString();
+        fenetre.Action("MnuOptFic_xy_2")->trigger();
+        fenetre.Panneaux_()->Check3(DocTous)->click();
+        QTest::mouseClick(fenetre.Panneaux_()->CfgDoc()->findChild<QPushButton *>("Command9"),
+                          Qt::LeftButton);
+        QVERIFY(!fenetre.Command40()->isVisible());
+
+        // Every 20 ms: what the window shows; the stop button once two folders are listed.
+        int tours = 0, lignesAuClic = -1;
+        QSet<QString> compteurs;
+        QTimer regard;
+        QObject::connect(&regard, &QTimer::timeout, [&] {
+            ++tours;
+            compteurs << fenetre.findChild<QLabel *>("Label1")->text();
+            if (lignesAuClic < 0 && fenetre.List1()->count() >= 2 * ParDossier) {
+                QVERIFY(fenetre.Command40()->isVisible());
+                lignesAuClic = fenetre.List1()->count();
+                QTest::mouseClick(fenetre.Command40(), Qt::LeftButton);
+            }
+        });
+        regard.start(20);
+        QTest::mouseClick(fenetre.Command6(2), Qt::LeftButton); // runs until the search ends
+        regard.stop();
+
+        QVERIFY(tours > 0);
+        QVERIFY(lignesAuClic >= 2 * ParDossier);
+        QCOMPARE(banc.services.Journal,
+                 std::vector<std::string>{"question: arrêt recherche ? -> oui"});
+        const int trouves = fenetre.List1()->count() - 1; // the last row counts them
+        QVERIFY2(trouves >= lignesAuClic && trouves < lignesAuClic + ParDossier,
+                 qPrintable(QString("%1 rows, %2 at the click").arg(trouves).arg(lignesAuClic)));
+        QVERIFY(trouves < Dossiers * ParDossier);
+        QCOMPARE(fenetre.List1()->item(trouves)->text(),
+                 QString("Recherche de documentation terminée : %1 fichiers trouvés").arg(trouves));
+        QVERIFY2(compteurs.size() >= 2, qPrintable(QStringList(compteurs.values()).join(",")));
+        QVERIFY(!fenetre.Command40()->isVisible());
+        // The window takes clicks again: a row of the list opens its file.
+        banc.services.Appels.clear();
+        doubleClic(fenetre.List1(), 0);
+        QCOMPARE(banc.services.Appels.size(), 1u);
+        QVERIFY(banc.services.Appels[0].rfind("shell: " + arbre.path().toStdString(), 0) == 0);
+    }
+
+    // A document a key links to reaches the desktop's opener as the address of that very file;
+    // a program the key links to never does. Under the offscreen platform Qt has no desktop
+    // services (QDesktopServices reaches no opener at all), so the addresses are taken where
+    // QDesktopServices hands them on; with Xvfb the same runs again on the X11 platform, where
+    // Qt starts xdg-open, here a stand-in first on the PATH that writes down its arguments.
+    void documentsVersLeBureau() {
+        QTemporaryDir racine;
+        const QString dossier = preparesFiches(racine);
+        QVERIFY(!dossier.isEmpty());
+        const QString trace = racine.filePath("xdg-open.txt");
+
+        if (qEnvironmentVariableIsSet("LAMELIX_BUREAU")) {
+            // The child run, on X11: xdg-open is the stand-in.
+            const QString bin = racine.filePath("bin");
+            QVERIFY(QDir().mkpath(bin));
+            QVERIFY(ecrit(bin + "/xdg-open",
+                          "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" +
+                              trace.toUtf8() + "'; done\n"));
+            QFile(bin + "/xdg-open")
+                .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                QFileDevice::ExeOwner);
+            qputenv("PATH", bin.toLocal8Bit() + ":" + qgetenv("PATH"));
+            choisitLesDeux(dossier, [&trace] { return lignesDuFichier(trace); });
+            QVERIFY(!QFile::exists(dossier + "/outil.sh.trace"));
+            return;
+        }
+
+        Receveur receveur;
+        QDesktopServices::setUrlHandler("file", &receveur, "ouvre");
+        choisitLesDeux(dossier, [&receveur] { return receveur.Recus; });
+        QDesktopServices::unsetUrlHandler("file");
+        QVERIFY(!QFile::exists(dossier + "/outil.sh.trace"));
+
+        const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+        if (xvfb.isEmpty()) QSKIP("xvfb-run is not installed: xdg-open itself was not reached");
+        QProcess essai;
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert("QT_QPA_PLATFORM", "xcb");
+        environnement.insert("LAMELIX_BUREAU", "1");
+        environnement.remove("LAMELIX_CAPTURE");
+        essai.setProcessEnvironment(environnement);
+        essai.setProcessChannelMode(QProcess::MergedChannels);
+        essai.start(xvfb, {"-a", QCoreApplication::applicationFilePath(), "documentsVersLeBureau"});
+        QVERIFY(essai.waitForFinished(60000));
+        QVERIFY2(essai.exitStatus() == QProcess::NormalExit && essai.exitCode() == 0,
+                 essai.readAll().constData());
+    }
+};
+
+QTEST_MAIN(RecherchesTest)
+#include "recherches_test.moc"
