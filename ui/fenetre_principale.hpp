@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/application.hpp"
-#include "ui/boite_espece.hpp"
+#include "ui/boite_nom.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/suivi_controles.hpp"
 #include "ui/traduction_qt.hpp"

@@ -1,4 +1,4 @@
-#include "ui/boite_espece.hpp"
+#include "ui/boite_nom.hpp"
 
 #include <algorithm>
 #include <climits>
