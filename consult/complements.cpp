@@ -42,13 +42,25 @@ bool OuvreAdresseWeb(Lamelix &f, const std::string &adresse) {
     return f.Systeme.ShellEx(adresse, {});
 }
 
-void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, int16_t &resultat) {
+int16_t AppelPageWeb(Lamelix &f, const std::string &adresse) {
+    if (!f.Systeme.ConnexionInternet()) {
+        flash(f, f.Msg(190), CouleurRouge);
+        return 1;
+    }
+    flash(f, f.Msg(191), CouleurBleu);
+    OuvreAdresseWeb(f, adresse);
+    return 0;
+}
+
+std::optional<std::string> CibleDuLien(const std::string &complements) {
     const std::string texte = SansBlancs(complements);
-    if (texte.empty()) return;
     const std::string code = PremiersCaracteres(texte, 1);
-    if (Majuscules(code) != "F") return; // the section code is the compiler's
-    std::string cible = SansBlancs(sansGuillemets(texte.substr(code.size())));
-    TraiteComplementFichier(f, mode, cible, resultat);
+    if (Majuscules(code) != "F") return std::nullopt; // the section code is the compiler's
+    return SansBlancs(sansGuillemets(texte.substr(code.size())));
+}
+
+void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, int16_t &resultat) {
+    if (auto cible = CibleDuLien(complements)) TraiteComplementFichier(f, mode, *cible, resultat);
 }
 
 void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16_t &resultat) {
@@ -57,12 +69,7 @@ void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16
     f.CibleComplement = cible;
     switch (GenreDe(cible)) {
     case GenreAdresse::Web:
-        if (!f.Systeme.ConnexionInternet()) {
-            flash(f, f.Msg(190), CouleurRouge);
-            return;
-        }
-        flash(f, f.Msg(191), CouleurBleu);
-        OuvreAdresseWeb(f, cible);
+        AppelPageWeb(f, cible);
         return; // a web address is never a missing file
     case GenreAdresse::Refusee:
         OuvreAdresseWeb(f, cible); // says why it is refused

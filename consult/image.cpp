@@ -40,7 +40,7 @@ std::string ImageDesComplements(const std::string &complements, const std::strin
         candidats.push_back(SansBlancs(std::string_view(nom).substr(1)));
     for (const std::string &candidat : candidats) {
         if (candidat.empty()) continue;
-        const std::string chemin = JointChemin(dossierCle, SeparateursLocaux(candidat));
+        const std::string chemin = ResoutDansDossier(dossierCle, candidat);
         if (extensionImage(chemin) && FichierExiste(chemin)) return chemin;
     }
     return {};

@@ -345,6 +345,12 @@ std::optional<std::string> ChargefichExtrnDialog(Lamelix &f, const std::string &
 void Command3_Click(Lamelix &f, int index);
 // Opens a web page (http:// or https:// only; anything else is refused with a message).
 bool OuvreAdresseWeb(Lamelix &f, const std::string &adresse);
+// Opens a web page after the connection test: 1 when there is no connection (the notice says
+// so), else 0.
+int16_t AppelPageWeb(Lamelix &f, const std::string &adresse);
+// The target of a link complement ("F" + a path or an address, quotes and blanks removed);
+// nothing for a complement of another kind.
+std::optional<std::string> CibleDuLien(const std::string &complements);
 
 // --- Actions still to come: they do nothing yet ----------------------------------------------
 void InitDimension(Lamelix &f);

@@ -4,7 +4,6 @@
 #include "search/liens_web.hpp"
 
 #include "platform/surete.hpp"
-#include "platform/texte.hpp"
 #include "search/documentation.hpp"
 #include "search/form1.hpp"
 
@@ -57,30 +56,16 @@ std::string AdresseBibliographie(const Reglages &r, const std::string &mot) {
            "&action=search&source=popup";
 }
 
-int16_t AppelPageWeb(Lamelix &f, const std::string &adresse) {
-    if (!f.Systeme.ConnexionInternet()) {
-        flash(f, f.Msg(190), CouleurRouge);
-        return 1;
-    }
-    flash(f, f.Msg(191), CouleurBleu);
-    OuvreAdresseWeb(f, adresse);
-    return 0;
-}
-
 void Xshell(Lamelix &f, const std::string &lien) {
-    const std::string texte = SansBlancs(lien);
-    const std::string genre = PremiersCaracteres(texte, 1);
-    if (Majuscules(genre) != "F") return; // only file links are opened here
-    std::string cible = texte.substr(genre.size());
-    std::erase(cible, '"');
-    cible = SansBlancs(cible);
-    if (GenreDe(cible) == GenreAdresse::Fichier) {
+    auto cible = CibleDuLien(lien);
+    if (!cible) return; // only file links are opened here
+    if (GenreDe(*cible) == GenreAdresse::Fichier) {
         // A key (extension CLE) or an ordinary file: both go where every complement goes.
         int16_t resultat = 0;
-        TraiteComplementFichier(f, 0, cible, resultat);
+        TraiteComplementFichier(f, 0, *cible, resultat);
         return;
     }
-    OuvreAdresseWeb(f, cible); // a web page, or a refusal that says why
+    OuvreAdresseWeb(f, *cible); // a web page, or a refusal that says why
 }
 
 BarreWeb::BarreWeb(Lamelix &principale, Form1 &biblio, RechercheDocumentation &documentation)

@@ -21,10 +21,6 @@ std::string AdresseCommande6(const Reglages &r, int item, const std::string &ter
 // The bibliography page of a word, on the species database.
 std::string AdresseBibliographie(const Reglages &r, const std::string &mot);
 
-// Opens a web page after the connection test: 1 when there is no connection (the notice says
-// so), else 0.
-int16_t AppelPageWeb(Lamelix &f, const std::string &adresse);
-
 // Opens the file or page a complement links to ("F" + a path or an address).
 void Xshell(Lamelix &f, const std::string &lien);
 
