@@ -3,9 +3,11 @@
 // The main window model on a key written by the test, driven as the user drives the window.
 
 #include "app/application.hpp"
+#include "platform/fichiers.hpp"
 #include "platform/piege.hpp"
 #include "tests/core/banc_cle.hpp"
 
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -60,6 +62,17 @@ struct FenetreEssai {
             t.push_back(e.Texte);
         return t;
     }
+};
+
+// A window whose program folder, and so its settings folder, is the test's own folder (or the
+// one given), started as the program starts it.
+struct PosteEssai : FenetreEssai {
+    std::string Racine = std::filesystem::path(Dossier.Chemin("x")).parent_path().string();
+    explicit PosteEssai(const std::string &dossier = {}) {
+        F->RepProgramme = dossier.empty() ? Racine : dossier;
+        Form_Load(*F);
+    }
+    std::string Ini() const { return LireOctets(F->RepProgramme + "/Lamelix.ini").value_or(""); }
 };
 
 } // namespace lamelix::test

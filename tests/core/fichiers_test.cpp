@@ -52,14 +52,7 @@ TEST(Fichiers, UneEcritureQuiEchoueDitPourquoiEtGardeLAncienFichier) {
     EXPECT_FALSE(fs::exists(ancien + ".tmp-lamelix"));
 }
 
-// A window whose program folder is the test's folder.
-struct Poste : FenetreEssai {
-    std::string Racine = fs::path(Dossier.Chemin("x")).parent_path().string();
-    Poste() {
-        F->RepProgramme = Racine;
-        Form_Load(*F);
-    }
-};
+using Poste = PosteEssai;
 
 TEST(Fichiers, ExportEtOptionsQuiNePeuventEtreEcritsLeDisent) {
     Poste p;

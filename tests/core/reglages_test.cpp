@@ -19,14 +19,8 @@ constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
                                          "3, 0 $Volve$Amanita phalloides\r\n"
                                          "3, 0 $Sans volve$Amanita rubescens\r\n";
 
-// A window whose program folder, and so its settings folder, is `dossier` (the test's folder).
-struct Poste : FenetreEssai {
-    std::string Racine = fs::path(Dossier.Chemin("x")).parent_path().string();
-    explicit Poste(const std::string &dossier = {}) {
-        F->RepProgramme = dossier.empty() ? Racine : dossier;
-        Form_Load(*F);
-    }
-    std::string Ini() const { return LireOctets(F->RepProgramme + "/Lamelix.ini").value_or(""); }
+struct Poste : PosteEssai {
+    using PosteEssai::PosteEssai;
     void Relit(std::string_view ini) {
         Dossier.Ecrit("Lamelix.ini", ini);
         IniCharge(*F);

@@ -18,19 +18,13 @@ constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
                                          "3, 0 $Volve$Amanita phalloides\r\n"
                                          "3, 0 $Sans volve$Amanita rubescens\r\n";
 
-// A window whose program folder (and so its settings file) is the test's folder.
-struct Poste : FenetreEssai {
-    Poste() {
-        F->RepProgramme = std::filesystem::path(Dossier.Chemin("x")).parent_path().string();
-        Form_Load(*F);
-    }
+struct Poste : PosteEssai {
     // Brings back a session line naming this key and entity.
     void Reprend(const std::string &cle, int entite) {
         Dossier.Ecrit("Lamelix.ini", "FNT =3\r\nSESSION=" + cle + ";" + std::to_string(entite) +
                                          ";01/01/2026;10:00:00\r\n");
         mnuFileItem_Click(*F, FichierSession);
     }
-    std::string Ini() const { return LireOctets(Dossier.Chemin("Lamelix.ini")).value_or(""); }
 };
 
 TEST(Sessions, LaPremiereEntiteRevientSansEtapeInventee) {
