@@ -8,6 +8,7 @@
 #include <charconv>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace lamelix {
 
@@ -27,13 +28,25 @@ enum class Geste {
     Compare,
     Notes,
     Sauts,
-    Prefixe
+    Prefixe,
+    MotCle, // "MotClé": opens the keyword panel
+    Mot,    // the text of word 1 (position 0) or word 2 (position 1)
+    Ou,
+    Et,
+    Portee,  // the place searched, position = the scope option
+    Casse,   // "Ignore M/m"
+    Accents, // "Ignore accents"
+    Bouton,  // the panel's buttons, position = the button
+    Reprise
 };
 
 struct Action {
+    Action(std::string t, Geste g, int p = 0, std::string m = {})
+        : texte(std::move(t)), geste(g), position(p), mot(std::move(m)) {}
     std::string texte;
     Geste geste;
-    int position = 0;
+    int position;
+    std::string mot; // what mot: and mot2: type
 };
 
 std::optional<int> position(std::string_view texte) {
@@ -50,8 +63,30 @@ std::optional<Action> litAction(const std::string &a) {
         {"liste", Geste::Liste},   {"section", Geste::Section}, {"lm1", Geste::LM1},
         {"lm2", Geste::LM2},       {"compare", Geste::Compare}, {"notes", Geste::Notes},
         {"sauts", Geste::Sauts},   {"prefixe", Geste::Prefixe}};
+    static const std::pair<const char *, Action> recherche[] = {
+        {"motcle", {"", Geste::MotCle}},
+        {"ou", {"", Geste::Ou}},
+        {"et", {"", Geste::Et}},
+        {"descript", {"", Geste::Portee, DansDescriptions}},
+        {"sections", {"", Geste::Portee, DansSections}},
+        {"historiq", {"", Geste::Portee, DansHistorique}},
+        {"casse", {"", Geste::Casse}},
+        {"accents", {"", Geste::Accents}},
+        {"chercher", {"", Geste::Bouton, 0}},
+        {"valider", {"", Geste::Bouton, 1}},
+        {"annuler", {"", Geste::Bouton, 2}},
+        {"reprise", {"", Geste::Reprise}}};
+    for (const auto &[nom, action] : recherche) {
+        if (a != nom) continue;
+        Action trouvee = action;
+        trouvee.texte = a;
+        return trouvee;
+    }
     for (const auto &[nom, geste] : simples)
         if (a == nom) return Action{a, geste};
+    for (const auto &[prefixe, boite] : {std::pair{"mot:", 0}, std::pair{"mot2:", 1}})
+        if (a.rfind(prefixe, 0) == 0)
+            return Action{a, Geste::Mot, boite, a.substr(std::string_view(prefixe).size())};
     if (auto k = position(a)) return Action{a, Geste::DoubleClic, *k};
     if (a.rfind("clic:", 0) == 0)
         if (auto k = position(std::string_view(a).substr(5))) return Action{a, Geste::Clic, *k};
@@ -84,7 +119,38 @@ void bascule(Lamelix &f, CheckBox &caseACocher, void (*clic)(Lamelix &)) {
     clic(f);
 }
 
-void execute(Lamelix &f, const Action &a) {
+// The keyword panel's controls answer only while it shows.
+void recherche(RechercheMotCle &r, const Action &a) {
+    if (!r.Principale.Frame6.Visible) return;
+    switch (a.geste) {
+    case Geste::Mot:
+        r.Textcle[static_cast<std::size_t>(a.position)].SetText(a.mot);
+        break;
+    case Geste::Ou:
+    case Geste::Et:
+        r.Option1.SetValue(a.geste == Geste::Ou);
+        r.Option2.SetValue(a.geste == Geste::Et);
+        break;
+    case Geste::Portee:
+        for (std::size_t i = 0; i < r.Option3.size(); ++i)
+            r.Option3[i].SetValue(static_cast<int>(i) == a.position);
+        break;
+    case Geste::Casse:
+    case Geste::Accents: {
+        CheckBox &c = a.geste == Geste::Casse ? r.Check1 : r.Check2;
+        c.SetValue(c.Value == 1 ? 0 : 1);
+        break;
+    }
+    case Geste::Bouton:
+        if (utilisable(r.MoCle[static_cast<std::size_t>(a.position)])) MoCle_Click(r, a.position);
+        break;
+    default:
+        break;
+    }
+}
+
+void execute(Application &app, const Action &a) {
+    Lamelix &f = app.Principale();
     switch (a.geste) {
     case Geste::DoubleClic:
         if (choisitDans(f.List1, a.position)) List1_DblClick(f);
@@ -105,7 +171,11 @@ void execute(Lamelix &f, const Action &a) {
         commande4(f, Cmd4Suiv);
         break;
     case Geste::Liste:
-        commande4(f, Cmd4Liste);
+        // While the keyword panel shows, "liste" is its option: search the names.
+        if (f.Frame6.Visible)
+            recherche(app.MotsCles(), Action{a.texte, Geste::Portee, DansListe});
+        else
+            commande4(f, Cmd4Liste);
         break;
     case Geste::Section:
         commande4(f, Cmd4Section);
@@ -127,6 +197,15 @@ void execute(Lamelix &f, const Action &a) {
         break;
     case Geste::Prefixe:
         if (utilisable(f.Mnuprefx[0])) Mnuprefx_Click(f, 0);
+        break;
+    case Geste::MotCle:
+        if (utilisable(app.MotsCles().MotCle)) MotCle_Click(app.MotsCles());
+        break;
+    case Geste::Reprise:
+        commande4(f, Cmd4Reprise);
+        break;
+    default:
+        recherche(app.MotsCles(), a);
         break;
     }
 }
@@ -222,7 +301,7 @@ int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &so
     const int statut = charge && f.List1.ListCount() > 0 ? 0 : 1;
     sortie << etat(*app, "chargement", false);
     for (const Action &a : actions) {
-        gestionnaire([&] { execute(f, a); });
+        gestionnaire([&] { execute(*app, a); });
         sortie << etat(*app, a.texte, a.geste == Geste::Compare);
     }
     return statut;

@@ -18,12 +18,30 @@ void cachePanneauxComplement(Lamelix &f) {
     f.Text4.SetVisible(false);
 }
 
-// A line found by a keyword search: the path to it, and the entity that offers it.
-void prendLigneTrouvee(Lamelix &f, int16_t ligne) {
-    int16_t chemin = ligne;
+// A hit of a keyword search picked in List1, by a click or a double click: the path rebuilt up to
+// it, the entity that offers it made current, its outcomes listed; a hit that ends at a species
+// shows the name, and its complements are followed when it is chosen (a double click: the click
+// before it only looks, as on a proposition). False when the row leads to no line of the key.
+bool prendResultat(Lamelix &f, int position, bool choisi) {
+    const std::optional<int16_t> trouvee = LigneDuResultat(f, position);
+    if (!trouvee) return false;
+    int16_t chemin = *trouvee;
     HistoCherch(f, chemin);
     f.Text1.SetText({});
     AfficheHist(f, 0, 0);
+    f.DerniereLigne = *trouvee;
+    const LigneCle &l = f.Cle().TabLignes(*trouvee);
+    f.EntiteCourante = l.E;
+    CherchSuiv(f);
+    if (l.S != 0) {
+        f.Text2.SetText({});
+    } else {
+        f.Text2.SetText(l.NomEspece);
+        f.Command4[Cmd4Suiv].SetEnabled(false);
+        int16_t resultat = 0;
+        if (choisi) TraiteComplement(f, 0, l.Complements, resultat);
+    }
+    return true;
 }
 
 } // namespace
@@ -46,6 +64,15 @@ void AfficheChoix(Lamelix &f, int16_t entite) {
     f.List2.SetBackColor(CouleurFondFenetre);
 }
 
+std::optional<int16_t> LigneDuResultat(Lamelix &f, long k) {
+    if (k < 0 || k > MaxLignesCle) return std::nullopt;
+    const CleCompilee &cle = f.Cle();
+    int16_t ligne = f.MapRecherche(k);
+    if (ligne < 1 || ligne > cle.NbLignesM1 + 1 || ligne > MaxLignesCle) return std::nullopt;
+    if (cle.TabLignes(ligne).Suite == "N" && ligne > 1) --ligne;
+    return ligne;
+}
+
 long LigneChoisie(const Lamelix &f, int position) {
     const CleCompilee &cle = f.Prog.Cle;
     long i = cle.IndexEntite(f.EntiteCourante);
@@ -60,29 +87,18 @@ void List1_Click(Lamelix &f) {
     SousPiege([&] {
         const int position = f.List1.ListIndex;
         if (position < 0 || position >= f.List1.ListCount()) return;
-        CleCompilee &cle = f.Cle();
-        int16_t resultat = 0;
         if (f.RechercheAffichee && f.Crochets.RechercheDansHistorique()) {
-            int16_t ligne = f.MapRecherche(position);
-            HistoCherch(f, ligne);
-            CherchSuiv(f);
+            // A hit on the path taken only brings the path back to it.
+            if (const std::optional<int16_t> trouvee = LigneDuResultat(f, position)) {
+                int16_t ligne = *trouvee;
+                HistoCherch(f, ligne);
+                CherchSuiv(f);
+            }
             return;
         }
         cachePanneauxComplement(f);
         if (f.RechercheAffichee) {
-            const int16_t ligne = f.MapRecherche(position);
-            prendLigneTrouvee(f, ligne);
-            CherchSuiv(f);
-            f.DerniereLigne = ligne;
-            LigneCle &l = cle.TabLignes(ligne);
-            f.EntiteCourante = l.E;
-            if (l.S != 0) {
-                f.Text2.SetText({});
-            } else {
-                f.Text2.SetText(l.NomEspece);
-                f.Command4[Cmd4Suiv].SetEnabled(false);
-                TraiteComplement(f, 0, l.Complements, resultat);
-            }
+            if (!prendResultat(f, position, false)) return;
         } else {
             // A click only looks at a proposition: its complements are followed when it is
             // chosen. Every double click begins with a click, and a key chained here would
@@ -108,17 +124,7 @@ void List1_DblClick(Lamelix &f) {
         cachePanneauxComplement(f);
         int16_t resultat = 0;
         if (f.RechercheAffichee) {
-            const int16_t ligne = f.MapRecherche(position);
-            prendLigneTrouvee(f, ligne);
-            f.DerniereLigne = ligne;
-            LigneCle &l = cle.TabLignes(ligne);
-            f.EntiteCourante = l.E;
-            if (l.S != 0) {
-                f.Text2.SetText({});
-            } else {
-                f.Text2.SetText(l.NomEspece);
-                TraiteComplement(f, 0, l.Complements, resultat);
-            }
+            if (!prendResultat(f, position, true)) return;
             f.Crochets.MoCle_Click(1);
         } else {
             // A full history records nothing more, and nothing changes.

@@ -18,10 +18,12 @@ struct CrochetsFenetres {
     std::function<void()> Form1_Montre = [] {};
     std::function<void()> Form1_Cache = [] {};
 
-    // The keyword-search panel: opening it, its buttons, and whether the path history is among
-    // the places searched (the hits then lead back into the history).
+    // The keyword-search panel: opening it, its buttons, running the last search again, and whether
+    // the path history is among the places searched (the hits then lead back into the history).
     std::function<void()> MotCle_Click = [] {};
     std::function<void(int)> MoCle_Click = [](int) {};
+    // "Reprise": the last search run again.
+    std::function<void()> RepriseRecherche = [] {};
     std::function<bool()> RechercheDansHistorique = [] { return false; };
 
     // A complement handed to the shell (a document, a web page, another key).

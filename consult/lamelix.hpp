@@ -28,6 +28,7 @@ inline constexpr uint32_t CouleurFondFenetre = 0xFFFFFF;
 inline constexpr int BoutonGauche = 1;
 inline constexpr int BoutonDroit = 2;
 inline constexpr int ToucheShift = 1;
+inline constexpr int ToucheCtrl = 2;
 
 // Indexes of the consultation buttons Command4.
 enum IndexCommande4 : int {
@@ -189,6 +190,9 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t sansDialogue);
 // --- Choices --------------------------------------------------------------------------------
 void AfficheChoix(Lamelix &f, int16_t entite);
 long LigneChoisie(const Lamelix &f, int position); // the key line List1 shows at a position
+// The key line of hit k of a keyword search; a continuation line stands for the proposition it
+// continues, the line before it. Nothing when k or the line is outside the key's tables.
+std::optional<int16_t> LigneDuResultat(Lamelix &f, long k);
 void List1_Click(Lamelix &f);
 void List1_DblClick(Lamelix &f);
 void List1_GotFocus(Lamelix &f);

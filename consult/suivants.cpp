@@ -194,8 +194,7 @@ void Command4_Click(Lamelix &f, int index) {
             break;
         case Cmd4Reprise:
             if (!f.Command4[Cmd4Reprise].Visible) break;
-            f.Crochets.MotCle_Click();
-            f.Crochets.MoCle_Click(0);
+            f.Crochets.RepriseRecherche();
             break;
         default: // 1 to 3 carry no action
             break;

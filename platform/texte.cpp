@@ -14,11 +14,7 @@ std::string SansBlancsGauche(std::string_view texte) {
     return debut == std::string_view::npos ? std::string{} : std::string(texte.substr(debut));
 }
 
-namespace {
-
-// Reads the code point at position i of a UTF-8 text and advances i; a malformed byte is taken
-// as itself so that no text is ever lost.
-uint32_t lisCodePoint(std::string_view t, std::size_t &i) {
+uint32_t LisCodePoint(std::string_view t, std::size_t &i) {
     auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[k]); };
     unsigned char c = b(i);
     int longueur = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
@@ -41,7 +37,7 @@ uint32_t lisCodePoint(std::string_view t, std::size_t &i) {
     return cp;
 }
 
-uint32_t majusculeDe(uint32_t c) {
+uint32_t MajusculeDe(uint32_t c) {
     if (c >= 'a' && c <= 'z') return c - 32;
     if (c < 0x80) return c;
     if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32; // Latin-1 à..þ
@@ -63,8 +59,6 @@ uint32_t majusculeDe(uint32_t c) {
     if (c >= 0x450 && c <= 0x45F) return c - 80; // ѐ..џ
     return c;
 }
-
-} // namespace
 
 void AjouteCodePoint(std::string &s, uint32_t cp) {
     if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = 0xFFFD;
@@ -90,8 +84,8 @@ std::string Majuscules(std::string_view texte) {
     sortie.reserve(texte.size());
     for (std::size_t i = 0; i < texte.size();) {
         std::size_t debut = i;
-        uint32_t cp = lisCodePoint(texte, i);
-        uint32_t maj = majusculeDe(cp);
+        uint32_t cp = LisCodePoint(texte, i);
+        uint32_t maj = MajusculeDe(cp);
         if (maj == cp)
             sortie.append(texte.substr(debut, i - debut)); // keeps malformed bytes as they are
         else
@@ -107,7 +101,7 @@ bool EgauxSansCasse(std::string_view a, std::string_view b) {
 std::string PremiersCaracteres(std::string_view texte, std::size_t n) {
     std::size_t i = 0;
     for (std::size_t k = 0; k < n && i < texte.size(); ++k)
-        lisCodePoint(texte, i);
+        LisCodePoint(texte, i);
     return std::string(texte.substr(0, i));
 }
 

@@ -15,6 +15,11 @@ std::string SansBlancsGauche(std::string_view texte);
 // Upper case of every letter of Latin-1, Latin Extended-A, Greek and Cyrillic.
 std::string Majuscules(std::string_view texte);
 bool EgauxSansCasse(std::string_view a, std::string_view b);
+// The code point at byte position i of a UTF-8 text, i moved past it; a malformed byte is read as
+// itself, so that no text is ever lost.
+uint32_t LisCodePoint(std::string_view texte, std::size_t &i);
+// The capital of a letter of those scripts; any other character is returned as it is.
+uint32_t MajusculeDe(uint32_t codePoint);
 
 // The first n code points of a text.
 std::string PremiersCaracteres(std::string_view texte, std::size_t n);

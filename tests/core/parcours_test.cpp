@@ -107,6 +107,34 @@ TEST(Parcours, EtatApresChaqueAction) {
     EXPECT_EQ(blocs[8].find("Form1\t"), std::string::npos);
 }
 
+// The keyword panel's gestures: its words, options and buttons, "liste" being its option while
+// it shows, and the hits shown in the lists the state already prints.
+TEST(Parcours, RechercheParMotCle) {
+    DossierTemporaire dossier;
+    const std::string cle = dossier.Ecrit("k.cle", "1, 2 $Lames blanches$\r\n"
+                                                   "1, 0 $Tubes$Boletus\r\n"
+                                                   "2, 0 $Anneau blanc$Amanita\r\n"
+                                                   "2, 0 $Sans anneau$Russula\r\n");
+    Resultat r = Lance(dossier, "parcours '" + cle +
+                                    "' chercher motcle mot:BLANC casse chercher clic:1 annuler "
+                                    "motcle mot:BLANC chercher 1 "
+                                    "motcle liste mot:a mot2:Rus et chercher reprise");
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    auto blocs = Blocs(r.sortie);
+    ASSERT_EQ(blocs.size(), 19u);
+    const auto corps = [&](std::size_t i) { return blocs[i].substr(blocs[i].find('\n')); };
+    EXPECT_EQ(corps(1), corps(0)); // the panel's buttons are not there before it opens
+    EXPECT_EQ(blocs[5].find("== chercher\nList1\tLames blanches\nList1\tAnneau blanc\n"), 0u)
+        << blocs[5];
+    EXPECT_NE(blocs[6].find("etapes\t2\n"), std::string::npos) << blocs[6];
+    EXPECT_EQ(corps(7), corps(0)); // given up: back at the start
+    // The second hit accepted: the consultation goes on at the species it names.
+    EXPECT_NE(blocs[11].find("Text2\tAmanita\n"), std::string::npos) << blocs[11];
+    EXPECT_NE(blocs[11].find("entite\t0\netapes\t2\n"), std::string::npos) << blocs[11];
+    EXPECT_NE(blocs[17].find("\nList2\tRussula\nLabel1\t1\n"), std::string::npos) << blocs[17];
+    EXPECT_EQ(corps(18), corps(17));
+}
+
 // parcours judges the sample keys as tables does, with either answer to the compiler's
 // questions, and prints the state after the load and each action all the same.
 TEST(Parcours, CodeDeRetourDesClesExemplesCommeTables) {
