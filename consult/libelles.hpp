@@ -42,6 +42,11 @@ struct LibellesFenetre : Controle {
     std::string LegendeImages, LegendeBase, LegendeDoc, LegendeBiblio, LegendeTraduire,
         LegendeRegistre, LegendeStop, LegendeTous, LegendeNomFichier, LegendeFiltre,
         LegendeChercher;
+    // The keyword panel: its button, captions, the hints of its word boxes.
+    std::string LegendeMotCle, LegendeChercherMot, LegendeValider, LegendeAnnuler, LegendeOu,
+        LegendeEt, LegendeDescript, LegendeListe, LegendeSections, LegendeHistoriq, LegendeCasse,
+        LegendeAccents;
+    std::string InviteMot1, InviteMot2, BulleMotCle, BulleValider, BulleAnnuler;
     // The help window and the system dialogs.
     std::string TitreAide, Precedent, Sommaire, AideIntrouvable, PageAbsente;
     std::string TitreOuvrir, TitreEnregistrer, TousFichiers, SansReponse;

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -175,6 +176,11 @@ void FenetrePrincipale::relieCommandes() {
                 [this, i] { agit([this, i] { Command6_Click(barre_, i); }); });
     }
     connect(command40_, &QPushButton::clicked, this, [this] { arreteRecherche(); });
+    // "MotClé", and the desktop's usual shortcut for a search.
+    const auto ouvreRecherche = [this] { agit([this] { MotCle_Click(motsCles_); }); };
+    connect(motCle_, &QPushButton::clicked, this, ouvreRecherche);
+    auto *chercher = new QShortcut(QKeySequence::Find, this);
+    connect(chercher, &QShortcut::activated, this, ouvreRecherche);
 
     form1_->AuFermer = [this] { agit([this] { Form1_Ferme(biblio_); }); };
     form1_->AuBouton = [this](int i) { agit([this, i] { Command1_Click(biblio_, i); }); };

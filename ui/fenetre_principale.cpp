@@ -8,6 +8,7 @@
 #include "ui/geometrie.hpp"
 #include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
+#include "ui/panneau_mots_cles.hpp"
 #include "ui/panneaux.hpp"
 
 #include <algorithm>
@@ -94,8 +95,8 @@ QTextEdit *texteLecture(const char *nom) {
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
-    : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()), barre_(app.Barre()),
-      documentation_(app.Documentation()) {
+    : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()),
+      motsCles_(app.MotsCles()), barre_(app.Barre()), documentation_(app.Documentation()) {
     setStyleSheet(Apparence);
     traduction_.Suit("fr"); // the interface starts in French
 
@@ -194,6 +195,8 @@ QWidget *FenetrePrincipale::colonneChoix() {
     pied->setSpacing(8);
     pied->addWidget(bouton_[0]);
     pied->addWidget(bouton_[1]);
+    motCle_ = bouton("MotCle");
+    pied->addWidget(motCle_);
     command40_ = bouton("Command40");
     pied->addWidget(command40_);
     pied->addStretch(1);
@@ -206,10 +209,14 @@ QWidget *FenetrePrincipale::colonneChoix() {
     choix->addWidget(list1_, 1);
     choix->addLayout(pied);
 
+    frame6_ = new PanneauMotsCles(
+        motsCles_, suivi_, [this](const std::function<void()> &action) { return agit(action); });
+
     auto *colonne = new QWidget;
     auto *disposition = new QVBoxLayout(colonne);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(cadreEspece_);
+    disposition->addWidget(frame6_);
     disposition->addWidget(cadreChoix_, 1);
     return colonne;
 }

@@ -32,6 +32,7 @@ namespace lamelix {
 class BandeauFlash;
 class FenetreForm1;
 class Panneaux;
+class PanneauMotsCles;
 
 // The consultation window: one widget per control of the window model. It forwards the user's
 // actions to the model's procedures and, after each of them, shows the controls that changed.
@@ -63,6 +64,9 @@ class FenetrePrincipale : public QMainWindow {
     FenetreForm1 *Form1() const { return form1_.get(); }
     Panneaux *Panneaux_() const { return panneaux_.get(); }
     QPushButton *Command2() const { return command2_; }
+    // The keyword panel and the button that opens it.
+    PanneauMotsCles *Frame6() const { return frame6_; }
+    QPushButton *MotCle() const { return motCle_; }
     // The look-ups of the species reached (the button bar Frame9) and the documentation
     // search's stop button.
     QPushButton *Command6(int index) const { return command6_.at(static_cast<std::size_t>(index)); }
@@ -131,7 +135,8 @@ class FenetrePrincipale : public QMainWindow {
 
     Lamelix &modele_;
     lamelix::Form1 &biblio_; // the bibliography window's model
-    BarreWeb &barre_;        // the look-ups of the species reached
+    RechercheMotCle &motsCles_;
+    BarreWeb &barre_; // the look-ups of the species reached
     RechercheDocumentation &documentation_;
 
     ListeControle *list1_, *list2_, *list3_;
@@ -139,6 +144,8 @@ class FenetrePrincipale : public QMainWindow {
     BoiteEspece *text2_;
     QLabel *label1_, *label3_, *label4_, *label6_, *label7_, *label18_, *statut_;
     QPushButton *command2_ = nullptr;
+    QPushButton *motCle_ = nullptr;
+    PanneauMotsCles *frame6_ = nullptr;
     QGroupBox *cadreHistorique_ = nullptr;
     QGroupBox *cadreEspece_ = nullptr, *cadreChoix_ = nullptr, *cadreNoms_ = nullptr;
     QScrollArea *defilement_ = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/liste_controle.hpp"
+#include "ui/panneau_mots_cles.hpp"
 #include "ui/panneaux.hpp"
 
 #include <algorithm>
@@ -108,6 +109,7 @@ void FenetrePrincipale::Rafraichit() {
             modele_.Focus.clear();
         }
         panneaux_->Focalise();
+        frame6_->Focalise();
         if (modele_.Moi.Visible != moiVisible_) {
             moiVisible_ = modele_.Moi.Visible;
             setVisible(moiVisible_);
@@ -226,6 +228,7 @@ void FenetrePrincipale::lieLegendes() {
             {command6_[7], &l.BulleRegistre},
             {command6_[8], &l.BulleWebPdf},
             {command40_, &l.BulleStop},
+            {motCle_, &l.BulleMotCle},
         };
         for (const auto &[widget, bulle] : bulles)
             widget->setToolTip(qs(*bulle));
@@ -270,6 +273,8 @@ void FenetrePrincipale::lieBarre() {
                    [this, i, &l] { montreBouton(command6_[i], barre_.Command6[i], l); });
     const CommandButton &stop = documentation_.Command40[0];
     suivi_.Lie({&stop, &l}, [this, &stop, &l] { montreBouton(command40_, stop, l); });
+    const CommandButton &motCle = motsCles_.MotCle;
+    suivi_.Lie({&motCle, &l}, [this, &motCle, &l] { montreBouton(motCle_, motCle, l); });
 }
 
 void FenetrePrincipale::lieOptions() {

@@ -121,6 +121,8 @@ void ListeControle::Montre(const ListBox &modele) {
         p.setColor(QPalette::Base, fond);
         p.setColor(QPalette::AlternateBase, fond.darker(104));
         setPalette(p);
+        // The window's style sheet draws the list's box; its background has to be said there.
+        setStyleSheet(QStringLiteral("QListWidget { background: %1; }").arg(fond.name()));
     }
     if (taille_ != modele.FontSize) {
         taille_ = modele.FontSize;

@@ -710,7 +710,8 @@ class FenetreTest : public QObject {
              {"<==", "Section", "Sections", "Compare", "LM1", "LM2", "?", "Options", "Memo", "7",
               "9", "11", "13", "17", "20", "fr", "it", "es", "de", "en", "Basque",
               // the look-ups and file types that read the same in both languages
-              "INPN", "Web", "Web PDF", ".", "Txt, Doc, Pdf, Xls", "Htm, Html", "Jpg, Gif, Tif .."})
+              "INPN", "Web", "Web PDF", ".", "Txt, Doc, Pdf, Xls", "Htm, Html", "Jpg, Gif, Tif ..",
+              "Ignore accents"})
             restes.remove(commun);
         restes.remove(QString::fromStdString(NomProgrammeVersion()));
         QStringList liste = restes.values();

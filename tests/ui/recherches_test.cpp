@@ -4,7 +4,7 @@
 // links to reaching the desktop's opener (and a program never reaching it).
 //
 // LAMELIX_CAPTURE names a PNG file; the captures add "-barre-<screen>[-english]", "-cfgdoc" and
-// "-form1-mots" before ".png".
+// "-form1-mots", "-motcle-<screen>[-english]" before ".png".
 
 #include "tests/services_factices.hpp"
 #include "tests/ui/gestes.hpp"
@@ -12,6 +12,7 @@
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/geometrie.hpp"
+#include "ui/panneau_mots_cles.hpp"
 #include "ui/panneaux.hpp"
 #include "ui/services_qt.hpp"
 
@@ -36,6 +37,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
 
@@ -105,14 +107,16 @@ QList<int> actifs(const FenetrePrincipale &fenetre) {
 }
 
 // With LAMELIX_CAPTURE: the window at the size it takes on small and large screens.
-void captureEcrans(FenetrePrincipale &fenetre, const char *langue) {
+void captureEcrans(FenetrePrincipale &fenetre, const char *langue, const char *quoi = "-barre") {
     for (const QSize ecran : {QSize(800, 600), QSize(1600, 900)}) {
         fenetre.resize(
             GeometrieFenetre(QRect(QPoint(), ecran), CadreEstime(), QSize(1320, 100000)).size());
         QTest::qWait(50);
-        capture(&fenetre,
-                qPrintable(
-                    QString("-barre-%1x%2%3").arg(ecran.width()).arg(ecran.height()).arg(langue)));
+        capture(&fenetre, qPrintable(QString("%1-%2x%3%4")
+                                         .arg(quoi)
+                                         .arg(ecran.width())
+                                         .arg(ecran.height())
+                                         .arg(langue)));
     }
 }
 
@@ -234,6 +238,54 @@ class RecherchesTest : public QObject {
         captureEcrans(fenetre, "-english");
         fenetre.Action("MnLang_1")->trigger();
         QCOMPARE(fenetre.Command6(4)->text(), QString("Traduire"));
+    }
+
+    // Ctrl+F opens the keyword panel with the keyboard in the first box; Enter searches and the
+    // hits replace the propositions; a double click on one goes on from there. Esc gives up.
+    void rechercheParMotCle() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        PanneauMotsCles *panneau = fenetre.Frame6();
+        QVERIFY(!panneau->isVisible());
+        fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        QTest::keyClick(fenetre.List1(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(panneau->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), panneau->Textcle(0));
+        QTest::keyClicks(panneau->Textcle(0), "volve");
+        QTest::keyClick(panneau->Textcle(0), Qt::Key_Return);
+        QVERIFY(fenetre.List1()->count() >= 2);
+        QCOMPARE(fenetre.List1()->item(0)->text().contains("volve"), true);
+        QVERIFY(!fenetre.Command4(Cmd4Suiv)->isVisible());
+        captureEcrans(fenetre, "", "-motcle");
+
+        doubleClic(fenetre.List1(), 0);
+        QVERIFY(!panneau->isVisible());
+        QVERIFY(fenetre.Command4(Cmd4Suiv)->isVisible());
+        QVERIFY(banc.modele.NbEtapes >= 2);
+        QVERIFY(!fenetre.Text1()->toPlainText().isEmpty());
+        const int etapes = banc.modele.NbEtapes;
+
+        // "MotClé" opens it again; Esc gives up and leaves the path as it was.
+        QTest::mouseClick(fenetre.MotCle(), Qt::LeftButton);
+        QVERIFY(panneau->isVisible());
+        panneau->Option3(DansListe)->click();
+        QVERIFY(banc.modele.Frame6.Visible);
+        QTest::keyClicks(panneau->Textcle(0), "Amanita");
+        QTest::mouseClick(panneau->MoCle(0), Qt::LeftButton);
+        QVERIFY(fenetre.List2()->count() > 0);
+        QTest::keyClick(panneau->Textcle(0), Qt::Key_Escape);
+        QVERIFY(!panneau->isVisible());
+        QCOMPARE(banc.modele.NbEtapes, etapes);
+
+        QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
+                            banc.dossier.filePath("Lamelix_en.lng")));
+        fenetre.Action("MnLang_5")->trigger();
+        QTest::mouseClick(fenetre.MotCle(), Qt::LeftButton);
+        QCOMPARE(panneau->MoCle(0)->text(), QString("&Search"));
+        QCOMPARE(panneau->title(), QString("Keyword search"));
+        captureEcrans(fenetre, "-english", "-motcle");
+        fenetre.Action("MnLang_1")->trigger();
     }
 
     // "Biblio" offers the words of the name in Form1; the chosen one is looked up.

@@ -1,0 +1,59 @@
+// A keyword search through every description of the largest key (4000 key lines, 2000 species),
+// case and accents both ignored, and through its 2000 species names.
+
+#include "bench/cle_geante.hpp"
+#include "bench/services_muets.hpp"
+#include "search/recherche_mot_cle.hpp"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+using namespace lamelix;
+
+struct Recherche {
+    banc::ServicesMuets services;
+    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
+    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services);
+    std::unique_ptr<RechercheMotCle> r = std::make_unique<RechercheMotCle>(*f);
+
+    explicit Recherche(int portee) {
+        const std::string chemin = "/tmp/lamelix-banc-recherche.cle";
+        std::ofstream(chemin, std::ios::binary) << banc::CleGeante(2, 4000);
+        ChargeCle(*f, chemin);
+        float mode = 0;
+        ChargeListe(*f, mode);
+        r->Check1.SetValue(1);
+        r->Check2.SetValue(1);
+        for (std::size_t i = 0; i < r->Option3.size(); ++i)
+            r->Option3[i].SetValue(static_cast<int>(i) == portee);
+        MotCle_Click(*r);
+    }
+};
+
+// "ECAILLEUX" meets half the descriptions ("écailleux" folded), "Volve" none: every text folded.
+void ToutesLesDescriptions(benchmark::State &state) {
+    Recherche c(DansDescriptions);
+    c.r->Textcle[0].SetText(state.range(0) == 0 ? "ECAILLEUX" : "Volve");
+    for (auto _ : state)
+        MoCle_Click(*c.r, 0);
+    state.counters["trouvees"] = c.f->List1.ListCount();
+}
+BENCHMARK(ToutesLesDescriptions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void TousLesNoms(benchmark::State &state) {
+    Recherche c(DansListe);
+    c.r->Textcle[0].SetText("espece 1-1");
+    for (auto _ : state) {
+        c.r->LignesRetenues.clear(); // each search from the whole list
+        MoCle_Click(*c.r, 0);
+    }
+    state.counters["trouvees"] = c.f->List2.ListCount();
+}
+BENCHMARK(TousLesNoms)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

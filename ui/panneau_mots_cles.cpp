@@ -1,0 +1,231 @@
+#include "ui/panneau_mots_cles.hpp"
+
+#include "platform/texte.hpp"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace lamelix {
+
+namespace {
+
+QString qs(const std::string &s) {
+    return QString::fromStdString(s);
+}
+
+// Qt counts characters in UTF-16 units, the model in bytes of UTF-8.
+int octets(const QString &texte, int position) {
+    return static_cast<int>(texte.left(position).toUtf8().size());
+}
+int unites(const std::string &texte, int octet) {
+    const auto fin = static_cast<std::size_t>(std::clamp(octet, 0, static_cast<int>(texte.size())));
+    return static_cast<int>(QString::fromStdString(texte.substr(0, fin)).size());
+}
+
+} // namespace
+
+PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi, Agit agit,
+                                 QWidget *parent)
+    : QGroupBox(parent), r_(modele), suivi_(suivi), agit_(std::move(agit)) {
+    setObjectName("Frame6");
+    auto *mots = new QHBoxLayout;
+    mots->setSpacing(6);
+    for (std::size_t i = 0; i < textcle_.size(); ++i) {
+        textcle_[i] = new QLineEdit;
+        textcle_[i]->setObjectName(QString("Textcle_%1").arg(i));
+        textcle_[i]->setClearButtonEnabled(true);
+        textcle_[i]->installEventFilter(this);
+    }
+    option1_ = new QRadioButton;
+    option1_->setObjectName("Option1");
+    option2_ = new QRadioButton;
+    option2_->setObjectName("Option2");
+    auto *combinaison = new QButtonGroup(this);
+    combinaison->addButton(option1_);
+    combinaison->addButton(option2_);
+    mots->addWidget(textcle_[0], 3);
+    mots->addWidget(option1_);
+    mots->addWidget(option2_);
+    mots->addWidget(textcle_[1], 2);
+
+    label2_ = new QLabel;
+    label2_->setObjectName("Label2");
+    auto *portees = new QGridLayout;
+    portees->setHorizontalSpacing(12);
+    portees->setVerticalSpacing(2);
+    auto *groupe = new QButtonGroup(this);
+    for (std::size_t i = 0; i < option3_.size(); ++i) {
+        option3_[i] = new QRadioButton;
+        option3_[i]->setObjectName(QString("Option3_%1").arg(i));
+        groupe->addButton(option3_[i]);
+        portees->addWidget(option3_[i], 0, static_cast<int>(i));
+    }
+    portees->setColumnStretch(static_cast<int>(option3_.size()), 1);
+
+    check1_ = new QCheckBox;
+    check1_->setObjectName("Check1");
+    check2_ = new QCheckBox;
+    check2_->setObjectName("Check2");
+    auto *pied = new QHBoxLayout;
+    pied->setSpacing(8);
+    pied->addWidget(check1_);
+    pied->addWidget(check2_);
+    pied->addStretch(1);
+    for (std::size_t i = 0; i < mocle_.size(); ++i) {
+        mocle_[i] = new QPushButton;
+        mocle_[i]->setObjectName(QString("MoCle_%1").arg(i));
+        mocle_[i]->setAutoDefault(false);
+        pied->addWidget(mocle_[i]);
+    }
+
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setSpacing(6);
+    disposition->addLayout(mots);
+    disposition->addWidget(label2_);
+    disposition->addLayout(portees);
+    disposition->addLayout(pied);
+
+    // Esc anywhere in the panel gives up, as "&Annuler" does.
+    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(echap, &QShortcut::activated, this, [this] { agit_([this] { MoCle_Click(r_, 2); }); });
+    lie();
+}
+
+void PanneauMotsCles::lie() {
+    Lamelix &f = r_.Principale;
+    const LibellesFenetre &l = f.Libelles;
+    suivi_.Lie({&f.Frame6}, [this, &f] { setVisible(f.Frame6.Visible); });
+    suivi_.Lie({&l, &r_.Label2}, [this, &f] { setTitle(qs(SansBlancs(f.Msg(155)))); });
+
+    for (std::size_t i = 0; i < textcle_.size(); ++i) {
+        QLineEdit *boite = textcle_[i];
+        TextBox &modele = r_.Textcle[i];
+        // What the user types goes to the model at once; the box already shows it.
+        connect(boite, &QLineEdit::textChanged, this, [this, &modele](const QString &texte) {
+            if (texte.toStdString() == modele.Text) return;
+            modele.SetText(texte.toStdString());
+            suivi_.DejaVu(modele);
+        });
+        suivi_.Lie({&modele}, [boite, &modele] {
+            const QString texte = qs(modele.Text);
+            if (boite->text() == texte) return;
+            const QSignalBlocker bloque(boite);
+            boite->setText(texte);
+            boite->setCursorPosition(unites(modele.Text, modele.SelStart));
+        });
+        suivi_.Lie({&l}, [boite, &l, i] {
+            boite->setPlaceholderText(qs(i == 0 ? l.InviteMot1 : l.InviteMot2));
+        });
+    }
+    connect(textcle_[0], &QLineEdit::returnPressed, this,
+            [this] { agit_([this] { Textcle_KeyDown(r_, 0, 13, 0); }); });
+
+    const auto option = [this, &l](QRadioButton *bouton, OptionButton &modele,
+                                   std::function<void()> choisit) {
+        suivi_.Lie({&modele, &l}, [bouton, &modele, &l] {
+            const QSignalBlocker bloque(bouton);
+            bouton->setText(qs(l.Legende(modele.Caption)));
+            bouton->setChecked(modele.Value);
+        });
+        connect(bouton, &QRadioButton::clicked, this,
+                [this, choisit] { agit_([choisit] { choisit(); }); });
+    };
+    option(option1_, r_.Option1, [this] {
+        r_.Option1.SetValue(true);
+        r_.Option2.SetValue(false);
+    });
+    option(option2_, r_.Option2, [this] {
+        r_.Option1.SetValue(false);
+        r_.Option2.SetValue(true);
+    });
+    for (std::size_t i = 0; i < option3_.size(); ++i) {
+        option(option3_[i], r_.Option3[i], [this, i] {
+            for (std::size_t k = 0; k < r_.Option3.size(); ++k)
+                r_.Option3[k].SetValue(k == i);
+        });
+    }
+    // The label is message 20, in the interface language from the start, even before the panel
+    // first opens and writes it.
+    suivi_.Lie({&r_.Label2, &l}, [this, &f] { label2_->setText(qs(SansBlancs(f.Msg(20)))); });
+
+    for (QCheckBox *boite : {check1_, check2_}) {
+        CheckBox &modele = boite == check1_ ? r_.Check1 : r_.Check2;
+        suivi_.Lie({&modele, &l}, [boite, &modele, &l] {
+            const QSignalBlocker bloque(boite);
+            boite->setText(qs(l.Legende(modele.Caption)));
+            boite->setChecked(modele.Value == 1);
+        });
+        connect(boite, &QCheckBox::clicked, this, [this, &modele](bool coche) {
+            agit_([&modele, coche] { modele.SetValue(coche ? 1 : 0); });
+        });
+    }
+
+    const std::string *bulles[] = {nullptr, &l.BulleValider, &l.BulleAnnuler};
+    for (std::size_t i = 0; i < mocle_.size(); ++i) {
+        QPushButton *bouton = mocle_[i];
+        const CommandButton &modele = r_.MoCle[i];
+        const std::string *bulle = bulles[i];
+        suivi_.Lie({&modele, &l}, [bouton, &modele, &l, bulle] {
+            bouton->setText(qs(l.Legende(modele.Caption)));
+            bouton->setVisible(modele.Visible);
+            bouton->setEnabled(modele.Enabled);
+            if (bulle) bouton->setToolTip(qs(*bulle));
+        });
+        const int index = static_cast<int>(i);
+        connect(bouton, &QPushButton::clicked, this,
+                [this, index] { agit_([this, index] { MoCle_Click(r_, index); }); });
+    }
+}
+
+void PanneauMotsCles::Focalise() {
+    std::string &focus = r_.Principale.Focus;
+    if (focus != "Textcle0" && focus != "Textcle1") return;
+    QLineEdit *boite = textcle_[focus == "Textcle0" ? 0 : 1];
+    if (!boite->isVisible()) return;
+    boite->setFocus(Qt::OtherFocusReason);
+    boite->selectAll();
+    focus.clear();
+}
+
+void PanneauMotsCles::litSelection(int i) {
+    QLineEdit *boite = textcle_[static_cast<std::size_t>(i)];
+    TextBox &modele = r_.Textcle[static_cast<std::size_t>(i)];
+    const QString texte = boite->text();
+    const int debut = boite->hasSelectedText() ? boite->selectionStart() : boite->cursorPosition();
+    const int fin =
+        boite->hasSelectedText() ? debut + static_cast<int>(boite->selectedText().size()) : debut;
+    modele.SetSelection(octets(texte, debut), octets(texte, fin) - octets(texte, debut));
+    suivi_.DejaVu(modele);
+}
+
+bool PanneauMotsCles::eventFilter(QObject *objet, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto *touche = static_cast<QKeyEvent *>(event);
+        for (int i = 0; i < 2; ++i) {
+            if (objet != textcle_[static_cast<std::size_t>(i)] ||
+                !touche->matches(QKeySequence::Paste))
+                continue;
+            // The model pastes: it keeps the box to one line.
+            litSelection(i);
+            agit_([this, i] { Textcle_KeyDown(r_, i, 86, ToucheCtrl); });
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(objet, event);
+}
+
+} // namespace lamelix
