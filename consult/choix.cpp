@@ -49,9 +49,10 @@ bool prendResultat(Lamelix &f, int position, bool choisi) {
 void AfficheChoix(Lamelix &f, int16_t entite) {
     const CleCompilee &cle = f.Cle();
     f.List1.Clear();
-    f.DocsAffiches = false;  // List1 shows propositions again, no documents
-    ActiveCommand2(f);       // nothing is selected any more
-    if (entite == 0) return; // no key loaded, or a species reached: nothing to offer
+    f.DocsAffiches = false;      // List1 shows propositions again, no documents
+    f.RechercheAffichee = false; // nor the hits of a keyword search
+    ActiveCommand2(f);           // nothing is selected any more
+    if (entite == 0) return;     // no key loaded, or a species reached: nothing to offer
     for (long i = cle.IndexEntite(entite); i > 0 && cle.TabLignes(i).E == entite; ++i) {
         if (i >= MaxLignesCle) return;
         if (cle.TabLignes(i).Suite != "N") f.List1.AddItem(cle.TabLignes(i).Description);

@@ -72,6 +72,29 @@ TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
     EXPECT_EQ(w.F->NbEtapes, 0);
 }
 
+// A keyword hit that chains a key: looked at, nothing loads; chosen, the new key's propositions
+// replace the hits, and nothing of the old key's hits is taken for the new key's lines.
+TEST(Complements, UnResultatDeRechercheQuiEnchaineUneCle) {
+    Consultation w;
+    RechercheMotCle &r = w.App->MotsCles();
+    FenetreEssai::Gere([&] {
+        MotCle_Click(r);
+        r.Textcle[0].SetText("Sans anneau");
+        MoCle_Click(r, 0);
+    });
+    ASSERT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Sans anneau"}));
+    w.F->List1.Selectionne(0);
+    List1_Click(*w.F);
+    EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("essai.cle"));
+    w.Choisit(0);
+    EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("russules.cle"));
+    EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
+    EXPECT_FALSE(w.F->RechercheAffichee);
+    EXPECT_FALSE(w.F->Frame6.Visible);
+    w.Choisit(1);
+    EXPECT_EQ(w.F->Text2.Text, "Russula vesca");
+}
+
 TEST(Complements, UneAdresseWebSelonLaConnexion) {
     Consultation w;
     w.Dialogues.Connecte = false;
