@@ -14,6 +14,7 @@ Application::Application(Services &services)
     RelieForm1(*principale_, *form1_);
     RelieBarreWeb(*principale_, *barre_);
     RelieRechercheMotCle(*principale_, *motsCles_);
+    RelieTraduction(*principale_, *traduction_);
     RelieOutils(*principale_, *outils_);
 }
 

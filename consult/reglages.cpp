@@ -37,7 +37,7 @@ void appliqueInterrupteur(MenuItem &item, const std::string &valeur) {
     if (const auto v = interrupteur(valeur)) item.SetChecked(*v);
 }
 
-// The ten lines of the settings file, from the settings in memory.
+// The lines of the settings file, from the settings in memory.
 std::string texteReglages(const Lamelix &f) {
     const Reglages &r = f.Prog.Options;
     const std::string fin = "\r\n";
@@ -56,6 +56,10 @@ std::string texteReglages(const Lamelix &f) {
     texte += "WEB_INVENTAIRE =" + r.WebInventaire + fin;
     texte += "WEB_RECHERCHE =" + r.WebRecherche + fin;
     texte += "WEB_SITE =" + r.WebSite + fin;
+    texte += "TRAD_SERVICE =" + r.TradService + fin;
+    texte += "TRAD_PAGE =" + r.TradPage + fin;
+    texte += "TRAD_SERVEUR =" + r.TradServeur + fin;
+    texte += "TRAD_CLE =" + r.TradCle + fin;
     return texte;
 }
 
@@ -97,7 +101,12 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
         appliqueInterrupteur(f.Mnuprefx[0], valeur);
     } else if (cle == "LANGUE" || cle == "LANGUE_T") {
         f.lgr.Selectionne(cherche_Lgr_liste(f, SansBlancsGauche(valeur)));
-    } else if (cle.rfind("WEB_", 0) == 0) {
+    } else if (cle == "TRAD_SERVICE") {
+        const std::string genre = SansBlancs(valeur);
+        if (genre == "page" || genre == "json") r.TradService = genre;
+    } else if (cle == "TRAD_CLE") {
+        r.TradCle = SansBlancs(valeur);
+    } else if (cle.rfind("WEB_", 0) == 0 || cle == "TRAD_PAGE" || cle == "TRAD_SERVEUR") {
         // A site given without its scheme is reached over https.
         std::string site = SansBlancs(valeur);
         if (cle != "WEB_SITE" && !site.empty() && site.find("://") == std::string::npos)
@@ -110,6 +119,8 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
         if (cle == "WEB_INVENTAIRE") r.WebInventaire = site;
         if (cle == "WEB_RECHERCHE") r.WebRecherche = site;
         if (cle == "WEB_SITE") r.WebSite = site;
+        if (cle == "TRAD_PAGE") r.TradPage = site;
+        if (cle == "TRAD_SERVEUR") r.TradServeur = site;
     } else if (cle == "LANGUEM") {
         r.LangueM = valeur;
     } else if (cle == "UTF8") {

@@ -109,7 +109,16 @@ void Command6_Click(BarreWeb &b, int index) {
         Tdecompose(b.Biblio, f.Label17.Caption);
         break;
     case 4:
-        f.Frame14.SetVisible(!f.Frame14.Visible);
+        // The translation panel: shown with the sections' room given to it, and the
+        // propositions translated at once.
+        if (f.Frame14.Visible) {
+            f.Frame14.SetVisible(false);
+        } else {
+            f.Frame14.SetVisible(true);
+            f.check_Option[0].SetValue(1);
+            InitDimension(f);
+            f.Crochets.traduirebtn_Click(0);
+        }
         break;
     case 6:
     case 8:

@@ -20,6 +20,13 @@ struct Reglages {
     std::string WebInventaire = "https://inpn.mnhn.fr";  // WEB_INVENTAIRE: the species inventory
     std::string WebRecherche = "https://www.google.com"; // WEB_RECHERCHE: the general search
     std::string WebSite = "www.mycodb.fr";               // WEB_SITE: the species site searched
+    // The translation of descriptions: the kind of service ("page": a translation web page read
+    // as HTML; "json": a translation server's JSON interface), their addresses and the server's
+    // key.
+    std::string TradService = "page";                      // TRAD_SERVICE
+    std::string TradPage = "https://translate.google.com"; // TRAD_PAGE: the page's host
+    std::string TradServeur = "http://localhost:5000";     // TRAD_SERVEUR: the server
+    std::string TradCle;                                   // TRAD_CLE: the server's key, if any
     static constexpr const char *NomIni = "Lamelix.ini";
 };
 

@@ -33,6 +33,7 @@ class ServicesFactices : public Services {
     std::deque<std::optional<std::string>> Fichiers;
     std::deque<std::optional<std::string>> Saisies;
     std::deque<ReponseHttp> ReponsesHttp;
+    std::vector<RequeteHttp> Requetes; // every request, as it was sent
     bool Connecte = true;
     bool ShellReussit = true;
 
@@ -108,6 +109,7 @@ class ServicesFactices : public Services {
     }
     ReponseHttp Requete(const RequeteHttp &requete) override {
         Appels.push_back("requete: " + requete.Methode + " " + requete.Adresse);
+        Requetes.push_back(requete);
         return Suivant(ReponsesHttp, ReponseHttp{0, {}, "pas de réponse"});
     }
 

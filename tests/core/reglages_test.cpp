@@ -45,6 +45,8 @@ TEST(Reglages, SauvegardeEtRelecture) {
     f.lgr.Selectionne(2);
     f.Options().LangueM = "en";
     f.Options().WebBase = "https://especes.exemple.org";
+    f.Options().TradService = "json";
+    f.Options().TradCle = "secret";
     inisauve(f);
     EXPECT_EQ(p.Ini(), "\r\nREPDATA =" + p.Racine +
                            "/cles\r\nFICDEFAUT =mes.cle\r\nREPDOC =/doc\r\nFNT =6\r\n"
@@ -53,7 +55,9 @@ TEST(Reglages, SauvegardeEtRelecture) {
                            "WEB_IMAGES =https://www.google.com\r\n"
                            "WEB_BASE =https://especes.exemple.org\r\n"
                            "WEB_INVENTAIRE =https://inpn.mnhn.fr\r\n"
-                           "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n");
+                           "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n"
+                           "TRAD_SERVICE =json\r\nTRAD_PAGE =https://translate.google.com\r\n"
+                           "TRAD_SERVEUR =http://localhost:5000\r\nTRAD_CLE =secret\r\n");
 
     Poste q(p.Racine);
     Lamelix &g = *q.F;
@@ -72,14 +76,19 @@ TEST(Reglages, SauvegardeEtRelecture) {
     EXPECT_EQ(g.lgr.TexteSelectionne(), "Anglais");
     EXPECT_EQ(g.Options().LangueM, "en");
     EXPECT_EQ(g.Options().WebBase, "https://especes.exemple.org");
+    EXPECT_EQ(g.Options().TradService, "json");
+    EXPECT_EQ(g.Options().TradCle, "secret");
     // A site written without its scheme is reached over https, without a final "/".
     p.Dossier.Ecrit(
         "Lamelix.ini",
-        "WEB_IMAGES = images.exemple.org/\r\nWEB_SITE =site.exemple.org\r\nWEB_BASE =\r\n");
+        "WEB_IMAGES = images.exemple.org/\r\nWEB_SITE =site.exemple.org\r\nWEB_BASE =\r\n"
+        "TRAD_SERVEUR = traduction.exemple.org/\r\nTRAD_SERVICE =autre\r\n");
     IniCharge(g);
     EXPECT_EQ(g.Options().WebImages, "https://images.exemple.org");
     EXPECT_EQ(g.Options().WebSite, "site.exemple.org");
     EXPECT_EQ(g.Options().WebBase, "https://especes.exemple.org"); // an empty value keeps it
+    EXPECT_EQ(g.Options().TradServeur, "https://traduction.exemple.org");
+    EXPECT_EQ(g.Options().TradService, "json"); // an unknown kind keeps it
     inisauve(f);
     IniCharge(g);
 

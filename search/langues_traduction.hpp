@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace lamelix {
+
+// The code a translation page knows a language by, from its name in the language lists; "" for
+// any other name ("Détection automatique", the separator): the page then finds the language
+// itself. Names are compared exactly.
+std::string CodeLangue(const std::string &nom);
+
+// The same language as a translation server spells it: a few codes differ from the page's
+// ("iw" is "he", Chinese has no region), and no language at all is "auto".
+std::string CodeServeur(const std::string &code);
+
+} // namespace lamelix

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lamelix {
+
+// What the translation reads out of an HTML page, parsed as a browser would (HTML rules, broken
+// markup recovered), never by pattern matching. The page is UTF-8 unless it says otherwise.
+
+// The inner HTML of the first DIV element, in document order, whose class attribute is exactly
+// "t0"; "" when the page has none.
+std::string PremierDivT0(std::string_view html);
+
+// The text of the element with that id (its text and that of every element inside it, in
+// order); nothing when the page has no such element.
+std::optional<std::string> TexteDeLElement(std::string_view html, std::string_view id);
+
+} // namespace lamelix

@@ -1,0 +1,190 @@
+// The translation panel: what is sent for each source of text, how the answer of a translation
+// page or of a translation server is read, and the page-based path.
+
+#include "search/langues_traduction.hpp"
+#include "search/page_html.hpp"
+#include "search/traduction.hpp"
+#include "tests/core/fenetre_essai.hpp"
+
+#include <gtest/gtest.h>
+
+namespace lamelix::test {
+namespace {
+
+struct Traduire : ::testing::Test {
+    FenetreEssai W;
+    Lamelix &F = *W.F;
+    Traduction &T = W.App->Traducteur();
+    ServicesFactices &S = W.Dialogues;
+
+    Traduire() {
+        W.Charge("REM$LANGUE$Anglais\r\n1, 2 $Gills$\r\n1, 0 $Tubes?$Boletus\r\n"
+                 "2, 0 $Ring$Amanita\r\n2, 0 $No ring$Russula\r\n");
+        F.Frame14.Visible = true;
+        S.Connecte = true;
+    }
+    void Repond(const std::string &html, int statut = 200) {
+        S.ReponsesHttp.push_back(ReponseHttp{statut, html, {}});
+    }
+    void Clic() {
+        FenetreEssai::Gere([&] { traduirebtn_Click(T, 0); });
+    }
+};
+
+TEST(Langues, CodesDeLaPageEtDuServeur) {
+    EXPECT_EQ(CodeLangue("Hébreu"), "iw");
+    EXPECT_EQ(CodeLangue("Chinois (traditionnel)"), "zh-TW");
+    EXPECT_EQ(CodeLangue("tagalog"), "tl");
+    EXPECT_EQ(CodeLangue("Tagalog"), ""); // compared exactly
+    EXPECT_EQ(CodeLangue("Détection automatique"), "");
+    EXPECT_EQ(CodeLangue("-----------------------------"), "");
+    EXPECT_EQ(CodeServeur("iw"), "he");
+    EXPECT_EQ(CodeServeur(""), "auto");
+    EXPECT_EQ(CodeServeur("fr"), "fr");
+}
+
+TEST(PageHtml, PremierDivT0EtElementsParId) {
+    EXPECT_EQ(PremierDivT0("<html><body><div class=t1>non</div><div class=\"t0\">Lames "
+                           "<b>libres</b> &amp; serrées</div><div class=t0>second</div>"),
+              "Lames <b>libres</b> &amp; serrées");
+    EXPECT_EQ(PremierDivT0("<DIV CLASS='t0'>casse</DIV>"), "casse");
+    EXPECT_EQ(PremierDivT0("<div class='t0 x'>non</div><p>rien</p>"), "");
+    EXPECT_EQ(PremierDivT0(""), "");
+    EXPECT_EQ(PremierDivT0("<div class=t0>non fermé"), "non fermé");
+    // Nesting is walked without recursion; a page nested beyond reason is not read at all.
+    const auto niche = [](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += "<span>";
+        return s + "<div class=t0>au fond</div>";
+    };
+    EXPECT_EQ(PremierDivT0(niche(200)), "au fond");
+    EXPECT_EQ(PremierDivT0(niche(100000)), "");
+
+    const std::string page = "<p id=text>Gills <i>free</i></p><span id=result_box>Lames "
+                             "<b>libres</b></span>";
+    EXPECT_EQ(TexteDeLElement(page, "result_box"), "Lames libres");
+    EXPECT_EQ(TexteDeLElement(page, "text"), "Gills free");
+    EXPECT_EQ(TexteDeLElement(page, "absent"), std::nullopt);
+}
+
+TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
+    Repond("<div class=t0>Lames?Tubes</div>");
+    Clic();
+    ASSERT_EQ(S.Requetes.size(), 1u);
+    const RequeteHttp &r = S.Requetes[0];
+    EXPECT_EQ(r.Methode, "POST");
+    // Every row followed by CR LF and "·"; the key declares English, the target is French.
+    EXPECT_EQ(r.Adresse, "https://translate.google.com/m?&sl=en&tl=fr&ie=UTF-8&prev=_m&q="
+                         "Gills%0D%0A%C2%B7Tubes%3F%0D%0A%C2%B7");
+    EXPECT_EQ(r.EnTetes,
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"User-Agent", "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"}}));
+    EXPECT_TRUE(r.Corps.empty());
+    EXPECT_EQ(T.result.Text, "Lames\r\nTubes");
+
+    // The connection is tested once; automatic source detection sends no source code.
+    F.lgs.Selectionne(0);
+    Repond("<p>rien</p>");
+    Clic();
+    EXPECT_EQ(std::count(S.Appels.begin(), S.Appels.end(), std::string("connexion")), 1);
+    EXPECT_EQ(S.Requetes[1].Adresse.find("/m?&sl=&tl=fr&"), 28u);
+    EXPECT_EQ(T.result.Text, "");
+}
+
+TEST_F(Traduire, AgrandissementHistoriqueEtPanneauFerme) {
+    F.zoomDesc.Visible = true;
+    F.zoomDesc.Text = "Ring & #1";
+    Repond("<div class=t0>x</div>");
+    Clic();
+    EXPECT_NE(S.Requetes.back().Adresse.find("&q=Ring%20%26%20%231"), std::string::npos);
+    T.Option4[1].Value = true;
+    W.Choisit(0);
+    Repond("<div class=t0>x</div>");
+    Clic();
+    EXPECT_NE(S.Requetes.back().Adresse.find("&q=Gills%0D%0A"), std::string::npos);
+
+    // Closed panel: nothing is sent. No connection: message 189, nothing sent.
+    const std::size_t avant = S.Requetes.size();
+    FenetreEssai::Gere([&] { traduirebtn_Click(T, 2); });
+    EXPECT_FALSE(F.Frame14.Visible);
+    Clic();
+    F.Frame14.Visible = true;
+    T.Connecte = false;
+    S.Connecte = false;
+    Clic();
+    EXPECT_EQ(S.Requetes.size(), avant);
+    EXPECT_EQ(F.LblflashX.Caption, F.Msg(189));
+}
+
+TEST_F(Traduire, SansReponseOuErreurLeResultatResteVide) {
+    T.result.SetText("ancien");
+    S.ReponsesHttp.push_back(ReponseHttp{0, {}, "pas de réponse après 20 s"});
+    Clic();
+    EXPECT_EQ(T.result.Text, "");
+    EXPECT_EQ(F.LblflashX.Caption, F.Msg(132));
+    Repond("<div class=t0>erreur</div>", 503);
+    Clic();
+    EXPECT_EQ(T.result.Text, "");
+}
+
+TEST_F(Traduire, ServeurJson) {
+    F.Options().TradService = "json";
+    F.Options().TradServeur = "http://127.0.0.1:5000";
+    F.Options().TradCle = "cle-1";
+    F.lgs.Selectionne(0);
+    Repond(R"({"translatedText": "Lames?\nTubes"})");
+    Clic();
+    ASSERT_EQ(S.Requetes.size(), 1u);
+    EXPECT_EQ(S.Requetes[0].Adresse, "http://127.0.0.1:5000/translate");
+    EXPECT_EQ(S.Requetes[0].Corps, "{\"api_key\":\"cle-1\",\"format\":\"text\",\"q\":"
+                                   "\"Gills\\r\\n·Tubes?\\r\\n·\",\"source\":\"auto\","
+                                   "\"target\":\"fr\"}");
+    EXPECT_EQ(S.Requetes[0].EnTetes[0],
+              (std::pair<std::string, std::string>{"Content-Type", "application/json"}));
+    EXPECT_EQ(T.result.Text, "Lames\r\n\nTubes");
+
+    Repond(R"({"error": "target language not supported"})", 400);
+    Clic();
+    EXPECT_EQ(T.result.Text, "");
+    EXPECT_EQ(F.LblflashX.Caption, "target language not supported");
+    Repond("pas du json");
+    Clic();
+    EXPECT_EQ(F.LblflashX.Caption, F.Msg(132));
+}
+
+TEST_F(Traduire, CheminParLaPageAffichee) {
+    FenetreEssai::Gere([&] {
+        w_Ouvre(T, "file:///tmp/traduction.html",
+                "<textarea id=text>Gills</textarea><span id=result_box>Lames°libres·"
+                "serrées</span>");
+        w_CommandStateChange(T, -1, true);
+    });
+    EXPECT_EQ(T.source.Text, "Gills");
+    EXPECT_EQ(T.result.Text, "Lames\r\nlibres\r\nserrées");
+    ASSERT_TRUE(T.timer1.Enabled);
+    timer1_Timer(T);
+    EXPECT_EQ(T.temps_passe.Caption, "0 .01 secondes");
+    EXPECT_FALSE(T.timer1.Enabled); // a saved page is complete once shown
+
+    // A page without the translation: incomplete, tried again.
+    w_Ouvre(T, "http://t.exemple.org/m", "<p>rien</p>");
+    w_CommandStateChange(T, -1, true);
+    timer1_Timer(T);
+    EXPECT_EQ(F.LblflashX.Caption, "La traduction est incomplère : nouvel essai");
+    EXPECT_FALSE(T.timer1.Enabled);
+
+    // A page that never finishes: the wait runs out after 1000 ticks.
+    w_Ouvre(T, "http://autre.exemple.org/m", "<span id=result_box>x</span>");
+    w_CommandStateChange(T, -1, true);
+    T.w.Occupee = true;
+    for (int i = 0; i < 1000 && T.timer1.Enabled; ++i)
+        timer1_Timer(T);
+    EXPECT_TRUE(T.timer1.Enabled);
+    timer1_Timer(T);
+    EXPECT_FALSE(T.timer1.Enabled);
+    EXPECT_EQ(S.Journal.back(), "message: " + F.Msg(132));
+}
+
+} // namespace
+} // namespace lamelix::test
