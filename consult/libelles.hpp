@@ -47,6 +47,10 @@ struct LibellesFenetre : Controle {
         LegendeEt, LegendeDescript, LegendeListe, LegendeSections, LegendeHistoriq, LegendeCasse,
         LegendeAccents;
     std::string InviteMot1, InviteMot2, BulleMotCle, BulleValider, BulleAnnuler;
+    // The translation panel.
+    std::string LegendeTraduction, LegendeLangueSource, LegendeLangueResultat, LegendeDescriptions,
+        LegendeHistorique, LegendeTraduireBouton, LegendeCopier, InviteSource, OuvrirPage,
+        TitrePage, PagesHtml, TexteSource, TexteTraduit;
     // The help window and the system dialogs.
     std::string TitreAide, Precedent, Sommaire, AideIntrouvable, PageAbsente;
     std::string TitreOuvrir, TitreEnregistrer, TousFichiers, SansReponse;

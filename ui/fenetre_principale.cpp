@@ -9,6 +9,7 @@
 #include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
+#include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
 
 #include <algorithm>
@@ -96,7 +97,8 @@ QTextEdit *texteLecture(const char *nom) {
 
 FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()),
-      motsCles_(app.MotsCles()), barre_(app.Barre()), documentation_(app.Documentation()) {
+      motsCles_(app.MotsCles()), traducteur_(app.Traducteur()), barre_(app.Barre()),
+      documentation_(app.Documentation()) {
     setStyleSheet(Apparence);
     traduction_.Suit("fr"); // the interface starts in French
 
@@ -143,6 +145,9 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     panneaux_ = std::make_unique<Panneaux>(
         modele_, documentation_, this, suivi_,
         [this](const std::function<void()> &action) { return agit(action); });
+    frame14_ = std::make_unique<PanneauTraduction>(
+        traducteur_, suivi_, [this](const std::function<void()> &action) { return agit(action); },
+        this);
 
     creeMenus();
     creeBarreEtat();

@@ -33,6 +33,7 @@ class BandeauFlash;
 class FenetreForm1;
 class Panneaux;
 class PanneauMotsCles;
+class PanneauTraduction;
 
 // The consultation window: one widget per control of the window model. It forwards the user's
 // actions to the model's procedures and, after each of them, shows the controls that changed.
@@ -67,6 +68,7 @@ class FenetrePrincipale : public QMainWindow {
     // The keyword panel and the button that opens it.
     PanneauMotsCles *Frame6() const { return frame6_; }
     QPushButton *MotCle() const { return motCle_; }
+    PanneauTraduction *Frame14() const { return frame14_.get(); }
     // The look-ups of the species reached (the button bar Frame9) and the documentation
     // search's stop button.
     QPushButton *Command6(int index) const { return command6_.at(static_cast<std::size_t>(index)); }
@@ -136,6 +138,7 @@ class FenetrePrincipale : public QMainWindow {
     Lamelix &modele_;
     lamelix::Form1 &biblio_; // the bibliography window's model
     RechercheMotCle &motsCles_;
+    Traduction &traducteur_;
     BarreWeb &barre_; // the look-ups of the species reached
     RechercheDocumentation &documentation_;
 
@@ -159,6 +162,7 @@ class FenetrePrincipale : public QMainWindow {
     QGroupBox *cadreSections_, *cadreOptions_, *cadreComparaison_, *cadreCles_;
     std::vector<QAction *> actions_; // the menu actions, found by their object names
     std::unique_ptr<Panneaux> panneaux_;
+    std::unique_ptr<PanneauTraduction> frame14_;
     BandeauFlash *flash_;
     std::unique_ptr<FenetreForm1> form1_;
 

@@ -1,8 +1,11 @@
 #include "ui/services_qt.hpp"
 
+#include <algorithm>
+
 #include "ui/fenetre_aide.hpp"
 #include "ui/filtres.hpp"
 
+#include <algorithm>
 #include <exception>
 
 #include <QApplication>
@@ -29,13 +32,6 @@
 #endif
 
 namespace lamelix {
-
-namespace {
-
-// How long a request may take before it is given up.
-constexpr int DelaiRequeteMs = 20000;
-
-} // namespace
 
 ServicesQt::ServicesQt() = default;
 ServicesQt::~ServicesQt() = default;
@@ -168,7 +164,7 @@ ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
         // Qt names an abort "Operation canceled": the user cancelled nothing, the wait ran out.
         if (expire)
             reponse.Erreur = QString::fromStdString(libelles().SansReponse)
-                                 .arg(DelaiRequeteMs / 1000)
+                                 .arg(std::max(1, DelaiRequeteMs / 1000))
                                  .toStdString();
         else if (reponseQt->error() != QNetworkReply::NoError)
             reponse.Erreur = reponseQt->errorString().toStdString();

@@ -63,6 +63,8 @@ class ServicesQt : public Services {
     // Called at each yield of a long operation, before the event loop runs: the window shows
     // the progress made so far.
     std::function<void()> AuRepos;
+    // How long a request waits for its answer.
+    int DelaiRequeteMs = 20000;
 
     // The captions of the dialogs, in the interface language (the main window's); the built-in
     // French ones while none is given.

@@ -711,7 +711,7 @@ class FenetreTest : public QObject {
               "9", "11", "13", "17", "20", "fr", "it", "es", "de", "en", "Basque",
               // the look-ups and file types that read the same in both languages
               "INPN", "Web", "Web PDF", ".", "Txt, Doc, Pdf, Xls", "Htm, Html", "Jpg, Gif, Tif ..",
-              "Ignore accents"})
+              "Ignore accents", "Descriptions"})
             restes.remove(commun);
         restes.remove(QString::fromStdString(NomProgrammeVersion()));
         QStringList liste = restes.values();

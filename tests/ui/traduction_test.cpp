@@ -1,0 +1,261 @@
+// The translation panel in the real window, on the real network stack, against HTTP servers that
+// the test itself runs on the loopback address: what the server receives for each source of
+// text, what the panel shows of each answer, a server too slow to answer, and a saved
+// translation page opened in the panel's view.
+
+#include "tests/ui/gestes.hpp"
+#include "ui/bandeau_flash.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/panneau_traduction.hpp"
+#include "ui/services_qt.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrlQuery>
+
+using namespace lamelix;
+using namespace lamelix::test;
+
+namespace {
+
+// One request as the server read it off the wire.
+struct Recue {
+    QByteArray ligne;                     // "POST /m?... HTTP/1.1"
+    QMap<QByteArray, QByteArray> entetes; // names in lower case
+    QByteArray corps;
+};
+
+// A tiny HTTP/1.1 server on 127.0.0.1: it records each request and answers with the next
+// scripted answer (status, body), or never answers when asked to be slow.
+class Serveur : public QObject {
+  public:
+    Serveur() {
+        QVERIFY(serveur_.listen(QHostAddress::LocalHost));
+        connect(&serveur_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = serveur_.nextPendingConnection())
+                connect(s, &QTcpSocket::readyRead, this, [this, s] { lit(s); });
+        });
+    }
+    QString Adresse() const { return QString("http://127.0.0.1:%1").arg(serveur_.serverPort()); }
+    void Repond(int statut, const QByteArray &corps) { reponses_.append({statut, corps}); }
+    bool Lent = false;
+    QList<Recue> Recues;
+
+  private:
+    void lit(QTcpSocket *s) {
+        QByteArray &tampon = tampons_[s];
+        tampon += s->readAll();
+        const int fin = tampon.indexOf("\r\n\r\n");
+        if (fin < 0) return;
+        Recue r;
+        const QList<QByteArray> lignes = tampon.left(fin).split('\n');
+        r.ligne = lignes.value(0).trimmed();
+        for (int i = 1; i < lignes.size(); ++i) {
+            const int deux = lignes[i].indexOf(':');
+            if (deux > 0)
+                r.entetes[lignes[i].left(deux).trimmed().toLower()] =
+                    lignes[i].mid(deux + 1).trimmed();
+        }
+        const int longueur = r.entetes.value("content-length", "0").toInt();
+        if (tampon.size() < fin + 4 + longueur) return;
+        r.corps = tampon.mid(fin + 4, longueur);
+        tampons_.remove(s);
+        Recues.append(r);
+        if (Lent) return;
+        const auto [statut, corps] =
+            reponses_.isEmpty() ? qMakePair(404, QByteArray("absent")) : reponses_.takeFirst();
+        s->write("HTTP/1.1 " + QByteArray::number(statut) +
+                 " X\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                 QByteArray::number(corps.size()) + "\r\nConnection: close\r\n\r\n" + corps);
+        s->disconnectFromHost();
+    }
+    QTcpServer serveur_;
+    QList<QPair<int, QByteArray>> reponses_;
+    QMap<QTcpSocket *, QByteArray> tampons_;
+};
+
+// The real services, but a connection that is always there and counted.
+class ServicesEssai : public ServicesQt {
+  public:
+    int Connexions = 0;
+    bool ConnexionInternet() override {
+        ++Connexions;
+        return true;
+    }
+};
+
+struct Banc {
+    Banc() {
+        modele.RepProgramme = dossier.path().toStdString();
+        services.FixeFenetre(&fenetre);
+        services.AuRepos = [this] { fenetre.Rafraichit(); };
+        services.DelaiRequeteMs = 1500;
+        // A message box (the settings file created at the first start) would wait for a person.
+        QObject::connect(&veille, &QTimer::timeout, [] {
+            if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                boite->accept();
+        });
+        veille.start(50);
+        fenetre.Demarre();
+        fenetre.show();
+        fenetre.Active();
+        const QString cle = dossier.filePath("anglais.cle");
+        QFile fichier(cle);
+        fichier.open(QIODevice::WriteOnly);
+        fichier.write("REM$LANGUE$Anglais\r\n1, 2 $Gills free & crowded$\r\n"
+                      "1, 0 $Tubes #1$Boletus\r\n2, 0 $Ring$Amanita\r\n2, 0 $No ring$Russula\r\n");
+        fichier.close();
+        fenetre.ChargeCle(cle.toStdString());
+        modele.Options().TradPage = serveur.Adresse().toStdString();
+        modele.Options().TradServeur = serveur.Adresse().toStdString();
+    }
+    // "Traduire" of the look-up bar shows the panel and translates the propositions at once.
+    PanneauTraduction *ouvre() {
+        QTest::mouseClick(fenetre.Command6(4), Qt::LeftButton);
+        return fenetre.Frame14();
+    }
+
+    QTemporaryDir dossier;
+    ServicesEssai services;
+    std::unique_ptr<Application> app = std::make_unique<Application>(services);
+    Lamelix &modele = app->Principale();
+    FenetrePrincipale fenetre{*app};
+    Serveur serveur;
+    QTimer veille;
+};
+
+QUrlQuery requete(const Recue &r) {
+    const QByteArray cible = r.ligne.split(' ').value(1);
+    return QUrlQuery(QUrl::fromEncoded(cible).query(QUrl::FullyEncoded));
+}
+
+} // namespace
+
+class TraductionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void lesPropositionsParLaPage() {
+        Banc banc;
+        banc.serveur.Repond(200, "<html><body><div class=t1>non</div><div class=t0>Lames libres "
+                                 "et serrées?Tubes n°1?</div><div class=t0>non</div>");
+        PanneauTraduction *panneau = banc.ouvre();
+        QVERIFY(panneau->isVisible());
+        QCOMPARE(panneau->Lgs()->currentText(), QString("Anglais")); // the key's language
+        QCOMPARE(banc.serveur.Recues.size(), 1);
+        const Recue &r = banc.serveur.Recues[0];
+        QVERIFY2(r.ligne.startsWith("POST /m?&sl=en&tl=fr&ie=UTF-8&prev=_m&q="), r.ligne);
+        QCOMPARE(r.entetes.value("user-agent"),
+                 QByteArray("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"));
+        QCOMPARE(r.corps, QByteArray());
+        QCOMPARE(requete(r).queryItemValue("q", QUrl::FullyDecoded),
+                 QString("Gills free & crowded\r\n·Tubes #1\r\n·"));
+        QCOMPARE(panneau->Result()->toPlainText(), QString("Lames libres et serrées\nTubes n°1\n"));
+
+        // The enlarged description, then the path; the connection was tested once.
+        banc.serveur.Repond(200, "<div class=t0>Ouvert</div>");
+        QTest::mouseClick(banc.fenetre.List1()->viewport(), Qt::RightButton, {},
+                          centre(banc.fenetre.List1(), 1));
+        QCOMPARE(banc.serveur.Recues.size(), 2);
+        QCOMPARE(requete(banc.serveur.Recues[1]).queryItemValue("q", QUrl::FullyDecoded),
+                 QString("Tubes #1"));
+        QTest::mouseRelease(banc.fenetre.List1()->viewport(), Qt::RightButton);
+        doubleClic(banc.fenetre.List1(), 0);
+        panneau->Option4(1)->click();
+        panneau->Lgs()->setCurrentIndex(0);
+        emit panneau->Lgs()->activated(0); // "Détection automatique"
+        banc.serveur.Repond(200, "<p>pas de traduction</p>");
+        QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+        const Recue &h = banc.serveur.Recues.last();
+        QVERIFY2(h.ligne.startsWith("POST /m?&sl=&tl=fr&"), h.ligne);
+        QCOMPARE(requete(h).queryItemValue("q", QUrl::FullyDecoded),
+                 QString("Gills free & crowded\r\n"));
+        QCOMPARE(panneau->Result()->toPlainText(), QString());
+        QCOMPARE(banc.services.Connexions, 1);
+
+        // "Automatique": every new step is translated as it appears.
+        panneau->Check4()->click();
+        const int avant = banc.serveur.Recues.size();
+        banc.serveur.Repond(200, "<div class=t0>Anneau</div>");
+        doubleClic(banc.fenetre.List1(), 0);
+        QCOMPARE(banc.serveur.Recues.size(), avant + 1);
+        QCOMPARE(panneau->Result()->toPlainText(), QString("Anneau"));
+        capture(panneau, "-traduction");
+
+        QTest::mouseClick(panneau->Bouton(2), Qt::LeftButton);
+        QVERIFY(!panneau->isVisible());
+    }
+
+    void unServeurLentOuEnErreur() {
+        Banc banc;
+        banc.serveur.Lent = true;
+        PanneauTraduction *panneau = banc.ouvre();
+        QCOMPARE(panneau->Result()->toPlainText(), QString());
+        QCOMPARE(banc.modele.LblflashX.Caption, banc.modele.Msg(132));
+        // The window answered while it waited, and takes gestures again.
+        banc.serveur.Lent = false;
+        banc.serveur.Repond(500, "<div class=t0>erreur</div>");
+        QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+        QCOMPARE(banc.serveur.Recues.size(), 2);
+        QCOMPARE(panneau->Result()->toPlainText(), QString());
+    }
+
+    void unServeurJson() {
+        Banc banc;
+        banc.modele.Options().TradService = "json";
+        banc.modele.Options().TradCle = "c1";
+        banc.serveur.Repond(200, R"({"translatedText":"Lames libres\n·Tubes\n·"})");
+        PanneauTraduction *panneau = banc.ouvre();
+        QCOMPARE(banc.serveur.Recues.size(), 1);
+        const Recue &r = banc.serveur.Recues[0];
+        QCOMPARE(r.ligne, QByteArray("POST /translate HTTP/1.1"));
+        QCOMPARE(r.entetes.value("content-type"), QByteArray("application/json"));
+        const QJsonObject corps = QJsonDocument::fromJson(r.corps).object();
+        QCOMPARE(corps.value("q").toString(), QString("Gills free & crowded\r\n·Tubes #1\r\n·"));
+        QCOMPARE(corps.value("source").toString(), QString("en"));
+        QCOMPARE(corps.value("target").toString(), QString("fr"));
+        QCOMPARE(corps.value("format").toString(), QString("text"));
+        QCOMPARE(corps.value("api_key").toString(), QString("c1"));
+        QCOMPARE(panneau->Result()->toPlainText(), QString("Lames libres\n·Tubes\n·"));
+
+        banc.serveur.Repond(400, R"({"error":"Invalid API key"})");
+        QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+        QCOMPARE(panneau->Result()->toPlainText(), QString());
+        QCOMPARE(banc.modele.LblflashX.Caption, std::string("Invalid API key"));
+    }
+
+    // A translation page saved on this machine, opened in the view: the translation and the
+    // original are read from it.
+    void unePageEnregistree() {
+        Banc banc;
+        banc.serveur.Repond(200, "<div class=t0>x</div>");
+        PanneauTraduction *panneau = banc.ouvre();
+        const QString page = banc.dossier.filePath("page.html");
+        QFile fichier(page);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("<html><body><textarea id=text>Gills free</textarea>"
+                      "<span id=result_box>Lames°libres·serrées</span></body></html>");
+        fichier.close();
+        panneau->OuvrePage(page);
+        QTRY_COMPARE(panneau->Result()->toPlainText(), QString("Lames\nlibres\nserrées"));
+        QCOMPARE(panneau->Source()->toPlainText(), QString("Gills free"));
+        QVERIFY(panneau->W()->toPlainText().contains("Gills free"));
+        QTRY_VERIFY(!banc.app->Traducteur().timer1.Enabled);
+    }
+};
+
+QTEST_MAIN(TraductionTest)
+#include "traduction_test.moc"
