@@ -8,6 +8,7 @@
 #include "platform/services.hpp"
 #include "version.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <vector>
@@ -17,6 +18,34 @@ namespace lamelix {
 std::string NomProgrammeVersion() {
     return "Lamelix " + std::to_string(VersionMajeure) + "." + std::to_string(VersionMineure) +
            std::to_string(VersionRevision);
+}
+
+namespace {
+
+Brouillon &brouillonDuFil(std::unique_ptr<Brouillon> &propre) {
+    thread_local std::unique_ptr<Brouillon> brouillon = std::make_unique<Brouillon>();
+    if (!brouillon->EnUsage) return *brouillon;
+    propre = std::make_unique<Brouillon>();
+    return *propre;
+}
+
+} // namespace
+
+// Starts from empty scratch tables: the records the last compilation may have filled are cleared.
+Compilation::Compilation(EnvironnementCompilation e)
+    : env(e), brouillon(brouillonDuFil(propre)), TabES(brouillon.TabES), TabCS(brouillon.TabCS) {
+    brouillon.EnUsage = true;
+    for (long i = 0; i <= brouillon.Utilisees && i <= MaxLignesCle; ++i)
+        TabES(i) = PaireES{};
+    for (int k = 0; k <= MaxClesSecondaires; ++k)
+        TabCS(k) = LigneCS{};
+    brouillon.Utilisees = MaxLignesCle; // until this compilation says how far it went
+}
+
+Compilation::~Compilation() {
+    // The reading pass fills records 1 to n at most; a stop before it may have left any.
+    brouillon.Utilisees = n > 0 ? std::min<long>(n + 1L, MaxLignesCle) : MaxLignesCle;
+    brouillon.EnUsage = false;
 }
 
 namespace {
@@ -31,9 +60,9 @@ void demarre(Compilation &c) {
     cle.EntiteMax = 0;
     cle.NbLignesM1 = 0;
     if (c.env.Lgs.ListCount() > 0) c.env.Lgs.Selectionne(0);
-    for (int i = 0; i <= MaxLignesCle; ++i) {
-        cle.TabLignes(i).E = 0;
-        cle.TabLignes(i).S = 0;
+    for (LigneCle &l : cle.TabLignes.Cases()) {
+        l.E = 0;
+        l.S = 0;
     }
 }
 

@@ -46,26 +46,27 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
 }
 
 void RazIndex(CleCompilee &cle) {
-    for (int e = 0; e <= MaxEntites; ++e)
-        cle.IndexEntite(e) = 1;
-    for (int i = 0; i <= MaxLignesCle; ++i)
-        cle.TabLignes(i).S = 1;
-    for (int i = 0; i <= MaxIndexChoix; ++i)
-        cle.IndexChoix(i) = 0;
+    for (int16_t &index : cle.IndexEntite.Cases())
+        index = 1;
+    for (LigneCle &l : cle.TabLignes.Cases())
+        l.S = 1;
+    for (int16_t &choix : cle.IndexChoix.Cases())
+        choix = 0;
 }
 
 void RazLignes(CleCompilee &cle) {
-    for (int i = 1; i <= MaxLignesCle - 1; ++i) {
-        cle.IndexEntite(i) = 1;
-        LigneCle &l = cle.TabLignes(i);
+    for (int16_t &index : cle.IndexEntite.Cases(1, MaxLignesCle - 1))
+        index = 1;
+    for (LigneCle &l : cle.TabLignes.Cases(1, MaxLignesCle - 1)) {
         l.E = 0;
         l.S = 0;
         l.Prec = 0;
         l.Complements.clear();
         l.Description.clear();
         l.NomEspece.clear();
-        cle.TitreSection(i).clear();
     }
+    for (std::string &titre : cle.TitreSection.Cases(1, MaxLignesCle - 1))
+        titre.clear();
 }
 
 bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues) {

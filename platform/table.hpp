@@ -3,6 +3,7 @@
 #include "platform/erreur.hpp"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,16 @@ template <typename T, int Max> class Table {
 
     T &operator()(long i) { return cases_[verifie(i)]; }
     const T &operator()(long i) const { return cases_[verifie(i)]; }
+    // Records debut to fin, both included and within the bounds, for the loops that reset a
+    // whole table: one check for the range rather than one per record.
+    std::span<T> Cases(long debut = 0, long fin = Max) {
+        verifie(debut);
+        verifie(fin);
+        return fin < debut
+                   ? std::span<T>{}
+                   : std::span<T>(cases_).subspan(static_cast<std::size_t>(debut),
+                                                  static_cast<std::size_t>(fin - debut + 1));
+    }
 
   private:
     static std::size_t verifie(long i) {

@@ -60,15 +60,10 @@ std::string parLeServeur(Lamelix &f, const std::string &texte, const std::string
     requete.Corps = corps.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     const ReponseHttp reponse = f.Systeme.Requete(requete);
 
-    const nlohmann::json lu = nlohmann::json::parse(reponse.Texte, nullptr, false);
-    if (reussie(reponse) && lu.is_object() && lu.contains("translatedText") &&
-        lu["translatedText"].is_string())
-        return lu["translatedText"].get<std::string>();
+    const ReponseServeur lu = LitReponseServeur(reponse.Texte);
+    if (reussie(reponse) && lu.Traduction) return *lu.Traduction;
     // The server says what went wrong when it can; otherwise the wait ran out.
-    if (lu.is_object() && lu.contains("error") && lu["error"].is_string())
-        flash(f, lu["error"].get<std::string>(), CouleurRouge);
-    else
-        flash(f, f.Msg(132), CouleurRouge);
+    flash(f, lu.Erreur.empty() ? f.Msg(132) : lu.Erreur, CouleurRouge);
     return {};
 }
 
@@ -125,6 +120,17 @@ Traduction::Traduction(Lamelix &principale) : Principale(principale) {
     traduirebtn[1].Caption = "Copier";
     traduirebtn[2].Caption = "Fermer";
     timer1.Enabled = false;
+}
+
+ReponseServeur LitReponseServeur(const std::string &json) {
+    ReponseServeur r;
+    const nlohmann::json lu = nlohmann::json::parse(json, nullptr, false);
+    if (!lu.is_object()) return r;
+    const auto texte = lu.find("translatedText");
+    if (texte != lu.end() && texte->is_string()) r.Traduction = texte->get<std::string>();
+    const auto erreur = lu.find("error");
+    if (erreur != lu.end() && erreur->is_string()) r.Erreur = erreur->get<std::string>();
+    return r;
 }
 
 void traduirebtn_Click(Traduction &t, int index) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lamelix {
@@ -52,6 +53,14 @@ struct Traduction {
     std::string DerniereAdresse;       // the last address w showed
     long Traductions = 0;              // translations asked for, of any origin
 };
+
+// A translation server's JSON answer: the translation it holds, or the error it names ("" when
+// it names none, or is no JSON at all).
+struct ReponseServeur {
+    std::optional<std::string> Traduction;
+    std::string Erreur;
+};
+ReponseServeur LitReponseServeur(const std::string &json);
 
 // The panel's buttons: 0 translates, 1 copies the translation, 2 closes the panel.
 void traduirebtn_Click(Traduction &t, int index);
