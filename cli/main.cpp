@@ -1,5 +1,6 @@
 // lamelix-outils: the key authors' command line, on the same core as the window.
 
+#include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
 #include "cli/commande_tables.hpp"
 #include "version.hpp"
@@ -62,6 +63,8 @@ int execute(std::vector<std::string> arguments) {
         if (commande == "tables") return lamelix::CommandeTables(arguments, std::cout, std::cerr);
         if (commande == "parcours")
             return lamelix::CommandeParcours(arguments, std::cout, std::cerr);
+        if (lamelix::EstCommandeOutils(commande))
+            return lamelix::CommandeOutils(commande, arguments, std::cout, std::cerr);
         std::cerr << "lamelix-outils: commande inconnue : " << commande << " (essayez --help)\n";
         return 2;
     } catch (const std::exception &e) {

@@ -56,6 +56,7 @@ std::string texteReglages(const Lamelix &f) {
     texte += "WEB_INVENTAIRE =" + r.WebInventaire + fin;
     texte += "WEB_RECHERCHE =" + r.WebRecherche + fin;
     texte += "WEB_SITE =" + r.WebSite + fin;
+    texte += "EDITEUR =" + r.Editeur + fin;
     return texte;
 }
 
@@ -110,6 +111,8 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
         if (cle == "WEB_INVENTAIRE") r.WebInventaire = site;
         if (cle == "WEB_RECHERCHE") r.WebRecherche = site;
         if (cle == "WEB_SITE") r.WebSite = site;
+    } else if (cle == "EDITEUR") {
+        r.Editeur = SansBlancs(valeur);
     } else if (cle == "LANGUEM") {
         r.LangueM = valeur;
     } else if (cle == "UTF8") {

@@ -20,6 +20,10 @@ struct Reglages {
     std::string WebInventaire = "https://inpn.mnhn.fr";  // WEB_INVENTAIRE: the species inventory
     std::string WebRecherche = "https://www.google.com"; // WEB_RECHERCHE: the general search
     std::string WebSite = "www.mycodb.fr";               // WEB_SITE: the species site searched
+    // EDITEUR: the command that opens a key in the author's text editor, "%f" for the file and
+    // "%l" for the line to show (such as "gedit --standalone +%l %f"); empty for the first
+    // usual editor found on the machine.
+    std::string Editeur;
     static constexpr const char *NomIni = "Lamelix.ini";
 };
 

@@ -45,6 +45,7 @@ TEST(Reglages, SauvegardeEtRelecture) {
     f.lgr.Selectionne(2);
     f.Options().LangueM = "en";
     f.Options().WebBase = "https://especes.exemple.org";
+    f.Options().Editeur = "kate --new --line %l %f";
     inisauve(f);
     EXPECT_EQ(p.Ini(), "\r\nREPDATA =" + p.Racine +
                            "/cles\r\nFICDEFAUT =mes.cle\r\nREPDOC =/doc\r\nFNT =6\r\n"
@@ -53,7 +54,8 @@ TEST(Reglages, SauvegardeEtRelecture) {
                            "WEB_IMAGES =https://www.google.com\r\n"
                            "WEB_BASE =https://especes.exemple.org\r\n"
                            "WEB_INVENTAIRE =https://inpn.mnhn.fr\r\n"
-                           "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n");
+                           "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n"
+                           "EDITEUR =kate --new --line %l %f\r\n");
 
     Poste q(p.Racine);
     Lamelix &g = *q.F;
@@ -72,6 +74,7 @@ TEST(Reglages, SauvegardeEtRelecture) {
     EXPECT_EQ(g.lgr.TexteSelectionne(), "Anglais");
     EXPECT_EQ(g.Options().LangueM, "en");
     EXPECT_EQ(g.Options().WebBase, "https://especes.exemple.org");
+    EXPECT_EQ(g.Options().Editeur, "kate --new --line %l %f");
     // A site written without its scheme is reached over https, without a final "/".
     p.Dossier.Ecrit(
         "Lamelix.ini",
