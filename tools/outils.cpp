@@ -21,13 +21,31 @@ bool CleEnMemoire(const CleCompilee &cle) {
     return cle.TabLignes(1).LigneTexte > 0;
 }
 
+// The count of the key in memory, set to 0 while the main window loads a key: a successful load
+// sets it again. A load that never replaced the key (a cancelled choice, a txt file without its
+// marker) leaves no new key: the one in memory keeps its count.
+struct Chargement {
+    explicit Chargement(Outils &o)
+        : o_(o), entiteMax_(o.Cle().EntiteMax), cleVue_(o.Principale.Label1.Version) {
+        o.Text10[1].SetText({});
+        o.Cle().EntiteMax = 0;
+    }
+    bool Fini() {
+        CleCompilee &cle = o_.Cle();
+        if (o_.Principale.Label1.Version == cleVue_) cle.EntiteMax = entiteMax_;
+        return o_.Principale.Label1.Version != cleVue_ && cle.EntiteMax != 0;
+    }
+
+  private:
+    Outils &o_;
+    int16_t entiteMax_;
+    uint64_t cleVue_;
+};
+
 // What "Charger" does once the main window has tried to load a key.
-bool ApresChargement(Outils &o, int16_t entiteMaxAvant) {
+bool ApresChargement(Outils &o, Chargement &chargement) {
     CleCompilee &cle = o.Cle();
-    const bool charge = cle.EntiteMax != 0;
-    // Nothing was loaded (the choice was cancelled, or the file refused before any change):
-    // the key still in memory keeps its count.
-    if (!charge && CleEnMemoire(cle)) cle.EntiteMax = entiteMaxAvant;
+    const bool charge = chargement.Fini();
     o.FichierCourant = cle.FichierCle;
     o.Moi.SetCaption(o.Msg(103) + NomFichier(o.FichierCourant));
     if (!charge) return false;
@@ -39,11 +57,9 @@ bool ApresChargement(Outils &o, int16_t entiteMaxAvant) {
 }
 
 void Charger(Outils &o) {
-    o.Text10[1].SetText({});
-    const int16_t avant = o.Cle().EntiteMax;
-    o.Cle().EntiteMax = 0;
+    Chargement chargement(o);
     mnuFileItem_Click(o.Principale, FichierOuvrir);
-    ApresChargement(o, avant);
+    ApresChargement(o, chargement);
 }
 
 void Recharger(Outils &o) {
@@ -117,11 +133,9 @@ void FermeOutils(Outils &o) {
 }
 
 bool ChargeFichierOutils(Outils &o, const std::string &chemin) {
-    o.Text10[1].SetText({});
-    const int16_t avant = o.Cle().EntiteMax;
-    o.Cle().EntiteMax = 0;
+    Chargement chargement(o);
     OuvreFichier(o.Principale, chemin);
-    return ApresChargement(o, avant);
+    return ApresChargement(o, chargement);
 }
 
 void Command1_Click(Outils &o, int index) {
