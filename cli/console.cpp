@@ -57,6 +57,29 @@ bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs) {
     return false;
 }
 
+std::optional<ArgumentsCle> LitArgumentsCle(const std::vector<std::string> &arguments,
+                                            const std::string &usage, std::ostream &erreurs) {
+    ArgumentsCle lus;
+    for (const std::string &a : arguments) {
+        if (a == "--oui" || a == "--non") {
+            lus.oui = a == "--oui";
+        } else if (!a.empty() && a[0] == '-' && a != "-") {
+            erreurs << "lamelix-outils: option inconnue : " << a << '\n';
+            return std::nullopt;
+        } else if (lus.chemin.empty()) {
+            lus.chemin = a;
+        } else {
+            erreurs << "lamelix-outils: un seul FICHIER attendu\n";
+            return std::nullopt;
+        }
+    }
+    if (lus.chemin.empty()) {
+        erreurs << "lamelix-outils: usage : lamelix-outils " << usage << '\n';
+        return std::nullopt;
+    }
+    return lus;
+}
+
 bool ServicesConsole::ShellEx(const std::string &cible, const std::string &) {
     sortie_ << "ouvre: " << Echappe(cible) << '\n';
     return true;
