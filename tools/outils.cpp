@@ -194,6 +194,22 @@ void Command1_MouseMove(Outils &o, int index, int Button) {
     if (code && *code == CodeListeTexte) ListeCompileeTexte(o);
 }
 
+void CopieRapport(Outils &o, int boite) {
+    Services &s = o.Principale.Systeme;
+    s.PressePapierVide();
+    s.PressePapierTexte(o.Text10.at(static_cast<std::size_t>(boite)).Text);
+}
+
+void EnregistreRapport(Outils &o, int boite) {
+    Lamelix &f = o.Principale;
+    const std::string propose =
+        NomFichier(o.FichierCourant) + (boite == 0 ? "-rapport.txt" : "-renum.txt");
+    const auto chemin = f.Systeme.DialogueEnregistrer("Texte (*.txt)|*.txt|(*.*)|*.*", propose,
+                                                      DossierDe(o.FichierCourant));
+    if (!chemin || chemin->empty()) return;
+    EcritOuSignale(f, *chemin, o.Text10.at(static_cast<std::size_t>(boite)).Text, "compte rendu");
+}
+
 void Text10_DblClick(Outils &o, const std::string &ligne) {
     if (const auto n = LigneNommee(ligne)) EditeurALaLigne(o, *n);
 }

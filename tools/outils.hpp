@@ -94,6 +94,9 @@ void Command1_MouseMove(Outils &o, int index, int Button);
 // "Charger" with the file already chosen (the command line names it): false when no key was
 // loaded.
 bool ChargeFichierOutils(Outils &o, const std::string &chemin);
+// A report box's whole text on the clipboard, or saved to a file the user chooses.
+void CopieRapport(Outils &o, int boite);
+void EnregistreRapport(Outils &o, int boite);
 // A double click on a line of a report box: the editor opens at the key line it names.
 void Text10_DblClick(Outils &o, const std::string &ligne);
 
