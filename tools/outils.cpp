@@ -33,7 +33,10 @@ struct Chargement {
     bool Fini() {
         CleCompilee &cle = o_.Cle();
         if (o_.Principale.Label1.Version == cleVue_) cle.EntiteMax = entiteMax_;
-        return o_.Principale.Label1.Version != cleVue_ && cle.EntiteMax != 0;
+        // A stopped compilation may have counted its entities before the main window emptied
+        // the tables: only a first line with its entity makes a key.
+        return o_.Principale.Label1.Version != cleVue_ && cle.EntiteMax != 0 &&
+               cle.TabLignes(1).E != 0;
     }
 
   private:

@@ -52,6 +52,10 @@ TEST(OutilsFenetre, OuvertureChargementEtBoutons) {
     EXPECT_EQ(o.Prog->Cle.EntiteMax, entites);
     o.Ouvre("une ligne\r\n", "refus.cle");
     EXPECT_EQ(o.Prog->Cle.EntiteMax, 0);
+    // A compilation stopped after it counted the entities (a fourth "$" on the last line) leaves
+    // no key either.
+    o.Ouvre("1, 2 $a\r\n1, 0 $b$B\r\n2, 0 $c$C\r\n2, 0 $a$b$c$d\r\n", "arret.cle");
+    EXPECT_EQ(o.O.Label2.Caption, "4  lignes analysées");
     EXPECT_EQ(o.O.Label2.Caption, "4  lignes analysées");
 }
 
