@@ -96,13 +96,15 @@ void TestCoherence(Outils &o) {
     Lamelix &f = o.Principale;
     TestLiaisons(o);
     o.Text10[0].Append(o.FinLigne() + o.Msg(146));
-    if (f.List2.ListCount() == 0) {
-        f.Systeme.Message(o.Msg(8));
-        return;
-    }
     long courante = 0;
     try {
+        // The choices are reset first, which lists the key's species again: a list emptied by
+        // the analysis report (or by a search) is no sign of a key without outcomes.
         RAZ_Choix(f);
+        if (f.List2.ListCount() == 0) {
+            f.Systeme.Message(o.Msg(8));
+            return;
+        }
         for (int position = 1; position < f.List2.ListCount(); ++position) {
             const long d = f.List2.Items[static_cast<std::size_t>(position)].ItemData;
             if (d >= DonneeMax) {

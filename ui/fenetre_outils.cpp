@@ -140,7 +140,8 @@ void FenetreOutils::lie(SuiviControles &suivi) {
     Outils &o = modele_;
     suivi.Lie({&o.Moi}, [this, &o] {
         setWindowTitle(QString::fromStdString(o.Moi.Caption));
-        if (o.Moi.Visible && !isVisible()) {
+        if (o.Moi.Visible) {
+            // Shown again from the menu: it comes to the front.
             show();
             raise();
             activateWindow();
