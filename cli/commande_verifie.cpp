@@ -10,6 +10,7 @@
 #include "settings/fichier_ini.hpp"
 #include "tools/lignes_fichier.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -59,6 +60,11 @@ std::string ExpliqueTete(const std::string &ligne) {
         return "l'entité appelée « " + s + " » n'est pas un nombre (ni une clé secondaire CSn)";
     if (e == s && EstNumerique(e))
         return "la ligne appelle sa propre entité " + e + " : la consultation y tournerait en rond";
+    const auto dollars = std::count(ligne.begin(), ligne.end(), '$');
+    if (dollars > 3)
+        return "la ligne a " + std::to_string(dollars) +
+               " « $ » : trois au plus séparent la tête, la description, le nom d'espèce et les "
+               "compléments";
     return {};
 }
 

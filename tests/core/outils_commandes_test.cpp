@@ -127,6 +127,14 @@ TEST(OutilsCommandes, VerifieCommeUnCompilateur) {
     EXPECT_NE(r.sortie.find(cle + ":2: erreur: "), std::string::npos) << r.sortie;
     EXPECT_NE(r.sortie.find("le numéro d'entité « 1 0 » n'est pas un nombre"), std::string::npos)
         << r.sortie;
+
+    // A fourth "$" stops the compilation: the line is named, and why.
+    const std::string dollars = d.Ecrit("d.cle", "1, 0 $a$A\r\n1, 0 $b$B$C$D\r\n");
+    r = Lance(d, "verifie '" + dollars + "'");
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_EQ(r.sortie.rfind(dollars + ":2: erreur: erreur 100/ligne2", 0), 0u) << r.sortie;
+    EXPECT_NE(r.sortie.find(" : la ligne a 4 « $ » : trois au plus"), std::string::npos)
+        << r.sortie;
 }
 
 TEST(OutilsCommandes, VerifieLesFautesDuRapport) {
