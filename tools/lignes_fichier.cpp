@@ -4,6 +4,7 @@
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
+#include "platform/utf8.hpp"
 
 namespace lamelix {
 
@@ -40,7 +41,7 @@ bool LigneNumerotable(std::string_view ligne) {
 }
 
 std::string TeteDeLigne(std::string_view ligne) {
-    return Majuscules(SansBlancs(ligne.substr(0, ligne.find('$'))));
+    return Majuscules(SansBlancs(DecodeUTF8(ligne.substr(0, ligne.find('$')))));
 }
 
 bool EstNote(const CleCompilee &cle, long i) {

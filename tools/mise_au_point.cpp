@@ -4,6 +4,7 @@
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
+#include "platform/utf8.hpp"
 #include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
@@ -81,7 +82,8 @@ long ScanneTexte(Rapport &r, const std::vector<std::string> &lignes,
                  const std::function<std::string(long, const std::string &)> &morceau) {
     long touches = 0;
     for (std::size_t n = 0; n < lignes.size(); ++n) {
-        const std::string texte = SansBlancs(lignes[n]);
+        // The line in the program's text, whatever the key's encoding.
+        const std::string texte = SansBlancs(DecodeUTF8(lignes[n]));
         if (!touche(texte)) continue;
         r.Texte += morceau(static_cast<long>(n + 1), texte);
         ++touches;

@@ -97,10 +97,10 @@ TEST(OutilsAnalyse, UneErreurAuSingulierDeuxAuPluriel) {
 TEST(OutilsAnalyse, SectionsSansCompteEtBalayagesDuTexte) {
     Analyse a;
     const std::string rapport =
-        a.Sur("  rem minuscule  \r\n   \r\nREM$w$x$y$z\r\n1, 2 $a$Noeud\r\n1, 2 $b\r\n"
+        a.Sur("  rem minuscul\xE9  \r\n   \r\nREM$w$x$y$z\r\n1, 2 $a$Noeud\r\n1, 2 $b\r\n"
               "2, 0 $c\r\n2, 0, N $note\r\n2, 0 $d$D$F\"x.png\"\r\n");
     EXPECT_NE(rapport.find("\r\n0 erreur remarquée\r\n"), std::string::npos) << rapport;
-    EXPECT_NE(rapport.find(Ignorees + "\r\n1\\rem minuscule\r\n2\\\r\n3\\REM$w$x$y$z\r\n"),
+    EXPECT_NE(rapport.find(Ignorees + "\r\n1\\rem minusculé\r\n2\\\r\n3\\REM$w$x$y$z\r\n"),
               std::string::npos)
         << rapport;
     EXPECT_NE(rapport.find(Fleche + "nb de séparateurs excessif\r\n3 \\ Nb= 4 :REM$w$x$y$z\r\n"),
