@@ -104,6 +104,19 @@ TEST(OutilsConversions, ConversionUtf8RelueParLeCompilateur) {
     EXPECT_EQ(Lis(c.Fichier).rfind("rem$UTF8$\r\n1, 2 $C\xC3\xA8pe$", 0), 0u);
 }
 
+// A key stored as a txt file keeps its marker first, replaced or beside it, and still opens.
+TEST(OutilsConversions, CleTxtGardeSonMarqueur) {
+    Conversion c;
+    c.Ouvre("$FICHIER CLE$\r\n1, 0 $Pr\xE9$A\r\n1, 0 $b$B\r\n", "cle.txt");
+    c.Menu(5);
+    EXPECT_EQ(Lis(c.Fichier),
+              "$FICHIER CLE$\r\nrem$UTF8$\r\n1, 0 $Pr\xC3\xA9$A\r\n1, 0 $b$B\r\n\r\n");
+    c.Dialogues.Fichiers.push_back(c.Fichier);
+    c.Bouton(OutCharger);
+    EXPECT_EQ(c.Prog->Cle.TabLignes(1).Description, "Pré");
+    EXPECT_EQ(c.Prog->Cle.NbLignesM1, 1);
+}
+
 TEST(OutilsConversions, CleDejaEnUtf8) {
     Conversion c;
     c.Ouvre("CODAGETXT$UTF8\r\n1, 0 $a$A\r\n1, 0 $b$B\r\n");
