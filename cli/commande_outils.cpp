@@ -98,16 +98,16 @@ int Execute(Application &app, const std::string &commande, const Options &option
     for (const auto &[nom, bouton] : boutons) {
         if (commande != nom) continue;
         Command1_Click(o, bouton);
-        sortie << o.Text10[0].Text;
+        sortie << EchappeCommandes(o.Text10[0].Text);
         return 0;
     }
     if (commande == "liens") {
         Command3_Click(o);
-        sortie << o.Text10[0].Text;
+        sortie << EchappeCommandes(o.Text10[0].Text);
         return 0;
     }
     if (commande == "compil") {
-        sortie << ToutesLesPages(o);
+        sortie << EchappeCommandes(ToutesLesPages(o));
         return 0;
     }
     if (commande == "export-txt") return Conversion(f, 1, erreurs);
@@ -116,7 +116,8 @@ int Execute(Application &app, const std::string &commande, const Options &option
     o.Text1[0].SetText(options.depart);
     o.Text1[1].SetText(options.increment);
     Command1_Click(o, OutTestNumerotation);
-    sortie << o.Text10[0].Text << "\n== correspondances\n" << o.Text10[1].Text;
+    sortie << EchappeCommandes(o.Text10[0].Text) << "\n== correspondances\n"
+           << EchappeCommandes(o.Text10[1].Text);
     if (!o.Renumerote) return 1;
     if (!options.ecrire) return 0;
     if (!o.Command1[OutSauverRenum].Enabled) {
@@ -150,7 +151,7 @@ int CommandeOutils(const std::string &commande, const std::vector<std::string> &
         MontreOutils(o);
         if (!ChargeFichierOutils(o, options->chemin)) {
             // Nothing to run the tool on: the report box stays as the failed load left it.
-            sortie << o.Text10[0].Text;
+            sortie << EchappeCommandes(o.Text10[0].Text);
             return;
         }
         statut = Execute(*app, commande, *options, sortie, erreurs);

@@ -13,13 +13,17 @@ void ajouteCode(std::string &sortie, unsigned code) {
     sortie += chiffres[code & 0xF];
 }
 
-} // namespace
-
-std::string Echappe(const std::string &texte) {
+// Writes the text, each control character as Echappe writes it; the line structure (TAB, CR, LF)
+// and backslashes as they are when garde is set.
+std::string echappe(const std::string &texte, bool garde) {
     std::string sortie;
     sortie.reserve(texte.size());
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const auto octet = static_cast<unsigned char>(texte[i]);
+        if (garde && (octet == '\t' || octet == '\\' || octet == '\r' || octet == '\n')) {
+            sortie += texte[i];
+            continue;
+        }
         switch (octet) {
         case '\t':
             sortie += "\\t";
@@ -48,6 +52,16 @@ std::string Echappe(const std::string &texte) {
         }
     }
     return sortie;
+}
+
+} // namespace
+
+std::string Echappe(const std::string &texte) {
+    return echappe(texte, false);
+}
+
+std::string EchappeCommandes(const std::string &texte) {
+    return echappe(texte, true);
 }
 
 bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs) {

@@ -16,6 +16,11 @@ namespace lamelix {
 // code point in two lower-case hex digits. Every other byte is written as it is.
 std::string Echappe(const std::string &texte);
 
+// A report's text as it is, its line structure (TAB, CR, LF) and backslashes included, but with
+// every other control character written \xNN as Echappe writes it, so that a key cannot drive
+// the terminal through a report that quotes it.
+std::string EchappeCommandes(const std::string &texte);
+
 // The check both commands make before loading: false, with the one `lamelix-outils:` line, when
 // the file cannot be read.
 bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs);

@@ -50,7 +50,7 @@ const char *const Aide =
     "  utf8 [--remplacer] FICHIER     conversion en UTF-8 : écrit FICHIERUTF8-B.txt, ou\n"
     "                                 remplace la clé avec --remplacer\n"
     "  Chacun accepte --oui|--non ; le texte du compte rendu (fins de ligne CR LF) sort tel\n"
-    "  quel sur la sortie standard.\n"
+    "  quel sur la sortie standard, sauf les caractères de commande d'une clé (\\xNN).\n"
     "\n"
     "Options :\n"
     "  --help      affiche cette aide\n"

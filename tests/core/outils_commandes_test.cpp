@@ -38,6 +38,20 @@ TEST(OutilsCommandes, LesRapportsSontCeuxDeLaFenetre) {
         << r.erreurs;
 }
 
+// A key quoted by a report cannot drive the terminal: its control characters are escaped, the
+// report's own line breaks and backslashes stay.
+TEST(OutilsCommandes, UnRapportNePilotePasLeTerminal) {
+    DossierTemporaire d;
+    const std::string cle = d.Ecrit("t.cle", "1, 2 $a\x1B]0;titre\x07\r\n1, 0 $b$B\r\n"
+                                             "2, 0 $c$C\r\n2, 0 $$D\r\n");
+    Resultat r = Lance(d, "compil '" + cle + "'");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_NE(r.sortie.find("\r\n1 : 1 | 1 , 2 \\ 1 | a\\x1b]0;titre\\x07   $  | \r\n"),
+              std::string::npos)
+        << r.sortie;
+    EXPECT_EQ(r.sortie.find('\x1B'), std::string::npos);
+}
+
 TEST(OutilsCommandes, CompilToutesLesPagesALaSuite) {
     OutilsEssai o;
     std::string cle = "1, 2 $a\r\n";
