@@ -13,9 +13,11 @@ constexpr std::size_t TaillePage = 32000;
 
 std::string Entete(const Outils &o, bool premiere, bool compacte) {
     const std::string debut = " clé compilée" + o.FinLigne();
+    // The compact lines begin where the line before ended: their heading ends its own line.
     if (!premiere)
         return debut +
-               "ligne utile | ligne texte | E , S | prec |description | nom espèce | compléments";
+               "ligne utile | ligne texte | E , S | prec |description | nom espèce | compléments" +
+               (compacte ? o.FinLigne() : std::string{});
     if (compacte) return debut + " E , S $description $ nom espèce $ compléments" + o.FinLigne();
     return debut + o.Msg(163);
 }

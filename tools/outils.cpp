@@ -30,13 +30,14 @@ struct Chargement {
         o.Text10[1].SetText({});
         o.Cle().EntiteMax = 0;
     }
+    // The main window tried to load a key: the one in memory has gone, loaded or not.
+    bool Tente() const { return o_.Principale.Label1.Version != cleVue_; }
     bool Fini() {
         CleCompilee &cle = o_.Cle();
-        if (o_.Principale.Label1.Version == cleVue_) cle.EntiteMax = entiteMax_;
+        if (!Tente()) cle.EntiteMax = entiteMax_;
         // A stopped compilation may have counted its entities before the main window emptied
         // the tables: only a first line with its entity makes a key.
-        return o_.Principale.Label1.Version != cleVue_ && cle.EntiteMax != 0 &&
-               cle.TabLignes(1).E != 0;
+        return Tente() && cle.EntiteMax != 0 && cle.TabLignes(1).E != 0;
     }
 
   private:
@@ -51,6 +52,10 @@ bool ApresChargement(Outils &o, Chargement &chargement) {
     const bool charge = chargement.Fini();
     o.FichierCourant = cle.FichierCle;
     o.Moi.SetCaption(o.Msg(103) + NomFichier(o.FichierCourant));
+    // A key that failed to load leaves emptied tables: the tools that read them wait for a key
+    // that loads ("Editer" and "Re-charger" stay, to mend the file and load it again).
+    if (!charge && chargement.Tente())
+        Active(o, {OutSauverRenum, OutTestNumerotation, OutAnalyse}, false);
     if (!charge) return false;
     Active(o, {OutTestNumerotation, OutAnalyse, OutEditer}, true);
     o.Text10[0].SetText({});
@@ -68,9 +73,12 @@ void Charger(Outils &o) {
 void Recharger(Outils &o) {
     const std::string chemin = o.Cle().FichierCle;
     if (!FichierExiste(chemin)) return;
+    Chargement chargement(o);
     OuvreFichier(o.Principale, chemin);
+    const bool charge = chargement.Fini();
     o.FichierCourant = chemin;
-    Active(o, {OutTestNumerotation, OutAnalyse}, true);
+    Active(o, {OutTestNumerotation, OutAnalyse}, charge);
+    if (!charge) o.Command1[OutSauverRenum].SetEnabled(false);
     o.Text10[0].SetText({});
     o.Label2.SetCaption(NomFichier(chemin));
     Active(o, {OutRecharger, OutEditer}, true);

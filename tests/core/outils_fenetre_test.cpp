@@ -52,6 +52,7 @@ TEST(OutilsFenetre, OuvertureChargementEtBoutons) {
     EXPECT_EQ(o.Prog->Cle.EntiteMax, entites);
     o.Ouvre("une ligne\r\n", "refus.cle");
     EXPECT_EQ(o.Prog->Cle.EntiteMax, 0);
+    EXPECT_EQ(Actifs(o.O), (std::vector<bool>{true, false, false, false, true, true}));
     // A compilation stopped after it counted the entities (a fourth "$" on the last line) leaves
     // no key either.
     o.Ouvre("1, 2 $a\r\n1, 0 $b$B\r\n2, 0 $c$C\r\n2, 0 $a$b$c$d\r\n", "arret.cle");
@@ -67,6 +68,13 @@ TEST(OutilsFenetre, RechargerEtActivation) {
     o.Bouton(OutRecharger);
     EXPECT_EQ(o.Rapport(), "");
     EXPECT_EQ(o.Prog->Cle.NbLignesM1, 2);
+    // Broken by an edit, then mended: the tools follow the key that loads.
+    o.Dossier.Ecrit("essai.cle", "1 $a$A\r\n");
+    o.Bouton(OutRecharger);
+    EXPECT_EQ(Actifs(o.O), (std::vector<bool>{true, false, false, false, true, true}));
+    o.Dossier.Ecrit("essai.cle", Petite);
+    o.Bouton(OutRecharger);
+    EXPECT_EQ(Actifs(o.O), (std::vector<bool>{true, false, true, true, true, true}));
 
     // Closed and shown again: loaded anew, with the buttons of the key in memory.
     o.Bouton(OutQuitter);
