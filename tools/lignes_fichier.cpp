@@ -51,8 +51,10 @@ bool EstNote(const CleCompilee &cle, long i) {
 
 namespace {
 
+// A head that numbers nothing: the directives, and an empty head (the txt key marker
+// "$FICHIER CLE$", which the compiler skips as it skips every line without an entity).
 bool EstEnTeteSpeciale(const std::string &tete) {
-    return tete == "TITRE" || tete == "COM" || tete == "CODAGETXT";
+    return tete.empty() || tete == "TITRE" || tete == "COM" || tete == "CODAGETXT";
 }
 
 } // namespace

@@ -27,7 +27,8 @@ bool LigneNumerotable(std::string_view ligne);
 std::string TeteDeLigne(std::string_view ligne);
 
 // The lines of a file in order, each a numbered line (counted from 1: not a comment, holding a
-// "$", its head not TITRE, COM or CODAGETXT) or another line; the event loop runs after each.
+// "$", its head neither empty nor TITRE, COM or CODAGETXT) or another line; the event loop runs
+// after each.
 void ParcourtLignesNumerotees(const std::vector<std::string> &lignes, Horloge &horloge,
                               const std::function<void(long, const std::string &)> &numerotee,
                               const std::function<void(const std::string &)> &autre);

@@ -58,6 +58,18 @@ TEST(OutilsRenum, FinsDeLigneLFReecritesEnCRLF) {
     EXPECT_EQ(r.Cle(), "5,10$a\r\n5,0$b$B\r\n10,0$c$C\r\n10,0$d$D\r\n");
 }
 
+// The marker of a key stored as a txt file numbers nothing and stays first.
+TEST(OutilsRenum, MarqueurDesClesTxt) {
+    Renum r;
+    r.Ouvre("$FICHIER CLE$\r\n1, 2 $a\r\n1, 0 $b$B\r\n2, 0 $c$C\r\n2, 0 $d$D\r\n", "cle.txt");
+    r.O.Text1[0].SetText("3");
+    r.Bouton(OutTestNumerotation);
+    EXPECT_NE(r.Rapport().find("nb entités : 4"), std::string::npos) << r.Rapport();
+    r.Bouton(OutSauverRenum);
+    EXPECT_EQ(r.Cle(), "$FICHIER CLE$\r\n3,4$a\r\n3,0$b$B\r\n4,0$c$C\r\n4,0$d$D\r\n");
+    EXPECT_EQ(Lis(r.Dossier.Chemin("cle.BAK")).rfind("$FICHIER CLE$\r\n1, 2 $a", 0), 0u);
+}
+
 TEST(OutilsRenum, SortieIntrouvableEtLigneMalRangee) {
     Renum r;
     r.Teste("1, 2 $a\r\n1, 3 $b\r\n3, 0 $c$C\r\n3, 7 $d\r\n2, 0 $e$E\r\n2, 0 $f$F\r\n");
