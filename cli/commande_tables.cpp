@@ -14,27 +14,10 @@ namespace lamelix {
 
 int CommandeTables(const std::vector<std::string> &arguments, std::ostream &sortie,
                    std::ostream &erreurs) {
-    bool oui = true;
-    std::string chemin;
-    for (const std::string &a : arguments) {
-        if (a == "--oui") {
-            oui = true;
-        } else if (a == "--non") {
-            oui = false;
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            erreurs << "lamelix-outils: option inconnue : " << a << '\n';
-            return 2;
-        } else if (chemin.empty()) {
-            chemin = a;
-        } else {
-            erreurs << "lamelix-outils: un seul FICHIER attendu\n";
-            return 2;
-        }
-    }
-    if (chemin.empty()) {
-        erreurs << "lamelix-outils: usage : lamelix-outils tables [--oui|--non] FICHIER\n";
-        return 2;
-    }
+    const auto lus = LitArgumentsCle(arguments, "tables [--oui|--non] FICHIER", erreurs);
+    if (!lus) return 2;
+    const std::string &chemin = lus->chemin;
+    const bool oui = lus->oui;
     if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
 
     ServicesConsole dialogues(erreurs, oui);

@@ -13,13 +13,17 @@ void ajouteCode(std::string &sortie, unsigned code) {
     sortie += chiffres[code & 0xF];
 }
 
-} // namespace
-
-std::string Echappe(const std::string &texte) {
+// Writes the text, each control character as Echappe writes it; the line structure (TAB, CR, LF)
+// and backslashes as they are when garde is set.
+std::string echappe(const std::string &texte, bool garde) {
     std::string sortie;
     sortie.reserve(texte.size());
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const auto octet = static_cast<unsigned char>(texte[i]);
+        if (garde && (octet == '\t' || octet == '\\' || octet == '\r' || octet == '\n')) {
+            sortie += texte[i];
+            continue;
+        }
         switch (octet) {
         case '\t':
             sortie += "\\t";
@@ -50,11 +54,44 @@ std::string Echappe(const std::string &texte) {
     return sortie;
 }
 
+} // namespace
+
+std::string Echappe(const std::string &texte) {
+    return echappe(texte, false);
+}
+
+std::string EchappeCommandes(const std::string &texte) {
+    return echappe(texte, true);
+}
+
 bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs) {
     const auto pourquoi = PourquoiIllisible(chemin);
     if (!pourquoi) return true;
     erreurs << "lamelix-outils: impossible de lire " << chemin << " (" << *pourquoi << ")\n";
     return false;
+}
+
+std::optional<ArgumentsCle> LitArgumentsCle(const std::vector<std::string> &arguments,
+                                            const std::string &usage, std::ostream &erreurs) {
+    ArgumentsCle lus;
+    for (const std::string &a : arguments) {
+        if (a == "--oui" || a == "--non") {
+            lus.oui = a == "--oui";
+        } else if (!a.empty() && a[0] == '-' && a != "-") {
+            erreurs << "lamelix-outils: option inconnue : " << a << '\n';
+            return std::nullopt;
+        } else if (lus.chemin.empty()) {
+            lus.chemin = a;
+        } else {
+            erreurs << "lamelix-outils: un seul FICHIER attendu\n";
+            return std::nullopt;
+        }
+    }
+    if (lus.chemin.empty()) {
+        erreurs << "lamelix-outils: usage : lamelix-outils " << usage << '\n';
+        return std::nullopt;
+    }
+    return lus;
 }
 
 bool ServicesConsole::ShellEx(const std::string &cible, const std::string &) {

@@ -3,6 +3,7 @@
 #include "platform/services.hpp"
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,9 +16,23 @@ namespace lamelix {
 // code point in two lower-case hex digits. Every other byte is written as it is.
 std::string Echappe(const std::string &texte);
 
+// A report's text as it is, its line structure (TAB, CR, LF) and backslashes included, but with
+// every other control character written \xNN as Echappe writes it, so that a key cannot drive
+// the terminal through a report that quotes it.
+std::string EchappeCommandes(const std::string &texte);
+
 // The check both commands make before loading: false, with the one `lamelix-outils:` line, when
 // the file cannot be read.
 bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs);
+
+// The arguments of a command that takes --oui|--non (Yes by default) and one FICHIER; nothing,
+// with the one `lamelix-outils:` line on the error stream, when they are wrong.
+struct ArgumentsCle {
+    bool oui = true;
+    std::string chemin;
+};
+std::optional<ArgumentsCle> LitArgumentsCle(const std::vector<std::string> &arguments,
+                                            const std::string &usage, std::ostream &erreurs);
 
 // Dialogs of the command line: messages, questions and copies to the clipboard are each a line
 // on the error stream, in the order they happen; questions get the answer chosen on the command

@@ -1,7 +1,9 @@
 // lamelix-outils: the key authors' command line, on the same core as the window.
 
+#include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
 #include "cli/commande_tables.hpp"
+#include "cli/commande_verifie.hpp"
 #include "version.hpp"
 
 #include <exception>
@@ -32,6 +34,29 @@ const char *const Aide =
     "                                 cadre ouvert, liste est l'option et non le bouton),\n"
     "                                 casse (Ignore M/m), accents (Ignore accents),\n"
     "                                 chercher, valider, annuler, reprise\n"
+    "  verifie [--oui|--non] FICHIER  diagnostics de la clé comme les compilateurs les écrivent :\n"
+    "                                 FICHIER:LIGNE: erreur: message : explication (ou\n"
+    "                                 avertissement:), suivi de la ligne de la clé ; code de\n"
+    "                                 retour 0 sans erreur, 1 sinon\n"
+    "\n"
+    "Outils de mise au point (la clé chargée comme par « Charger » de la fenêtre Mise au point) :\n"
+    "  analyse FICHIER                compte rendu d'analyse (« Analyse/Tests »)\n"
+    "  renum [--depart N] [--increment K] [--ecrire] FICHIER\n"
+    "                                 « Test numérotation » (N et K valent 1 par défaut) : le\n"
+    "                                 compte rendu, une ligne « == correspondances », puis les\n"
+    "                                 correspondances ; --ecrire : « Sauver renum » (copie de\n"
+    "                                 sauvegarde NOM.BAK)\n"
+    "  coherence FICHIER              « test cohérence »\n"
+    "  notes FICHIER                  « liste notes »\n"
+    "  complements FICHIER            « liste Complt »\n"
+    "  liens FICHIER                  « Liste liens »\n"
+    "  verif-liens FICHIER            « Verif Liens » : fichiers liés absents\n"
+    "  compil FICHIER                 « voir compil », toutes les pages à la suite\n"
+    "  export-txt FICHIER             « Format Txt » : écrit FICHIER.txt\n"
+    "  utf8 [--remplacer] FICHIER     conversion en UTF-8 : écrit FICHIERUTF8-B.txt, ou\n"
+    "                                 remplace la clé avec --remplacer\n"
+    "  Chacun accepte --oui|--non ; le texte du compte rendu (fins de ligne CR LF) sort tel\n"
+    "  quel sur la sortie standard, sauf les caractères de commande d'une clé (\\xNN).\n"
     "\n"
     "Options :\n"
     "  --help      affiche cette aide\n"
@@ -44,7 +69,8 @@ const char *const Aide =
     "autres caractères de commande (U+0000 à U+001F, U+007F, U+0080 à U+009F) \\xNN.\n"
     "\n"
     "Code de retour :\n"
-    "  0  la clé a été compilée jusqu'au bout (parcours : et elle offre des propositions)\n"
+    "  0  la clé a été compilée jusqu'au bout (parcours : et elle offre des propositions ;\n"
+    "     verifie : et sans erreur ; export-txt, utf8, renum --ecrire : et le fichier écrit)\n"
     "  1  fichier refusé ou vide, ou compilation arrêtée (parcours : aussi une clé sans\n"
     "     proposition au départ ou un chargement interrompu) ; la sortie est écrite quand même\n"
     "  2  erreur d'usage, fichier illisible, ou écriture impossible sur la sortie standard\n";
@@ -68,6 +94,9 @@ int execute(std::vector<std::string> arguments) {
         if (commande == "tables") return lamelix::CommandeTables(arguments, std::cout, std::cerr);
         if (commande == "parcours")
             return lamelix::CommandeParcours(arguments, std::cout, std::cerr);
+        if (commande == "verifie") return lamelix::CommandeVerifie(arguments, std::cout, std::cerr);
+        if (lamelix::EstCommandeOutils(commande))
+            return lamelix::CommandeOutils(commande, arguments, std::cout, std::cerr);
         std::cerr << "lamelix-outils: commande inconnue : " << commande << " (essayez --help)\n";
         return 2;
     } catch (const std::exception &e) {

@@ -60,6 +60,7 @@ std::string texteReglages(const Lamelix &f) {
     texte += "TRAD_PAGE =" + r.TradPage + fin;
     texte += "TRAD_SERVEUR =" + r.TradServeur + fin;
     texte += "TRAD_CLE =" + r.TradCle + fin;
+    texte += "EDITEUR =" + r.Editeur + fin;
     return texte;
 }
 
@@ -121,6 +122,8 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
         if (cle == "WEB_SITE") r.WebSite = site;
         if (cle == "TRAD_PAGE") r.TradPage = site;
         if (cle == "TRAD_SERVEUR") r.TradServeur = site;
+    } else if (cle == "EDITEUR") {
+        r.Editeur = SansBlancs(valeur);
     } else if (cle == "LANGUEM") {
         r.LangueM = valeur;
     } else if (cle == "UTF8") {

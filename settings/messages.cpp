@@ -102,6 +102,12 @@ constexpr std::pair<int, const char *> Defauts[] = {
     {189, "    Internet non connecté  ! "},
     {190, "   pas de connexion Internet "},
     {191, "  appel page Web    "},
+    {245, " Sauver renum refusé : le fichier a changé depuis « Test numérotation », ou une autre "
+          "clé a été chargée ; refaire le test avant de sauver."},
+    {246, " fichier illisible : "},
+    {247, " Aucun éditeur de texte trouvé : indiquer sa commande (EDITEUR) dans le fichier "
+          "Lamelix.ini"},
+    {248, " L'éditeur n'a pas pu être lancé : "},
 };
 
 } // namespace

@@ -27,6 +27,10 @@ struct Reglages {
     std::string TradPage = "https://translate.google.com"; // TRAD_PAGE: the page's host
     std::string TradServeur = "http://localhost:5000";     // TRAD_SERVEUR: the server
     std::string TradCle;                                   // TRAD_CLE: the server's key, if any
+    // EDITEUR: the command that opens a key in the author's text editor, "%f" for the file and
+    // "%l" for the line to show (such as "gedit --standalone +%l %f"); empty for the first
+    // usual editor found on the machine.
+    std::string Editeur;
     static constexpr const char *NomIni = "Lamelix.ini";
 };
 

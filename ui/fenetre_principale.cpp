@@ -5,6 +5,7 @@
 
 #include "ui/bandeau_flash.hpp"
 #include "ui/fenetre_form1.hpp"
+#include "ui/fenetre_outils.hpp"
 #include "ui/geometrie.hpp"
 #include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
@@ -98,7 +99,7 @@ QTextEdit *texteLecture(const char *nom) {
 FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()),
       motsCles_(app.MotsCles()), traducteur_(app.Traducteur()), barre_(app.Barre()),
-      documentation_(app.Documentation()) {
+      documentation_(app.Documentation()), outil_(app.Outil()) {
     setStyleSheet(Apparence);
     traduction_.Suit("fr"); // the interface starts in French
 

@@ -31,6 +31,7 @@ namespace lamelix {
 
 class BandeauFlash;
 class FenetreForm1;
+class FenetreOutils;
 class Panneaux;
 class PanneauMotsCles;
 class PanneauTraduction;
@@ -63,6 +64,8 @@ class FenetrePrincipale : public QMainWindow {
     QPushButton *Command4(int index) const { return command4_.at(static_cast<std::size_t>(index)); }
     BandeauFlash *Flash() const { return flash_; }
     FenetreForm1 *Form1() const { return form1_.get(); }
+    // The tools window, created the first time "Mise au point" shows it (nullptr until then).
+    FenetreOutils *Outils_() const { return outils_.get(); }
     Panneaux *Panneaux_() const { return panneaux_.get(); }
     QPushButton *Command2() const { return command2_; }
     // The keyword panel and the button that opens it.
@@ -165,6 +168,8 @@ class FenetrePrincipale : public QMainWindow {
     std::unique_ptr<PanneauTraduction> frame14_;
     BandeauFlash *flash_;
     std::unique_ptr<FenetreForm1> form1_;
+    lamelix::Outils &outil_;                // the tools window's model
+    std::unique_ptr<FenetreOutils> outils_; // its window, once shown
 
     SuiviControles suivi_; // what every window's widgets show
     TraductionQt traduction_;

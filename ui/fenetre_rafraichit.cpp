@@ -5,6 +5,7 @@
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
+#include "ui/fenetre_outils.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
@@ -103,6 +104,11 @@ void montreCase(QCheckBox *widget, const CheckBox &modele) {
 
 void FenetrePrincipale::Rafraichit() {
     try {
+        // The tools window is made the first time it is to show.
+        if (!outils_ && outil_.Moi.Visible)
+            outils_ = std::make_unique<FenetreOutils>(
+                outil_, suivi_,
+                [this](const std::function<void()> &action) { return agit(action); });
         suivi_.Rafraichit();
         if (modele_.Focus == "List3" && list3_->isVisible()) {
             list3_->setFocus(Qt::OtherFocusReason);

@@ -47,6 +47,7 @@ TEST(Reglages, SauvegardeEtRelecture) {
     f.Options().WebBase = "https://especes.exemple.org";
     f.Options().TradService = "json";
     f.Options().TradCle = "secret";
+    f.Options().Editeur = "kate --new --line %l %f";
     inisauve(f);
     EXPECT_EQ(p.Ini(), "\r\nREPDATA =" + p.Racine +
                            "/cles\r\nFICDEFAUT =mes.cle\r\nREPDOC =/doc\r\nFNT =6\r\n"
@@ -57,7 +58,8 @@ TEST(Reglages, SauvegardeEtRelecture) {
                            "WEB_INVENTAIRE =https://inpn.mnhn.fr\r\n"
                            "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n"
                            "TRAD_SERVICE =json\r\nTRAD_PAGE =https://translate.google.com\r\n"
-                           "TRAD_SERVEUR =http://localhost:5000\r\nTRAD_CLE =secret\r\n");
+                           "TRAD_SERVEUR =http://localhost:5000\r\nTRAD_CLE =secret\r\n"
+                           "EDITEUR =kate --new --line %l %f\r\n");
 
     Poste q(p.Racine);
     Lamelix &g = *q.F;
@@ -78,6 +80,7 @@ TEST(Reglages, SauvegardeEtRelecture) {
     EXPECT_EQ(g.Options().WebBase, "https://especes.exemple.org");
     EXPECT_EQ(g.Options().TradService, "json");
     EXPECT_EQ(g.Options().TradCle, "secret");
+    EXPECT_EQ(g.Options().Editeur, "kate --new --line %l %f");
     // A site written without its scheme is reached over https, without a final "/".
     p.Dossier.Ecrit(
         "Lamelix.ini",

@@ -1,0 +1,52 @@
+// The key authors' tools on the largest key (4000 key lines): the analysis report and the
+// renumbering, each run as its button runs it.
+
+#include "app/application.hpp"
+#include "bench/cle_geante.hpp"
+#include "bench/services_muets.hpp"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+using namespace lamelix;
+
+struct Poste {
+    banc::ServicesMuets services;
+    std::unique_ptr<Application> app = std::make_unique<Application>(services);
+    Outils &o = app->Outil();
+
+    Poste() {
+        const std::string chemin = "/tmp/lamelix-banc-outils.cle";
+        std::ofstream(chemin, std::ios::binary) << banc::CleGeante(2, 4000);
+        MontreOutils(o);
+        ChargeFichierOutils(o, chemin);
+    }
+};
+
+void AnalyseDeLaCle(benchmark::State &state) {
+    Poste p;
+    for (auto _ : state) {
+        Command1_Click(p.o, OutAnalyse);
+        benchmark::DoNotOptimize(p.o.Text10[0].Text.size());
+    }
+    state.counters["lignes"] = p.app->Prog().Cle.NbLignesM1 + 1;
+}
+BENCHMARK(AnalyseDeLaCle)->Unit(benchmark::kMillisecond);
+
+void Renumerotation(benchmark::State &state) {
+    Poste p;
+    p.o.Text1[0].SetText("10");
+    p.o.Text1[1].SetText("10");
+    for (auto _ : state) {
+        Command1_Click(p.o, OutTestNumerotation);
+        benchmark::DoNotOptimize(p.o.Text10[1].Text.size());
+    }
+}
+BENCHMARK(Renumerotation)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,202 @@
+#include "cli/commande_verifie.hpp"
+
+#include "app/application.hpp"
+#include "cli/console.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/nombres.hpp"
+#include "platform/piege.hpp"
+#include "platform/texte.hpp"
+#include "platform/utf8.hpp"
+#include "settings/fichier_ini.hpp"
+#include "tools/lignes_fichier.hpp"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <regex>
+
+namespace lamelix {
+
+namespace {
+
+// The console dialogs, each message and question also kept for the diagnostics.
+class DialoguesRetenus : public ServicesConsole {
+  public:
+    using ServicesConsole::ServicesConsole;
+    std::vector<std::string> Textes;
+    void Message(const std::string &texte, const std::string &titre = {}) override {
+        Textes.push_back(texte);
+        ServicesConsole::Message(texte, titre);
+    }
+    int Question(const std::string &texte, const std::string &titre = {}) override {
+        Textes.push_back(texte);
+        return ServicesConsole::Question(texte, titre);
+    }
+};
+
+struct Diagnostic {
+    long ligne = 0; // physical line, 0 for the whole file
+    bool erreur = true;
+    std::string message, explication;
+};
+
+bool EstCS(const std::string &texte) {
+    return std::regex_match(Majuscules(texte), std::regex("CS[0-9]+"));
+}
+
+// What is wrong with a key line's head, in plain words; "" when the head looks sound.
+std::string ExpliqueTete(const std::string &ligne) {
+    const std::string tete = SansBlancs(ligne.substr(0, ligne.find('$')));
+    const std::size_t virgule = tete.find(',');
+    if (virgule == std::string::npos)
+        return "la tête « " + tete +
+               " » n'a pas de virgule : une ligne de clé commence par « E, S $ »";
+    const std::string e = SansBlancs(tete.substr(0, virgule));
+    std::string s = SansBlancs(tete.substr(virgule + 1));
+    s = SansBlancs(s.substr(0, s.find(',')));
+    if (!EstNumerique(e) && !EstCS(e))
+        return "le numéro d'entité « " + e + " » n'est pas un nombre (ni un en-tête CSn)";
+    if (!EstNumerique(s) && !EstCS(s))
+        return "l'entité appelée « " + s + " » n'est pas un nombre (ni une clé secondaire CSn)";
+    if (e == s && EstNumerique(e))
+        return "la ligne appelle sa propre entité " + e + " : la consultation y tournerait en rond";
+    const auto dollars = std::count(ligne.begin(), ligne.end(), '$');
+    if (dollars > 3)
+        return "la ligne a " + std::to_string(dollars) +
+               " « $ » : trois au plus séparent la tête, la description, le nom d'espèce et les "
+               "compléments";
+    return {};
+}
+
+struct Motif {
+    const char *contient;
+    bool erreur;
+    const char *explication; // when the head says nothing
+};
+
+const Motif Motifs[] = {
+    {"syntaxe incorrecte", true, "la tête de la ligne n'a pas la forme « E, S »"},
+    {"(E=S)", true, "la ligne appelle sa propre entité"},
+    {"erreur 96/", true, "l'en-tête n'est ni un numéro d'entité ni un en-tête de clé secondaire"},
+    {"erreur 20/CSX/", true, "la clé secondaire appelée n'existe pas"},
+    {"erreur dest. dans CS", true,
+     "la ligne appelle une entité qui n'existe pas avant l'en-tête de clé secondaire suivant"},
+    {"ne pas utiliser le caract", false,
+     "la description contient un caractère de commande invisible (code 19)"},
+    {"erreur 100/", true, "la compilation s'est arrêtée sur cette ligne"},
+};
+
+std::optional<long> Numero(const std::string &texte, const std::regex &motif) {
+    std::smatch m;
+    if (!std::regex_search(texte, m, motif)) return std::nullopt;
+    return std::stol(m[1].str());
+}
+
+// The compiler's dialogs as diagnostics at the line they name.
+std::vector<Diagnostic> DuCompilateur(const std::vector<std::string> &textes,
+                                      const CleCompilee &cle,
+                                      const std::vector<std::string> &lignes) {
+    std::vector<Diagnostic> diagnostics;
+    for (const std::string &texte : textes) {
+        Diagnostic d;
+        d.message = SansBlancs(texte.substr(0, texte.find('\r')));
+        const Motif *motif = nullptr;
+        for (const Motif &m : Motifs)
+            if (texte.find(m.contient) != std::string::npos) motif = &m;
+        if (motif == nullptr) {
+            diagnostics.push_back(d); // about the whole file
+            continue;
+        }
+        d.erreur = motif->erreur;
+        std::optional<long> n;
+        if (texte.find("ne pas utiliser") != std::string::npos) {
+            // That message names the key line's index: its physical line is in the tables.
+            if (auto i = Numero(texte, std::regex(" / ([0-9]+)$")); i && *i <= MaxLignesCle)
+                n = static_cast<long>(cle.TabLignes(*i).LigneTexte);
+        } else {
+            n = Numero(texte, std::regex("ligne ?\\s*([0-9]+)"));
+        }
+        d.ligne = n.value_or(0);
+        if (d.ligne >= 1 && d.ligne <= static_cast<long>(lignes.size()))
+            d.explication = ExpliqueTete(lignes[static_cast<std::size_t>(d.ligne - 1)]);
+        if (d.explication.empty() || !motif->erreur) d.explication = motif->explication;
+        diagnostics.push_back(d);
+    }
+    return diagnostics;
+}
+
+// The lines of the analysis report that its counted sections list, and its loop warnings.
+std::vector<Diagnostic> DuRapport(const std::string &rapport) {
+    const std::pair<const char *, const char *> sections[] = {
+        {"lignes en désordre",
+         "l'entité est plus petite que celle de la ligne d'avant : les entités se suivent dans "
+         "l'ordre croissant"},
+        {"Branche appelée au delà de la dernière entité",
+         "la ligne appelle une entité plus grande que la dernière entité de la clé"},
+        {"Appel de branche inexistante", "aucune ligne ne porte l'entité que cette ligne appelle"},
+        {"Description terminale absente", "la ligne mène à une espèce sans la décrire"},
+        {"rupture de séquence",
+         "la ligne appelle une entité qui n'est pas plus loin qu'elle : risque de boucle"}};
+    std::vector<Diagnostic> diagnostics;
+    const std::regex reference("^@ligne [0-9]+ / ([0-9]+) \\\\\\((-?[0-9]+),(-?[0-9]+)\\)");
+    const std::pair<const char *, const char *> *section = nullptr;
+    for (const std::string &ligne : LignesTexte(rapport)) {
+        if (ligne.rfind(" |-", 0) == 0) {
+            section = nullptr;
+            for (const auto &s : sections)
+                if (ligne.find(s.first) != std::string::npos) section = &s;
+            continue;
+        }
+        std::smatch m;
+        if (section == nullptr || !std::regex_search(ligne, m, reference)) continue;
+        Diagnostic d;
+        d.ligne = std::stol(m[1].str());
+        d.erreur = std::string(section->first) != "rupture de séquence";
+        d.message = std::string(section->first) + " (" + m[2].str() + "," + m[3].str() + ")";
+        d.explication = section->second;
+        diagnostics.push_back(d);
+    }
+    return diagnostics;
+}
+
+} // namespace
+
+int CommandeVerifie(const std::vector<std::string> &arguments, std::ostream &sortie,
+                    std::ostream &erreurs) {
+    const auto lus = LitArgumentsCle(arguments, "verifie [--oui|--non] FICHIER", erreurs);
+    if (!lus) return 2;
+    const std::string &chemin = lus->chemin;
+    if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
+    const std::vector<std::string> lignes = LignesSansRetour(LireOctets(chemin).value_or(""));
+
+    DialoguesRetenus dialogues(erreurs, lus->oui);
+    auto app = std::make_unique<Application>(dialogues);
+    Outils &o = app->Outil();
+    bool charge = false;
+    std::vector<Diagnostic> diagnostics;
+    const auto erreur = ExecuteGestionnaire([&] {
+        MontreOutils(o);
+        charge = ChargeFichierOutils(o, chemin);
+        diagnostics = DuCompilateur(dialogues.Textes, o.Cle(), lignes);
+        if (!charge) return;
+        Command1_Click(o, OutAnalyse);
+        for (Diagnostic &d : DuRapport(o.Text10[0].Text))
+            diagnostics.push_back(std::move(d));
+    });
+    if (erreur) erreurs << "interruption: " << Echappe(*erreur) << '\n';
+    bool fautes = !charge || erreur.has_value();
+    for (const Diagnostic &d : diagnostics) {
+        fautes = fautes || d.erreur;
+        sortie << chemin << ':';
+        if (d.ligne > 0) sortie << d.ligne << ':';
+        sortie << ' ' << (d.erreur ? "erreur: " : "avertissement: ") << Echappe(d.message);
+        if (!d.explication.empty()) sortie << " : " << d.explication;
+        sortie << '\n';
+        if (d.ligne >= 1 && d.ligne <= static_cast<long>(lignes.size()))
+            sortie << "    " << Echappe(DecodeUTF8(lignes[static_cast<std::size_t>(d.ligne - 1)]))
+                   << '\n';
+    }
+    return fautes ? 1 : 0;
+}
+
+} // namespace lamelix

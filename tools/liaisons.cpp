@@ -1,0 +1,129 @@
+// "test cohérence": the link test of the compiled key, then the path of every outcome walked
+// back to the first entity and replayed in the main window's history.
+
+#include "platform/erreur.hpp"
+#include "platform/nombres.hpp"
+#include "platform/services.hpp"
+#include "tools/lignes_fichier.hpp"
+#include "tools/outils.hpp"
+
+#include <vector>
+
+namespace lamelix {
+
+namespace {
+
+constexpr int MaxPas = 4000;
+constexpr long DonneeMax = 3999;
+
+// The entity numbers present in one column of the key lines.
+class Presents {
+  public:
+    bool Contient(int16_t n) const { return vus_[Case(n)] != 0; }
+    void Ajoute(int16_t n) { vus_[Case(n)] = 1; }
+
+  private:
+    static std::size_t Case(int16_t n) { return static_cast<std::size_t>(n + 32768); }
+    std::vector<char> vus_ = std::vector<char>(65536, 0);
+};
+
+// One outcome walked back from its line to the first entity; false when the test must stop.
+bool Remonte(Lamelix &f, long ligne, long &courante) {
+    const CleCompilee &cle = f.Cle();
+    std::vector<long> chemin{ligne};
+    courante = ligne;
+    int pas = 0;
+    while (cle.TabLignes(courante).E >= 2) {
+        const long precedente = courante;
+        courante = VersEntier16(cle.TabLignes(courante).Prec);
+        if (++pas > MaxPas) {
+            // A loop of Prec links: said once, and this outcome's walk ends there.
+            f.Systeme.Message(TexteNombre(cle.TabLignes(courante).LigneTexte) + f.Msg(117));
+            return true;
+        }
+        if (courante == 0) {
+            f.Systeme.Message(TexteNombre(cle.TabLignes(precedente).LigneTexte) +
+                              "avertissement 12/? cf clé ");
+            return false;
+        }
+        const LigneCle &l = cle.TabLignes(courante);
+        if (l.E <= 0 || l.Suite == "N") continue;
+        if (chemin.size() >= static_cast<std::size_t>(MaxEtapes))
+            throw ErreurExecution("chemin de plus de 2000 lignes");
+        chemin.push_back(courante);
+        if (chemin.size() == static_cast<std::size_t>(MaxEtapes))
+            f.Systeme.Message(TexteNombre(cle.TabLignes(precedente).LigneTexte) +
+                              "avertissement 11 /-dépassement index- cf ligne");
+    }
+    // The path from the first entity to the outcome becomes the consultation's history.
+    const int16_t longueur = static_cast<int16_t>(chemin.size());
+    for (int16_t k = 0; k < longueur; ++k)
+        f.Hist(k + 1) = static_cast<int16_t>(chemin[static_cast<std::size_t>(longueur - 1 - k)]);
+    f.Hist(longueur + 1) = 0;
+    f.NbEtapes = longueur;
+    AfficheHist(f, 0, 0);
+    return true;
+}
+
+} // namespace
+
+void TestLiaisons(Outils &o) {
+    const CleCompilee &cle = o.Cle();
+    const std::string &fin = o.FinLigne();
+    const long n = NombreLignesCle(cle);
+    Presents appelees, portees;
+    for (long j = 1; j <= n; ++j) {
+        appelees.Ajoute(cle.TabLignes(j).S);
+        portees.Ajoute(cle.TabLignes(j).E);
+    }
+    std::string texte = o.Msg(137) + fin;
+    for (long i = 1; i <= n; ++i) {
+        const LigneCle &l = cle.TabLignes(i);
+        if (l.E > 1 && !appelees.Contient(l.E))
+            texte += o.Msg(16) + std::to_string(i) + " / " + TexteNombre(l.LigneTexte) +
+                     o.Msg(138) + fin;
+    }
+    for (long i = 1; i <= n; ++i) {
+        const LigneCle &l = cle.TabLignes(i);
+        if (l.S > 0 && !portees.Contient(l.S))
+            texte += "ligne " + std::to_string(i) + " / " + TexteNombre(l.LigneTexte) +
+                     " sans suite" + fin;
+    }
+    o.Text10[0].SetText(std::move(texte));
+}
+
+void TestCoherence(Outils &o) {
+    Lamelix &f = o.Principale;
+    TestLiaisons(o);
+    o.Text10[0].Append(o.FinLigne() + o.Msg(146));
+    long courante = 0;
+    try {
+        // The choices are reset first, which lists the key's species again: a list emptied by
+        // the analysis report (or by a search) is no sign of a key without outcomes.
+        RAZ_Choix(f);
+        if (f.List2.ListCount() == 0) {
+            f.Systeme.Message(o.Msg(8));
+            return;
+        }
+        for (int position = 1; position < f.List2.ListCount(); ++position) {
+            const long d = f.List2.Items[static_cast<std::size_t>(position)].ItemData;
+            if (d >= DonneeMax) {
+                f.Systeme.Message(o.Msg(16) + " 112");
+                return;
+            }
+            courante = f.MapNoms()(d);
+            if (!Remonte(f, courante, courante)) return;
+        }
+        f.Systeme.Message(o.Msg(100));
+    } catch (const ErreurExecution &) {
+        const CleCompilee &cle = f.Cle();
+        if (courante < DonneeMax && courante >= 0)
+            f.Systeme.Message(" erreur 101/cf ligne " +
+                              TexteNombre(cle.TabLignes(courante + 1).LigneTexte) +
+                              cle.TabLignes(courante).Description);
+        else
+            f.Systeme.Message(o.Msg(124) + std::to_string(courante));
+    }
+}
+
+} // namespace lamelix

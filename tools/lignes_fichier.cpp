@@ -1,0 +1,92 @@
+#include "tools/lignes_fichier.hpp"
+
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/services.hpp"
+#include "platform/texte.hpp"
+#include "platform/utf8.hpp"
+
+namespace lamelix {
+
+std::string LitFichierOutils(const std::string &chemin) {
+    if (const auto pourquoi = PourquoiIllisible(chemin))
+        throw ErreurExecution(*pourquoi + " : " + chemin);
+    auto octets = LireOctets(chemin);
+    if (!octets) throw ErreurExecution("fichier illisible : " + chemin);
+    return std::move(*octets);
+}
+
+std::vector<std::string> LignesSansRetour(std::string_view octets) {
+    std::vector<std::string> lignes;
+    std::string ligne;
+    bool enCours = false;
+    for (char c : octets) {
+        if (c == '\n') {
+            lignes.push_back(std::move(ligne));
+            ligne.clear();
+            enCours = false;
+        } else {
+            enCours = true;
+            if (c != '\r') ligne += c;
+        }
+    }
+    if (enCours) lignes.push_back(std::move(ligne));
+    return lignes;
+}
+
+bool LigneNumerotable(std::string_view ligne) {
+    const std::string texte = SansBlancs(ligne);
+    if (Majuscules(PremiersCaracteres(texte, 3)) == "REM") return false;
+    return texte.find('$') != std::string::npos;
+}
+
+std::string TeteDeLigne(std::string_view ligne) {
+    return Majuscules(SansBlancs(DecodeUTF8(ligne.substr(0, ligne.find('$')))));
+}
+
+bool EstNote(const CleCompilee &cle, long i) {
+    if (cle.TabLignes(i).Suite == "N") return true;
+    return i > 1 && cle.TabLignes(i - 1).Suite == std::to_string(i);
+}
+
+namespace {
+
+// A head that numbers nothing: the directives, and an empty head (the txt key marker
+// "$FICHIER CLE$", which the compiler skips as it skips every line without an entity).
+bool EstEnTeteSpeciale(const std::string &tete) {
+    return tete.empty() || tete == "TITRE" || tete == "COM" || tete == "CODAGETXT";
+}
+
+} // namespace
+
+void ParcourtLignesNumerotees(const std::vector<std::string> &lignes, Horloge &horloge,
+                              const std::function<void(long, const std::string &)> &numerotee,
+                              const std::function<void(const std::string &)> &autre) {
+    long k = 0;
+    for (const std::string &ligne : lignes) {
+        if (LigneNumerotable(ligne) && !EstEnTeteSpeciale(TeteDeLigne(ligne))) {
+            ++k;
+            numerotee(k, ligne);
+        } else {
+            autre(ligne);
+        }
+        horloge.Patiente();
+    }
+}
+
+std::vector<std::string> Decoupe(const std::string &texte, char separateur) {
+    std::vector<std::string> morceaux;
+    std::size_t debut = 0;
+    while (true) {
+        const std::size_t fin = texte.find(separateur, debut);
+        morceaux.push_back(texte.substr(debut, fin == std::string::npos ? fin : fin - debut));
+        if (fin == std::string::npos) return morceaux;
+        debut = fin + 1;
+    }
+}
+
+long NombreLignesCle(const CleCompilee &cle) {
+    return static_cast<long>(cle.NbLignesM1) + 1;
+}
+
+} // namespace lamelix

@@ -1,0 +1,47 @@
+#pragma once
+
+// Helpers the tools share: the key file read as lines, the head of a key line, the note mark.
+
+#include "key/tables.hpp"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lamelix {
+
+class Horloge;
+
+// The whole key file as bytes; a run-time error when it cannot be read.
+std::string LitFichierOutils(const std::string &chemin);
+
+// The lines of a file read character by character: a line ends at a line feed or at the end of
+// the file, and every carriage return is dropped, so CR LF and LF files give the same lines.
+std::vector<std::string> LignesSansRetour(std::string_view octets);
+
+// A line that the numbering reads: not a comment (its trimmed text begins with "REM" in any
+// case) and holding a "$".
+bool LigneNumerotable(std::string_view ligne);
+// The head of a line: the text before its first "$", trimmed and upper-cased.
+std::string TeteDeLigne(std::string_view ligne);
+
+// The lines of a file in order, each a numbered line (counted from 1: not a comment, holding a
+// "$", its head neither empty nor TITRE, COM or CODAGETXT) or another line; the event loop runs
+// after each.
+void ParcourtLignesNumerotees(const std::vector<std::string> &lignes, Horloge &horloge,
+                              const std::function<void(long, const std::string &)> &numerotee,
+                              const std::function<void(const std::string &)> &autre);
+
+// Line i of the compiled key is a note: its own head carried the continuation mark N. The
+// compiler keeps "N" in Suite, except on a note continued by another note, whose Suite then
+// holds the next line's index; that index on the line before says that line i was marked.
+bool EstNote(const CleCompilee &cle, long i);
+
+// A text split at every separator (a text without one is one piece).
+std::vector<std::string> Decoupe(const std::string &texte, char separateur);
+
+// The number of key lines of the compiled key (its last line index).
+long NombreLignesCle(const CleCompilee &cle);
+
+} // namespace lamelix

@@ -1,0 +1,225 @@
+// "Analyse/Tests": the analysis report of the loaded key, section by section.
+
+#include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
+#include "platform/nombres.hpp"
+#include "platform/texte.hpp"
+#include "platform/utf8.hpp"
+#include "tools/lignes_fichier.hpp"
+#include "tools/outils.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace lamelix {
+
+namespace {
+
+const char *const Fleche = " |----------------- >";
+
+// The report being written, with its counts. Counts are wide: the pairs of one section may
+// exceed any 16-bit number.
+class Rapport {
+  public:
+    Rapport(const CleCompilee &cle, const std::string &fin) : cle_(cle), fin_(fin) {}
+
+    std::string Texte;
+    long long Erreurs = 0;
+    long Courant = 0; // the index the running section examines
+
+    void Ligne(const std::string &morceau) { Texte += fin_ + morceau; }
+    // The line reference of key line i.
+    void Reference(long i) {
+        Texte += fin_ + "@ligne " + std::to_string(i) + " / " +
+                 TexteNombre(cle_.TabLignes(i).LigneTexte) + " \\";
+    }
+    std::string Tete(long i) const {
+        const LigneCle &l = cle_.TabLignes(i);
+        return "(" + std::to_string(l.E) + "," + std::to_string(l.S) + ")";
+    }
+
+    // A section whose header shows only when it has hits; counted sections add their hits to
+    // the error count.
+    void Section(const std::string &entete, bool compte, bool amovible,
+                 const std::function<long()> &parcours) {
+        const std::size_t avant = Texte.size();
+        Ligne(entete);
+        const long touches = parcours();
+        if (compte) Erreurs += touches;
+        if (amovible && touches == 0) Texte.resize(avant);
+    }
+
+  private:
+    const CleCompilee &cle_;
+    const std::string &fin_;
+};
+
+// The lines of the key that break a rule, each given by its test and its tail; the count.
+long Parcourt(Rapport &r, const CleCompilee &cle, const std::function<bool(long)> &touche,
+              const std::function<std::string(long)> &queue) {
+    long touches = 0;
+    for (r.Courant = 1; r.Courant <= NombreLignesCle(cle); ++r.Courant) {
+        if (!touche(r.Courant)) continue;
+        r.Reference(r.Courant);
+        r.Texte += queue(r.Courant);
+        ++touches;
+    }
+    return touches;
+}
+
+// A called entity that no line bears: its first line is not a line of that entity.
+bool BrancheAbsente(const CleCompilee &cle, int16_t s) {
+    if (s <= 0) return false;
+    if (s > MaxEntites) return true;
+    return cle.TabLignes(cle.IndexEntite(s)).E != s;
+}
+
+// The text scans: every physical line of the file, trimmed, numbered from 1.
+long ScanneTexte(Rapport &r, const std::vector<std::string> &lignes,
+                 const std::function<bool(const std::string &)> &touche,
+                 const std::function<std::string(long, const std::string &)> &morceau) {
+    long touches = 0;
+    for (std::size_t n = 0; n < lignes.size(); ++n) {
+        // The line in the program's text, whatever the key's encoding.
+        const std::string texte = SansBlancs(DecodeUTF8(lignes[n]));
+        if (!touche(texte)) continue;
+        r.Texte += morceau(static_cast<long>(n + 1), texte);
+        ++touches;
+    }
+    return touches;
+}
+
+long NombreDollars(const std::string &texte) {
+    long n = 0;
+    for (char c : texte)
+        n += c == '$';
+    return n;
+}
+
+// Section 12: every pair i < j of lines calling the same entity, in the order of i then j.
+long Mailles(Rapport &r, const CleCompilee &cle) {
+    std::map<int16_t, std::vector<long>> appelants;
+    for (long i = 1; i <= NombreLignesCle(cle); ++i)
+        if (cle.TabLignes(i).S > 0) appelants[cle.TabLignes(i).S].push_back(i);
+    long touches = 0;
+    for (r.Courant = 1; r.Courant <= NombreLignesCle(cle); ++r.Courant) {
+        const LigneCle &l = cle.TabLignes(r.Courant);
+        if (l.S <= 0) continue;
+        for (long j : appelants[l.S]) {
+            if (j <= r.Courant) continue;
+            r.Reference(r.Courant);
+            r.Texte += r.Tete(r.Courant) + " \\ bis = " + r.Tete(j);
+            ++touches;
+        }
+    }
+    return touches;
+}
+
+void Sections(Outils &o, Rapport &r) {
+    const CleCompilee &cle = o.Cle();
+    const auto L = [&cle](long i) -> const LigneCle & { return cle.TabLignes(i); };
+    const auto simple = [&](long i) { return r.Tete(i) + "\\" + L(i).Description; };
+    const auto etoile = [&](long i) {
+        return r.Tete(i) + std::to_string(L(i).E) + "*\\" + L(i).Description;
+    };
+    const auto section = [&](const std::string &titre, bool compte, bool amovible,
+                             const std::function<bool(long)> &touche,
+                             const std::function<std::string(long)> &queue) {
+        r.Section(titre, compte, amovible, [&] { return Parcourt(r, cle, touche, queue); });
+    };
+    const std::string tete = std::string(Fleche) + "    ";
+
+    section(
+        tete + "lignes en désordre : ", true, true,
+        [&](long i) { return L(i).E > 0 && L(i).E < L(i - 1).E; }, etoile);
+    section(
+        tete + "Branche appelée au delà de la dernière entité : ", true, true,
+        [&](long i) { return L(i).S > cle.EntiteMaxCourante; }, simple);
+    section(
+        tete + "Appel de branche inexistante : ", true, true,
+        [&](long i) { return BrancheAbsente(cle, L(i).S); }, simple);
+    r.Section(tete + "Noeud étiqueté : ", false, true, [&] {
+        return Parcourt(
+                   r, cle,
+                   [&](long i) { return L(i).S > 0 && !SansBlancs(L(i).NomEspece).empty(); },
+                   [&](long i) { return simple(i) + "..." + L(i).NomEspece; }) +
+               Parcourt(
+                   r, cle, [&](long i) { return L(i).E == L(i).S; },
+                   [&](long i) {
+                       return simple(i) + " " + L(i).NomEspece + " " + L(i).Complements;
+                   });
+    });
+    section(
+        tete + "Description terminale absente : ", true, true,
+        [&](long i) { return L(i).S == 0 && SansBlancs(L(i).Description).empty(); },
+        [&](long i) { return r.Tete(i) + "\\" + L(i).NomEspece; });
+    section(
+        tete + "Nom d'espèce  absent : ", false, true,
+        [&](long i) { return L(i).S == 0 && L(i).NomEspece.empty() && !EstNote(cle, i); }, simple);
+    section(
+        std::string(Fleche) + o.Msg(178) + o.Msg(177), false, false,
+        [&](long i) { return L(i).E > 0 && L(i).S > 0 && L(i).E >= L(i).S; }, etoile);
+    // Both text scans read the loaded file by its full path.
+    const std::vector<std::string> lignes = LignesSansRetour(LitFichierOutils(cle.FichierCle));
+    r.Section(tete + "Lignes ignorées: ", false, false, [&] {
+        return ScanneTexte(
+            r, lignes,
+            [](const std::string &t) {
+                return t.empty() || Majuscules(PremiersCaracteres(t, 3)) == "REM";
+            },
+            [&](long n, const std::string &t) {
+                return o.FinLigne() + std::to_string(n) + "\\" + t;
+            });
+    });
+    section(
+        std::string(Fleche) + "   Liste notes", false, true,
+        [&](long i) { return EstNote(cle, i); }, simple);
+
+    r.Ligne("-----------------------------");
+    const std::string nombre = std::to_string(r.Erreurs);
+    r.Ligne(nombre + (r.Erreurs < 2 ? " erreur remarquée" : " erreurs possibles"));
+    r.Texte += o.FinLigne();
+
+    r.Section(tete + "nb de séparateurs excessif", false, true, [&] {
+        return ScanneTexte(
+            r, lignes, [](const std::string &t) { return NombreDollars(t) >= 4; },
+            [&](long n, const std::string &t) {
+                return o.FinLigne() + std::to_string(n) +
+                       " \\ Nb= " + std::to_string(NombreDollars(t)) + " :" + t;
+            });
+    });
+    r.Ligne("----fin d'analyse------");
+    r.Section(std::string(Fleche) + "    entités maillées", false, true,
+              [&] { return Mailles(r, cle); });
+    r.Ligne("----fin d'analyse------");
+}
+
+} // namespace
+
+void MiseauPointFichierOutils(Outils &o) {
+    const CleCompilee &cle = o.Cle();
+    Lamelix &f = o.Principale;
+    f.List1.Clear();
+    f.List2.Clear();
+    Rapport r(cle, o.FinLigne());
+    try {
+        r.Texte = o.Msg(151) + NomFichier(cle.FichierCle);
+        r.Ligne(" nb de lignes vues :" + std::to_string(cle.NbLignesTexte));
+        r.Ligne(" nb de lignes utiles :" + std::to_string(cle.EntiteMax));
+        r.Ligne(" dernière entité     : " + std::to_string(cle.EntiteMaxCourante));
+        r.Ligne({});
+        r.Ligne(" Listes des lignes comportant une erreur possible");
+        Sections(o, r);
+    } catch (const ErreurExecution &) {
+        const bool dansTable = r.Courant >= 0 && r.Courant <= MaxLignesCle;
+        r.Texte += o.FinLigne() + o.FinLigne() + "erreur fatale d'indexation à l'index  @ligne " +
+                   std::to_string(r.Courant) + " / " +
+                   (dansTable ? TexteNombre(cle.TabLignes(r.Courant).LigneTexte) : "?");
+        r.Ligne("---- analyse interrompue ------");
+    }
+    o.Text10[0].SetText(std::move(r.Texte));
+}
+
+} // namespace lamelix

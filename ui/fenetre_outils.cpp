@@ -1,0 +1,202 @@
+#include "ui/fenetre_outils.hpp"
+
+#include "ui/conversions.hpp"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace lamelix {
+
+namespace {
+
+QPushButton *bouton(const QString &nom) {
+    auto *b = new QPushButton;
+    b->setObjectName(nom);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void montre(QPushButton *widget, const CommandButton &modele) {
+    widget->setText(QString::fromStdString(modele.Caption));
+    widget->setEnabled(modele.Enabled);
+    widget->setVisible(modele.Visible);
+}
+
+// The order of the buttons in the window: loading and editing, renumbering, listings.
+constexpr int OrdreBoutons[] = {OutCharger,          OutRecharger,        OutEditer,
+                                OutAnalyse,          OutTestNumerotation, OutSauverRenum,
+                                OutVoirCompil,       OutCoherence,        OutListeNotes,
+                                OutListeComplements, OutVerifLiens,       OutQuitter};
+
+} // namespace
+
+FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, QWidget *parent)
+    : QWidget(parent, Qt::Window), modele_(modele), agit_(std::move(agit)) {
+    setObjectName("outils");
+    const QFont fixe = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto *boites = new QSplitter(Qt::Horizontal);
+    for (int i = 0; i < 2; ++i) {
+        auto *colonne = new QWidget;
+        auto *disposition = new QVBoxLayout(colonne);
+        disposition->setContentsMargins(0, 0, 0, 0);
+        auto *texte = new QPlainTextEdit;
+        texte->setObjectName(QString("Text10_%1").arg(i));
+        texte->setReadOnly(true);
+        texte->setFont(fixe);
+        texte->setLineWrapMode(QPlainTextEdit::NoWrap);
+        texte->viewport()->installEventFilter(this);
+        text10_[static_cast<std::size_t>(i)] = texte;
+        auto *actions = new QHBoxLayout;
+        copie_[static_cast<std::size_t>(i)] = bouton(QString("Copie_%1").arg(i));
+        copie_[static_cast<std::size_t>(i)]->setText(tr("Copier"));
+        enregistre_[static_cast<std::size_t>(i)] = bouton(QString("Enregistre_%1").arg(i));
+        enregistre_[static_cast<std::size_t>(i)]->setText(tr("Enregistrer..."));
+        connect(copie_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { agit_([this, i] { CopieRapport(modele_, i); }); });
+        connect(enregistre_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { agit_([this, i] { EnregistreRapport(modele_, i); }); });
+        actions->addStretch(1);
+        actions->addWidget(copie_[static_cast<std::size_t>(i)]);
+        actions->addWidget(enregistre_[static_cast<std::size_t>(i)]);
+        disposition->addWidget(texte, 1);
+        disposition->addLayout(actions);
+        boites->addWidget(colonne);
+    }
+    boites->setStretchFactor(0, 3);
+    boites->setStretchFactor(1, 1);
+
+    label2_ = new QLabel;
+    label2_->setObjectName("Label2");
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(10, 10, 10, 10);
+    disposition->addWidget(boutons());
+    disposition->addWidget(label2_);
+    disposition->addWidget(boites, 1);
+    lie(suivi);
+    resize(980, 640);
+}
+
+FenetreOutils::~FenetreOutils() {
+    ferme_ = true;
+}
+
+QWidget *FenetreOutils::boutons() {
+    auto *cadre = new QWidget;
+    auto *grille = new QGridLayout(cadre);
+    grille->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t i = 0; i < command1_.size(); ++i) {
+        command1_[i] = bouton(QString("Command1_%1").arg(i));
+        command1_[i]->setVisible(false);
+        const int index = static_cast<int>(i);
+        connect(command1_[i], &QPushButton::clicked, this,
+                [this, index] { agit_([this, index] { Command1_Click(modele_, index); }); });
+    }
+    // The right button held over "voir compil" asks for the text listing.
+    command1_[OutVoirCompil]->installEventFilter(this);
+    int place = 0;
+    for (int i : OrdreBoutons) {
+        grille->addWidget(command1_[static_cast<std::size_t>(i)], place / 6, place % 6);
+        ++place;
+    }
+    command2_ = bouton("Command2");
+    command3_ = bouton("Command3");
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { agit_([this] { Command2_Click(modele_); }); });
+    connect(command3_, &QPushButton::clicked, this,
+            [this] { agit_([this] { Command3_Click(modele_); }); });
+    auto *nombres = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        label1_[static_cast<std::size_t>(i)] = new QLabel;
+        auto *boite = new QLineEdit;
+        boite->setObjectName(QString("Text1_%1").arg(i));
+        boite->setMaximumWidth(80);
+        text1_[static_cast<std::size_t>(i)] = boite;
+        // Typing changes the model at once; the box already shows it.
+        connect(boite, &QLineEdit::textEdited, this, [this, i](const QString &texte) {
+            modele_.Text1[static_cast<std::size_t>(i)].SetText(texte.toStdString());
+        });
+        nombres->addWidget(label1_[static_cast<std::size_t>(i)]);
+        nombres->addWidget(boite);
+    }
+    nombres->addStretch(1);
+    nombres->addWidget(command3_);
+    nombres->addWidget(command2_);
+    grille->addLayout(nombres, 2, 0, 1, 6);
+    return cadre;
+}
+
+void FenetreOutils::lie(SuiviControles &suivi) {
+    Outils &o = modele_;
+    suivi.Lie({&o.Moi}, [this, &o] {
+        setWindowTitle(QString::fromStdString(o.Moi.Caption));
+        if (o.Moi.Visible) {
+            // Shown again from the menu: it comes to the front.
+            show();
+            raise();
+            activateWindow();
+        } else if (!o.Moi.Visible && isVisible()) {
+            ferme_ = true;
+            hide();
+            ferme_ = false;
+        }
+    });
+    for (std::size_t i = 0; i < 2; ++i) {
+        suivi.Lie({&o.Text10[i]},
+                  [this, i, &o] { text10_[i]->setPlainText(TexteQt(o.Text10[i].Text)); });
+        suivi.Lie({&o.Text1[i], &o.Label1[i]}, [this, i, &o] {
+            if (text1_[i]->text().toStdString() != o.Text1[i].Text)
+                text1_[i]->setText(QString::fromStdString(o.Text1[i].Text));
+            label1_[i]->setText(QString::fromStdString(o.Label1[i].Caption));
+        });
+    }
+    suivi.Lie({&o.Label2},
+              [this, &o] { label2_->setText(QString::fromStdString(o.Label2.Caption)); });
+    for (std::size_t i = 0; i < command1_.size(); ++i)
+        suivi.Lie({&o.Command1[i]}, [this, i, &o] { montre(command1_[i], o.Command1[i]); });
+    suivi.Lie({&o.Command2}, [this, &o] { montre(command2_, o.Command2); });
+    suivi.Lie({&o.Command3}, [this, &o] { montre(command3_, o.Command3); });
+}
+
+void FenetreOutils::DoubleClicLigne(int boite, int ligne) {
+    const QTextBlock bloc = Text10(boite)->document()->findBlockByNumber(ligne);
+    if (!bloc.isValid()) return;
+    const std::string texte = bloc.text().toStdString();
+    agit_([this, texte] { Text10_DblClick(modele_, texte); });
+}
+
+bool FenetreOutils::eventFilter(QObject *objet, QEvent *evenement) {
+    if (evenement->type() == QEvent::MouseButtonDblClick) {
+        for (int i = 0; i < 2; ++i) {
+            if (objet != Text10(i)->viewport()) continue;
+            const auto *souris = static_cast<QMouseEvent *>(evenement);
+            const QTextCursor curseur = Text10(i)->cursorForPosition(souris->position().toPoint());
+            DoubleClicLigne(i, curseur.blockNumber());
+            return true;
+        }
+    }
+    if (objet == command1_[OutVoirCompil] && evenement->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(evenement)->button() == Qt::RightButton) {
+        agit_([this] { Command1_MouseMove(modele_, OutVoirCompil, BoutonDroit); });
+        return true;
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+void FenetreOutils::closeEvent(QCloseEvent *event) {
+    event->accept();
+    // Closed by the user: the model unloads the window, and ends the editor it started.
+    if (!ferme_) agit_([this] { Form_Unload(modele_); });
+}
+
+} // namespace lamelix
