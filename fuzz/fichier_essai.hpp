@@ -14,8 +14,8 @@ namespace lamelix::fuzz {
 
 inline const std::string &DossierEssai() {
     static const std::string dossier = [] {
-        const auto d = std::filesystem::temp_directory_path() /
-                       ("lamelix-fuzz-" + std::to_string(::getpid()));
+        const auto d =
+            std::filesystem::temp_directory_path() / ("lamelix-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(d);
         return d.string();
     }();

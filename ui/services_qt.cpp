@@ -1,7 +1,5 @@
 #include "ui/services_qt.hpp"
 
-#include <algorithm>
-
 #include "ui/fenetre_aide.hpp"
 #include "ui/filtres.hpp"
 
