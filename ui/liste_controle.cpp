@@ -82,6 +82,28 @@ void ListeControle::Deconnecte() {
     AuCaractereVue = nullptr;
 }
 
+namespace {
+
+// A row shows at most this many characters, the enlarged view a hundred times more: laying out
+// wrapped text costs more than linear time in the length of a line, and a key line of megabytes
+// would hold the window for seconds or minutes. The whole text stays in the model.
+constexpr qsizetype LongueurMaxLigne = 4000;
+constexpr qsizetype LongueurMaxVue = 400000;
+
+QString coupe(QString texte, qsizetype longueur) {
+    if (texte.size() > longueur) {
+        texte.truncate(longueur);
+        texte += QChar(0x2026);
+    }
+    return texte;
+}
+
+QString ligneAffichee(const std::string &texte) {
+    return coupe(TexteQt(texte).trimmed(), LongueurMaxLigne);
+}
+
+} // namespace
+
 void ListeControle::Montre(const ListBox &modele) {
     const QSignalBlocker bloque(this);
     const auto meme = [](const std::string &a, const ElementListe &b) { return a == b.Texte; };
@@ -92,7 +114,7 @@ void ListeControle::Montre(const ListBox &modele) {
         QStringList lignes;
         for (std::size_t i = textes_.size(); i < modele.Items.size(); ++i) {
             textes_.push_back(modele.Items[i].Texte);
-            lignes.push_back(TexteQt(modele.Items[i].Texte).trimmed());
+            lignes.push_back(ligneAffichee(modele.Items[i].Texte));
         }
         addItems(lignes);
     } else if (!prefixe) {
@@ -103,7 +125,7 @@ void ListeControle::Montre(const ListBox &modele) {
         lignes.reserve(static_cast<qsizetype>(modele.Items.size()));
         for (const ElementListe &e : modele.Items) {
             textes_.push_back(e.Texte);
-            lignes.push_back(TexteQt(e.Texte).trimmed());
+            lignes.push_back(ligneAffichee(e.Texte));
         }
         addItems(lignes);
     }
@@ -137,7 +159,7 @@ void ListeControle::MontreVue(const QString &texte, int taillePoints) {
     QFont police = font();
     police.setPointSize(std::clamp(taillePoints, 6, 60));
     vue_->setFont(police);
-    vue_->setPlainText(texte);
+    vue_->setPlainText(coupe(texte, LongueurMaxVue));
     vue_->show();
     vue_->raise();
     placeVue();

@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -300,6 +301,31 @@ class FenetreTest : public QObject {
         QTest::mouseClick(fenetre.Bouton(0), Qt::LeftButton);
         QVERIFY(fenetre.List1()->count() > 0);
         QVERIFY(fenetre.Text2()->text().isEmpty());
+    }
+
+    // A proposition of megabytes shows at once, cut in its row and, further on, in the enlarged
+    // view.
+    void propositionTresLongue() {
+        Banc banc;
+        QVERIFY(banc.ouvre());
+        const QString cle = banc.dossier.filePath("longue.cle");
+        QFile fichier(cle);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("1, 0 $" + QByteArray("lames ").repeated(400000) +
+                      "$Esp\r\n1, 0 $court$B\r\n");
+        fichier.close();
+        QElapsedTimer chrono;
+        chrono.start();
+        banc.fenetre.ChargeCle(cle.toStdString());
+        QVERIFY2(chrono.elapsed() < 5000, qPrintable(QString::number(chrono.elapsed())));
+        ListeControle *liste = banc.fenetre.List1();
+        QCOMPARE(liste->count(), 2);
+        QCOMPARE(liste->item(0)->text().size(), 4001);
+        QVERIFY(liste->item(0)->text().endsWith(QChar(0x2026)));
+        QTest::mousePress(liste->viewport(), Qt::RightButton, {}, centre(liste, 0));
+        QCOMPARE(liste->Vue()->toPlainText().size(), 400001);
+        QVERIFY2(chrono.elapsed() < 8000, qPrintable(QString::number(chrono.elapsed())));
+        QTest::mouseRelease(liste->viewport(), Qt::RightButton, {}, centre(liste, 0));
     }
 
     void vuesAgrandies() {
