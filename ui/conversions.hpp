@@ -19,6 +19,11 @@ inline QString TexteQt(const std::string &texte) {
     return s;
 }
 
+// A position in a Qt text (UTF-16 units) as the model counts it: bytes of the UTF-8 text.
+inline int OctetsUtf8(const QString &texte, int position) {
+    return static_cast<int>(texte.left(position).toUtf8().size());
+}
+
 // 255 is red, 65280 green, 16711680 blue.
 inline QColor CouleurQt(uint32_t couleur) {
     return QColor(static_cast<int>(couleur & 0xFF), static_cast<int>((couleur >> 8) & 0xFF),

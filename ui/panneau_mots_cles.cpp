@@ -1,6 +1,7 @@
 #include "ui/panneau_mots_cles.hpp"
 
 #include "platform/texte.hpp"
+#include "ui/conversions.hpp"
 
 #include <algorithm>
 
@@ -26,10 +27,7 @@ QString qs(const std::string &s) {
     return QString::fromStdString(s);
 }
 
-// Qt counts characters in UTF-16 units, the model in bytes of UTF-8.
-int octets(const QString &texte, int position) {
-    return static_cast<int>(texte.left(position).toUtf8().size());
-}
+// A byte position of the model's UTF-8 text as a position in Qt's UTF-16 units.
 int unites(const std::string &texte, int octet) {
     const auto fin = static_cast<std::size_t>(std::clamp(octet, 0, static_cast<int>(texte.size())));
     return static_cast<int>(QString::fromStdString(texte.substr(0, fin)).size());
@@ -208,7 +206,8 @@ void PanneauMotsCles::litSelection(int i) {
     const int debut = boite->hasSelectedText() ? boite->selectionStart() : boite->cursorPosition();
     const int fin =
         boite->hasSelectedText() ? debut + static_cast<int>(boite->selectedText().size()) : debut;
-    modele.SetSelection(octets(texte, debut), octets(texte, fin) - octets(texte, debut));
+    modele.SetSelection(OctetsUtf8(texte, debut),
+                        OctetsUtf8(texte, fin) - OctetsUtf8(texte, debut));
     suivi_.DejaVu(modele);
 }
 

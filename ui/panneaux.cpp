@@ -46,11 +46,6 @@ QHBoxLayout *rangee(std::initializer_list<QPushButton *> boutons) {
     return r;
 }
 
-// The byte offset in the UTF-8 text of a position counted in Qt characters.
-int octets(const QString &texte, int position) {
-    return static_cast<int>(texte.left(position).toUtf8().size());
-}
-
 void montreListe(QListWidget *widget, const ListBox &modele) {
     const QSignalBlocker bloque(widget);
     widget->clear();
@@ -446,8 +441,8 @@ void Panneaux::liePanneau(Panneau *panneau, const Frame &cadre) {
 void Panneaux::LitSelection() {
     const QTextCursor curseur = txtEdit_->textCursor();
     const QString texte = txtEdit_->toPlainText();
-    const int debut = octets(texte, curseur.selectionStart());
-    f_.txtEdit.SetSelection(debut, octets(texte, curseur.selectionEnd()) - debut);
+    const int debut = OctetsUtf8(texte, curseur.selectionStart());
+    f_.txtEdit.SetSelection(debut, OctetsUtf8(texte, curseur.selectionEnd()) - debut);
     suivi_.DejaVu(f_.txtEdit);
 }
 
