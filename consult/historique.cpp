@@ -105,8 +105,8 @@ void HistoCherch(Lamelix &f, int16_t &ligne) {
 }
 
 void RazHist(Lamelix &f) {
-    for (int i = 1; i <= MaxEtapes; ++i)
-        f.Hist(i) = 0;
+    for (int16_t &etape : f.Hist.Cases(1, MaxEtapes))
+        etape = 0;
 }
 
 void Retour_Choix(Lamelix &f, int16_t code) {

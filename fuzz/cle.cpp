@@ -1,5 +1,6 @@
-// A key file of any bytes: the loading the window does (marker test, reset, reading, compiling),
-// then the consultation's first display and the list of names.
+// A key file of any bytes: the loading the tools window does (marker test, reset, reading,
+// compiling), the consultation's first display and the list of names, then the authors' tools
+// on the compiled key: the analysis report, the renumbering analysis and the text export.
 
 #include "fuzz/fichier_essai.hpp"
 #include "platform/piege.hpp"
@@ -7,14 +8,28 @@
 using namespace lamelix;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t taille) {
-    Lamelix &f = fuzz::Fenetre();
-    // The first bytes choose the name: a key (.cle) or a text file with its marker test (.txt).
+    Application &app = fuzz::Programme();
+    Lamelix &f = app.Principale();
+    Outils &o = app.Outil();
+    // The first byte chooses the name: a key (.cle) or a text file with its marker test (.txt).
     const bool txt = taille > 0 && (data[0] & 1) != 0;
     const std::string chemin = fuzz::Ecrit(txt ? "essai.txt" : "essai.cle", data, taille);
+    bool charge = false;
     ExecuteGestionnaire([&] {
-        ChargeCle(f, chemin);
+        MontreOutils(o);
+        charge = ChargeFichierOutils(o, chemin);
         ChargeListe(f, 0);
         AfficheChoix(f, f.EntiteCourante);
     });
+    if (!charge) return 0;
+    ExecuteGestionnaire([&] { Command1_Click(o, OutAnalyse); });
+    ExecuteGestionnaire([&] {
+        // The second byte chooses the first number and the step of the new numbering.
+        const int graine = taille > 1 ? data[1] : 0;
+        o.Text1[0].SetText(std::to_string(1 + graine % 7));
+        o.Text1[1].SetText(std::to_string(1 + graine / 64));
+        Command1_Click(o, OutTestNumerotation);
+    });
+    ExecuteGestionnaire([&] { ExportTexte(f); });
     return 0;
 }

@@ -3,8 +3,8 @@
 // The input of a fuzz run as the file a reader opens: one file per process, rewritten at each
 // run, in a folder of its own under the system's temporary folder.
 
+#include "app/application.hpp"
 #include "bench/services_muets.hpp"
-#include "consult/lamelix.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,8 +18,13 @@ namespace lamelix::fuzz {
 
 inline const std::string &DossierEssai() {
     static const std::string dossier = [] {
-        const auto d =
-            std::filesystem::temp_directory_path() / ("lamelix-fuzz-" + std::to_string(::getpid()));
+        // In memory where the system offers it: every run rewrites its input and the files the
+        // tools write, and replacing a file on disk by renaming makes the system flush it.
+        std::error_code ec;
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        const auto d = base / ("lamelix-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(d);
         return d.string();
     }();
@@ -33,14 +38,21 @@ inline std::string Ecrit(const std::string &nom, const uint8_t *data, std::size_
     return chemin;
 }
 
-// One main window for the whole run, on services that show nothing, its program folder the
-// run's folder: each input is read into it as the program reads its files.
-inline Lamelix &Fenetre() {
+// One program for the whole run (main window, tools window, panels), on services that show
+// nothing, its program folder the run's folder: each input is read into it as the program reads
+// its files.
+inline Application &Programme() {
     static banc::ServicesMuets services;
-    static auto programme = std::make_unique<Programme>();
-    static auto f = std::make_unique<Lamelix>(*programme, services);
-    f->RepProgramme = DossierEssai();
-    return *f;
+    static auto app = [] {
+        auto a = std::make_unique<Application>(services);
+        a->Principale().RepProgramme = DossierEssai();
+        return a;
+    }();
+    return *app;
+}
+
+inline Lamelix &Fenetre() {
+    return Programme().Principale();
 }
 
 } // namespace lamelix::fuzz

@@ -7,6 +7,8 @@
 #include "platform/texte.hpp"
 #include "platform/utf8.hpp"
 
+#include <algorithm>
+
 namespace lamelix {
 
 namespace {
@@ -80,8 +82,12 @@ void PasseLecture(Compilation &c, std::string_view octets) {
         std::size_t fin = lf == std::string_view::npos ? octets.size() : lf;
         std::string brut;
         brut.reserve(fin - pos);
-        for (std::size_t k = pos; k < fin; ++k)
-            if (octets[k] != '\r') brut += octets[k];
+        // The line without its carriage returns, copied by runs between them.
+        for (std::size_t k = pos; k < fin;) {
+            const std::size_t retour = std::min(octets.find('\r', k), fin);
+            brut.append(octets.substr(k, retour - k));
+            k = retour + 1;
+        }
         pos = lf == std::string_view::npos ? octets.size() : lf + 1;
 
         bool premiere = cle.NbLignesTexte == 0;

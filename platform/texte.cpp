@@ -118,12 +118,15 @@ uint32_t CodePointWindows1252(unsigned char octet) {
 std::string Windows1252VersUtf8(std::string_view octets) {
     std::string sortie;
     sortie.reserve(octets.size() + octets.size() / 8);
-    for (char c : octets) {
-        auto octet = static_cast<unsigned char>(c);
-        if (octet < 0x80)
-            sortie += c;
-        else
-            AjouteCodePoint(sortie, CodePointWindows1252(octet));
+    // Runs of ASCII bytes are copied whole: they are the same in both encodings.
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        std::size_t fin = i;
+        while (fin < octets.size() && static_cast<unsigned char>(octets[fin]) < 0x80)
+            ++fin;
+        sortie.append(octets.substr(i, fin - i));
+        if (fin == octets.size()) break;
+        AjouteCodePoint(sortie, CodePointWindows1252(static_cast<unsigned char>(octets[fin])));
+        i = fin;
     }
     return sortie;
 }

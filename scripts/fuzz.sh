@@ -1,27 +1,35 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
-# runs each on a corpus seeded with the sample keys, settings and language files.
+# runs each on a corpus seeded with the sample keys, settings and language files. Each target first
+# replays the inputs kept in fuzz/regressions/<target>/ (what an earlier campaign found).
 # Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 2000; -1 runs until stopped)
+# Extra libFuzzer options may follow, e.g. scripts/fuzz.sh -1 -jobs=2 -workers=2
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-2000}"
+shift || true
 bash "$racine/scripts/dependances.sh"
 CXX=clang++ cmake -S "$racine" -B "$racine/build-fuzz" -DLAMELIX_FUZZ=ON -DLAMELIX_QT=OFF \
-    -DLAMELIX_TESTS=OFF -DLAMELIX_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DLAMELIX_TESTS=OFF -DLAMELIX_BENCH=OFF -DLAMELIX_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$racine/build-fuzz" -j"$(nproc)"
 corpus="$racine/build-fuzz/corpus"
 declare -A graines=(
     [cle]="$racine/cles/*.cle $racine/cles/*.txt"
-    [reglages]="$racine/tests/donnees/*.ini"
+    [reglages]="$racine/fuzz/graines/reglages/*"
     [langue]="$racine/lang/*.lng"
     [page_html]="$racine/cles/*.html"
-    [reponse_serveur]=""
+    [reponse_serveur]="$racine/fuzz/graines/reponse_serveur/*"
 )
 for cible in cle reglages langue page_html reponse_serveur; do
     mkdir -p "$corpus/$cible"
     for graine in ${graines[$cible]}; do
         [[ -f $graine ]] && cp "$graine" "$corpus/$cible/"
     done
+    programme="$racine/build-fuzz/bin/lamelix_fuzz_$cible"
     printf '\n=== %s\n' "$cible"
-    "$racine/build-fuzz/bin/lamelix_fuzz_$cible" -runs="$runs" -max_len=65536 "$corpus/$cible"
+    regressions="$racine/fuzz/regressions/$cible"
+    if compgen -G "$regressions/*" >/dev/null; then
+        "$programme" -runs=1 "$regressions"/*
+    fi
+    "$programme" -runs="$runs" -max_len=65536 "$@" "$corpus/$cible"
 done

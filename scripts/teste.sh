@@ -3,7 +3,8 @@
 #  1. the full build (window included) with every test, the window under the offscreen platform;
 #  2. the core and lamelix-outils built without Qt, with their tests;
 #  3. the core tests under AddressSanitizer and UndefinedBehaviorSanitizer;
-#  4. the formatting check.
+#  4. every fuzz target on a bounded number of runs (clang, libFuzzer, the same sanitizers);
+#  5. the formatting check.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$racine/scripts/dependances.sh"
@@ -29,6 +30,10 @@ cmake -S . -B build-asan -DLAMELIX_WERROR=ON -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OF
 cmake --build build-asan "$travaux"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure "$travaux"
+
+etape "Cibles de fuzzing, 20000 essais chacune"
+bash "$racine/scripts/fuzz.sh" 20000 >build-fuzz.log 2>&1 || { tail -60 build-fuzz.log; exit 1; }
+grep -E '^(=== |#[0-9]+[[:space:]]+DONE)' build-fuzz.log
 
 etape "Mise en forme (clang-format)"
 git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror

@@ -6,6 +6,8 @@
 #include "platform/texte.hpp"
 #include "platform/utf8.hpp"
 
+#include <algorithm>
+
 namespace lamelix {
 
 std::string LitFichierOutils(const std::string &chemin) {
@@ -18,19 +20,17 @@ std::string LitFichierOutils(const std::string &chemin) {
 
 std::vector<std::string> LignesSansRetour(std::string_view octets) {
     std::vector<std::string> lignes;
-    std::string ligne;
-    bool enCours = false;
-    for (char c : octets) {
-        if (c == '\n') {
-            lignes.push_back(std::move(ligne));
-            ligne.clear();
-            enCours = false;
-        } else {
-            enCours = true;
-            if (c != '\r') ligne += c;
+    // Each line is cut whole at its line feed; its carriage returns, wherever they are, dropped.
+    for (std::size_t debut = 0; debut < octets.size();) {
+        const std::size_t fin = std::min(octets.find('\n', debut), octets.size());
+        std::string &ligne = lignes.emplace_back();
+        for (std::size_t i = debut; i < fin;) {
+            const std::size_t retour = std::min(octets.find('\r', i), fin);
+            ligne.append(octets.substr(i, retour - i));
+            i = retour + 1;
         }
+        debut = fin + 1;
     }
-    if (enCours) lignes.push_back(std::move(ligne));
     return lignes;
 }
 

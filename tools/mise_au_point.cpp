@@ -76,14 +76,22 @@ bool BrancheAbsente(const CleCompilee &cle, int16_t s) {
     return cle.TabLignes(cle.IndexEntite(s)).E != s;
 }
 
-// The text scans: every physical line of the file, trimmed, numbered from 1.
+// Every physical line of the file in the program's text, whatever the key's encoding, trimmed:
+// decoded once for both text scans.
+std::vector<std::string> LignesDecodees(const std::string &octets) {
+    std::vector<std::string> lignes = LignesSansRetour(octets);
+    for (std::string &ligne : lignes)
+        ligne = SansBlancs(DecodeUTF8(ligne));
+    return lignes;
+}
+
+// The text scans: every physical line of the file, numbered from 1.
 long ScanneTexte(Rapport &r, const std::vector<std::string> &lignes,
                  const std::function<bool(const std::string &)> &touche,
                  const std::function<std::string(long, const std::string &)> &morceau) {
     long touches = 0;
     for (std::size_t n = 0; n < lignes.size(); ++n) {
-        // The line in the program's text, whatever the key's encoding.
-        const std::string texte = SansBlancs(DecodeUTF8(lignes[n]));
+        const std::string &texte = lignes[n];
         if (!touche(texte)) continue;
         r.Texte += morceau(static_cast<long>(n + 1), texte);
         ++touches;
@@ -162,7 +170,7 @@ void Sections(Outils &o, Rapport &r) {
         std::string(Fleche) + o.Msg(178) + o.Msg(177), false, false,
         [&](long i) { return L(i).E > 0 && L(i).S > 0 && L(i).E >= L(i).S; }, etoile);
     // Both text scans read the loaded file by its full path.
-    const std::vector<std::string> lignes = LignesSansRetour(LitFichierOutils(cle.FichierCle));
+    const std::vector<std::string> lignes = LignesDecodees(LitFichierOutils(cle.FichierCle));
     r.Section(tete + "Lignes ignorées: ", false, false, [&] {
         return ScanneTexte(
             r, lignes,

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 namespace lamelix {
 
@@ -69,6 +70,9 @@ struct Outils {
 
     std::string FichierCourant;
     Table<RangNumerotation, MaxLignesCle> Ancienne, Nouvelle;
+    // The first row of Ancienne bearing each entity, made once the rows are read: the search
+    // of each line's called entity is then one look-up, not a scan of the table.
+    std::unordered_map<int16_t, long> PremiereLigne;
     bool CleSecondaire = false;
     std::optional<EmpreinteFichier> Renumerote; // the file content of the last renumbering
     long ProcessusEditeur = 0;

@@ -23,13 +23,8 @@ int16_t NombreDe(const TextBox &boite) {
 } // namespace
 
 void CleSuite(const Outils &o, int16_t S, long &resultat) {
-    resultat = -1;
-    for (long j = 1; j <= MaxLignesCle; ++j) {
-        if (o.Ancienne(j).E == S) {
-            resultat = j;
-            return;
-        }
-    }
+    const auto trouvee = o.PremiereLigne.find(S);
+    resultat = trouvee == o.PremiereLigne.end() ? -1 : trouvee->second;
 }
 
 void renum(Outils &o) {
@@ -43,10 +38,11 @@ void renum(Outils &o) {
         const int16_t increment = NombreDe(o.Text1[1]);
         if (o.FichierCourant.empty()) return;
         const std::string octets = LitFichierOutils(o.FichierCourant);
-        for (long k = 1; k <= MaxLignesCle; ++k) {
-            o.Ancienne(k) = {};
-            o.Nouvelle(k) = {};
-        }
+        for (RangNumerotation &rang : o.Ancienne.Cases(1, MaxLignesCle))
+            rang = {};
+        for (RangNumerotation &rang : o.Nouvelle.Cases(1, MaxLignesCle))
+            rang = {};
+        o.PremiereLigne.clear();
         o.CleSecondaire = false;
         rapport.SetText(o.Msg(152) + fin + o.FichierCourant + fin);
 
@@ -73,6 +69,9 @@ void renum(Outils &o) {
             },
             [](const std::string &) {});
         o.Cle().EntiteMax = VersEntier16(static_cast<double>(n));
+        // Rows after the last read stay empty: an entity 0 is never searched.
+        for (long k = 1; k <= n; ++k)
+            o.PremiereLigne.emplace(o.Ancienne(k).E, k);
 
         if (n >= 1) o.Nouvelle(1).E = depart;
         for (long k = 2; k <= n; ++k)

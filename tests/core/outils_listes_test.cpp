@@ -1,11 +1,22 @@
 // The listings of the tools window and its link and consistency tests.
 
 #include "tests/core/outils_essai.hpp"
+#include "tools/lignes_fichier.hpp"
 
 #include <gtest/gtest.h>
 
 namespace lamelix::test {
 namespace {
+
+// The physical lines the listings number: cut at each line feed, carriage returns dropped
+// wherever they stand, a last line without its line feed kept, no line made up after the last.
+TEST(OutilsListes, LignesPhysiquesDuFichier) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(LignesSansRetour("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(LignesSansRetour("a\rb\n\n\r\nc"), (V{"ab", "", "", "c"}));
+    EXPECT_EQ(LignesSansRetour("\r"), (V{""}));
+    EXPECT_EQ(LignesSansRetour(""), V{});
+}
 
 TEST(OutilsListes, TestDesLiaisons) {
     OutilsEssai o;
