@@ -57,8 +57,9 @@ std::string LigneExportee(const Lamelix &f, const std::string &ligne) {
 
 void ExportTexte(Lamelix &f) {
     const std::string &cle = f.Cle().FichierCle;
-    if (!FichierExiste(cle)) return;
-    const auto octets = LireOctets(cle);
+    if (cle.empty()) return;
+    // A key removed since it was loaded is said, as one that cannot be read.
+    const auto octets = FichierExiste(cle) ? LireOctets(cle) : std::nullopt;
     if (!octets) {
         f.Systeme.Message(f.Msg(246) + cle);
         return;
