@@ -1,5 +1,5 @@
 // One selection (history, propositions, outcome list, history text) and one pick in the list of
-// names, on a key of 4000 key lines and 2000 species with paths some 40 steps deep.
+// names, on keys of 400 and 4000 key lines (2000 species) with paths some 40 steps deep.
 
 #include "bench/cle_profonde.hpp"
 #include "bench/services_muets.hpp"
@@ -18,9 +18,10 @@ struct Consultation {
     std::unique_ptr<Programme> programme = std::make_unique<Programme>();
     std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services);
 
-    Consultation() {
-        std::string chemin = "/tmp/lamelix-banc-profonde.cle";
-        std::ofstream(chemin, std::ios::binary) << banc::CleProfonde();
+    // chaines: 50 for 4000 key lines, 5 for 400.
+    explicit Consultation(int64_t chaines) {
+        std::string chemin = "/tmp/lamelix-banc-profonde-" + std::to_string(chaines) + ".cle";
+        std::ofstream(chemin, std::ios::binary) << banc::CleProfonde(static_cast<int>(chaines));
         ChargeCle(*f, chemin);
         float mode = 0;
         ChargeListe(*f, mode);
@@ -31,10 +32,11 @@ struct Consultation {
     }
 };
 
-// Walks 39 steps down the deepest chain, then measures the 40th selection.
+// Walks 39 steps down the deepest chain (34 on the small key, whose tree is shallower), then
+// measures the next selection.
 void SelectionProfonde(benchmark::State &state) {
-    Consultation c;
-    for (int pas = 0; pas < 5; ++pas)
+    Consultation c(state.range(0));
+    for (int pas = 0; pas < 5 && state.range(0) == banc::ChainesProfondes; ++pas)
         c.Choisit(1); // down the child chains
     for (int pas = 0; pas < 34; ++pas)
         c.Choisit(0);
@@ -49,11 +51,11 @@ void SelectionProfonde(benchmark::State &state) {
     }
     state.counters["etapes"] = etapes + 1;
 }
-BENCHMARK(SelectionProfonde)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SelectionProfonde)->Arg(5)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 // Picks a species in the full list of names: the path to it is rebuilt from its predecessors.
 void ChoixDansLaListeDesNoms(benchmark::State &state) {
-    Consultation c;
+    Consultation c(state.range(0));
     Command4_Click(*c.f, Cmd4Liste);
     const int position = c.f->List2.ListCount() - 1;
     for (auto _ : state) {
@@ -62,7 +64,7 @@ void ChoixDansLaListeDesNoms(benchmark::State &state) {
     }
     state.counters["etapes"] = c.f->NbEtapes;
 }
-BENCHMARK(ChoixDansLaListeDesNoms)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChoixDansLaListeDesNoms)->Arg(5)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

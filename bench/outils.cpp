@@ -1,5 +1,5 @@
-// The key authors' tools on the largest key (4000 key lines): the analysis report and the
-// renumbering, each run as its button runs it.
+// The key authors' tools on keys of 400 and 4000 key lines (the format's largest): the analysis
+// report and the renumbering, each run as its button runs it.
 
 #include "app/application.hpp"
 #include "bench/cle_geante.hpp"
@@ -18,26 +18,26 @@ struct Poste {
     std::unique_ptr<Application> app = std::make_unique<Application>(services);
     Outils &o = app->Outil();
 
-    Poste() {
-        const std::string chemin = "/tmp/lamelix-banc-outils.cle";
-        std::ofstream(chemin, std::ios::binary) << banc::CleGeante(2, 4000);
+    explicit Poste(int64_t lignes) {
+        const std::string chemin = "/tmp/lamelix-banc-outils-" + std::to_string(lignes) + ".cle";
+        std::ofstream(chemin, std::ios::binary) << banc::CleGeante(2, static_cast<int>(lignes));
         MontreOutils(o);
         ChargeFichierOutils(o, chemin);
     }
 };
 
 void AnalyseDeLaCle(benchmark::State &state) {
-    Poste p;
+    Poste p(state.range(0));
     for (auto _ : state) {
         Command1_Click(p.o, OutAnalyse);
         benchmark::DoNotOptimize(p.o.Text10[0].Text.size());
     }
     state.counters["lignes"] = p.app->Prog().Cle.NbLignesM1 + 1;
 }
-BENCHMARK(AnalyseDeLaCle)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnalyseDeLaCle)->Arg(400)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 void Renumerotation(benchmark::State &state) {
-    Poste p;
+    Poste p(state.range(0));
     p.o.Text1[0].SetText("10");
     p.o.Text1[1].SetText("10");
     for (auto _ : state) {
@@ -45,7 +45,7 @@ void Renumerotation(benchmark::State &state) {
         benchmark::DoNotOptimize(p.o.Text10[1].Text.size());
     }
 }
-BENCHMARK(Renumerotation)->Unit(benchmark::kMillisecond);
+BENCHMARK(Renumerotation)->Arg(400)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -31,12 +31,17 @@ double Valeur(std::string_view texte) {
     if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) nombre += texte[i++];
     bool point = false;
     bool chiffres = false;
+    // A whole number of at most 15 digits is exact in a double: it is read here, as strtod
+    // would read it, without the cost of strtod (a key's numbers are all such).
+    uint64_t entier = 0;
+    int nbChiffres = 0;
     for (; i < texte.size(); ++i) {
         char c = texte[i];
         if (estBlanc(c)) continue;
         if (estChiffre(c)) {
             nombre += c;
             chiffres = true;
+            if (++nbChiffres <= 15) entier = entier * 10 + static_cast<uint64_t>(c - '0');
         } else if (c == '.' && !point) {
             nombre += c;
             point = true;
@@ -45,6 +50,12 @@ double Valeur(std::string_view texte) {
         }
     }
     if (!chiffres) return 0.0;
+    const bool marqueExposant = i < texte.size() && (texte[i] == 'e' || texte[i] == 'E' ||
+                                                     texte[i] == 'd' || texte[i] == 'D');
+    if (!point && !marqueExposant && nbChiffres <= 15) {
+        const double v = static_cast<double>(entier);
+        return nombre[0] == '-' ? -v : v;
+    }
     // Optional exponent, only when digits follow it.
     if (i < texte.size() &&
         (texte[i] == 'e' || texte[i] == 'E' || texte[i] == 'd' || texte[i] == 'D')) {
