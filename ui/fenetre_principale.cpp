@@ -146,9 +146,6 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     panneaux_ = std::make_unique<Panneaux>(
         modele_, documentation_, this, suivi_,
         [this](const std::function<void()> &action) { return agit(action); });
-    frame14_ = std::make_unique<PanneauTraduction>(
-        traducteur_, suivi_, [this](const std::function<void()> &action) { return agit(action); },
-        this);
 
     creeMenus();
     creeBarreEtat();

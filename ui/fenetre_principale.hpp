@@ -71,7 +71,7 @@ class FenetrePrincipale : public QMainWindow {
     // The keyword panel and the button that opens it.
     PanneauMotsCles *Frame6() const { return frame6_; }
     QPushButton *MotCle() const { return motCle_; }
-    PanneauTraduction *Frame14() const { return frame14_.get(); }
+    PanneauTraduction *Frame14() const { return frame14_.get(); } // once shown
     // The look-ups of the species reached (the button bar Frame9) and the documentation
     // search's stop button.
     QPushButton *Command6(int index) const { return command6_.at(static_cast<std::size_t>(index)); }

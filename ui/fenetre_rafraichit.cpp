@@ -9,6 +9,7 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
+#include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
 
 #include <algorithm>
@@ -104,11 +105,13 @@ void montreCase(QCheckBox *widget, const CheckBox &modele) {
 
 void FenetrePrincipale::Rafraichit() {
     try {
-        // The tools window is made the first time it is to show.
+        // The tools window and the translation panel are made the first time they are to show:
+        // the start-up does not pay for them.
+        const auto agir = [this](const std::function<void()> &action) { return agit(action); };
         if (!outils_ && outil_.Moi.Visible)
-            outils_ = std::make_unique<FenetreOutils>(
-                outil_, suivi_,
-                [this](const std::function<void()> &action) { return agit(action); });
+            outils_ = std::make_unique<FenetreOutils>(outil_, suivi_, agir);
+        if (!frame14_ && modele_.Frame14.Visible)
+            frame14_ = std::make_unique<PanneauTraduction>(traducteur_, suivi_, agir, this);
         suivi_.Rafraichit();
         if (modele_.Focus == "List3" && list3_->isVisible()) {
             list3_->setFocus(Qt::OtherFocusReason);
