@@ -179,7 +179,8 @@ std::string retraduit(const std::string &texte, const Messages &avant, const Mes
         int trouve = -1;
         for (int n = 0; n < Messages::Nombre; ++n) {
             const std::string &message = avant[n];
-            if (SansBlancs(message).empty() || ligne.substr(0, message.size()) != message) continue;
+            // The cheap test first: few messages begin the line, and a blank one never counts.
+            if (ligne.substr(0, message.size()) != message || SansBlancs(message).empty()) continue;
             if (trouve < 0 || message.size() > avant[trouve].size()) trouve = n;
         }
         if (trouve >= 0)
