@@ -153,7 +153,6 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     framePlan_ = new PanneauPlan(
         plan_, suivi_, [this](const std::function<void()> &action) { return agit(action); }, this);
     addDockWidget(Qt::RightDockWidgetArea, framePlan_);
-    resizeDocks({framePlan_}, {380}, Qt::Horizontal);
 
     creeMenus();
     creeBarreEtat();

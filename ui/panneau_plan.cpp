@@ -2,11 +2,13 @@
 
 #include "platform/piege.hpp"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFont>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -50,9 +52,12 @@ PanneauPlan::PanneauPlan(PlanCle &modele, SuiviControles &suivi, Agit agit, QWid
     arbre_->setColumnCount(1);
     arbre_->setUniformRowHeights(true);
     arbre_->setExpandsOnDoubleClick(false);
-    arbre_->setIndentation(16);
-    arbre_->header()->setStretchLastSection(false);
-    arbre_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    arbre_->setIndentation(12);
+    // The current row keeps the map's pale blue when selected, its text stays readable.
+    arbre_->setStyleSheet("QTreeWidget::item:selected { background: #c6dbf7; color: black; }");
+    // A long proposition ends in "…"; its whole text is the row's tooltip.
+    arbre_->setTextElideMode(Qt::ElideRight);
+    arbre_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     vide_ = new QLabel;
     vide_->setObjectName("PlanVide");
     vide_->setWordWrap(true);
@@ -78,7 +83,14 @@ void PanneauPlan::lie() {
         arbre_->setToolTip(qs(l.BullePlan));
         vide_->setText(qs(l.PlanVide));
     });
-    suivi_.Lie({&p_.Cadre}, [this] { setVisible(p_.Cadre.Visible); });
+    suivi_.Lie({&p_.Cadre}, [this] {
+        // Opened, the map takes about a third of the window, never less than it needs to read.
+        if (p_.Cadre.Visible && !isVisible() && !isFloating())
+            if (auto *fenetre = qobject_cast<QMainWindow *>(parentWidget()))
+                fenetre->resizeDocks({this}, {std::max(260, fenetre->width() * 3 / 10)},
+                                     Qt::Horizontal);
+        setVisible(p_.Cadre.Visible);
+    });
     suivi_.Lie({&p_.Filtre}, [this] {
         if (filtre_->text().toStdString() != p_.Filtre.Text) {
             const QSignalBlocker bloque(filtre_);
@@ -115,7 +127,9 @@ QTreeWidgetItem *PanneauPlan::cree(QTreeWidgetItem *parent, const NoeudPlan &n) 
     item->setData(0, RoleGenre, static_cast<int>(n.Genre));
     item->setData(0, RoleLigne, n.Ligne);
     item->setData(0, RoleEntite, n.Entite);
-    item->setText(0, qs(TextePlan(p_, n)));
+    const QString texte = qs(TextePlan(p_, n));
+    item->setText(0, texte);
+    item->setToolTip(0, texte);
     item->setChildIndicatorPolicy(APourEnfants(p_, n)
                                       ? QTreeWidgetItem::ShowIndicator
                                       : QTreeWidgetItem::DontShowIndicatorWhenChildless);
