@@ -84,13 +84,10 @@ void PanneauPlan::lie() {
         vide_->setText(qs(l.PlanVide));
     });
     suivi_.Lie({&p_.Cadre}, [this] {
-        // Opened, the map takes about a third of the window, never less than it needs to read.
-        if (p_.Cadre.Visible && !isVisible() && !isFloating())
-            if (auto *fenetre = qobject_cast<QMainWindow *>(parentWidget()))
-                fenetre->resizeDocks({this}, {std::max(260, fenetre->width() * 3 / 10)},
-                                     Qt::Horizontal);
+        if (p_.Cadre.Visible && !isVisible()) elargit();
         setVisible(p_.Cadre.Visible);
     });
+    if (parentWidget()) parentWidget()->installEventFilter(this);
     suivi_.Lie({&p_.Filtre}, [this] {
         if (filtre_->text().toStdString() != p_.Filtre.Text) {
             const QSignalBlocker bloque(filtre_);
@@ -115,6 +112,18 @@ void PanneauPlan::lie() {
         }
         agit_([this, n] { Plan_DblClick(p_, n); });
     });
+}
+
+void PanneauPlan::elargit() {
+    // The map takes about a third of the window, never less than it needs to be read.
+    auto *fenetre = qobject_cast<QMainWindow *>(parentWidget());
+    if (fenetre && !isFloating())
+        fenetre->resizeDocks({this}, {std::max(260, fenetre->width() * 3 / 10)}, Qt::Horizontal);
+}
+
+bool PanneauPlan::eventFilter(QObject *objet, QEvent *event) {
+    if (objet == parentWidget() && event->type() == QEvent::Resize && isVisible()) elargit();
+    return QDockWidget::eventFilter(objet, event);
 }
 
 void PanneauPlan::closeEvent(QCloseEvent *event) {

@@ -32,9 +32,12 @@ class PanneauPlan : public QDockWidget {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    // The window resized: the map keeps its share of it.
+    bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
     void lie();
+    void elargit();
     void reconstruit();
     QTreeWidgetItem *cree(QTreeWidgetItem *parent, const NoeudPlan &n);
     // Creates the children of a row once.
