@@ -10,6 +10,7 @@ Application::Application(Services &services)
       barre_(std::make_unique<BarreWeb>(*principale_, *form1_, *documentation_)),
       motsCles_(std::make_unique<RechercheMotCle>(*principale_)),
       traduction_(std::make_unique<Traduction>(*principale_)),
+      plan_(std::make_unique<PlanCle>(*principale_)),
       outils_(std::make_unique<Outils>(*principale_)) {
     RelieForm1(*principale_, *form1_);
     RelieBarreWeb(*principale_, *barre_);

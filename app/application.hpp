@@ -4,6 +4,7 @@
 #include "search/documentation.hpp"
 #include "search/form1.hpp"
 #include "search/liens_web.hpp"
+#include "search/plan_cle.hpp"
 #include "search/recherche_mot_cle.hpp"
 #include "search/traduction.hpp"
 #include "tools/outils.hpp"
@@ -29,6 +30,7 @@ class Application {
     BarreWeb &Barre() { return *barre_; }
     RechercheMotCle &MotsCles() { return *motsCles_; }
     Traduction &Traducteur() { return *traduction_; }
+    PlanCle &Plan() { return *plan_; }
     Outils &Outil() { return *outils_; }
 
   private:
@@ -39,6 +41,7 @@ class Application {
     std::unique_ptr<BarreWeb> barre_;
     std::unique_ptr<RechercheMotCle> motsCles_;
     std::unique_ptr<Traduction> traduction_;
+    std::unique_ptr<PlanCle> plan_;
     std::unique_ptr<Outils> outils_;
 };
 

@@ -49,6 +49,92 @@ void afficheNombreNoms(Lamelix &f) {
     f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
 }
 
+// What every pick of a line first does: the documents and the enlarged views go, the lists
+// lose the colour of a search.
+void prepareChoix(Lamelix &f) {
+    f.DocsAffiches = false;
+    f.Frame5.SetVisible(false);
+    f.Text4.SetVisible(false);
+    f.List1.SetBackColor(CouleurFondFenetre);
+    f.List2.SetBackColor(CouleurFondFenetre);
+}
+
+// The pick of one key line: up its predecessors to the first entity, which becomes the path.
+void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
+    CleCompilee &cle = f.Cle();
+    CheminLocal chemin{};
+    LigneCle &l = cle.TabLignes(choisie);
+    f.Text1.SetForeColor(CouleurNoir);
+
+    if (l.Orpheline && choisie >= 2) {
+        f.Text1.SetForeColor(CouleurRouge);
+        f.Text1.Append(SansPredecesseur);
+    }
+
+    if (l.Prec != 0) {
+        f.DerniereLigne = choisie;
+        f.EntiteCourante = l.E;
+        chemin[0] = choisie;
+        int n = 1;
+        f.Text2.SetText(l.NomEspece);
+        if (!l.Complements.empty()) {
+            int16_t resultat = 0;
+            std::string complements = l.Complements;
+            TraiteComplement(f, 1, complements, resultat);
+        }
+
+        // Up the predecessors to the first entity; lines of no entity and notes are no steps.
+        int16_t rupture = 0;
+        int16_t ligne = choisie;
+        long pas = 0;
+        while (cle.TabLignes(ligne).E >= 2) {
+            if (++pas > MaxPasRemontee) {
+                f.Systeme.Message(f.Msg(117) + TexteNombre(cle.TabLignes(ligne).LigneTexte));
+                return;
+            }
+            ligne = VersEntier16(cle.TabLignes(ligne).Prec);
+            const LigneCle &p = cle.TabLignes(ligne);
+            if (p.Orpheline) {
+                f.Text1.SetForeColor(CouleurRouge);
+                f.Text1.Append(f.Msg(180));
+                rupture = -1;
+            }
+            if (p.E > 0 && p.Suite != "N") {
+                if (n == MaxEtapes) {
+                    signaleCheminTropLong(f, chemin[MaxEtapes - 1]);
+                    break;
+                }
+                chemin[static_cast<std::size_t>(n++)] = ligne;
+            }
+        }
+
+        f.NbEtapes = static_cast<int16_t>(n);
+        for (int i = 1; i <= n; ++i)
+            f.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
+        if (n < MaxEtapes) f.Hist(n + 1) = 0;
+        f.List1.Clear();
+        int16_t modeHist = 1;
+        AfficheHist(f, rupture, modeHist);
+        if (navigable) {
+            // A section or a validated line: the consultation goes on from there.
+            f.EntiteCourante = l.S;
+            AfficheChoix(f, f.EntiteCourante);
+        }
+        int16_t resultat = 0;
+        std::string complements = cle.TabLignes(chemin[1]).Complements;
+        TraiteComplement(f, 0, complements, resultat);
+        f.MarqueRetour = 1;
+        return;
+    }
+
+    if (choisie > 1) {
+        f.Text1.SetForeColor(CouleurRouge);
+        f.Text1.SetText(l.Description);
+        f.Text2.SetText(l.NomEspece);
+        f.Text1.Append(f.FinLigne + SansPredecesseur);
+    }
+}
+
 } // namespace
 
 void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
@@ -60,8 +146,10 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
         if (mode == 1)
             f.Text1.Append(f.Msg(178) + f.FinLigne + f.Msg(185) + renvoiSlot2(f) + f.FinLigne);
     }
+    f.DebutsEtapes.clear();
     for (int i = 1; i <= f.NbEtapes; ++i) {
         int16_t ligne = f.Hist(i);
+        f.DebutsEtapes.push_back(f.Text1.Text.size());
         AfficheEtape(f, ligne, rupture);
         if (!f.AfficheNotes) continue;
         const double suite = Valeur(cle.TabLignes(ligne).Suite);
@@ -70,6 +158,9 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
         if (note.Suite != "N") continue;
         f.Text1.Append(MarqueNote + texteLigne(f, note.Description) + f.FinLigne);
     }
+    // A broken path without notes shows one notice instead of its steps.
+    if (!f.AfficheNotes && rupture != 0) f.DebutsEtapes.clear();
+    f.TexteEtapes = f.Text1.Text;
     AfficheSect(f);
 }
 
@@ -186,88 +277,18 @@ void bouton_Click(Lamelix &f, int index) {
 void List2_Click(Lamelix &f) {
     // The pick ends; what it already showed stays.
     SousPiege([&] {
-        CleCompilee &cle = f.Cle();
-        f.DocsAffiches = false;
-        f.Frame5.SetVisible(false);
-        f.Text4.SetVisible(false);
-        f.List1.SetBackColor(CouleurFondFenetre);
-        f.List2.SetBackColor(CouleurFondFenetre);
-        CheminLocal chemin{};
-
+        prepareChoix(f);
         const int position = f.List2.ListIndex;
         if (position < 0 || position >= f.List2.ListCount()) return;
-        const int16_t choisie =
-            f.MapNoms()(f.List2.Items[static_cast<std::size_t>(position)].ItemData);
-        LigneCle &l = cle.TabLignes(choisie);
-        f.Text1.SetForeColor(CouleurNoir);
+        suitLigne(f, f.MapNoms()(f.List2.Items[static_cast<std::size_t>(position)].ItemData),
+                  f.LignesNavigables);
+    });
+}
 
-        if (l.Orpheline && choisie >= 2) {
-            f.Text1.SetForeColor(CouleurRouge);
-            f.Text1.Append(SansPredecesseur);
-        }
-
-        if (l.Prec != 0) {
-            f.DerniereLigne = choisie;
-            f.EntiteCourante = l.E;
-            chemin[0] = choisie;
-            int n = 1;
-            f.Text2.SetText(l.NomEspece);
-            if (!l.Complements.empty()) {
-                int16_t resultat = 0;
-                std::string complements = l.Complements;
-                TraiteComplement(f, 1, complements, resultat);
-            }
-
-            // Up the predecessors to the first entity; lines of no entity and notes are no steps.
-            int16_t rupture = 0;
-            int16_t ligne = choisie;
-            long pas = 0;
-            while (cle.TabLignes(ligne).E >= 2) {
-                if (++pas > MaxPasRemontee) {
-                    f.Systeme.Message(f.Msg(117) + TexteNombre(cle.TabLignes(ligne).LigneTexte));
-                    return;
-                }
-                ligne = VersEntier16(cle.TabLignes(ligne).Prec);
-                const LigneCle &p = cle.TabLignes(ligne);
-                if (p.Orpheline) {
-                    f.Text1.SetForeColor(CouleurRouge);
-                    f.Text1.Append(f.Msg(180));
-                    rupture = -1;
-                }
-                if (p.E > 0 && p.Suite != "N") {
-                    if (n == MaxEtapes) {
-                        signaleCheminTropLong(f, chemin[MaxEtapes - 1]);
-                        break;
-                    }
-                    chemin[static_cast<std::size_t>(n++)] = ligne;
-                }
-            }
-
-            f.NbEtapes = static_cast<int16_t>(n);
-            for (int i = 1; i <= n; ++i)
-                f.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
-            if (n < MaxEtapes) f.Hist(n + 1) = 0;
-            f.List1.Clear();
-            int16_t modeHist = 1;
-            AfficheHist(f, rupture, modeHist);
-            if (f.LignesNavigables) {
-                // A section or a validated line: the consultation goes on from there.
-                f.EntiteCourante = l.S;
-                AfficheChoix(f, f.EntiteCourante);
-            }
-            int16_t resultat = 0;
-            std::string complements = cle.TabLignes(chemin[1]).Complements;
-            TraiteComplement(f, 0, complements, resultat);
-            f.MarqueRetour = 1;
-            return;
-        }
-
-        if (choisie > 1) {
-            f.Text1.SetForeColor(CouleurRouge);
-            f.Text1.SetText(l.Description);
-            f.Text2.SetText(l.NomEspece);
-            f.Text1.Append(f.FinLigne + SansPredecesseur);
-        }
+void ChoisitLigne(Lamelix &f, int16_t ligne, bool navigable) {
+    SousPiege([&] {
+        prepareChoix(f);
+        suitLigne(f, ligne, navigable);
     });
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lamelix {
 
@@ -138,7 +139,11 @@ struct Lamelix {
     int16_t EntiteCourante = 0;
     int16_t NbEtapes = 0;           // history step count, 0 to 2000
     Table<int16_t, MaxEtapes> Hist; // slot i: line chosen at step i; slot 0 stays 0
-    int16_t DerniereLigne = 0;      // line of the step before the newest one
+    // Where the text of step i begins in Text1 (bytes, at i - 1), and Text1 as the history
+    // display left it: a double click on a step finds it there while Text1 still shows it.
+    std::vector<std::size_t> DebutsEtapes;
+    std::string TexteEtapes;
+    int16_t DerniereLigne = 0; // line of the step before the newest one
     bool EspeceAtteinte = false;
     bool RechercheAffichee = false; // List1 holds keyword-search results
     Table<int16_t, MaxLignesCle> MapRecherche;
@@ -217,6 +222,14 @@ void RazHist(Lamelix &f);
 void Retour_Choix(Lamelix &f, int16_t code);
 void bouton_Click(Lamelix &f, int index);
 void List2_Click(Lamelix &f);
+// A key line picked as a name of List2 is: the path rebuilt up to it, its species shown, its
+// complements followed; with navigable, the consultation goes on at the entity it leads to.
+void ChoisitLigne(Lamelix &f, int16_t ligne, bool navigable);
+// Back to step etape of the path (1 to the step count): the state of as many "<==" in a row as
+// there are steps after it. Text1_DblClick finds the step on line ligneTexte of Text1 (counted
+// from 0, each CR LF, CR or LF ending a line).
+void RetourEtape(Lamelix &f, int etape);
+void Text1_DblClick(Lamelix &f, int ligneTexte);
 void List2_MouseDown(Lamelix &f, int Button, int Shift);
 void List2_MouseUp(Lamelix &f, int Button, int Shift);
 void Check_saut_ligne_Click(Lamelix &f);

@@ -51,6 +51,9 @@ struct LibellesFenetre : Controle {
     std::string LegendeTraduction, LegendeLangueSource, LegendeLangueResultat, LegendeDescriptions,
         LegendeHistorique, LegendeTraduireBouton, LegendeCopier, InviteSource, OuvrirPage,
         TitrePage, PagesHtml, TexteSource, TexteTraduit;
+    // The key map and the steps of the path.
+    std::string TitrePlan, MenuPlan, EntitePlan, ClePrincipale, CleSecondaire, NotePlan,
+        InviteFiltrePlan, BullePlan, BulleChemin, PlanVide;
     // The help window and the system dialogs.
     std::string TitreAide, Precedent, Sommaire, AideIntrouvable, PageAbsente;
     std::string TitreOuvrir, TitreEnregistrer, TousFichiers, SansReponse;

@@ -36,6 +36,23 @@ std::string SansAccent(std::string_view texte) {
     return sortie;
 }
 
+std::string SansAccentNiCasse(std::string_view texte) {
+    std::string sortie;
+    sortie.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size();) {
+        const std::size_t debut = i;
+        uint32_t c = LisCodePoint(texte, i);
+        const uint32_t lu = c;
+        if (c >= 0xC0 && c <= 0xDE && c != 0xD7) c += 32; // À..Þ to à..þ
+        c = MajusculeDe(lettreSansAccent(c));
+        if (c == lu)
+            sortie.append(texte.substr(debut, i - debut));
+        else
+            AjouteCodePoint(sortie, c);
+    }
+    return sortie;
+}
+
 MotsCherches::MotsCherches(std::string_view mot1, std::string_view mot2, bool sansCasse,
                            bool sansAccents, bool lesDeux)
     : sansCasse_(sansCasse), sansAccents_(sansAccents), lesDeux_(lesDeux) {

@@ -9,6 +9,9 @@ namespace lamelix {
 // ã ä give a, ç c, è é ê ë e, ì í î ï i, ò ó ô õ ö o, ù ú û ü u). Capitals and every other
 // character (å, æ, ñ, ø, ý, ÿ among them) are kept.
 std::string SansAccent(std::string_view texte);
+// Case and accents both ignored, the capitals' accents too (É, e and E all give E): the text
+// written in capitals of bare letters, to compare two such texts.
+std::string SansAccentNiCasse(std::string_view texte);
 
 // The one or two words of a keyword search, folded once as the search asks: case ignored, accents
 // folded, or both. A text holds them when it holds word 1 or word 2 ("or"), or both ("and"); an

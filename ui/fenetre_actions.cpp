@@ -13,9 +13,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace lamelix {
@@ -185,6 +188,7 @@ void FenetrePrincipale::relieCommandes() {
     // "MotClé", and the desktop's usual shortcut for a search.
     const auto ouvreRecherche = [this] { agit([this] { MotCle_Click(motsCles_); }); };
     connect(motCle_, &QPushButton::clicked, this, ouvreRecherche);
+    text1_->viewport()->installEventFilter(this);
     auto *chercher = new QShortcut(QKeySequence::Find, this);
     connect(chercher, &QShortcut::activated, this, ouvreRecherche);
 
@@ -202,6 +206,17 @@ void FenetrePrincipale::relieCommandes() {
         if (!agit([&f] { f.FraFlash.SetVisible(false); }))
             QTimer::singleShot(200, this, [this] { flash_->AuDelaiEcoule(); });
     };
+}
+
+bool FenetrePrincipale::eventFilter(QObject *objet, QEvent *event) {
+    if (objet == text1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        // The paragraph under the pointer is the line of the path's text the model counts.
+        const auto *souris = static_cast<QMouseEvent *>(event);
+        const int ligne = text1_->cursorForPosition(souris->position().toPoint()).blockNumber();
+        agit([this, ligne] { Text1_DblClick(modele_, ligne); });
+        return true;
+    }
+    return QMainWindow::eventFilter(objet, event);
 }
 
 void FenetrePrincipale::OuvreCle(const QString &chemin) {

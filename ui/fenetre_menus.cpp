@@ -69,6 +69,15 @@ void FenetrePrincipale::creeMenus() {
         });
         if (i == 2) edition->addSeparator();
     }
+    // The key map: an item of the panel's own, its caption in the interface language.
+    edition->addSeparator();
+    QAction *plan = edition->addAction(QString());
+    plan->setObjectName("mnuPlan");
+    plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(plan, &QAction::triggered, this, [this] { agit([this] { MnuPlan_Click(plan_); }); });
+    actions_.push_back(plan);
+    suivi_.Lie({&f.Libelles},
+               [plan, &f] { plan->setText(QString::fromStdString(f.Libelles.MenuPlan)); });
 
     QMenu *options = sousMenu(nullptr, f.mnuSettings, "mnuSettings");
     QMenu *tailles = sousMenu(options, f.mnuSettingsItem[0], "mnuSettingsItem_0");

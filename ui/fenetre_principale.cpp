@@ -10,6 +10,7 @@
 #include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
+#include "ui/panneau_plan.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
 
@@ -99,7 +100,7 @@ QTextEdit *texteLecture(const char *nom) {
 FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()),
       motsCles_(app.MotsCles()), traducteur_(app.Traducteur()), barre_(app.Barre()),
-      documentation_(app.Documentation()), outil_(app.Outil()) {
+      documentation_(app.Documentation()), plan_(app.Plan()), outil_(app.Outil()) {
     setStyleSheet(Apparence);
     traduction_.Suit("fr"); // the interface starts in French
 
@@ -146,6 +147,9 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     panneaux_ = std::make_unique<Panneaux>(
         modele_, documentation_, this, suivi_,
         [this](const std::function<void()> &action) { return agit(action); });
+    framePlan_ = new PanneauPlan(
+        plan_, suivi_, [this](const std::function<void()> &action) { return agit(action); }, this);
+    addDockWidget(Qt::RightDockWidgetArea, framePlan_);
 
     creeMenus();
     creeBarreEtat();

@@ -34,6 +34,7 @@ class FenetreForm1;
 class FenetreOutils;
 class Panneaux;
 class PanneauMotsCles;
+class PanneauPlan;
 class PanneauTraduction;
 
 // The consultation window: one widget per control of the window model. It forwards the user's
@@ -72,6 +73,8 @@ class FenetrePrincipale : public QMainWindow {
     PanneauMotsCles *Frame6() const { return frame6_; }
     QPushButton *MotCle() const { return motCle_; }
     PanneauTraduction *Frame14() const { return frame14_.get(); } // once shown
+    // The key map, docked at the right.
+    PanneauPlan *FramePlan() const { return framePlan_; }
     // The look-ups of the species reached (the button bar Frame9) and the documentation
     // search's stop button.
     QPushButton *Command6(int index) const { return command6_.at(static_cast<std::size_t>(index)); }
@@ -95,6 +98,8 @@ class FenetrePrincipale : public QMainWindow {
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A double click on a step of the path Text1.
+    bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
     // Construction (fenetre_principale.cpp).
@@ -144,6 +149,7 @@ class FenetrePrincipale : public QMainWindow {
     Traduction &traducteur_;
     BarreWeb &barre_; // the look-ups of the species reached
     RechercheDocumentation &documentation_;
+    PlanCle &plan_; // the key map's model
 
     ListeControle *list1_, *list2_, *list3_;
     QTextEdit *text1_, *text5_;
@@ -152,6 +158,7 @@ class FenetrePrincipale : public QMainWindow {
     QPushButton *command2_ = nullptr;
     QPushButton *motCle_ = nullptr;
     PanneauMotsCles *frame6_ = nullptr;
+    PanneauPlan *framePlan_ = nullptr;
     QGroupBox *cadreHistorique_ = nullptr;
     QGroupBox *cadreEspece_ = nullptr, *cadreChoix_ = nullptr, *cadreNoms_ = nullptr;
     QScrollArea *defilement_ = nullptr;

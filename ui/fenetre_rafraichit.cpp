@@ -210,6 +210,7 @@ void FenetrePrincipale::lieLegendes() {
         cadreComparaison_->setTitle(qs(l.TitreComparaison));
         text2_->FixeTexteVide(qs(l.EspeceNonAtteinte));
         text1_->setPlaceholderText(qs(l.CheminVide));
+        text1_->setToolTip(qs(l.BulleChemin));
         text5_->setPlaceholderText(qs(l.SectionsVides));
         const std::pair<QWidget *, const std::string *> bulles[] = {
             {list1_, &l.BulleList1},

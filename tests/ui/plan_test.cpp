@@ -1,0 +1,137 @@
+// The key map docked beside the window, and the double click on a step of the path, on the
+// bundled key under the offscreen platform.
+// LAMELIX_CAPTURE names a PNG file; the captures add "-plan-<screen>[-english]" before ".png".
+
+#include "tests/services_factices.hpp"
+#include "tests/ui/gestes.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/geometrie.hpp"
+#include "ui/panneau_plan.hpp"
+
+#include <memory>
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+using namespace lamelix;
+using namespace lamelix::test;
+
+namespace {
+
+struct Banc {
+    Banc() {
+        modele.RepProgramme = dossier.path().toStdString();
+        fenetre.Demarre();
+        fenetre.show();
+        fenetre.Active();
+        fenetre.ChargeCle(LAMELIX_CLES "/defaut.cle");
+    }
+    QTemporaryDir dossier;
+    ServicesFactices services;
+    std::unique_ptr<Application> app = std::make_unique<Application>(services);
+    Lamelix &modele = app->Principale();
+    FenetrePrincipale fenetre{*app};
+};
+
+// The first row built whose text holds the word.
+QTreeWidgetItem *rangAvec(QTreeWidgetItem *rang, const QString &mot) {
+    if (rang->text(0).contains(mot)) return rang;
+    for (int i = 0; i < rang->childCount(); ++i)
+        if (QTreeWidgetItem *trouve = rangAvec(rang->child(i), mot)) return trouve;
+    return nullptr;
+}
+
+QTreeWidgetItem *rangAvec(QTreeWidget *arbre, const QString &mot) {
+    for (int i = 0; i < arbre->topLevelItemCount(); ++i)
+        if (QTreeWidgetItem *trouve = rangAvec(arbre->topLevelItem(i), mot)) return trouve;
+    return nullptr;
+}
+
+void captureEcrans(FenetrePrincipale &fenetre, const char *langue) {
+    for (const QSize ecran : {QSize(800, 600), QSize(1600, 900)}) {
+        fenetre.resize(
+            GeometrieFenetre(QRect(QPoint(), ecran), CadreEstime(), QSize(1320, 100000)).size());
+        QTest::qWait(50);
+        capture(&fenetre,
+                qPrintable(
+                    QString("-plan-%1x%2%3").arg(ecran.width()).arg(ecran.height()).arg(langue)));
+    }
+}
+
+} // namespace
+
+class PlanTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Ctrl+M opens the map down to the current entity; a filtered row double-clicked moves the
+    // consultation there, and the map follows it.
+    void ouvreFiltreEtSaute() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        doubleClic(fenetre.List1(), 0);
+        doubleClic(fenetre.List1(), 1);
+        PanneauPlan *plan = fenetre.FramePlan();
+        QVERIFY(!plan->isVisible());
+        QTest::keyClick(fenetre.List1(), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(plan->isVisible());
+        QCOMPARE(plan->windowTitle(), QString("Plan de la clé"));
+        QVERIFY(plan->Courant() != nullptr);
+        QCOMPARE(plan->Courant()->text(0), QString("Entité %1").arg(banc.modele.EntiteCourante));
+        captureEcrans(fenetre, "");
+
+        QTest::keyClicks(plan->Filtre(), "MIEL");
+        QTreeWidgetItem *rang = rangAvec(plan->Arbre(), "jaune miel");
+        QVERIFY(rang != nullptr);
+        QVERIFY(rangAvec(plan->Arbre(), "Sporée rose") == nullptr);
+        plan->Arbre()->scrollToItem(rang);
+        const QPoint point = plan->Arbre()->visualItemRect(rang).center();
+        QVERIFY(plan->Arbre()->viewport()->rect().contains(point));
+        QTest::mouseClick(plan->Arbre()->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseDClick(plan->Arbre()->viewport(), Qt::LeftButton, {}, point);
+        QCOMPARE(fenetre.Text2()->text(),
+                 QString("Armillaria mellea (armillaire couleur de miel)"));
+        QVERIFY(fenetre.Text1()->toPlainText().contains("Champignon en touffes serrées"));
+
+        // Without the filter, the map shows the species reached as the current row.
+        plan->Filtre()->clear();
+        QVERIFY(plan->Courant() != nullptr);
+        QCOMPARE(plan->Courant()->text(0), fenetre.Text2()->text());
+
+        // In English, for the screenshots; Ctrl+M closes it.
+        QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
+                            banc.dossier.filePath("Lamelix_en.lng")));
+        fenetre.Action("MnLang_5")->trigger();
+        QCOMPARE(plan->windowTitle(), QString("Key map"));
+        captureEcrans(fenetre, "-english");
+        fenetre.Action("MnLang_1")->trigger();
+        QTest::keyClick(fenetre.List1(), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(!plan->isVisible());
+    }
+
+    // A double click on the first step of the path goes back to it.
+    void retourParLeChemin() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        for (int i = 0; i < 3; ++i)
+            doubleClic(fenetre.List1(), 0);
+        QCOMPARE(banc.modele.NbEtapes, 3);
+        QTextEdit *chemin = fenetre.Text1();
+        QVERIFY(chemin->toolTip().contains("revenir"));
+        const QRect premier =
+            chemin->cursorRect(QTextCursor(chemin->document()->findBlockByNumber(0)));
+        QTest::mouseDClick(chemin->viewport(), Qt::LeftButton, {}, premier.center());
+        QCOMPARE(banc.modele.NbEtapes, 1);
+        QCOMPARE(banc.modele.EntiteCourante, 2);
+        QCOMPARE(chemin->document()->blockCount(), 2); // the step and the empty line after it
+    }
+};
+
+QTEST_MAIN(PlanTest)
+#include "plan_test.moc"
