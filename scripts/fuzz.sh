@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
-# runs each on a corpus seeded with the sample keys, settings and language files.
+# runs each on a corpus seeded with the sample keys, settings and language files and the
+# tables of the sample keys.
 # Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 2000; -1 runs until stopped)
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -16,8 +17,9 @@ declare -A graines=(
     [langue]="$racine/lang/*.lng"
     [page_html]="$racine/cles/*.html"
     [reponse_serveur]=""
+    [tableau]="$racine/tests/data/*.csv"
 )
-for cible in cle reglages langue page_html reponse_serveur; do
+for cible in cle reglages langue page_html reponse_serveur tableau; do
     mkdir -p "$corpus/$cible"
     for graine in ${graines[$cible]}; do
         [[ -f $graine ]] && cp "$graine" "$corpus/$cible/"
