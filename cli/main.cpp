@@ -1,5 +1,6 @@
 // lamelix-outils: the key authors' command line, on the same core as the window.
 
+#include "cli/commande_imprime.hpp"
 #include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
 #include "cli/commande_tableau.hpp"
@@ -59,6 +60,14 @@ const char *const Aide =
     "  Chacun accepte --oui|--non ; le texte du compte rendu (fins de ligne CR LF) sort tel\n"
     "  quel sur la sortie standard, sauf les caractères de commande d'une clé (\\xNN).\n"
     "\n"
+    "Clé imprimable (sur la sortie standard, en UTF-8) :\n"
+    "  imprime [--style crochets|indente] [--format html|md] FICHIER\n"
+    "                                 crochets (par défaut) : chaque couplet numéroté avec les\n"
+    "                                 couplets qui y mènent, ses propositions 1a, 1b... ;\n"
+    "                                 indente : la clé en arbre depuis son premier couplet ;\n"
+    "                                 html (par défaut, page complète prête à imprimer en A4)\n"
+    "                                 ou md (Markdown)\n"
+    "\n"
     "Échange sous forme de tableau (CSV en UTF-8, trois colonnes : couplet, proposition,\n"
     "couplet suivant ou nom du taxon ; les clés secondaires mises à plat, leurs couplets\n"
     "numérotés à la suite ; les notes suivent la proposition après un saut de ligne) :\n"
@@ -105,6 +114,7 @@ int execute(std::vector<std::string> arguments) {
         if (commande == "parcours")
             return lamelix::CommandeParcours(arguments, std::cout, std::cerr);
         if (commande == "verifie") return lamelix::CommandeVerifie(arguments, std::cout, std::cerr);
+        if (commande == "imprime") return lamelix::CommandeImprime(arguments, std::cout, std::cerr);
         if (commande == "exporte-tableau")
             return lamelix::CommandeExporteTableau(arguments, std::cout, std::cerr);
         if (commande == "importe-tableau")
