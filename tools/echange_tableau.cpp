@@ -27,9 +27,10 @@ std::optional<long> Numero(const std::string &texte) {
     return n;
 }
 
-// The code points of well-formed UTF-8 (shortest forms, no surrogates), or nothing.
-std::optional<std::vector<uint32_t>> CodePoints(std::string_view t) {
-    std::vector<uint32_t> points;
+// Walks well-formed UTF-8 (shortest forms, no surrogates) code point by code point, each handed
+// to chaque, which may stop the walk by returning false: false when the text is not such UTF-8
+// or the walk was stopped.
+template <class Chaque> bool ParcourtUtf8(std::string_view t, Chaque chaque) {
     for (std::size_t i = 0; i < t.size();) {
         const auto b = static_cast<unsigned char>(t[i]);
         int suite = -1; // the continuation bytes the lead byte announces
@@ -41,39 +42,42 @@ std::optional<std::vector<uint32_t>> CodePoints(std::string_view t) {
             suite = 2;
         else if ((b >> 3) == 30)
             suite = 3;
-        if (suite < 0 || t.size() - i <= static_cast<std::size_t>(suite)) return std::nullopt;
+        if (suite < 0 || t.size() - i <= static_cast<std::size_t>(suite)) return false;
         uint32_t cp = suite == 0 ? b : b & (0x3Fu >> suite);
         for (int k = 1; k <= suite; ++k) {
             const auto c = static_cast<unsigned char>(t[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80) return std::nullopt;
+            if ((c & 0xC0) != 0x80) return false;
             cp = (cp << 6) | (c & 0x3Fu);
         }
         static constexpr uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[suite] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return std::nullopt;
-        points.push_back(cp);
+        if (cp < minimum[suite] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        if (!chaque(cp)) return false;
         i += static_cast<std::size_t>(suite) + 1;
     }
-    return points;
+    return true;
 }
 
-// The Windows-1252 bytes of the text, or nothing when a character has no byte there.
-std::optional<std::string> EnWindows1252(const std::vector<uint32_t> &points) {
+bool EstUtf8Strict(std::string_view t) {
+    return ParcourtUtf8(t, [](uint32_t) { return true; });
+}
+
+// The Windows-1252 bytes of a UTF-8 text, or nothing when a character has no byte there.
+std::optional<std::string> EnWindows1252(std::string_view texte) {
     std::string octets;
-    octets.reserve(points.size());
-    for (uint32_t cp : points) {
+    octets.reserve(texte.size());
+    const bool tout = ParcourtUtf8(texte, [&](uint32_t cp) {
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             octets += static_cast<char>(cp);
-            continue;
+            return true;
         }
-        bool trouve = false;
-        for (unsigned b = 0x80; b <= 0x9F && !trouve; ++b)
+        for (unsigned b = 0x80; b <= 0x9F; ++b)
             if (CodePointWindows1252(static_cast<unsigned char>(b)) == cp) {
                 octets += static_cast<char>(b);
-                trouve = true;
+                return true;
             }
-        if (!trouve) return std::nullopt;
-    }
+        return false;
+    });
+    if (!tout) return std::nullopt;
     return octets;
 }
 
@@ -117,7 +121,7 @@ class Importation {
             return;
         }
         for (const std::string &champ : r.Champs)
-            if (!CodePoints(champ)) {
+            if (!EstUtf8Strict(champ)) {
                 Erreur(r.Ligne, "texte qui n'est pas de l'UTF-8");
                 return;
             }
@@ -182,8 +186,7 @@ class Importation {
                     texte += e + ", 0, N $" + lignes[n] + FinLigneTableau;
             }
         }
-        const auto points = CodePoints(texte);
-        if (const auto ansi = points ? EnWindows1252(*points) : std::nullopt) {
+        if (const auto ansi = EnWindows1252(texte)) {
             resultat_.Octets = *ansi;
         } else {
             resultat_.Utf8 = true;
