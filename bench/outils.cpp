@@ -1,9 +1,10 @@
 // The key authors' tools on keys of 400 and 4000 key lines (the format's largest): the analysis
-// report and the renumbering, each run as its button runs it.
+// report, the checks of the key's graph and the renumbering, each run as its button runs it.
 
 #include "app/application.hpp"
 #include "bench/cle_geante.hpp"
 #include "bench/services_muets.hpp"
+#include "tools/structure.hpp"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -35,6 +36,15 @@ void AnalyseDeLaCle(benchmark::State &state) {
     state.counters["lignes"] = p.app->Prog().Cle.NbLignesM1 + 1;
 }
 BENCHMARK(AnalyseDeLaCle)->Arg(400)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// The checks of the key's graph alone: one pass to build it, one walk.
+void StructureDeLaCle(benchmark::State &state) {
+    Poste p(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VerifieStructure(p.app->Prog().Cle).size());
+    state.counters["lignes"] = p.app->Prog().Cle.NbLignesM1 + 1;
+}
+BENCHMARK(StructureDeLaCle)->Arg(400)->Arg(4000)->Unit(benchmark::kMicrosecond);
 
 void Renumerotation(benchmark::State &state) {
     Poste p(state.range(0));

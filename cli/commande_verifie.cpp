@@ -9,6 +9,7 @@
 #include "platform/utf8.hpp"
 #include "settings/fichier_ini.hpp"
 #include "tools/lignes_fichier.hpp"
+#include "tools/structure.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -37,6 +38,7 @@ class DialoguesRetenus : public ServicesConsole {
 struct Diagnostic {
     long ligne = 0; // physical line, 0 for the whole file
     bool erreur = true;
+    bool information = false; // neither error nor warning: a shape keys often have on purpose
     std::string message, explication;
 };
 
@@ -159,6 +161,40 @@ std::vector<Diagnostic> DuRapport(const std::string &rapport) {
     return diagnostics;
 }
 
+// The checks of the key's graph: warnings, and the species reached twice as information.
+std::vector<Diagnostic> DeLaStructure(const CleCompilee &cle) {
+    const auto nom = [](GenreConstat g) {
+        switch (g) {
+        case GenreConstat::EntiteInaccessible:
+            return "entité inaccessible";
+        case GenreConstat::Cycle:
+            return "cycle";
+        case GenreConstat::PropositionUnique:
+            return "proposition unique";
+        case GenreConstat::EspeceRepetee:
+            return "espèce répétée";
+        case GenreConstat::EntiteAbsente:
+            return "entité absente";
+        case GenreConstat::CleNonAppelee:
+            return "clé secondaire non appelée";
+        }
+        return "";
+    };
+    std::vector<Diagnostic> diagnostics;
+    for (const ConstatStructure &c : VerifieStructure(cle)) {
+        const LigneCle &l = cle.TabLignes(c.Ligne);
+        Diagnostic d;
+        d.ligne = static_cast<long>(l.LigneTexte);
+        d.erreur = false;
+        d.information = c.Genre == GenreConstat::EspeceRepetee;
+        d.message = std::string(nom(c.Genre)) + " (" + std::to_string(l.E) + "," +
+                    std::to_string(l.S) + ")" + (c.Detail.empty() ? "" : " " + c.Detail);
+        d.explication = TitreConstat(c.Genre);
+        diagnostics.push_back(std::move(d));
+    }
+    return diagnostics;
+}
+
 } // namespace
 
 int CommandeVerifie(const std::vector<std::string> &arguments, std::ostream &sortie,
@@ -182,6 +218,8 @@ int CommandeVerifie(const std::vector<std::string> &arguments, std::ostream &sor
         Command1_Click(o, OutAnalyse);
         for (Diagnostic &d : DuRapport(o.Text10[0].Text))
             diagnostics.push_back(std::move(d));
+        for (Diagnostic &d : DeLaStructure(o.Cle()))
+            diagnostics.push_back(std::move(d));
     });
     if (erreur) erreurs << "interruption: " << Echappe(*erreur) << '\n';
     bool fautes = !charge || erreur.has_value();
@@ -189,7 +227,11 @@ int CommandeVerifie(const std::vector<std::string> &arguments, std::ostream &sor
         fautes = fautes || d.erreur;
         sortie << chemin << ':';
         if (d.ligne > 0) sortie << d.ligne << ':';
-        sortie << ' ' << (d.erreur ? "erreur: " : "avertissement: ") << Echappe(d.message);
+        sortie << ' '
+               << (d.erreur        ? "erreur: "
+                   : d.information ? "information: "
+                                   : "avertissement: ")
+               << Echappe(d.message);
         if (!d.explication.empty()) sortie << " : " << d.explication;
         sortie << '\n';
         if (d.ligne >= 1 && d.ligne <= static_cast<long>(lignes.size()))

@@ -1,7 +1,9 @@
 // lamelix-outils: the key authors' command line, on the same core as the window.
 
+#include "cli/commande_imprime.hpp"
 #include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
+#include "cli/commande_tableau.hpp"
 #include "cli/commande_tables.hpp"
 #include "cli/commande_verifie.hpp"
 #include "version.hpp"
@@ -58,6 +60,23 @@ const char *const Aide =
     "  Chacun accepte --oui|--non ; le texte du compte rendu (fins de ligne CR LF) sort tel\n"
     "  quel sur la sortie standard, sauf les caractères de commande d'une clé (\\xNN).\n"
     "\n"
+    "Clé imprimable (sur la sortie standard, en UTF-8) :\n"
+    "  imprime [--style crochets|indente] [--format html|md] FICHIER\n"
+    "                                 crochets (par défaut) : chaque couplet numéroté avec les\n"
+    "                                 couplets qui y mènent, ses propositions 1a, 1b... ;\n"
+    "                                 indente : la clé en arbre depuis son premier couplet ;\n"
+    "                                 html (par défaut, page complète prête à imprimer en A4)\n"
+    "                                 ou md (Markdown)\n"
+    "\n"
+    "Échange sous forme de tableau (CSV en UTF-8, trois colonnes : couplet, proposition,\n"
+    "couplet suivant ou nom du taxon ; les clés secondaires mises à plat, leurs couplets\n"
+    "numérotés à la suite ; les notes suivent la proposition après un saut de ligne) :\n"
+    "  exporte-tableau FICHIER        écrit le tableau de la clé sur la sortie standard\n"
+    "  importe-tableau TABLE.csv -o CLE.cle\n"
+    "                                 écrit la clé du tableau (Windows-1252, ou UTF-8 avec\n"
+    "                                 sa ligne rem$UTF8$) ; chaque rangée fautive est signalée\n"
+    "                                 TABLE.csv:LIGNE: erreur: ... et rien n'est écrit (code 1)\n"
+    "\n"
     "Options :\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
@@ -95,6 +114,11 @@ int execute(std::vector<std::string> arguments) {
         if (commande == "parcours")
             return lamelix::CommandeParcours(arguments, std::cout, std::cerr);
         if (commande == "verifie") return lamelix::CommandeVerifie(arguments, std::cout, std::cerr);
+        if (commande == "imprime") return lamelix::CommandeImprime(arguments, std::cout, std::cerr);
+        if (commande == "exporte-tableau")
+            return lamelix::CommandeExporteTableau(arguments, std::cout, std::cerr);
+        if (commande == "importe-tableau")
+            return lamelix::CommandeImporteTableau(arguments, std::cerr);
         if (lamelix::EstCommandeOutils(commande))
             return lamelix::CommandeOutils(commande, arguments, std::cout, std::cerr);
         std::cerr << "lamelix-outils: commande inconnue : " << commande << " (essayez --help)\n";

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
-# runs each on a corpus seeded with the sample keys, settings and language files. Each target first
-# replays the inputs kept in fuzz/regressions/<target>/ (what an earlier campaign found).
+# runs each on a corpus seeded with the sample keys, settings, language files and answers, and
+# the tables of the sample keys. Each target first replays the inputs kept in
+# fuzz/regressions/<target>/ (what an earlier campaign found).
 # Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 2000; -1 runs until stopped)
 # Extra libFuzzer options may follow, e.g. scripts/fuzz.sh -1 -jobs=2 -workers=2
 set -euo pipefail
@@ -19,8 +20,9 @@ declare -A graines=(
     [langue]="$racine/lang/*.lng"
     [page_html]="$racine/cles/*.html"
     [reponse_serveur]="$racine/fuzz/graines/reponse_serveur/*"
+    [tableau]="$racine/tests/data/*.csv"
 )
-for cible in cle reglages langue page_html reponse_serveur; do
+for cible in cle reglages langue page_html reponse_serveur tableau; do
     mkdir -p "$corpus/$cible"
     for graine in ${graines[$cible]}; do
         [[ -f $graine ]] && cp "$graine" "$corpus/$cible/"

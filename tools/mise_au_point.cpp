@@ -7,6 +7,7 @@
 #include "platform/utf8.hpp"
 #include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
+#include "tools/structure.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -125,6 +126,24 @@ long Mailles(Rapport &r, const CleCompilee &cle) {
     return touches;
 }
 
+// The checks of the key's graph, after the report's own sections, shown only when they find
+// something: each kind of finding under its title, each line with its reference.
+long Structure(Rapport &r, const CleCompilee &cle) {
+    const std::vector<ConstatStructure> constats = VerifieStructure(cle);
+    const ConstatStructure *precedent = nullptr;
+    for (const ConstatStructure &c : constats) {
+        if (precedent == nullptr || precedent->Genre != c.Genre)
+            r.Ligne(std::string("  * ") + TitreConstat(c.Genre) + " :");
+        precedent = &c;
+        r.Courant = c.Ligne;
+        r.Reference(c.Ligne);
+        r.Texte += r.Tete(c.Ligne) + "\\" + cle.TabLignes(c.Ligne).Description;
+        if (!c.Detail.empty()) r.Texte += " \\ " + c.Detail;
+    }
+    if (!constats.empty()) r.Ligne("----fin des vérifications supplémentaires------");
+    return static_cast<long>(constats.size());
+}
+
 void Sections(Outils &o, Rapport &r) {
     const CleCompilee &cle = o.Cle();
     const auto L = [&cle](long i) -> const LigneCle & { return cle.TabLignes(i); };
@@ -202,6 +221,8 @@ void Sections(Outils &o, Rapport &r) {
     r.Section(std::string(Fleche) + "    entités maillées", false, true,
               [&] { return Mailles(r, cle); });
     r.Ligne("----fin d'analyse------");
+    r.Section(tete + "Vérifications supplémentaires de la structure", false, true,
+              [&] { return Structure(r, cle); });
 }
 
 } // namespace

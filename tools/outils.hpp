@@ -101,6 +101,9 @@ bool ChargeFichierOutils(Outils &o, const std::string &chemin);
 // A report box's whole text on the clipboard, or saved to a file the user chooses.
 void CopieRapport(Outils &o, int boite);
 void EnregistreRapport(Outils &o, int boite);
+// "Exporter > Imprimable": the loaded key in the bracketed layout, written as an HTML page, or
+// as Markdown when the chosen name ends in ".md".
+void ExporteImprimable(Outils &o);
 // A double click on a line of a report box: the editor opens at the key line it names.
 void Text10_DblClick(Outils &o, const std::string &ligne);
 

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -130,6 +131,16 @@ QWidget *FenetreOutils::boutons() {
         nombres->addWidget(boite);
     }
     nombres->addStretch(1);
+    // "Exporter > Imprimable": the key laid out for printing, saved to a file.
+    auto *exporter = bouton("Exporter");
+    exporter->setText(tr("Exporter"));
+    auto *menu = new QMenu(exporter);
+    QAction *imprimable = menu->addAction(tr("Imprimable..."));
+    imprimable->setObjectName("Imprimable");
+    connect(imprimable, &QAction::triggered, this,
+            [this] { agit_([this] { ExporteImprimable(modele_); }); });
+    exporter->setMenu(menu);
+    nombres->addWidget(exporter);
     nombres->addWidget(command3_);
     nombres->addWidget(command2_);
     grille->addLayout(nombres, 2, 0, 1, 6);

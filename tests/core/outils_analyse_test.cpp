@@ -78,7 +78,11 @@ TEST(OutilsAnalyse, ChaqueSectionSurUneCleFautive) {
                                  "----fin d'analyse------",
                                  Fleche + "entités maillées",
                                  "@ligne 1 / 5 \\(1,2) \\ bis = (3,2)",
-                                 "----fin d'analyse------"}));
+                                 "----fin d'analyse------",
+                                 Fleche + "Vérifications supplémentaires de la structure",
+                                 "  * proposition menant à une entité qui n'existe pas :",
+                                 "@ligne 10 / 14 \\(3,9)\\loin \\ entité 9",
+                                 "----fin des vérifications supplémentaires------"}));
 }
 
 TEST(OutilsAnalyse, UneErreurAuSingulierDeuxAuPluriel) {

@@ -163,7 +163,10 @@ TEST(OutilsCommandes, VerifieLesFautesDuRapport) {
                             cle +
                             ":6: avertissement: rupture de séquence (3,1) : la ligne appelle une "
                             "entité qui n'est pas plus loin qu'elle : risque de boucle\n"
-                            "    3, 1 $f\n");
+                            "    3, 1 $f\n" +
+                            cle +
+                            ":6: avertissement: cycle (3,1) 1 → 3 → 1 : cycle : la consultation "
+                            "reviendrait à une entité déjà vue\n    3, 1 $f\n");
 }
 
 TEST(OutilsCommandes, Usage) {

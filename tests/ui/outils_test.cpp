@@ -1,7 +1,7 @@
 // The tools window as a key author uses it: opened from "Outils > Mise au point", a key loaded
 // with "Charger", its analysis, its renumbering and the save confirmed, all through the real
-// buttons; the report box in a fixed-width font, copied whole, and a double click that opens
-// the editor at the line it names.
+// buttons; the report box in a fixed-width font, copied whole, the printable page exported, and
+// a double click that opens the editor at the line it names.
 //
 // LAMELIX_CAPTURE names a PNG file that receives the tools window after the analysis (at
 // 800x600, and with "-grand" at 1600x1000).
@@ -88,6 +88,15 @@ class OutilsTest : public QObject {
         QTest::mouseClick(outils->Copie(0), Qt::LeftButton);
         QCOMPARE(QString::fromStdString(services.PressePapier),
                  QString(rapport).replace("\n", "\r\n"));
+
+        // "Exporter > Imprimable" writes the printable page where the save dialog says.
+        auto *imprimable = outils->findChild<QAction *>("Imprimable");
+        QVERIFY(imprimable != nullptr);
+        const std::string page = dossier.filePath("essai.html").toStdString();
+        services.Fichiers.push_back(page);
+        imprimable->trigger();
+        QVERIFY(QString::fromStdString(lis(page)).startsWith("<!DOCTYPE html>\n"));
+        QVERIFY(QString::fromStdString(lis(page)).contains("<i>Viridis</i>"));
 
         // A double click on the line of the faulty key line opens the editor there.
         int ligne = 0;

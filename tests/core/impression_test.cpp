@@ -1,0 +1,82 @@
+// The printable key: the sample keys' pages as kept in tests/data, well-formed HTML, and the
+// layouts on a small key.
+
+#include "tests/core/lance_outils.hpp"
+#include "tests/core/outils_essai.hpp"
+#include "tools/impression.hpp"
+
+#include <gtest/gtest.h>
+
+namespace lamelix::test {
+namespace {
+
+// Every layout of every sample key that loads, as kept; each HTML page read by xmllint.
+TEST(Impression, EchantillonsCommeAttendusEtHtmlBienForme) {
+    DossierTemporaire d;
+    const std::pair<const char *, const char *> variantes[] = {
+        {"", "crochets.html"},
+        {"--style indente", "indente.html"},
+        {"--format md", "crochets.md"},
+        {"--style indente --format md", "indente.md"}};
+    for (const std::string nom :
+         {"defaut.cle", "bolets.cle", "defaut-utf8.txt", "plantes.txt", "erreurs.cle"}) {
+        for (const auto &[options, suffixe] : variantes) {
+            SCOPED_TRACE(nom + " " + suffixe);
+            const Resultat r =
+                Lance(d, std::string("imprime ") + options + " '" LAMELIX_CLES "/" + nom + "'");
+            ASSERT_EQ(r.statut, 0) << r.erreurs;
+            EXPECT_EQ(r.sortie, Lis(std::string(LAMELIX_DONNEES) + "/" + nom + "." + suffixe));
+            if (std::string(suffixe).find("html") == std::string::npos) continue;
+            const std::string page = d.Ecrit("page.html", r.sortie);
+            EXPECT_EQ(std::system(
+                          ("xmllint --html --noout '" + page + "' 2>'" + d.Chemin("xmllint") + "'")
+                              .c_str()),
+                      0);
+            EXPECT_EQ(Lis(d.Chemin("xmllint")), "");
+        }
+    }
+    EXPECT_EQ(Lance(d, "imprime --style large '" LAMELIX_CLES "/defaut.cle'").statut, 2);
+}
+
+TEST(Impression, RenvoisNotesEchappementsEtClesSecondaires) {
+    OutilsEssai o;
+    o.Ouvre(
+        "TITRE$Cl\xE9 <test> & co\n1, 2 $Lames *fines*\n1, 0, N $voir <b>\n1, CS1 $Tubes$Bolets\n"
+        "2, 0 $a & b$Alba\n2, 0 $c$Rosea\nCS1, 0 $Bolets\n1, 0 $d$Boletus\n1, 0 $e$Suillus\n");
+    const CleCompilee &cle = o.O.Cle();
+    const std::string html = CleImprimable(cle, StyleImpression::Crochets, FormatImpression::Html);
+    for (const char *morceau :
+         {"<title>Clé &lt;test&gt; &amp; co</title>", "<p class=\"note\">voir &lt;b&gt;</p>",
+          "<span class=\"lettre\">1a</span>Lames *fines* <span class=\"vers\">… <a "
+          "href=\"#c2\">2</a></span>",
+          "<span class=\"lettre\">2a</span>a &amp; b <span class=\"vers\">… <i>Alba</i></span>",
+          "<span class=\"numero\">2</span> <span class=\"renvoi\">(<a href=\"#c1\">1</a>)</span>",
+          "<h2>Clé secondaire 1 : Bolets</h2>", "page-break-inside: avoid", "@page { size: A4"})
+        EXPECT_NE(html.find(morceau), std::string::npos) << morceau << "\n" << html;
+    const std::string md = CleImprimable(cle, StyleImpression::Indente, FormatImpression::Markdown);
+    EXPECT_NE(md.find("# Clé \\<test\\> \\& co\n"), std::string::npos) << md;
+    EXPECT_NE(md.find("- **1a** Lames \\*fines\\*\n  voir \\<b\\>\n  - **2a** a \\& b … *Alba*\n"),
+              std::string::npos)
+        << md;
+    EXPECT_NE(md.find("- **1b** Tubes … *Bolets* voir 3\n"), std::string::npos) << md;
+}
+
+// "Exporter > Imprimable": the page saved where the save dialog says, Markdown for ".md".
+TEST(Impression, ExporteDepuisLaFenetreOutils) {
+    OutilsEssai o;
+    o.Ouvre("1, 0 $a$Alba\n1, 0 $b$Rosea\n");
+    const CleCompilee &cle = o.O.Cle();
+    for (const char *nom : {"cle.html", "cle.md"}) {
+        o.Dialogues.Fichiers.push_back(o.Dossier.Chemin(nom));
+        o.Gere([&] { ExporteImprimable(o.O); });
+        const bool md = std::string(nom).ends_with(".md");
+        EXPECT_EQ(Lis(o.Dossier.Chemin(nom)),
+                  CleImprimable(cle, StyleImpression::Crochets,
+                                md ? FormatImpression::Markdown : FormatImpression::Html));
+    }
+    EXPECT_EQ(o.Dialogues.Journal.back(),
+              "enregistrer: Page HTML (*.html)|*.html|Markdown (*.md)|*.md | essai.cle.html");
+}
+
+} // namespace
+} // namespace lamelix::test

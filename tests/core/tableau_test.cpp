@@ -1,0 +1,125 @@
+// The key as a three-column table: the reader of any bytes, the key file it gives, and the
+// sample keys exported, imported and walked again.
+
+#include "platform/texte.hpp"
+#include "tests/core/lance_outils.hpp"
+#include "tests/core/outils_essai.hpp"
+#include "tools/echange_tableau.hpp"
+#include "tools/lignes_fichier.hpp"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace lamelix::test {
+namespace {
+
+using Champs = std::vector<std::string>;
+
+TEST(LitTableau, GuillemetsSautsDeLigneEtFinsDeLigne) {
+    const ResultatTableau r =
+        LitTableau("\xEF\xBB\xBF"
+                   "de,texte,vers\r\n1,\"a, \"\"b\"\"\r\nc\",2\n\n2,,\"\"\r\n3,x,y");
+    ASSERT_TRUE(r.Erreurs.empty());
+    ASSERT_EQ(r.Rangees.size(), 4u);
+    EXPECT_EQ(r.Rangees[0].Champs, (Champs{"de", "texte", "vers"}));
+    EXPECT_EQ(r.Rangees[1].Champs, (Champs{"1", "a, \"b\"\nc", "2"}));
+    EXPECT_EQ(r.Rangees[1].Ligne, 2);
+    // The quoted line break counts: the blank line is line 4, the next record line 5.
+    EXPECT_EQ(r.Rangees[2].Champs, (Champs{"2", "", ""}));
+    EXPECT_EQ(r.Rangees[2].Ligne, 5);
+    EXPECT_EQ(r.Rangees[3].Champs, (Champs{"3", "x", "y"}));
+}
+
+TEST(LitTableau, RangeesFautivesSignaleesEtLectureContinuee) {
+    const ResultatTableau r = LitTableau("1,a\"b,2\n2,\"x\"y,3\n3,ok,4\n4,\"jamais\nfermé,5\n");
+    ASSERT_EQ(r.Erreurs.size(), 3u);
+    EXPECT_EQ(r.Erreurs[0].Ligne, 1);
+    EXPECT_EQ(r.Erreurs[1].Ligne, 2);
+    EXPECT_EQ(r.Erreurs[2].Ligne, 4);
+    EXPECT_NE(r.Erreurs[2].Message.find("jamais refermé"), std::string::npos);
+    ASSERT_EQ(r.Rangees.size(), 1u);
+    EXPECT_EQ(r.Rangees[0].Champs, (Champs{"3", "ok", "4"}));
+}
+
+TEST(CleDuTableau, RangeesQuiNeFontPasUneCle) {
+    const CleImportee c = CleDuTableau("de,texte,vers\n1,a,2\n1,b\nx,c,d\n2,e,2\n2,f$g,h\n"
+                                       "2,i,9\n2,j,\"k\nl\"\n2,\"\xC3\",m\n");
+    std::vector<long> lignes;
+    for (const ErreurTableau &e : c.Erreurs)
+        lignes.push_back(e.Ligne);
+    EXPECT_EQ(lignes, (std::vector<long>{3, 4, 5, 6, 8, 10, 7}));
+    EXPECT_TRUE(c.Octets.empty());
+    EXPECT_FALSE(CleDuTableau("de,texte,vers\r\n").Erreurs.empty());
+}
+
+// Couplets numbered in the order they first appear, each couplet's lines together, notes as
+// continuation lines; Windows-1252 when it holds every character, else UTF-8 behind its marker.
+TEST(CleDuTableau, NumerotationEtCodage) {
+    CleImportee c = CleDuTableau("7,\"Chapeau €\nnote\",3\n3,x,Alba\n7,y,Rosea\n3,z,0\n");
+    ASSERT_TRUE(c.Erreurs.empty());
+    EXPECT_FALSE(c.Utf8);
+    EXPECT_EQ(c.Octets, "1, 2 $Chapeau \x80\r\n1, 0, N $note\r\n1, 0 $y$Rosea\r\n"
+                        "2, 0 $x$Alba\r\n2, 0 $z$\r\n");
+    c = CleDuTableau("1,Ω,A\n1,b,B\n");
+    EXPECT_TRUE(c.Utf8);
+    EXPECT_EQ(c.Octets, "rem$UTF8$\r\n1, 0 $Ω$A\r\n1, 0 $b$B\r\n");
+}
+
+// The species a walk from the first entity can end on.
+std::set<std::string> EspecesAtteintes(const CleCompilee &cle) {
+    std::set<std::string> especes;
+    std::vector<bool> vue(MaxEntites + 1, false);
+    std::vector<long> pile{cle.TabLignes(1).E};
+    while (!pile.empty()) {
+        const long e = pile.back();
+        pile.pop_back();
+        if (e < 1 || e > MaxEntites || vue[e]) continue;
+        vue[e] = true;
+        for (long i = 1; i <= NombreLignesCle(cle); ++i) {
+            const LigneCle &l = cle.TabLignes(i);
+            if (l.E != e || EstNote(cle, i)) continue;
+            if (l.S > 0)
+                pile.push_back(l.S);
+            else if (!SansBlancs(l.NomEspece).empty())
+                especes.insert(SansBlancs(l.NomEspece));
+        }
+    }
+    return especes;
+}
+
+TEST(TableauDesEchantillons, ExportAttenduImportEtMemesEspeces) {
+    for (const std::string nom : {"defaut.cle", "bolets.cle", "defaut-utf8.txt", "plantes.txt"}) {
+        SCOPED_TRACE(nom);
+        OutilsEssai original;
+        original.Ouvre(Lis(std::string(LAMELIX_CLES) + "/" + nom), nom);
+        const Resultat exporte = Lance(
+            original.Dossier, "exporte-tableau '" + std::string(LAMELIX_CLES) + "/" + nom + "'");
+        ASSERT_EQ(exporte.statut, 0) << exporte.erreurs;
+        EXPECT_EQ(exporte.sortie, Lis(std::string(LAMELIX_DONNEES) + "/" + nom + ".csv"));
+
+        const std::string csv = original.Dossier.Ecrit("t.csv", exporte.sortie);
+        const std::string cle = original.Dossier.Chemin("importee.cle");
+        const Resultat importe =
+            Lance(original.Dossier, "importe-tableau '" + csv + "' -o '" + cle + "'");
+        ASSERT_EQ(importe.statut, 0) << importe.erreurs;
+        OutilsEssai relue;
+        relue.Ouvre(Lis(cle));
+        for (const std::string &dialogue : relue.Dialogues.Journal)
+            EXPECT_EQ(dialogue.rfind("ouvrir:", 0), 0u) << dialogue; // no message, no question
+        EXPECT_EQ(EspecesAtteintes(relue.O.Cle()), EspecesAtteintes(original.O.Cle()));
+        EXPECT_GT(EspecesAtteintes(relue.O.Cle()).size(), 3u);
+    }
+}
+
+TEST(TableauDesEchantillons, RangeeFautiveCodeUnEtRienNEstEcrit) {
+    DossierTemporaire d;
+    const std::string csv = d.Ecrit("t.csv", "de,texte,vers\n1,a,1\n");
+    const Resultat r = Lance(d, "importe-tableau '" + csv + "' -o '" + d.Chemin("k.cle") + "'");
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_EQ(r.erreurs, csv + ":2: erreur: la proposition mène à son propre couplet 1\n");
+    EXPECT_FALSE(std::filesystem::exists(d.Chemin("k.cle")));
+    EXPECT_EQ(Lance(d, "importe-tableau '" + csv + "'").statut, 2);
+}
+
+} // namespace
+} // namespace lamelix::test

@@ -1,0 +1,24 @@
+// "Exporter > Imprimable": the loaded key laid out for printing, saved where the author says.
+
+#include "platform/fichiers.hpp"
+#include "tools/impression.hpp"
+#include "tools/outils.hpp"
+
+namespace lamelix {
+
+void ExporteImprimable(Outils &o) {
+    Lamelix &f = o.Principale;
+    const CleCompilee &cle = o.Cle();
+    if (cle.FichierCle.empty() || cle.NbLignesM1 < 0) return;
+    const auto chemin = f.Systeme.DialogueEnregistrer(
+        "Page HTML (*.html)|*.html|Markdown (*.md)|*.md", NomFichier(cle.FichierCle) + ".html",
+        DossierDe(cle.FichierCle));
+    if (!chemin || chemin->empty()) return;
+    const bool markdown = chemin->size() >= 3 && chemin->substr(chemin->size() - 3) == ".md";
+    EcritOuSignale(f, *chemin,
+                   CleImprimable(cle, StyleImpression::Crochets,
+                                 markdown ? FormatImpression::Markdown : FormatImpression::Html),
+                   "clé imprimable");
+}
+
+} // namespace lamelix

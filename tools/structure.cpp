@@ -1,0 +1,205 @@
+// The key's graph of entities, built once from the compiled tables and walked once.
+
+#include "tools/structure.hpp"
+
+#include "platform/texte.hpp"
+#include "tools/lignes_fichier.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+
+namespace lamelix {
+
+namespace {
+
+// A cycle shown in full up to this many entities; longer ones are cut in the middle.
+constexpr std::size_t EntitesMontrees = 12;
+
+long LignePhysique(const CleCompilee &cle, long i) {
+    return static_cast<long>(cle.TabLignes(i).LigneTexte);
+}
+
+// The propositions of every entity (continuation lines left out), as one array of line indexes
+// grouped by entity, with where each entity's group starts.
+struct Graphe {
+    std::vector<long> Debut; // entity e's lines are Lignes[Debut[e] .. Debut[e + 1])
+    std::vector<long> Lignes;
+    std::vector<long> Premiere; // entity e's first line, 0 when no line bears it
+    std::vector<int> Partie;    // the secondary key of each line, 0 for the main key
+    bool Porte(long e) const { return e >= 1 && e <= MaxEntites && Premiere[e] != 0; }
+};
+
+bool EstProposition(const CleCompilee &cle, long i) {
+    const int16_t e = cle.TabLignes(i).E;
+    return e >= 1 && e <= MaxEntites && !EstNote(cle, i);
+}
+
+Graphe Construit(const CleCompilee &cle) {
+    const long n = NombreLignesCle(cle);
+    Graphe g;
+    g.Debut.assign(MaxEntites + 2, 0);
+    g.Premiere.assign(MaxEntites + 1, 0);
+    g.Partie.assign(static_cast<std::size_t>(n) + 1, 0);
+    int partie = 0;
+    for (long i = 1; i <= n; ++i) {
+        const int16_t e = cle.TabLignes(i).E;
+        if (e < 0) partie = -e;
+        g.Partie[i] = partie;
+        if (!EstProposition(cle, i)) continue;
+        ++g.Debut[e + 1];
+        if (g.Premiere[e] == 0) g.Premiere[e] = i;
+    }
+    for (long e = 1; e <= MaxEntites + 1; ++e)
+        g.Debut[e] += g.Debut[e - 1];
+    g.Lignes.resize(static_cast<std::size_t>(g.Debut[MaxEntites + 1]));
+    std::vector<long> place(g.Debut.begin(), g.Debut.end() - 1);
+    for (long i = 1; i <= n; ++i)
+        if (EstProposition(cle, i)) g.Lignes[place[cle.TabLignes(i).E]++] = i;
+    return g;
+}
+
+std::string TexteCycle(const std::vector<long> &pile, std::size_t depuis, long retour) {
+    std::string texte;
+    const std::size_t longueur = pile.size() - depuis;
+    for (std::size_t k = depuis; k < pile.size(); ++k) {
+        const std::size_t rang = k - depuis;
+        if (longueur > EntitesMontrees && rang == EntitesMontrees / 2) {
+            texte += "… → ";
+            k = pile.size() - EntitesMontrees / 2 - 1;
+            continue;
+        }
+        texte += std::to_string(pile[k]) + " → ";
+    }
+    return texte + std::to_string(retour);
+}
+
+// The depth-first walk, without recursion: white entities are unseen, grey ones are on the
+// path being walked, black ones are done. A line leading to a grey entity closes a cycle.
+class Parcours {
+  public:
+    Parcours(const CleCompilee &cle, const Graphe &g)
+        : cle_(cle), g_(g), couleur_(MaxEntites + 1, Blanc), rang_(MaxEntites + 1, 0) {}
+
+    void Depuis(long racine, std::vector<ConstatStructure> &cycles) {
+        if (!g_.Porte(racine) || couleur_[racine] != Blanc) return;
+        Entre(racine);
+        while (!pile_.empty()) {
+            const long e = pile_.back();
+            long &suivant = suivants_.back();
+            if (suivant == g_.Debut[e + 1]) {
+                couleur_[e] = Noir;
+                pile_.pop_back();
+                suivants_.pop_back();
+                continue;
+            }
+            const long i = g_.Lignes[suivant++];
+            const long s = cle_.TabLignes(i).S;
+            if (!g_.Porte(s)) continue;
+            if (couleur_[s] == Gris)
+                cycles.push_back({GenreConstat::Cycle, i, TexteCycle(pile_, rang_[s], s)});
+            else if (couleur_[s] == Blanc)
+                Entre(s);
+        }
+    }
+    bool Vue(long e) const { return couleur_[e] != Blanc; }
+
+  private:
+    enum Couleur : uint8_t { Blanc, Gris, Noir };
+    void Entre(long e) {
+        couleur_[e] = Gris;
+        rang_[e] = pile_.size();
+        pile_.push_back(e);
+        suivants_.push_back(g_.Debut[e]);
+    }
+    const CleCompilee &cle_;
+    const Graphe &g_;
+    std::vector<Couleur> couleur_;
+    std::vector<std::size_t> rang_; // the place of a grey entity on the path
+    std::vector<long> pile_, suivants_;
+};
+
+} // namespace
+
+const char *TitreConstat(GenreConstat genre) {
+    switch (genre) {
+    case GenreConstat::EntiteInaccessible:
+        return "entité qu'aucune proposition n'atteint depuis la première entité";
+    case GenreConstat::Cycle:
+        return "cycle : la consultation reviendrait à une entité déjà vue";
+    case GenreConstat::PropositionUnique:
+        return "entité à une seule proposition";
+    case GenreConstat::EspeceRepetee:
+        return "espèce atteinte par plusieurs chemins (pour information)";
+    case GenreConstat::EntiteAbsente:
+        return "proposition menant à une entité qui n'existe pas";
+    case GenreConstat::CleNonAppelee:
+        return "clé secondaire jamais appelée";
+    }
+    return "";
+}
+
+std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle) {
+    const long n = NombreLignesCle(cle);
+    const Graphe g = Construit(cle);
+    std::vector<ConstatStructure> constats, cycles;
+
+    // The secondary keys no line calls: their entities are not reported one by one.
+    std::vector<bool> appelee(MaxEntites + 1, false);
+    for (long i = 1; i <= n; ++i)
+        if (const long s = cle.TabLignes(i).S; s >= 1 && s <= MaxEntites) appelee[s] = true;
+    std::vector<bool> partieMorte(MaxClesSecondaires + 2, false);
+    std::vector<ConstatStructure> clesMortes;
+    for (long i = 1; i < n; ++i) {
+        const int16_t e = cle.TabLignes(i).E;
+        const int16_t premiere = cle.TabLignes(i + 1).E;
+        if (e >= 0 || premiere < 1 || premiere > MaxEntites || appelee[premiere]) continue;
+        if (-e <= MaxClesSecondaires + 1) partieMorte[-e] = true;
+        clesMortes.push_back({GenreConstat::CleNonAppelee, i, "CS" + std::to_string(-e)});
+    }
+
+    Parcours p(cle, g);
+    long racine = 0;
+    for (long i = 1; i <= n && racine == 0; ++i)
+        if (EstProposition(cle, i)) racine = cle.TabLignes(i).E;
+    p.Depuis(racine, cycles);
+    for (long e = 1; e <= MaxEntites; ++e) {
+        if (!g.Porte(e) || p.Vue(e)) continue;
+        const int partie = g.Partie[g.Premiere[e]];
+        if (partie > MaxClesSecondaires + 1 || !partieMorte[partie])
+            constats.push_back({GenreConstat::EntiteInaccessible, g.Premiere[e], {}});
+    }
+    // The cycles of the parts no walk from the first entity reaches.
+    for (long e = 1; e <= MaxEntites; ++e)
+        p.Depuis(e, cycles);
+    std::sort(cycles.begin(), cycles.end(),
+              [](const auto &a, const auto &b) { return a.Ligne < b.Ligne; });
+    constats.insert(constats.end(), cycles.begin(), cycles.end());
+
+    for (long e = 1; e <= MaxEntites; ++e)
+        if (g.Debut[e + 1] - g.Debut[e] == 1)
+            constats.push_back({GenreConstat::PropositionUnique, g.Premiere[e], {}});
+
+    std::unordered_map<std::string, long> especes;
+    for (long i = 1; i <= n; ++i) {
+        const LigneCle &l = cle.TabLignes(i);
+        if (l.S != 0 || !EstProposition(cle, i)) continue;
+        const std::string nom = SansBlancs(l.NomEspece);
+        if (nom.empty()) continue;
+        const auto [deja, nouvelle] = especes.try_emplace(nom, i);
+        if (!nouvelle)
+            constats.push_back(
+                {GenreConstat::EspeceRepetee, i,
+                 nom + " : déjà à la ligne " + std::to_string(LignePhysique(cle, deja->second))});
+    }
+
+    for (long i = 1; i <= n; ++i)
+        if (const long s = cle.TabLignes(i).S; s > 0 && !g.Porte(s))
+            constats.push_back({GenreConstat::EntiteAbsente, i, "entité " + std::to_string(s)});
+
+    constats.insert(constats.end(), clesMortes.begin(), clesMortes.end());
+    return constats;
+}
+
+} // namespace lamelix

@@ -1,0 +1,36 @@
+#pragma once
+
+// The structure of the compiled key as a graph of entities: what a walk from the first entity
+// can never reach, where it would go round in circles, and the other shapes that an author
+// usually did not mean. One pass over the key lines builds the graph, one depth-first walk reads
+// it: the work grows with the key's size.
+
+#include "key/tables.hpp"
+
+#include <string>
+#include <vector>
+
+namespace lamelix {
+
+enum class GenreConstat {
+    EntiteInaccessible, // no proposition of the reachable key leads to the entity
+    Cycle,              // the line leads back to an entity the walk is still inside
+    PropositionUnique,  // the entity offers one proposition only
+    EspeceRepetee,      // the species is reached by another line too (often on purpose)
+    EntiteAbsente,      // the line leads to an entity that no line bears
+    CleNonAppelee,      // no proposition calls the secondary key
+};
+
+struct ConstatStructure {
+    GenreConstat Genre;
+    long Ligne = 0;     // the key line (index in TabLignes) the finding is about
+    std::string Detail; // what the line is part of: the cycle, the other lines of the species...
+};
+
+// The findings in the order of GenreConstat, each kind in key line order.
+std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle);
+
+// The title of a kind of finding, as the report and lamelix-outils verifie write it.
+const char *TitreConstat(GenreConstat genre);
+
+} // namespace lamelix
