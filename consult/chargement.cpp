@@ -22,8 +22,7 @@ void videCle(Lamelix &f, const std::string &chemin) {
     f.Label1.SetCaption({});
     f.Label3.SetCaption({});
     f.StatusBar1.SetCaption(f.Msg(131) + chemin);
-    RazIndex(f.Cle());
-    RazLignes(f.Cle());
+    RazCle(f.Cle());
     f.List1.Clear();
     f.List2.Clear();
     f.Text1.SetText({});

@@ -12,8 +12,7 @@ IssueChargement ChargeFichierCle(const std::string &chemin, EnvironnementCompila
     const bool marque = TesteMarqueurTxt(chemin, env.Boites);
     if (apresTest) apresTest();
     if (!marque) return IssueChargement::MarqueurAbsent;
-    RazIndex(env.Cle);
-    RazLignes(env.Cle);
+    RazCle(env.Cle);
     int16_t echec = 0;
     switch (LitCle(chemin, echec, env, vues)) {
     case IssueLecture::Rejete:

@@ -60,9 +60,15 @@ void demarre(Compilation &c) {
     cle.EntiteMax = 0;
     cle.NbLignesM1 = 0;
     if (c.env.Lgs.ListCount() > 0) c.env.Lgs.Selectionne(0);
-    for (LigneCle &l : cle.TabLignes.Cases()) {
+    // Above the records written since the last reset, every record but the first and the last
+    // already has entity and successor 0.
+    for (LigneCle &l : cle.TabLignes.CasesEcrites(0)) {
         l.E = 0;
         l.S = 0;
+    }
+    for (const long i : {0, MaxLignesCle}) {
+        cle.TabLignes(i).E = 0;
+        cle.TabLignes(i).S = 0;
     }
 }
 

@@ -23,6 +23,16 @@ IssueLecture rejette(const std::string &chemin, int16_t &echec, EnvironnementCom
     return IssueLecture::Rejete;
 }
 
+// What a reset clears in a key line; its physical line, continuation and orphan mark stay.
+void videLigne(LigneCle &l) {
+    l.E = 0;
+    l.S = 0;
+    l.Prec = 0;
+    l.Complements.clear();
+    l.Description.clear();
+    l.NomEspece.clear();
+}
+
 } // namespace
 
 IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
@@ -57,16 +67,32 @@ void RazIndex(CleCompilee &cle) {
 void RazLignes(CleCompilee &cle) {
     for (int16_t &index : cle.IndexEntite.Cases(1, MaxLignesCle - 1))
         index = 1;
-    for (LigneCle &l : cle.TabLignes.Cases(1, MaxLignesCle - 1)) {
-        l.E = 0;
-        l.S = 0;
-        l.Prec = 0;
-        l.Complements.clear();
-        l.Description.clear();
-        l.NomEspece.clear();
-    }
+    for (LigneCle &l : cle.TabLignes.Cases(1, MaxLignesCle - 1))
+        videLigne(l);
     for (std::string &titre : cle.TitreSection.Cases(1, MaxLignesCle - 1))
         titre.clear();
+}
+
+void RazCle(CleCompilee &cle) {
+    // Records never written since the last RazCle already hold what it leaves there; the last
+    // record of each table is set on its own.
+    for (int16_t &index : cle.IndexEntite.CasesEcrites(0))
+        index = 1;
+    cle.IndexEntite(MaxEntites) = 1;
+    for (int16_t &choix : cle.IndexChoix.CasesEcrites(0))
+        choix = 0;
+    cle.IndexChoix(MaxIndexChoix) = 0;
+    for (std::string &titre : cle.TitreSection.CasesEcrites(1))
+        titre.clear();
+    for (LigneCle &l : cle.TabLignes.CasesEcrites(1))
+        videLigne(l);
+    // Records 0 and 4000 keep their fields but call entity 1, as after RazIndex.
+    cle.TabLignes(0).S = 1;
+    cle.TabLignes(MaxLignesCle).S = 1;
+    cle.IndexEntite.Oublie();
+    cle.IndexChoix.Oublie();
+    cle.TitreSection.Oublie();
+    cle.TabLignes.Oublie();
 }
 
 bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues) {

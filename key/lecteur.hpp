@@ -32,6 +32,9 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
 void RazIndex(CleCompilee &cle);
 // Clears the fields of records 1 to 3999 before a load.
 void RazLignes(CleCompilee &cle);
+// RazIndex then RazLignes, visiting only the records written since the last RazCle: the cost of
+// a load follows the key loaded, not the size of the tables.
+void RazCle(CleCompilee &cle);
 
 // A file whose extension starts with TXT must carry the key marker as its first field. Shows
 // " le fichier <chemin> n'est pas un fichier clé" and returns false when it does not. A file

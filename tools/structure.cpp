@@ -28,7 +28,8 @@ struct Graphe {
     std::vector<long> Lignes;
     std::vector<long> Premiere; // entity e's first line, 0 when no line bears it
     std::vector<int> Partie;    // the secondary key of each line, 0 for the main key
-    bool Porte(long e) const { return e >= 1 && e <= MaxEntites && Premiere[e] != 0; }
+    long Haut = 0;              // the highest entity a proposition bears: the arrays stop there
+    bool Porte(long e) const { return e >= 1 && e <= Haut && Premiere[e] != 0; }
 };
 
 bool EstProposition(const CleCompilee &cle, long i) {
@@ -39,8 +40,10 @@ bool EstProposition(const CleCompilee &cle, long i) {
 Graphe Construit(const CleCompilee &cle) {
     const long n = NombreLignesCle(cle);
     Graphe g;
-    g.Debut.assign(MaxEntites + 2, 0);
-    g.Premiere.assign(MaxEntites + 1, 0);
+    for (long i = 1; i <= n; ++i)
+        if (EstProposition(cle, i)) g.Haut = std::max<long>(g.Haut, cle.TabLignes(i).E);
+    g.Debut.assign(static_cast<std::size_t>(g.Haut) + 2, 0);
+    g.Premiere.assign(static_cast<std::size_t>(g.Haut) + 1, 0);
     g.Partie.assign(static_cast<std::size_t>(n) + 1, 0);
     int partie = 0;
     for (long i = 1; i <= n; ++i) {
@@ -51,9 +54,9 @@ Graphe Construit(const CleCompilee &cle) {
         ++g.Debut[e + 1];
         if (g.Premiere[e] == 0) g.Premiere[e] = i;
     }
-    for (long e = 1; e <= MaxEntites + 1; ++e)
+    for (long e = 1; e <= g.Haut + 1; ++e)
         g.Debut[e] += g.Debut[e - 1];
-    g.Lignes.resize(static_cast<std::size_t>(g.Debut[MaxEntites + 1]));
+    g.Lignes.resize(static_cast<std::size_t>(g.Debut[g.Haut + 1]));
     std::vector<long> place(g.Debut.begin(), g.Debut.end() - 1);
     for (long i = 1; i <= n; ++i)
         if (EstProposition(cle, i)) g.Lignes[place[cle.TabLignes(i).E]++] = i;
@@ -80,7 +83,8 @@ std::string TexteCycle(const std::vector<long> &pile, std::size_t depuis, long r
 class Parcours {
   public:
     Parcours(const CleCompilee &cle, const Graphe &g)
-        : cle_(cle), g_(g), couleur_(MaxEntites + 1, Blanc), rang_(MaxEntites + 1, 0) {}
+        : cle_(cle), g_(g), couleur_(static_cast<std::size_t>(g.Haut) + 1, Blanc),
+          rang_(static_cast<std::size_t>(g.Haut) + 1, 0) {}
 
     void Depuis(long racine, std::vector<ConstatStructure> &cycles) {
         if (!g_.Porte(racine) || couleur_[racine] != Blanc) return;
@@ -164,20 +168,20 @@ std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle) {
     for (long i = 1; i <= n && racine == 0; ++i)
         if (EstProposition(cle, i)) racine = cle.TabLignes(i).E;
     p.Depuis(racine, cycles);
-    for (long e = 1; e <= MaxEntites; ++e) {
+    for (long e = 1; e <= g.Haut; ++e) {
         if (!g.Porte(e) || p.Vue(e)) continue;
         const int partie = g.Partie[g.Premiere[e]];
         if (partie > MaxClesSecondaires + 1 || !partieMorte[partie])
             constats.push_back({GenreConstat::EntiteInaccessible, g.Premiere[e], {}});
     }
     // The cycles of the parts no walk from the first entity reaches.
-    for (long e = 1; e <= MaxEntites; ++e)
+    for (long e = 1; e <= g.Haut; ++e)
         p.Depuis(e, cycles);
     std::sort(cycles.begin(), cycles.end(),
               [](const auto &a, const auto &b) { return a.Ligne < b.Ligne; });
     constats.insert(constats.end(), cycles.begin(), cycles.end());
 
-    for (long e = 1; e <= MaxEntites; ++e)
+    for (long e = 1; e <= g.Haut; ++e)
         if (g.Debut[e + 1] - g.Debut[e] == 1)
             constats.push_back({GenreConstat::PropositionUnique, g.Premiere[e], {}});
 

@@ -29,8 +29,7 @@ struct Banc {
 
     Banc() {
         RemplitLanguesSource(Lgs);
-        RazIndex(*Cle);
-        RazLignes(*Cle);
+        RazCle(*Cle);
     }
     EnvironnementCompilation Env() { return {*Cle, Textes, Dialogues, Dialogues, Lgs}; }
     void Compile(std::string_view octets) { PrecompileOctets(octets, Echec, Env()); }

@@ -1,6 +1,7 @@
 // Loading a key file: the check that it holds a key, the reset of the tables before a load and
 // the txt marker.
 
+#include "bench/cle_geante.hpp"
 #include "tests/core/banc_cle.hpp"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,66 @@ TEST(Lecteur, RemisesAZeroAvantChargement) {
     for (int i : {0, 1, 4000})
         EXPECT_TRUE(cle->IndexEntite(i) == 1 && cle->TabLignes(i).S == 1) << i;
     EXPECT_EQ(cle->IndexChoix(2000), 0);
+}
+
+// The cheap reset of a load leaves every table as the full resets do, whatever the earlier keys
+// wrote, large ones then small ones, records 0 and 4000 included.
+TEST(Lecteur, RemiseAZeroDesSeulesCasesEcrites) {
+    auto rapide = std::make_unique<CleCompilee>(), complete = std::make_unique<CleCompilee>();
+    auto ecrit = [](CleCompilee &cle, int jusqua, int marque) {
+        for (int i : {0, 1, jusqua / 2, jusqua}) {
+            cle.TabLignes(i) = {float(marque), 3, 4, 5, "n", "d", "c", "N", true};
+            cle.IndexEntite(i) = int16_t(marque);
+            cle.TitreSection(i) = "s";
+            cle.IndexChoix(std::min(i, MaxIndexChoix)) = int16_t(marque);
+        }
+    };
+    // Read through const references: reading must not count as writing.
+    const CleCompilee &r = *rapide, &c = *complete;
+    auto egales = [&] {
+        for (int i = 0; i <= MaxLignesCle; ++i) {
+            const LigneCle &a = r.TabLignes(i), &b = c.TabLignes(i);
+            ASSERT_TRUE(a.LigneTexte == b.LigneTexte && a.E == b.E && a.S == b.S &&
+                        a.Prec == b.Prec && a.NomEspece == b.NomEspece &&
+                        a.Description == b.Description && a.Complements == b.Complements &&
+                        a.Suite == b.Suite && a.Orpheline == b.Orpheline &&
+                        r.TitreSection(i) == c.TitreSection(i) &&
+                        r.IndexEntite(i) == c.IndexEntite(i))
+                << i;
+        }
+        for (int i = 0; i <= MaxIndexChoix; ++i)
+            ASSERT_EQ(r.IndexChoix(i), c.IndexChoix(i)) << i;
+    };
+    int marque = 1;
+    for (int jusqua : {MaxLignesCle, 10, 3000, 2, 3999, 0}) {
+        ecrit(*rapide, jusqua, marque);
+        ecrit(*complete, jusqua, marque++);
+        RazCle(*rapide);
+        RazIndex(*complete);
+        RazLignes(*complete);
+        egales();
+    }
+}
+
+// A small key loaded after the largest one gives the tables a first load of it gives.
+TEST(Lecteur, PetiteCleApresLaPlusGrande) {
+    const std::string petite = "1, 2 $ lisse\r\n1, 0 $ rugueux $ Hydne\r\n2, 0 $ blanc $ "
+                               "Amanite\r\n2, 0 $ brun $ Bolet $ S\"Section\"\r\n";
+    Banc apres, seule;
+    apres.Compile(banc::CleGeante(2, 4000));
+    ASSERT_EQ(apres.Echec, 0);
+    RazCle(*apres.Cle);
+    apres.Compile(petite);
+    seule.Compile(petite);
+    const CleCompilee &a = *apres.Cle, &b = *seule.Cle;
+    for (int i = 0; i <= MaxLignesCle; ++i)
+        ASSERT_TRUE(a.TabLignes(i).E == b.TabLignes(i).E && a.TabLignes(i).S == b.TabLignes(i).S &&
+                    a.TabLignes(i).Description == b.TabLignes(i).Description &&
+                    a.TabLignes(i).NomEspece == b.TabLignes(i).NomEspece &&
+                    a.TitreSection(i) == b.TitreSection(i) && a.IndexEntite(i) == b.IndexEntite(i))
+            << i;
+    for (int i = 0; i <= MaxIndexChoix; ++i)
+        ASSERT_EQ(a.IndexChoix(i), b.IndexChoix(i)) << i;
 }
 
 TEST(Lecteur, MarqueurDesFichiersTxt) {
