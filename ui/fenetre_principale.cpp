@@ -9,8 +9,6 @@
 #include "ui/geometrie.hpp"
 #include "ui/libelle_elide.hpp"
 #include "ui/liste_controle.hpp"
-#include "ui/panneau_mots_cles.hpp"
-#include "ui/panneau_plan.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
 
@@ -147,9 +145,6 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     panneaux_ = std::make_unique<Panneaux>(
         modele_, documentation_, this, suivi_,
         [this](const std::function<void()> &action) { return agit(action); });
-    framePlan_ = new PanneauPlan(
-        plan_, suivi_, [this](const std::function<void()> &action) { return agit(action); }, this);
-    addDockWidget(Qt::RightDockWidgetArea, framePlan_);
 
     creeMenus();
     creeBarreEtat();
@@ -216,15 +211,12 @@ QWidget *FenetrePrincipale::colonneChoix() {
     choix->addWidget(list1_, 1);
     choix->addLayout(pied);
 
-    frame6_ = new PanneauMotsCles(
-        motsCles_, suivi_, [this](const std::function<void()> &action) { return agit(action); });
-
+    // The keyword panel goes between the two frames when it first shows.
     auto *colonne = new QWidget;
-    auto *disposition = new QVBoxLayout(colonne);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(cadreEspece_);
-    disposition->addWidget(frame6_);
-    disposition->addWidget(cadreChoix_, 1);
+    colonneChoix_ = new QVBoxLayout(colonne);
+    colonneChoix_->setContentsMargins(0, 0, 0, 0);
+    colonneChoix_->addWidget(cadreEspece_);
+    colonneChoix_->addWidget(cadreChoix_, 1);
     return colonne;
 }
 

@@ -26,6 +26,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QTextEdit;
+class QVBoxLayout;
 
 namespace lamelix {
 
@@ -70,11 +71,11 @@ class FenetrePrincipale : public QMainWindow {
     Panneaux *Panneaux_() const { return panneaux_.get(); }
     QPushButton *Command2() const { return command2_; }
     // The keyword panel and the button that opens it.
-    PanneauMotsCles *Frame6() const { return frame6_; }
+    PanneauMotsCles *Frame6() const { return frame6_; } // once shown
     QPushButton *MotCle() const { return motCle_; }
     PanneauTraduction *Frame14() const { return frame14_.get(); } // once shown
     // The key map, docked at the right.
-    PanneauPlan *FramePlan() const { return framePlan_; }
+    PanneauPlan *FramePlan() const { return framePlan_; } // once shown
     // The look-ups of the species reached (the button bar Frame9) and the documentation
     // search's stop button.
     QPushButton *Command6(int index) const { return command6_.at(static_cast<std::size_t>(index)); }
@@ -158,6 +159,7 @@ class FenetrePrincipale : public QMainWindow {
     QPushButton *command2_ = nullptr;
     QPushButton *motCle_ = nullptr;
     PanneauMotsCles *frame6_ = nullptr;
+    QVBoxLayout *colonneChoix_ = nullptr; // the species, the keyword panel, the choices
     PanneauPlan *framePlan_ = nullptr;
     QGroupBox *cadreHistorique_ = nullptr;
     QGroupBox *cadreEspece_ = nullptr, *cadreChoix_ = nullptr, *cadreNoms_ = nullptr;

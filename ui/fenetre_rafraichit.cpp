@@ -9,6 +9,7 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
+#include "ui/panneau_plan.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
 
@@ -26,6 +27,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace lamelix {
 
@@ -105,20 +107,30 @@ void montreCase(QCheckBox *widget, const CheckBox &modele) {
 
 void FenetrePrincipale::Rafraichit() {
     try {
-        // The tools window and the translation panel are made the first time they are to show:
-        // the start-up does not pay for them.
+        // The tools window and the panels that start hidden are made the first time they are
+        // to show: the start-up does not pay for them.
         const auto agir = [this](const std::function<void()> &action) { return agit(action); };
         if (!outils_ && outil_.Moi.Visible)
             outils_ = std::make_unique<FenetreOutils>(outil_, suivi_, agir);
         if (!frame14_ && modele_.Frame14.Visible)
             frame14_ = std::make_unique<PanneauTraduction>(traducteur_, suivi_, agir, this);
+        if (!framePlan_ && plan_.Cadre.Visible) {
+            framePlan_ = new PanneauPlan(plan_, suivi_, agir, this);
+            addDockWidget(Qt::RightDockWidgetArea, framePlan_);
+            framePlan_->hide(); // its binding shows it, at its share of the window
+        }
+        if (!frame6_ && modele_.Frame6.Visible) {
+            frame6_ = new PanneauMotsCles(motsCles_, suivi_, agir);
+            frame6_->hide(); // its binding shows it
+            colonneChoix_->insertWidget(1, frame6_);
+        }
         suivi_.Rafraichit();
         if (modele_.Focus == "List3" && list3_->isVisible()) {
             list3_->setFocus(Qt::OtherFocusReason);
             modele_.Focus.clear();
         }
         panneaux_->Focalise();
-        frame6_->Focalise();
+        if (frame6_) frame6_->Focalise();
         if (modele_.Moi.Visible != moiVisible_) {
             moiVisible_ = modele_.Moi.Visible;
             setVisible(moiVisible_);

@@ -77,10 +77,10 @@ class PlanTest : public QObject {
         FenetrePrincipale &fenetre = banc.fenetre;
         doubleClic(fenetre.List1(), 0);
         doubleClic(fenetre.List1(), 1);
-        PanneauPlan *plan = fenetre.FramePlan();
-        QVERIFY(!plan->isVisible());
+        QVERIFY(fenetre.FramePlan() == nullptr); // made when first shown
         QTest::keyClick(fenetre.List1(), Qt::Key_M, Qt::ControlModifier);
-        QVERIFY(plan->isVisible());
+        PanneauPlan *plan = fenetre.FramePlan();
+        QVERIFY(plan != nullptr && plan->isVisible());
         QCOMPARE(plan->windowTitle(), QString("Plan de la clé"));
         QVERIFY(plan->Courant() != nullptr);
         QCOMPARE(plan->Courant()->text(0), QString("Entité %1").arg(banc.modele.EntiteCourante));
