@@ -722,7 +722,12 @@ class FenetreTest : public QObject {
         QVERIFY(banc.ouvre());
         FenetrePrincipale &fenetre = banc.fenetre;
         fenetre.Action("MnuOptFic_xy_0")->trigger(); // the chooser, with its texts
+        // The panels made when first shown: the keyword search and the key map.
+        QTest::mouseClick(fenetre.findChild<QPushButton *>("MotCle"), Qt::LeftButton);
+        fenetre.Action("mnuPlan")->trigger();
+        QVERIFY(fenetre.Frame6() != nullptr && fenetre.FramePlan() != nullptr);
         const QSet<QString> francais = textesAffiches(fenetre);
+        QVERIFY(francais.contains("Chercher"));
         QSet<QString> connus = francais;
         Application neuve(*banc.services); // the built-in captions, as a new window has them
         for (const CaptionDeLangue &caption : CaptionsDeLangue(neuve.Principale()))
