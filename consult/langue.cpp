@@ -179,8 +179,10 @@ std::string retraduit(const std::string &texte, const Messages &avant, const Mes
         int trouve = -1;
         for (int n = 0; n < Messages::Nombre; ++n) {
             const std::string &message = avant[n];
-            // The cheap test first: few messages begin the line, and a blank one never counts.
-            if (ligne.substr(0, message.size()) != message || SansBlancs(message).empty()) continue;
+            // The cheap tests first: few messages begin the line, and a blank one never counts.
+            if (message.empty() || ligne.empty() || message[0] != ligne[0] ||
+                !ligne.starts_with(message) || SansBlancs(message).empty())
+                continue;
             if (trouve < 0 || message.size() > avant[trouve].size()) trouve = n;
         }
         if (trouve >= 0)
