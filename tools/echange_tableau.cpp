@@ -205,7 +205,10 @@ class Importation {
 
 std::string ChampTableau(std::string_view texte) {
     if (texte.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(texte);
-    return "\"" + Remplace(texte, "\"", "\"\"") + "\"";
+    std::string champ(1, '"');
+    champ += Remplace(texte, "\"", "\"\"");
+    champ += '"';
+    return champ;
 }
 
 std::string TableauDeLaCle(const CleCompilee &cle) {
@@ -216,7 +219,7 @@ std::string TableauDeLaCle(const CleCompilee &cle) {
         if (l.E < 1 || EstNote(cle, i)) continue;
         std::string texte = SansBlancs(l.Description);
         for (long j = i + 1; j <= n && EstNote(cle, j); ++j)
-            texte += "\n" + SansBlancs(cle.TabLignes(j).Description);
+            texte.append(1, '\n').append(SansBlancs(cle.TabLignes(j).Description));
         const std::string vers = l.S > 0 ? std::to_string(l.S) : SansBlancs(l.NomEspece);
         t += std::to_string(l.E) + "," + ChampTableau(texte) + "," + ChampTableau(vers) +
              FinLigneTableau;

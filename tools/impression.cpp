@@ -209,7 +209,10 @@ class Ecriture {
     }
     std::string Italique(std::string_view s) const {
         if (s.empty()) return {};
-        return html_ ? "<i>" + EchappeHtml(s) + "</i>" : "*" + EchappeMarkdown(s) + "*";
+        std::string texte = html_ ? "<i>" : "*";
+        texte += html_ ? EchappeHtml(s) : EchappeMarkdown(s);
+        texte += html_ ? "</i>" : "*";
+        return texte;
     }
     std::string Renvoi(long e) const {
         if (!html_ || !plan_.Existe(e)) return std::to_string(e);

@@ -39,7 +39,8 @@ std::string Lignes(const CleCompilee &cle, const std::string &fin,
     for (long i = 1; i <= NombreLignesCle(cle); ++i) {
         if (!retenue(i)) continue;
         const LigneCle &l = cle.TabLignes(i);
-        liste += "@" + TexteNombre(l.LigneTexte) + "/" + std::to_string(i) + "/ " + texte(l) + fin;
+        liste.append(1, '@').append(TexteNombre(l.LigneTexte)).append(1, '/');
+        liste.append(std::to_string(i)).append("/ ").append(texte(l)).append(fin);
     }
     return liste;
 }

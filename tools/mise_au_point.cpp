@@ -38,7 +38,9 @@ class Rapport {
     }
     std::string Tete(long i) const {
         const LigneCle &l = cle_.TabLignes(i);
-        return "(" + std::to_string(l.E) + "," + std::to_string(l.S) + ")";
+        std::string tete(1, '(');
+        tete.append(std::to_string(l.E)).append(1, ',').append(std::to_string(l.S));
+        return tete.append(1, ')');
     }
 
     // A section whose header shows only when it has hits; counted sections add their hits to
