@@ -192,15 +192,6 @@ void FenetrePrincipale::relieCommandes() {
     auto *chercher = new QShortcut(QKeySequence::Find, this);
     connect(chercher, &QShortcut::activated, this, ouvreRecherche);
 
-    form1_->AuFermer = [this] { agit([this] { Form1_Ferme(biblio_); }); };
-    form1_->AuBouton = [this](int i) { agit([this, i] { Command1_Click(biblio_, i); }); };
-    // The option buttons are one group: the word clicked is the one chosen.
-    form1_->AuChoixMot = [this](int choisi) {
-        agit([this, choisi] {
-            for (std::size_t i = 0; i < biblio_.Option1.size(); ++i)
-                biblio_.Option1[i].SetValue(static_cast<int>(i) == choisi);
-        });
-    };
     flash_->AuDelaiEcoule = [this, &f] {
         // While a handler waits on the event loop the panel stays; it goes right after.
         if (!agit([&f] { f.FraFlash.SetVisible(false); }))

@@ -56,7 +56,7 @@ void FenetrePrincipale::creeMenus() {
     QMenu *edition = sousMenu(nullptr, f.mnuEdit, "mnuEdit");
     connect(edition, &QMenu::aboutToShow, this, [this, &f] {
         agit([this, &f] {
-            panneaux_->LitSelection();
+            if (panneaux_) panneaux_->LitSelection();
             mnuEdit_Click(f);
         });
     });
@@ -64,7 +64,7 @@ void FenetrePrincipale::creeMenus() {
         static const char *const noms[] = {"mnuEditItem_0", "mnuEditItem_1", "mnuEditItem_2",
                                            "mnuEditItem_3"};
         element(edition, f.mnuEditItem[static_cast<std::size_t>(i)], noms[i], [this, &f, i] {
-            panneaux_->LitSelection();
+            if (panneaux_) panneaux_->LitSelection();
             mnuEditItem_Click(f, i);
         });
         if (i == 2) edition->addSeparator();

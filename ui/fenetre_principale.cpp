@@ -141,10 +141,6 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     setCentralWidget(fond);
 
     flash_ = new BandeauFlash(fond);
-    form1_ = std::make_unique<FenetreForm1>();
-    panneaux_ = std::make_unique<Panneaux>(
-        modele_, documentation_, this, suivi_,
-        [this](const std::function<void()> &action) { return agit(action); });
 
     creeMenus();
     creeBarreEtat();
@@ -160,7 +156,7 @@ FenetrePrincipale::~FenetrePrincipale() {
     // none of their events may reach the model.
     for (ListeControle *liste : {list1_, list2_, list3_})
         liste->Deconnecte();
-    form1_->AuFermer = nullptr;
+    if (form1_) form1_->AuFermer = nullptr;
     flash_->AuDelaiEcoule = nullptr;
     occupe_ = true;
 }
@@ -417,7 +413,7 @@ void FenetrePrincipale::closeEvent(QCloseEvent *event) {
             return;
         }
     }
-    form1_->hide(); // it goes with the program, without bringing this window back
+    if (form1_) form1_->hide(); // it goes with the program, without bringing this window back
     QMainWindow::closeEvent(event);
 }
 

@@ -65,10 +65,10 @@ class FenetrePrincipale : public QMainWindow {
     // nullptr for the indexes that have no action (1 to 3).
     QPushButton *Command4(int index) const { return command4_.at(static_cast<std::size_t>(index)); }
     BandeauFlash *Flash() const { return flash_; }
-    FenetreForm1 *Form1() const { return form1_.get(); }
+    FenetreForm1 *Form1() const { return form1_.get(); } // once shown
     // The tools window, created the first time "Mise au point" shows it (nullptr until then).
     FenetreOutils *Outils_() const { return outils_.get(); }
-    Panneaux *Panneaux_() const { return panneaux_.get(); }
+    Panneaux *Panneaux_() const { return panneaux_.get(); } // once one of them shows
     QPushButton *Command2() const { return command2_; }
     // The keyword panel and the button that opens it.
     PanneauMotsCles *Frame6() const { return frame6_; } // once shown
@@ -143,6 +143,7 @@ class FenetrePrincipale : public QMainWindow {
     void lieBarre();
     void lieOptions();
     void lieFenetres();
+    void creeForm1();
 
     Lamelix &modele_;
     lamelix::Form1 &biblio_; // the bibliography window's model

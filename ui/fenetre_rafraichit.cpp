@@ -112,6 +112,12 @@ void FenetrePrincipale::Rafraichit() {
         const auto agir = [this](const std::function<void()> &action) { return agit(action); };
         if (!outils_ && outil_.Moi.Visible)
             outils_ = std::make_unique<FenetreOutils>(outil_, suivi_, agir);
+        if (!form1_ && biblio_.Moi.Visible) creeForm1();
+        const Lamelix &f = modele_;
+        if (!panneaux_ &&
+            (f.Frame4.Visible || f.Frame7.Visible || f.Frame10.Visible || f.FrameAccueil.Visible ||
+             f.FrameCfgDoc.Visible || f.Picture2.Visible || f.frmAbout.Visible))
+            panneaux_ = std::make_unique<Panneaux>(modele_, documentation_, this, suivi_, agir);
         if (!frame14_ && modele_.Frame14.Visible)
             frame14_ = std::make_unique<PanneauTraduction>(traducteur_, suivi_, agir, this);
         if (!framePlan_ && plan_.Cadre.Visible) {
@@ -129,7 +135,7 @@ void FenetrePrincipale::Rafraichit() {
             list3_->setFocus(Qt::OtherFocusReason);
             modele_.Focus.clear();
         }
-        panneaux_->Focalise();
+        if (panneaux_) panneaux_->Focalise();
         if (frame6_) frame6_->Focalise();
         if (modele_.Moi.Visible != moiVisible_) {
             moiVisible_ = modele_.Moi.Visible;
@@ -324,6 +330,21 @@ void FenetrePrincipale::lieFenetres() {
         else
             flash_->Cache();
     });
+}
+
+// The comparison and bibliography window, made and bound the first time it is to show.
+void FenetrePrincipale::creeForm1() {
+    form1_ = std::make_unique<FenetreForm1>();
+    form1_->AuFermer = [this] { agit([this] { Form1_Ferme(biblio_); }); };
+    form1_->AuBouton = [this](int i) { agit([this, i] { Command1_Click(biblio_, i); }); };
+    // The option buttons are one group: the word clicked is the one chosen.
+    form1_->AuChoixMot = [this](int choisi) {
+        agit([this, choisi] {
+            for (std::size_t i = 0; i < biblio_.Option1.size(); ++i)
+                biblio_.Option1[i].SetValue(static_cast<int>(i) == choisi);
+        });
+    };
+    Lamelix &f = modele_;
     const lamelix::Form1 &w = biblio_;
     suivi_.Lie({&w.Text1}, [this, &w] { form1_->MontreTexte(TexteQt(w.Text1.Text)); });
     // Its title is the model's once it has one.

@@ -152,7 +152,7 @@ QSet<QString> textesAffiches(FenetrePrincipale &fenetre) {
     QSet<QString> textes;
     ajouteMenu(textes, fenetre.menuBar()->actions());
     QList<QWidget *> widgets = fenetre.findChildren<QWidget *>();
-    widgets << fenetre.Form1() << fenetre.Form1()->findChildren<QWidget *>();
+    if (fenetre.Form1()) widgets << fenetre.Form1() << fenetre.Form1()->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
         const QString nom = w->objectName();
         if (nom == "Label6" || nom == "Label1" || nom == "Label14") continue;
@@ -726,8 +726,15 @@ class FenetreTest : public QObject {
         QTest::mouseClick(fenetre.findChild<QPushButton *>("MotCle"), Qt::LeftButton);
         fenetre.Action("mnuPlan")->trigger();
         QVERIFY(fenetre.Frame6() != nullptr && fenetre.FramePlan() != nullptr);
+        // And the comparison window, shown then closed.
+        banc.app->Biblio().Moi.SetVisible(true);
+        fenetre.Rafraichit();
+        banc.app->Biblio().Moi.SetVisible(false);
+        banc.modele.Moi.SetVisible(true);
+        fenetre.Rafraichit();
+        QVERIFY(fenetre.Form1() != nullptr && fenetre.isVisible());
         const QSet<QString> francais = textesAffiches(fenetre);
-        QVERIFY(francais.contains("Chercher"));
+        QVERIFY(francais.contains("Chercher") && francais.contains(fenetre.Form1()->windowTitle()));
         QSet<QString> connus = francais;
         Application neuve(*banc.services); // the built-in captions, as a new window has them
         for (const CaptionDeLangue &caption : CaptionsDeLangue(neuve.Principale()))

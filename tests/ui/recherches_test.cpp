@@ -325,9 +325,10 @@ class RecherchesTest : public QObject {
         Banc banc;
         FenetrePrincipale &fenetre = banc.fenetre;
         RechercheDocumentation &doc = banc.app->Documentation();
-        Panneaux *panneaux = fenetre.Panneaux_();
+        QVERIFY(fenetre.Panneaux_() == nullptr); // made when one of them first shows
         fenetre.Action("MnuOptFic_xy_2")->trigger();
-        QVERIFY(panneaux->CfgDoc()->isVisible());
+        Panneaux *panneaux = fenetre.Panneaux_();
+        QVERIFY(panneaux != nullptr && panneaux->CfgDoc()->isVisible());
         int cases = 0;
         for (int i = 0; i < 11; ++i)
             if (panneaux->Check3(i) != nullptr) ++cases;
