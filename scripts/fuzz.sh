@@ -5,6 +5,7 @@
 # fuzz/regressions/<target>/ (what an earlier campaign found).
 # Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 2000; -1 runs until stopped)
 # Extra libFuzzer options may follow, e.g. scripts/fuzz.sh -1 -jobs=2 -workers=2
+# CIBLES chooses the targets, e.g. CIBLES="cle langue" scripts/fuzz.sh -1 -max_total_time=3600
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-2000}"
@@ -22,7 +23,8 @@ declare -A graines=(
     [reponse_serveur]="$racine/fuzz/graines/reponse_serveur/*"
     [tableau]="$racine/tests/data/*.csv"
 )
-for cible in cle reglages langue page_html reponse_serveur tableau; do
+for cible in ${CIBLES:-cle reglages langue page_html reponse_serveur tableau}; do
+    [[ -v "graines[$cible]" ]] || { echo "cible inconnue : $cible" >&2; exit 2; }
     mkdir -p "$corpus/$cible"
     for graine in ${graines[$cible]}; do
         [[ -f $graine ]] && cp "$graine" "$corpus/$cible/"
