@@ -1,6 +1,7 @@
 // Loading a key against the floor of any reader: reading the file's bytes, and reading them and
 // cutting the lines into fields. Keys of 400 and 4000 key lines (one secondary key), of 4000 key
-// lines in 800 parts (799 secondary keys), and of one line of a megabyte. The whole load should
+// lines in 800 parts (799 secondary keys), of one line of a megabyte, and of 400 and 4000 lines
+// ended by line feeds alone. The whole load should
 // stay within ten times the raw read, and each figure at 4000 lines within a small factor of ten
 // times the figure at 400.
 
@@ -26,8 +27,9 @@ namespace {
 
 using namespace lamelix;
 
-// The key of the benchmark's arguments, written once per shape: (parts, key lines), or (0, bytes)
-// for one key line of that many bytes.
+// The key of the benchmark's arguments, written once per shape: (parts, key lines), the same with
+// -parts for line feeds alone at the ends of lines, or (0, bytes) for one key line of that many
+// bytes.
 const std::string &fichier(const benchmark::State &state) {
     static std::map<std::pair<int64_t, int64_t>, std::string> fichiers;
     const auto forme = std::make_pair(state.range(0), state.range(1));
@@ -39,6 +41,10 @@ const std::string &fichier(const benchmark::State &state) {
         if (forme.first == 0)
             sortie << "1, 0 $" << std::string(static_cast<std::size_t>(forme.second), 'a')
                    << "$Species\r\n1, 0 $b$Other\r\n";
+        else if (forme.first < 0) // line feeds alone end its lines, as on Unix
+            sortie << Remplace(
+                banc::CleGeante(static_cast<int>(-forme.first), static_cast<int>(forme.second)),
+                "\r\n", "\n");
         else
             sortie << banc::CleGeante(static_cast<int>(forme.first),
                                       static_cast<int>(forme.second));
@@ -48,6 +54,7 @@ const std::string &fichier(const benchmark::State &state) {
 
 void formes(benchmark::internal::Benchmark *b) {
     b->Args({2, 400})->Args({2, 4000})->Args({800, 4000})->Args({0, 1 << 20});
+    b->Args({-2, 400})->Args({-2, 4000});
     b->Unit(benchmark::kMicrosecond);
 }
 

@@ -82,12 +82,7 @@ void PasseLecture(Compilation &c, std::string_view octets) {
         std::size_t fin = lf == std::string_view::npos ? octets.size() : lf;
         std::string brut;
         brut.reserve(fin - pos);
-        // The line without its carriage returns, copied by runs between them.
-        for (std::size_t k = pos; k < fin;) {
-            const std::size_t retour = std::min(octets.find('\r', k), fin);
-            brut.append(octets.substr(k, retour - k));
-            k = retour + 1;
-        }
+        AjouteSansRetours(brut, octets.substr(pos, fin - pos));
         pos = lf == std::string_view::npos ? octets.size() : lf + 1;
 
         bool premiere = cle.NbLignesTexte == 0;

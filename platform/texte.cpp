@@ -131,6 +131,14 @@ std::string Windows1252VersUtf8(std::string_view octets) {
     return sortie;
 }
 
+void AjouteSansRetours(std::string &sortie, std::string_view ligne) {
+    for (std::size_t k = 0; k < ligne.size();) {
+        const std::size_t retour = std::min(ligne.find('\r', k), ligne.size());
+        sortie.append(ligne.substr(k, retour - k));
+        k = retour + 1;
+    }
+}
+
 std::string Remplace(std::string_view texte, std::string_view quoi, std::string_view par) {
     if (quoi.empty()) return std::string(texte);
     std::string sortie;

@@ -23,12 +23,7 @@ std::vector<std::string> LignesSansRetour(std::string_view octets) {
     // Each line is cut whole at its line feed; its carriage returns, wherever they are, dropped.
     for (std::size_t debut = 0; debut < octets.size();) {
         const std::size_t fin = std::min(octets.find('\n', debut), octets.size());
-        std::string &ligne = lignes.emplace_back();
-        for (std::size_t i = debut; i < fin;) {
-            const std::size_t retour = std::min(octets.find('\r', i), fin);
-            ligne.append(octets.substr(i, retour - i));
-            i = retour + 1;
-        }
+        AjouteSansRetours(lignes.emplace_back(), octets.substr(debut, fin - debut));
         debut = fin + 1;
     }
     return lignes;
