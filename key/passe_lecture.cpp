@@ -77,11 +77,11 @@ void PasseLecture(Compilation &c, std::string_view octets) {
     CleCompilee &cle = c.env.Cle;
     bool utf8 = false;
     std::size_t pos = 0;
+    std::string brut; // one buffer for every line's bytes
     while (pos < octets.size()) {
         std::size_t lf = octets.find('\n', pos);
         std::size_t fin = lf == std::string_view::npos ? octets.size() : lf;
-        std::string brut;
-        brut.reserve(fin - pos);
+        brut.clear();
         AjouteSansRetours(brut, octets.substr(pos, fin - pos));
         pos = lf == std::string_view::npos ? octets.size() : lf + 1;
 
