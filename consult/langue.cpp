@@ -11,10 +11,12 @@
 #include "settings/fichier_langue.hpp"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace lamelix {
 
@@ -168,25 +170,41 @@ void litFichierDeLangue(Lamelix &f) {
     });
 }
 
+// The messages of a table that a line may begin with, by their first byte: a blank message never
+// counts, so a line is compared only with the few that share its first byte.
+using MessagesParOctet = std::array<std::vector<int>, 256>;
+
+MessagesParOctet parPremierOctet(const Messages &table) {
+    MessagesParOctet index;
+    for (int n = 0; n < Messages::Nombre; ++n) {
+        const std::string &message = table[n];
+        if (!SansBlancs(message).empty())
+            index[static_cast<unsigned char>(message[0])].push_back(n);
+    }
+    return index;
+}
+
 // A text the window wrote from messages of the table `avant`: each of its lines that begins with
 // one of them (the longest that fits) begins with the same message of `apres` instead.
-std::string retraduit(const std::string &texte, const Messages &avant, const Messages &apres) {
+std::string retraduit(const std::string &texte, const Messages &avant,
+                      const MessagesParOctet &index, const Messages &apres) {
     std::string sortie;
     std::size_t debut = 0;
     while (debut <= texte.size()) {
         const std::size_t fin = std::min(texte.find("\r\n", debut), texte.size());
         const std::string_view ligne = std::string_view(texte).substr(debut, fin - debut);
         int trouve = -1;
-        for (int n = 0; n < Messages::Nombre; ++n) {
-            const std::string &message = avant[n];
-            // The cheap tests first: few messages begin the line, and a blank one never counts.
-            if (message.empty() || ligne.empty() || message[0] != ligne[0] ||
-                !ligne.starts_with(message) || SansBlancs(message).empty())
-                continue;
-            if (trouve < 0 || message.size() > avant[trouve].size()) trouve = n;
-        }
+        std::size_t longueur = 0;
+        if (!ligne.empty())
+            for (const int n : index[static_cast<unsigned char>(ligne[0])]) {
+                const std::string &message = avant[n];
+                if ((trouve < 0 || message.size() > longueur) && ligne.starts_with(message)) {
+                    trouve = n;
+                    longueur = message.size();
+                }
+            }
         if (trouve >= 0)
-            sortie.append(apres[trouve]).append(ligne.substr(avant[trouve].size()));
+            sortie.append(apres[trouve]).append(ligne.substr(longueur));
         else
             sortie.append(ligne);
         if (fin == texte.size()) break;
@@ -200,13 +218,14 @@ std::string retraduit(const std::string &texte, const Messages &avant, const Mes
 void retraduitLesLibelles(Lamelix &f) {
     const Messages &avant = f.MessagesAffiches;
     const Messages &apres = f.Prog.Textes;
+    const MessagesParOctet index = parPremierOctet(avant);
     for (Label *libelle : {&f.StatusBar1, &f.Label3, &f.Label5, &f.Label7, &f.Label18}) {
-        std::string texte = retraduit(libelle->Caption, avant, apres);
+        std::string texte = retraduit(libelle->Caption, avant, index, apres);
         if (texte != libelle->Caption) libelle->SetCaption(std::move(texte));
     }
-    std::string titre = retraduit(f.Frame7.Caption, avant, apres);
+    std::string titre = retraduit(f.Frame7.Caption, avant, index, apres);
     if (titre != f.Frame7.Caption) f.Frame7.SetCaption(std::move(titre));
-    std::string parametres = retraduit(f.txtEdit.Text, avant, apres);
+    std::string parametres = retraduit(f.txtEdit.Text, avant, index, apres);
     if (parametres != f.txtEdit.Text) f.txtEdit.SetText(std::move(parametres));
     f.MessagesAffiches = apres;
 }
