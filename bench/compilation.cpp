@@ -1,9 +1,8 @@
 // Loading a key against the floor of any reader: reading the file's bytes, and reading them and
 // cutting the lines into fields. Keys of 400 and 4000 key lines (one secondary key), of 4000 key
 // lines in 800 parts (799 secondary keys), of one line of a megabyte, and of 400 and 4000 lines
-// ended by line feeds alone. The whole load should
-// stay within ten times the raw read, and each figure at 4000 lines within a small factor of ten
-// times the figure at 400.
+// ended by line feeds alone. The whole load should stay within ten times the raw read, and each
+// figure at 4000 lines within a small factor of ten times the figure at 400.
 
 #include "bench/cle_geante.hpp"
 #include "bench/services_muets.hpp"

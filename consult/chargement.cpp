@@ -81,7 +81,7 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t) {
             f.Frame6.SetVisible(false);
             f.Frame8.SetVisible(true);
             cle.FichierCle = JointChemin(f.RepData, nom);
-            RazIndex(cle);
+            RazCle(cle);
             std::string chemin = cle.FichierCle;
             ChargeCle(f, chemin);
             ChargeListe(f, 0);

@@ -35,16 +35,17 @@ Brouillon &brouillonDuFil(std::unique_ptr<Brouillon> &propre) {
 Compilation::Compilation(EnvironnementCompilation e)
     : env(e), brouillon(brouillonDuFil(propre)), TabES(brouillon.TabES), TabCS(brouillon.TabCS) {
     brouillon.EnUsage = true;
-    for (long i = 0; i <= brouillon.Utilisees && i <= MaxLignesCle; ++i)
-        TabES(i) = PaireES{};
-    for (int k = 0; k <= MaxClesSecondaires; ++k)
-        TabCS(k) = LigneCS{};
-    brouillon.Utilisees = MaxLignesCle; // until this compilation says how far it went
+    for (PaireES &paire : TabES.CasesEcrites(0))
+        paire = PaireES{};
+    TabES(MaxLignesCle) = PaireES{};
+    TabES.Oublie();
+    for (LigneCS &cs : TabCS.CasesEcrites(0))
+        cs = LigneCS{};
+    TabCS(MaxClesSecondaires) = LigneCS{};
+    TabCS.Oublie();
 }
 
 Compilation::~Compilation() {
-    // The reading pass fills records 1 to n at most; a stop before it may have left any.
-    brouillon.Utilisees = n > 0 ? std::min<long>(n + 1L, MaxLignesCle) : MaxLignesCle;
     brouillon.EnUsage = false;
 }
 

@@ -30,8 +30,7 @@ struct ArretCompilation {};
 struct Brouillon {
     Table<PaireES, MaxLignesCle> TabES;
     Table<LigneCS, MaxClesSecondaires> TabCS;
-    long Utilisees = MaxLignesCle; // the records of TabES that may hold something
-    bool EnUsage = false;          // a compilation runs on them
+    bool EnUsage = false; // a compilation runs on them
 };
 
 struct Compilation {

@@ -55,24 +55,6 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
     return IssueLecture::Compile;
 }
 
-void RazIndex(CleCompilee &cle) {
-    for (int16_t &index : cle.IndexEntite.Cases())
-        index = 1;
-    for (LigneCle &l : cle.TabLignes.Cases())
-        l.S = 1;
-    for (int16_t &choix : cle.IndexChoix.Cases())
-        choix = 0;
-}
-
-void RazLignes(CleCompilee &cle) {
-    for (int16_t &index : cle.IndexEntite.Cases(1, MaxLignesCle - 1))
-        index = 1;
-    for (LigneCle &l : cle.TabLignes.Cases(1, MaxLignesCle - 1))
-        videLigne(l);
-    for (std::string &titre : cle.TitreSection.Cases(1, MaxLignesCle - 1))
-        titre.clear();
-}
-
 void RazCle(CleCompilee &cle) {
     // Records never written since the last RazCle already hold what it leaves there; the last
     // record of each table is set on its own.

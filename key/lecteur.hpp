@@ -28,12 +28,10 @@ enum class IssueLecture {
 IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
                     VuesChoix vues = {});
 
-// Resets the entity index, the successors and the choice-list index before a load.
-void RazIndex(CleCompilee &cle);
-// Clears the fields of records 1 to 3999 before a load.
-void RazLignes(CleCompilee &cle);
-// RazIndex then RazLignes, visiting only the records written since the last RazCle: the cost of
-// a load follows the key loaded, not the size of the tables.
+// Resets the tables before a load: every entity index to 1, the choice-list index to 0, records 1
+// to 3999 cleared (entity, successor, predecessor, texts, section title), records 0 and 4000
+// calling entity 1. Visits only the records written since the last RazCle: the cost of a load
+// follows the key loaded, not the size of the tables.
 void RazCle(CleCompilee &cle);
 
 // A file whose extension starts with TXT must carry the key marker as its first field. Shows

@@ -25,7 +25,7 @@ template <typename T, int Max> class Table {
     std::span<T> Cases(long debut = 0, long fin = Max) {
         verifie(debut);
         verifie(fin);
-        marque(fin);
+        marque(std::min<long>(fin, Max - 1));
         return tranche(debut, fin);
     }
 
@@ -50,10 +50,10 @@ template <typename T, int Max> class Table {
     }
     std::size_t ecrite(long i) {
         const std::size_t k = verifie(i);
-        marque(i);
+        if (i < Max) marque(i); // the last record is never counted
         return k;
     }
-    void marque(long i) { haut_ = std::max(haut_, std::min<long>(i, Max - 1)); }
+    void marque(long i) { haut_ = std::max(haut_, i); }
     static std::size_t verifie(long i) {
         if (i < 0 || i > Max)
             throw ErreurExecution("indice " + std::to_string(i) + " hors des bornes 0.." +

@@ -31,11 +31,11 @@ void AjouteCodePoint(std::string &sortie, uint32_t codePoint);
 uint32_t CodePointWindows1252(unsigned char octet);
 std::string Windows1252VersUtf8(std::string_view octets);
 
-// Replaces every occurrence of a text.
 // Appends the line to sortie without its carriage returns, wherever they are, copying the runs
 // between them. Only the line is searched: a line feed file without any is read once.
 void AjouteSansRetours(std::string &sortie, std::string_view ligne);
 
+// Replaces every occurrence of a text.
 std::string Remplace(std::string_view texte, std::string_view quoi, std::string_view par);
 
 } // namespace lamelix
