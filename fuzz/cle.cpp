@@ -15,6 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t taille) {
     const bool txt = taille > 0 && (data[0] & 1) != 0;
     const std::string chemin = fuzz::Ecrit(txt ? "essai.txt" : "essai.cle", data, taille);
     bool charge = false;
+    // Each run ends with the name list and the numbering's line index empty: a run then frees
+    // what it allocated there, and libFuzzer does not run an input again to look for a leak
+    // because it left more entries than the run before.
+    struct Vide {
+        Lamelix &f;
+        Outils &o;
+        ~Vide() {
+            f.List2.Clear();
+            o.PremiereLigne.clear();
+        }
+    } vide{f, o};
     ExecuteGestionnaire([&] {
         MontreOutils(o);
         charge = ChargeFichierOutils(o, chemin);
