@@ -196,8 +196,11 @@ void HistoCherch(Lamelix &f, int16_t &ligne) {
 }
 
 void RazHist(Lamelix &f) {
-    for (int16_t &etape : f.Hist.Cases(1, MaxEtapes))
+    // Only the steps written since the last reset are cleared; the last one on its own.
+    for (int16_t &etape : f.Hist.CasesEcrites(1))
         etape = 0;
+    f.Hist(MaxEtapes) = 0;
+    f.Hist.Oublie();
 }
 
 void Retour_Choix(Lamelix &f, int16_t code) {

@@ -9,7 +9,10 @@
 
 namespace lamelix {
 
-std::optional<std::string> PourquoiIllisible(const std::string &chemin) {
+namespace {
+
+// What PourquoiIllisible checks before it opens the file.
+std::optional<std::string> PourquoiPasLisibleEntier(const std::string &chemin) {
     std::error_code ec;
     const auto etat = std::filesystem::status(chemin, ec);
     if (ec || !std::filesystem::exists(etat)) return "fichier introuvable";
@@ -18,22 +21,34 @@ std::optional<std::string> PourquoiIllisible(const std::string &chemin) {
     const std::uintmax_t taille = std::filesystem::file_size(chemin, ec);
     if (ec) return "taille illisible";
     if (taille > TailleMaxFichier) return "fichier trop grand (plus de 64 Mio)";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> PourquoiIllisible(const std::string &chemin) {
+    if (auto pourquoi = PourquoiPasLisibleEntier(chemin)) return pourquoi;
     if (!std::ifstream(chemin, std::ios::binary)) return "lecture refusée";
     return std::nullopt;
 }
 
-std::optional<std::string> LireOctets(const std::string &chemin) {
-    if (PourquoiIllisible(chemin)) return std::nullopt;
+std::optional<std::string> LireOctets(const std::string &chemin, std::string *pourquoi) {
+    const auto echec = [pourquoi](std::string raison) -> std::optional<std::string> {
+        if (pourquoi != nullptr) *pourquoi = std::move(raison);
+        return std::nullopt;
+    };
+    // The file is opened once: the checks before the open are PourquoiIllisible's.
+    if (auto raison = PourquoiPasLisibleEntier(chemin)) return echec(std::move(*raison));
     std::ifstream flux(chemin, std::ios::binary);
-    if (!flux) return std::nullopt;
+    if (!flux) return echec("lecture refusée");
     std::string contenu;
     // The bound holds even for a file that grows while it is read.
     char tampon[1 << 16];
     while (flux.read(tampon, sizeof tampon) || flux.gcount() > 0) {
         contenu.append(tampon, static_cast<std::size_t>(flux.gcount()));
-        if (contenu.size() > TailleMaxFichier) return std::nullopt;
+        if (contenu.size() > TailleMaxFichier) return echec("fichier trop grand (plus de 64 Mio)");
     }
-    if (flux.bad()) return std::nullopt;
+    if (flux.bad()) return echec("lecture interrompue");
     return contenu;
 }
 

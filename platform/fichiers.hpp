@@ -16,8 +16,9 @@ inline constexpr std::uintmax_t TailleMaxFichier = 64u << 20;
 // openable. Nothing when it can be read.
 std::optional<std::string> PourquoiIllisible(const std::string &chemin);
 
-// Whole content of a file as bytes; nothing when it cannot be read (PourquoiIllisible says why).
-std::optional<std::string> LireOctets(const std::string &chemin);
+// Whole content of a file as bytes; nothing when it cannot be read, and then *pourquoi (when
+// given) says why, in PourquoiIllisible's words.
+std::optional<std::string> LireOctets(const std::string &chemin, std::string *pourquoi = nullptr);
 
 // True when a regular file is there.
 bool FichierExiste(const std::string &chemin);

@@ -11,10 +11,9 @@
 namespace lamelix {
 
 std::string LitFichierOutils(const std::string &chemin) {
-    if (const auto pourquoi = PourquoiIllisible(chemin))
-        throw ErreurExecution(*pourquoi + " : " + chemin);
-    auto octets = LireOctets(chemin);
-    if (!octets) throw ErreurExecution("fichier illisible : " + chemin);
+    std::string pourquoi;
+    auto octets = LireOctets(chemin, &pourquoi);
+    if (!octets) throw ErreurExecution(pourquoi + " : " + chemin);
     return std::move(*octets);
 }
 
@@ -30,6 +29,8 @@ std::vector<std::string> LignesSansRetour(std::string_view octets) {
 }
 
 bool LigneNumerotable(std::string_view ligne) {
+    // Most lines of a text have no "$": they are answered before any copy is made.
+    if (ligne.find('$') == std::string_view::npos) return false;
     const std::string texte = SansBlancs(ligne);
     if (Majuscules(PremiersCaracteres(texte, 3)) == "REM") return false;
     return texte.find('$') != std::string::npos;

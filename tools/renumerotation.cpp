@@ -38,10 +38,13 @@ void renum(Outils &o) {
         const int16_t increment = NombreDe(o.Text1[1]);
         if (o.FichierCourant.empty()) return;
         const std::string octets = LitFichierOutils(o.FichierCourant);
-        for (RangNumerotation &rang : o.Ancienne.Cases(1, MaxLignesCle))
-            rang = {};
-        for (RangNumerotation &rang : o.Nouvelle.Cases(1, MaxLignesCle))
-            rang = {};
+        // Only the rows the last numbering may have filled are cleared; the last row on its own.
+        for (auto *table : {&o.Ancienne, &o.Nouvelle}) {
+            for (RangNumerotation &rang : table->CasesEcrites(1))
+                rang = {};
+            (*table)(MaxLignesCle) = {};
+            table->Oublie();
+        }
         o.PremiereLigne.clear();
         o.CleSecondaire = false;
         rapport.SetText(o.Msg(152) + fin + o.FichierCourant + fin);

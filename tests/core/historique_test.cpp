@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lamelix {
@@ -255,6 +256,12 @@ TEST(Historique, CheminsDePlusDe2000Lignes) {
     c.Retour();
     EXPECT_EQ(f.NbEtapes, 1999);
     EXPECT_EQ(f.EntiteCourante, 2101);
+
+    // A reset clears every step of the longest path, the last one included.
+    f.Hist(MaxEtapes) = 2101;
+    RazHist(f);
+    for (int i = 1; i <= MaxEtapes; ++i)
+        ASSERT_EQ(std::as_const(f.Hist)(i), 0) << i;
 }
 
 TEST(Historique, EntiteNegativeDansLHistorique) {

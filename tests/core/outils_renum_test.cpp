@@ -51,6 +51,18 @@ TEST(OutilsRenum, DixEnDixPuisSauvegardeAvecCopie) {
     EXPECT_FALSE(r.O.Command1[OutSauverRenum].Enabled);
 }
 
+TEST(OutilsRenum, UneCleCourteNeGardeRienDeLaPrecedente) {
+    Renum r;
+    r.Teste(Cle10, "10", "10");
+    // The last row is written here and only reset on its own.
+    r.O.Ancienne(MaxLignesCle).E = 7;
+    r.Teste("1, 0 $a$A\r\n1, 0 $b$B\r\n");
+    for (const auto *table : {&r.O.Ancienne, &r.O.Nouvelle})
+        for (long k = 3; k <= MaxLignesCle; ++k)
+            ASSERT_EQ((*table)(k).E + (*table)(k).S + (*table)(k).Note, 0) << k;
+    EXPECT_EQ(r.O.Nouvelle(2).E, 1);
+}
+
 TEST(OutilsRenum, FinsDeLigneLFReecritesEnCRLF) {
     Renum r;
     r.Teste("1, 2 $a\n1, 0 $b$B\n2, 0 $c$C\n2, 0 $d$D", "5", "5");
