@@ -1,5 +1,7 @@
 #include "platform/texte.hpp"
 
+#include <cstring>
+
 namespace lamelix {
 
 std::string SansBlancs(std::string_view texte) {
@@ -83,6 +85,11 @@ std::string Majuscules(std::string_view texte) {
     std::string sortie;
     sortie.reserve(texte.size());
     for (std::size_t i = 0; i < texte.size();) {
+        if (const char c = texte[i]; static_cast<unsigned char>(c) < 0x80) {
+            sortie += c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+            ++i;
+            continue;
+        }
         std::size_t debut = i;
         uint32_t cp = LisCodePoint(texte, i);
         uint32_t maj = MajusculeDe(cp);
@@ -105,6 +112,18 @@ std::string PremiersCaracteres(std::string_view texte, std::size_t n) {
     return std::string(texte.substr(0, i));
 }
 
+std::size_t FinAscii(std::string_view octets, std::size_t i) {
+    // Eight bytes at a time while no high bit is set, then byte by byte.
+    constexpr uint64_t bitsHauts = 0x8080808080808080u;
+    for (uint64_t mot = 0; i + sizeof mot <= octets.size(); i += sizeof mot) {
+        std::memcpy(&mot, octets.data() + i, sizeof mot);
+        if ((mot & bitsHauts) != 0) break;
+    }
+    while (i < octets.size() && static_cast<unsigned char>(octets[i]) < 0x80u)
+        ++i;
+    return i;
+}
+
 uint32_t CodePointWindows1252(unsigned char octet) {
     // 0x80..0x9F differ from Latin-1; the five unassigned bytes keep their own value.
     static constexpr uint16_t zone80[32] = {
@@ -120,9 +139,7 @@ std::string Windows1252VersUtf8(std::string_view octets) {
     sortie.reserve(octets.size() + octets.size() / 8);
     // Runs of ASCII bytes are copied whole: they are the same in both encodings.
     for (std::size_t i = 0; i < octets.size(); ++i) {
-        std::size_t fin = i;
-        while (fin < octets.size() && static_cast<unsigned char>(octets[fin]) < 0x80)
-            ++fin;
+        const std::size_t fin = FinAscii(octets, i);
         sortie.append(octets.substr(i, fin - i));
         if (fin == octets.size()) break;
         AjouteCodePoint(sortie, CodePointWindows1252(static_cast<unsigned char>(octets[fin])));

@@ -27,6 +27,10 @@ std::string PremiersCaracteres(std::string_view texte, std::size_t n);
 // Appends the UTF-8 form of a code point (U+FFFD for a value that is no Unicode scalar value).
 void AjouteCodePoint(std::string &sortie, uint32_t codePoint);
 
+// The end of the run of ASCII bytes that starts at i: most of a key is ASCII, and such a run
+// reads the same in UTF-8 and in Windows-1252.
+std::size_t FinAscii(std::string_view octets, std::size_t i);
+
 // One byte read as a character of Windows-1252, and a whole byte string read that way.
 uint32_t CodePointWindows1252(unsigned char octet);
 std::string Windows1252VersUtf8(std::string_view octets);

@@ -23,18 +23,10 @@ int longueurSequence(std::string_view t, std::size_t i) {
     return 0;
 }
 
-// The end of the run of ASCII bytes that starts at i: most of a key is ASCII, and such a run is
-// valid and decodes to itself.
-std::size_t finAscii(std::string_view t, std::size_t i) {
-    while (i < t.size() && static_cast<unsigned char>(t[i]) < 0x80u)
-        ++i;
-    return i;
-}
-
 } // namespace
 
 bool EstUTF8(std::string_view octets) {
-    for (std::size_t i = finAscii(octets, 0); i < octets.size(); i = finAscii(octets, i)) {
+    for (std::size_t i = FinAscii(octets, 0); i < octets.size(); i = FinAscii(octets, i)) {
         int n = longueurSequence(octets, i);
         if (n == 0) return false;
         i += static_cast<std::size_t>(n);
@@ -43,11 +35,13 @@ bool EstUTF8(std::string_view octets) {
 }
 
 std::string DecodeUTF8(std::string_view octets) {
+    // A line all in ASCII, the common case, is its own text.
+    if (FinAscii(octets, 0) == octets.size()) return std::string(octets);
     if (!EstUTF8(octets)) return Windows1252VersUtf8(octets);
     std::string sortie;
     sortie.reserve(octets.size());
     for (std::size_t i = 0; i < octets.size();) {
-        if (const std::size_t fin = finAscii(octets, i); fin > i) {
+        if (const std::size_t fin = FinAscii(octets, i); fin > i) {
             sortie.append(octets.substr(i, fin - i));
             i = fin;
             continue;

@@ -52,6 +52,19 @@ TEST_P(Decodage, ReconnaitEtDecode) {
 INSTANTIATE_TEST_SUITE_P(Lignes, Decodage, testing::ValuesIn(Decodages),
                          [](const auto &cas) { return std::string(cas.param.nom); });
 
+// The ASCII runs are scanned by words of eight bytes: a high byte is found at every offset from
+// any start, and a line decodes as a whole whichever word its non-ASCII byte falls in.
+TEST(FinAscii, OctetHautAChaquePosition) {
+    for (std::size_t pos = 0; pos < 20; ++pos) {
+        std::string ligne(20, 'a');
+        ligne[pos] = '\xE8';
+        for (std::size_t debut = 0; debut <= pos; ++debut)
+            ASSERT_EQ(FinAscii(ligne, debut), pos) << pos << " " << debut;
+        EXPECT_EQ(FinAscii(ligne, pos + 1), 20u);
+        EXPECT_EQ(DecodeUTF8(ligne), std::string(pos, 'a') + "è" + std::string(19 - pos, 'a'));
+    }
+}
+
 TEST(Windows1252, LaZone80A9FDiffereDeLatin1) {
     EXPECT_EQ(Windows1252VersUtf8("\x80\x8C\x9C\x92\x85"), "€Œœ’…");
     EXPECT_EQ(Windows1252VersUtf8("\xE9\xFF\xA0"), "éÿ\u00A0");
