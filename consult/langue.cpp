@@ -148,7 +148,7 @@ void litFichierDeLangue(Lamelix &f) {
     SousPiege([&] {
         while (i < lignes.size()) {
             const std::string &ligne = lignes[i++];
-            if (SansBlancs(ligne).empty()) continue;
+            if (QueDesBlancs(ligne)) continue;
             const LigneSection section = DecoupeSection(ligne);
             const auto liste = listeDe(f, section.Nom);
             if (!liste) {
@@ -158,7 +158,7 @@ void litFichierDeLangue(Lamelix &f) {
             while (true) {
                 if (i >= lignes.size()) throw ErreurExecution("fin du fichier dans une liste");
                 const std::string &itemLigne = lignes[i++];
-                if (SansBlancs(itemLigne).empty()) continue;
+                if (QueDesBlancs(itemLigne)) continue;
                 const auto item = DecoupeItem(itemLigne);
                 if (!item) continue;
                 if (item->Numero == "*") break;
@@ -178,8 +178,7 @@ MessagesParOctet parPremierOctet(const Messages &table) {
     MessagesParOctet index;
     for (int n = 0; n < Messages::Nombre; ++n) {
         const std::string &message = table[n];
-        if (!SansBlancs(message).empty())
-            index[static_cast<unsigned char>(message[0])].push_back(n);
+        if (!QueDesBlancs(message)) index[static_cast<unsigned char>(message[0])].push_back(n);
     }
     return index;
 }

@@ -90,7 +90,7 @@ void appliqueElement(Lamelix &f, const std::string &cle, const std::string &vale
     } else if (cle == "FICDEFAUT") {
         if (FichierExiste(JointChemin(f.RepData, SeparateursLocaux(valeur)))) r.FicDefaut = valeur;
     } else if (cle == "REPDOC") {
-        r.RepDoc = SansBlancs(valeur).empty() ? std::string{} : dossierDesReglages(f, valeur);
+        r.RepDoc = QueDesBlancs(valeur) ? std::string{} : dossierDesReglages(f, valeur);
     } else if (cle == "FNT") {
         if (EstNumerique(valeur) && Valeur(valeur) >= 2 && Valeur(valeur) <= 7)
             r.Fnt = VersEntier16(Valeur(valeur));

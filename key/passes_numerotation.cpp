@@ -43,7 +43,7 @@ void PasseNumerotation(Compilation &c, int16_t &echec) {
                                            " \\ ");
             throw ArretCompilation{};
         }
-        if (SansBlancs(num.E).empty()) continue;
+        if (QueDesBlancs(num.E)) continue;
         if (num.E == num.S) {
             if (!EstNumerique(num.E)) throw ErreurExecution("E et S identiques et non numériques");
             if (Valeur(num.E) > 0 &&

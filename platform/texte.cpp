@@ -11,6 +11,10 @@ std::string SansBlancs(std::string_view texte) {
     return std::string(texte.substr(debut, fin - debut + 1));
 }
 
+bool QueDesBlancs(std::string_view texte) {
+    return texte.find_first_not_of(' ') == std::string_view::npos;
+}
+
 std::string SansBlancsGauche(std::string_view texte) {
     std::size_t debut = texte.find_first_not_of(' ');
     return debut == std::string_view::npos ? std::string{} : std::string(texte.substr(debut));

@@ -11,6 +11,8 @@ namespace lamelix {
 
 std::string SansBlancs(std::string_view texte); // leading and trailing blanks removed
 std::string SansBlancsGauche(std::string_view texte);
+// True when the text is empty or holds only blanks: SansBlancs(texte).empty(), without a copy.
+bool QueDesBlancs(std::string_view texte);
 
 // Upper case of every letter of Latin-1, Latin Extended-A, Greek and Cyrillic.
 std::string Majuscules(std::string_view texte);

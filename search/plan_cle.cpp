@@ -163,7 +163,7 @@ std::vector<NoeudPlan> EnfantsPlan(const PlanCle &p, const NoeudPlan &n) {
         if (l.S > 0) {
             if (!p.Filtrant() || entiteRetenue(p, l.S))
                 enfants.push_back({GenrePlan::Entite, 0, l.S});
-        } else if (!SansBlancs(l.NomEspece).empty()) {
+        } else if (!QueDesBlancs(l.NomEspece)) {
             enfants.push_back({GenrePlan::Espece, n.Ligne, 0});
         }
         break;
@@ -241,7 +241,7 @@ std::vector<NoeudPlan> CheminPlan(const PlanCle &p) {
         if (l.E != attendue) break;
         chemin.push_back({GenrePlan::Proposition, ligne, 0});
         if (l.S <= 0) {
-            if (!SansBlancs(l.NomEspece).empty()) chemin.push_back({GenrePlan::Espece, ligne, 0});
+            if (!QueDesBlancs(l.NomEspece)) chemin.push_back({GenrePlan::Espece, ligne, 0});
             break;
         }
         attendue = l.S;

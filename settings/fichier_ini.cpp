@@ -44,7 +44,7 @@ std::vector<std::string> ElementsIni(std::string_view texte) {
             i = bout;
         }
         if (i < n) ++i; // the separator
-        if (!SansBlancs(element).empty()) elements.push_back(std::move(element));
+        if (!QueDesBlancs(element)) elements.push_back(std::move(element));
     }
     return elements;
 }

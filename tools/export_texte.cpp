@@ -66,7 +66,7 @@ void ExportTexte(Lamelix &f) {
     }
     std::string texte;
     for (const std::string &ligne : LignesSansRetour(*octets))
-        if (!SansBlancs(ligne).empty()) texte += LigneExportee(f, ligne);
+        if (!QueDesBlancs(ligne)) texte += LigneExportee(f, ligne);
     const std::string sortie = cle + ".txt";
     if (EcritOuSignale(f, sortie, texte + f.FinLigne, "export")) flash(f, f.Msg(183) + sortie, 0);
 }

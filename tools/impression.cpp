@@ -170,8 +170,8 @@ class Ecriture {
     }
 
     std::string Document(StyleImpression style) {
-        const std::string titre = SansBlancs(cle_.TitreCle).empty() ? NomFichier(cle_.FichierCle)
-                                                                    : SansBlancs(cle_.TitreCle);
+        const std::string titre =
+            QueDesBlancs(cle_.TitreCle) ? NomFichier(cle_.FichierCle) : SansBlancs(cle_.TitreCle);
         const std::string commentaire = SansBlancs(cle_.CommentaireCle);
         if (html_) {
             t_ += "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n"

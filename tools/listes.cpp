@@ -92,7 +92,7 @@ void ListeLiens(Outils &o) {
     std::string liste;
     for (long i = 1; i <= NombreLignesCle(cle); ++i) {
         const std::string &complements = cle.TabLignes(i).Complements;
-        if (SansBlancs(complements).empty()) continue;
+        if (QueDesBlancs(complements)) continue;
         if (const auto nom = FichierLie(complements)) liste += *nom + o.FinLigne();
     }
     o.Text10[0].SetText(std::move(liste));
