@@ -1,5 +1,7 @@
 #include "search/page_html.hpp"
 
+#include "platform/utf8.hpp"
+
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -17,8 +19,24 @@ struct LibereDocument {
 };
 using Document = std::unique_ptr<xmlDoc, LibereDocument>;
 
-Document lit(std::string_view html) {
-    if (html.empty() || html.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
+// The page in the program's text. The parser then never meets a faulty byte: it would pass
+// such a byte through as it stands, and record an error for each one.
+std::string texteDeLaPage(std::string_view html) {
+    std::string texte;
+    texte.reserve(html.size());
+    for (std::size_t debut = 0; debut < html.size();) {
+        const std::size_t saut = html.find('\n', debut);
+        const std::size_t fin = saut == std::string_view::npos ? html.size() : saut + 1;
+        texte += DecodeUTF8(html.substr(debut, fin - debut));
+        debut = fin;
+    }
+    return texte;
+}
+
+Document lit(std::string_view page) {
+    if (page.empty() || page.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
+    const std::string html = texteDeLaPage(page);
+    if (html.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
     // Quiet: a page's faults are recovered, never printed; no network access for its DTD.
     const int options =
         HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET;

@@ -66,6 +66,13 @@ TEST(PageHtml, PremierDivT0EtElementsParId) {
     EXPECT_EQ(TexteDeLElement(page, "result_box"), "Lames libres");
     EXPECT_EQ(TexteDeLElement(page, "text"), "Gills free");
     EXPECT_EQ(TexteDeLElement(page, "absent"), std::nullopt);
+
+    // A line that is not UTF-8 is read as Windows-1252, even where the page declares Latin-1;
+    // the other lines stay UTF-8.
+    const std::string latin = "<meta charset=iso-8859-1><div class=t0>C\xE8pe \x96 vu</div>\n"
+                              "<p id=x>\xC3\xA9t\xC3\xA9</p>";
+    EXPECT_EQ(PremierDivT0(latin), "Cèpe – vu");
+    EXPECT_EQ(TexteDeLElement(latin, "x"), "été");
 }
 
 TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
