@@ -1,7 +1,7 @@
 #include "cli/commande_tables.hpp"
 
 #include "cli/console.hpp"
-#include "cli/tables.hpp"
+#include "cli/sortie_tables.hpp"
 #include "consult/programme.hpp"
 #include "key/chargement.hpp"
 #include "key/langues_source.hpp"

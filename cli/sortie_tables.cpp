@@ -1,4 +1,4 @@
-#include "cli/tables.hpp"
+#include "cli/sortie_tables.hpp"
 
 #include "cli/console.hpp"
 #include "platform/controles.hpp"
