@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/fenetres_application.hpp"
 #include "consult/lamelix.hpp"
 #include "search/documentation.hpp"
 #include "search/form1.hpp"
@@ -14,9 +15,9 @@
 namespace lamelix {
 
 // The program put together, as the window, the command line and the tests run it: the
-// program-wide state, the main window, the windows and panels above it, and the main window's
-// hooks filled so that its procedures reach them. Each part lives on the heap at a fixed
-// address: the hooks hold references to them.
+// program-wide state, the main window, the windows and panels above it, and the one
+// implementation of the main window's calls into them. Each part lives on the heap at a fixed
+// address: the windows hold references to each other.
 class Application {
   public:
     explicit Application(Services &services);
@@ -35,6 +36,7 @@ class Application {
 
   private:
     std::unique_ptr<Programme> prog_;
+    std::unique_ptr<FenetresApplication> annexes_;
     std::unique_ptr<Lamelix> principale_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<RechercheDocumentation> documentation_;

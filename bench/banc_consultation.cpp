@@ -13,13 +13,14 @@ namespace {
 
 using namespace lamelix;
 
-struct Consultation {
+struct Parcours {
     banc::ServicesMuets services;
+    banc::FenetresMuettes fenetres;
     std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services);
+    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services, fenetres);
 
     // chaines: 50 for 4000 key lines, 5 for 400.
-    explicit Consultation(int64_t chaines) {
+    explicit Parcours(int64_t chaines) {
         std::string chemin = "/tmp/lamelix-banc-profonde-" + std::to_string(chaines) + ".cle";
         std::ofstream(chemin, std::ios::binary) << banc::CleProfonde(static_cast<int>(chaines));
         ChargeCle(*f, chemin);
@@ -35,18 +36,16 @@ struct Consultation {
 // Walks 39 steps down the deepest chain (34 on the small key, whose tree is shallower), then
 // measures the next selection.
 void SelectionProfonde(benchmark::State &state) {
-    Consultation c(state.range(0));
+    Parcours c(state.range(0));
     for (int pas = 0; pas < 5 && state.range(0) == banc::ChainesProfondes; ++pas)
         c.Choisit(1); // down the child chains
     for (int pas = 0; pas < 34; ++pas)
         c.Choisit(0);
-    const int16_t entite = c.f->EntiteCourante, etapes = c.f->NbEtapes;
+    const int16_t etapes = c.f->Parcours.NbEtapes;
     for (auto _ : state) {
         c.Choisit(0);
         state.PauseTiming();
-        c.f->EntiteCourante = entite;
-        c.f->NbEtapes = etapes;
-        AfficheChoix(*c.f, c.f->EntiteCourante);
+        RetourEtape(*c.f, etapes);
         state.ResumeTiming();
     }
     state.counters["etapes"] = etapes + 1;
@@ -55,14 +54,14 @@ BENCHMARK(SelectionProfonde)->Arg(5)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 // Picks a species in the full list of names: the path to it is rebuilt from its predecessors.
 void ChoixDansLaListeDesNoms(benchmark::State &state) {
-    Consultation c(state.range(0));
+    Parcours c(state.range(0));
     Command4_Click(*c.f, Cmd4Liste);
     const int position = c.f->List2.ListCount() - 1;
     for (auto _ : state) {
         c.f->List2.Selectionne(position);
         List2_Click(*c.f);
     }
-    state.counters["etapes"] = c.f->NbEtapes;
+    state.counters["etapes"] = c.f->Parcours.NbEtapes;
 }
 BENCHMARK(ChoixDansLaListeDesNoms)->Arg(5)->Arg(50)->Unit(benchmark::kMicrosecond);
 

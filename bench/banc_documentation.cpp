@@ -2,9 +2,8 @@
 // folder named after the species), against `find <tree> -type f | wc -l` on the same tree. Both
 // run on a warm cache; the last line gives the ratio of their best times.
 
-#include "search/documentation.hpp"
-
 #include "bench/services_muets.hpp"
+#include "search/documentation.hpp"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -56,8 +55,9 @@ double Secondes(std::chrono::steady_clock::time_point debut) {
 void RechercheTous(benchmark::State &state) {
     PrepareArbre();
     banc::ServicesMuets services;
+    banc::FenetresMuettes fenetres;
     auto programme = std::make_unique<Programme>();
-    auto principale = std::make_unique<Lamelix>(*programme, services);
+    auto principale = std::make_unique<Lamelix>(*programme, services, fenetres);
     Lamelix &f = *principale;
     f.VScroll1 = {8, 20};
     f.Options().RepDoc = Arbre;

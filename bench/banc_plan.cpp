@@ -16,8 +16,9 @@ using namespace lamelix;
 
 struct Carte {
     banc::ServicesMuets services;
+    banc::FenetresMuettes fenetres;
     std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services);
+    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services, fenetres);
     std::unique_ptr<PlanCle> p = std::make_unique<PlanCle>(*f);
     long rangs = 0;
 
@@ -28,7 +29,7 @@ struct Carte {
         float mode = 0;
         ChargeListe(*f, mode);
         // Down the second proposition of each step, as deep as the key goes.
-        while (f->EntiteCourante > 0 && f->List1.ListCount() > 1) {
+        while (f->Parcours.EntiteCourante > 0 && f->List1.ListCount() > 1) {
             f->List1.Selectionne(1);
             List1_DblClick(*f);
         }
@@ -74,7 +75,7 @@ void PremierAffichage(benchmark::State &state) {
     Carte c;
     for (auto _ : state)
         c.affiche();
-    state.counters["etapes"] = c.f->NbEtapes;
+    state.counters["etapes"] = c.f->Parcours.NbEtapes;
     state.counters["rangs"] = static_cast<double>(c.rangs);
 }
 BENCHMARK(PremierAffichage)->Unit(benchmark::kMicrosecond);

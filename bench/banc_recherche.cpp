@@ -15,8 +15,9 @@ using namespace lamelix;
 
 struct Recherche {
     banc::ServicesMuets services;
+    banc::FenetresMuettes fenetres;
     std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services);
+    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services, fenetres);
     std::unique_ptr<RechercheMotCle> r = std::make_unique<RechercheMotCle>(*f);
 
     Recherche(int portee, int64_t lignes) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "consult/fenetres_annexes.hpp"
 #include "platform/services.hpp"
 
 namespace lamelix::banc {
@@ -39,6 +40,26 @@ class ServicesMuets : public Services {
 
     void Patiente() override {}
     double Chrono() override { return 0; }
+};
+
+// No window above the main one: what a measure of the consultation alone needs.
+class FenetresMuettes final : public FenetresAnnexes {
+  public:
+    void Form1_Texte(const std::string &) override {}
+    void Form1_Titre(const std::string &) override {}
+    void Form1_Montre() override {}
+    void Form1_Cache() override {}
+    void MotCle_Click() override {}
+    void MoCle_Click(int) override {}
+    void RepriseRecherche() override {}
+    bool RechercheDansHistorique() override { return false; }
+    void Xshell(const std::string &) override {}
+    void Text2_Change() override {}
+    void traduirebtn_Click(int) override {}
+    void MontreOutils() override {}
+    void FermeOutils() override {}
+    bool OutilsVisible() override { return false; }
+    void MnSOut_Click(int) override {}
 };
 
 } // namespace lamelix::banc

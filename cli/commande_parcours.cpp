@@ -230,8 +230,8 @@ std::string etat(Application &app, const std::string &titre, bool avecForm1) {
         ligne(s, "List2", e.Texte);
     ligne(s, "Label1", f.Label1.Caption);
     ligne(s, "Label3", f.Label3.Caption);
-    ligne(s, "entite", std::to_string(f.EntiteCourante));
-    ligne(s, "etapes", std::to_string(f.NbEtapes));
+    ligne(s, "entite", std::to_string(f.Parcours.EntiteCourante));
+    ligne(s, "etapes", std::to_string(f.Parcours.NbEtapes));
     if (avecForm1) ligne(s, "Form1", app.Biblio().Text1.Text);
     return s;
 }

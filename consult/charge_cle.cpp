@@ -1,9 +1,8 @@
 // Loading a key into the window: check, reset, compile, then start the consultation at the
 // key's first entity.
 
-#include "key/chargement.hpp"
-
 #include "consult/lamelix.hpp"
+#include "key/chargement.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
@@ -23,14 +22,16 @@ void videCle(Lamelix &f, const std::string &chemin) {
     f.Label3.SetCaption({});
     f.StatusBar1.SetCaption(f.Msg(131) + chemin);
     RazCle(f.Cle());
+    f.Parcours.VideNoms();
     f.List1.Clear();
     f.List2.Clear();
     f.Text1.SetText({});
-    f.NbNoms = 0;
-    f.TotalListe = 0;
-    f.EntiteCourante = 0;
+    f.Parcours.NbNoms = 0;
+    f.Parcours.TotalListe = 0;
+    f.Parcours.EntiteCourante = 0;
     RazHist(f);
-    f.NbEtapes = 0;
+    f.Parcours.NbEtapes = 0;
+    f.AnnonceChargement();
 }
 
 } // namespace
@@ -52,6 +53,7 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
         const IssueChargement issue =
             ChargeFichierCle(chemin, f.Compilation(), f.Vues(), [&f] { Flash_ferme(f); });
         if (issue == IssueChargement::MarqueurAbsent) return;
+        f.Parcours.VideNoms(); // the tables were reset: no name of the old key stays
         if (issue == IssueChargement::Rejete || issue == IssueChargement::Arrete) {
             videCle(f, chemin);
             return;
@@ -59,14 +61,16 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
         f.Label1.SetCaption("N= " + std::to_string(cle.EntiteMax + 1) + " esp / " +
                             std::to_string(cle.NbLignesM1) + " lgn");
         Label1Def(f);
-        f.EntiteCourante = cle.TabLignes(1).E;
+        f.AnnonceChargement();
+        f.Parcours.EntiteCourante = cle.TabLignes(1).E;
         RazHist(f);
         bouton_Click(f, 0);
         f.Text1.SetText({});
         f.Label6.SetCaption({});
-        AfficheChoix(f, f.EntiteCourante);
+        AfficheChoix(f, f.Parcours.EntiteCourante);
         bouton_Click(f, 1);
     } catch (const ErreurExecution &) {
+        f.Parcours.VideNoms();
         f.Systeme.Message(f.Msg(131) + chemin);
     }
 }
@@ -82,6 +86,7 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t) {
             f.Frame8.SetVisible(true);
             cle.FichierCle = JointChemin(f.RepData, nom);
             RazCle(cle);
+            f.Parcours.VideNoms();
             std::string chemin = cle.FichierCle;
             ChargeCle(f, chemin);
             ChargeListe(f, 0);

@@ -1,6 +1,7 @@
 // Showing the propositions of an entity and following the one the user chooses.
 
 #include "consult/lamelix.hpp"
+#include "consult/operations.hpp"
 #include "platform/erreur.hpp"
 #include "platform/piege.hpp"
 #include "platform/services.hpp"
@@ -25,13 +26,9 @@ void cachePanneauxComplement(Lamelix &f) {
 bool prendResultat(Lamelix &f, int position, bool choisi) {
     const std::optional<int16_t> trouvee = LigneDuResultat(f, position);
     if (!trouvee) return false;
-    int16_t chemin = *trouvee;
-    HistoCherch(f, chemin);
-    f.Text1.SetText({});
-    AfficheHist(f, 0, 0);
-    f.DerniereLigne = *trouvee;
+    RefaitCheminVers(f, *trouvee);
     const LigneCle &l = f.Cle().TabLignes(*trouvee);
-    f.EntiteCourante = l.E;
+    f.Parcours.EntiteCourante = l.E;
     CherchSuiv(f);
     if (l.S != 0) {
         f.Text2.SetText({});
@@ -49,10 +46,10 @@ bool prendResultat(Lamelix &f, int position, bool choisi) {
 void AfficheChoix(Lamelix &f, int16_t entite) {
     const CleCompilee &cle = f.Cle();
     f.List1.Clear();
-    f.DocsAffiches = false;      // List1 shows propositions again, no documents
-    f.RechercheAffichee = false; // nor the hits of a keyword search
-    ActiveCommand2(f);           // nothing is selected any more
-    if (entite == 0) return;     // no key loaded, or a species reached: nothing to offer
+    f.Parcours.DocsAffiches = false;      // List1 shows propositions again, no documents
+    f.Parcours.RechercheAffichee = false; // nor the hits of a keyword search
+    ActiveCommand2(f);                    // nothing is selected any more
+    if (entite == 0) return;              // no key loaded, or a species reached: nothing to offer
     for (long i = cle.IndexEntite(entite); i > 0 && cle.TabLignes(i).E == entite; ++i) {
         if (i >= MaxLignesCle) return;
         if (cle.TabLignes(i).Suite != "N") f.List1.AddItem(cle.TabLignes(i).Description);
@@ -68,7 +65,7 @@ void AfficheChoix(Lamelix &f, int16_t entite) {
 std::optional<int16_t> LigneDuResultat(Lamelix &f, long k) {
     if (k < 0 || k > MaxLignesCle) return std::nullopt;
     const CleCompilee &cle = f.Cle();
-    int16_t ligne = f.MapRecherche(k);
+    int16_t ligne = f.Parcours.MapRecherche(k);
     if (ligne < 1 || ligne > cle.NbLignesM1 + 1 || ligne > MaxLignesCle) return std::nullopt;
     if (cle.TabLignes(ligne).Suite == "N" && ligne > 1) --ligne;
     return ligne;
@@ -76,7 +73,7 @@ std::optional<int16_t> LigneDuResultat(Lamelix &f, long k) {
 
 long LigneChoisie(const Lamelix &f, int position) {
     const CleCompilee &cle = f.Prog.Cle;
-    long i = cle.IndexEntite(f.EntiteCourante);
+    long i = cle.IndexEntite(f.Parcours.EntiteCourante);
     for (int compte = 0; compte < position; ++i)
         if (cle.TabLignes(i).Suite != "N") ++compte;
     if (cle.TabLignes(i).Suite == "N") ++i;
@@ -88,7 +85,7 @@ void List1_Click(Lamelix &f) {
     SousPiege([&] {
         const int position = f.List1.ListIndex;
         if (position < 0 || position >= f.List1.ListCount()) return;
-        if (f.RechercheAffichee && f.Crochets.RechercheDansHistorique()) {
+        if (f.Parcours.RechercheAffichee && f.Annexes.RechercheDansHistorique()) {
             // A hit on the path taken only brings the path back to it.
             if (const std::optional<int16_t> trouvee = LigneDuResultat(f, position)) {
                 int16_t ligne = *trouvee;
@@ -98,7 +95,7 @@ void List1_Click(Lamelix &f) {
             return;
         }
         cachePanneauxComplement(f);
-        if (f.RechercheAffichee) {
+        if (f.Parcours.RechercheAffichee) {
             if (!prendResultat(f, position, false)) return;
         } else {
             // A click only looks at a proposition: its complements are followed when it is
@@ -107,56 +104,74 @@ void List1_Click(Lamelix &f) {
             f.Text2.SetText({});
             f.Command4[Cmd4Suiv].SetEnabled(false);
         }
-        f.MarqueRetour = 0;
+        f.Parcours.MarqueRetour = 0;
     });
     ActiveCommand2(f);
 }
 
-void List1_DblClick(Lamelix &f) {
+void ChoisitProposition(Lamelix &f, int position) {
     SousPiege([&] {
-        const int position = f.List1.ListIndex;
         if (position < 0 || position >= f.List1.ListCount()) return;
         CleCompilee &cle = f.Cle();
-        if (f.DocsAffiches) {
+        if (f.Parcours.DocsAffiches) {
             f.Systeme.ShellEx(f.List1.Items[static_cast<std::size_t>(position)].Texte,
                               f.RepProgramme);
             return;
         }
         cachePanneauxComplement(f);
         int16_t resultat = 0;
-        if (f.RechercheAffichee) {
+        if (f.Parcours.RechercheAffichee) {
             if (!prendResultat(f, position, true)) return;
-            f.Crochets.MoCle_Click(1);
+            f.Annexes.MoCle_Click(1);
         } else {
             // A full history records nothing more, and nothing changes.
-            if (f.EntiteCourante <= 0 || f.NbEtapes >= MaxEtapes) return;
-            f.DerniereLigne = f.Hist(f.NbEtapes);
+            if (f.Parcours.EntiteCourante <= 0 || f.Parcours.NbEtapes >= MaxEtapes) return;
             const auto ligne = static_cast<int16_t>(LigneChoisie(f, position));
             LigneCle &choisie = cle.TabLignes(ligne);
-            f.NbEtapes = static_cast<int16_t>(f.NbEtapes + 1);
-            f.Hist(f.NbEtapes) = ligne;
+            f.Parcours.AjouteEtape(ligne);
             AfficheHist(f, 0, 0);
-            f.EntiteCourante = choisie.S;
+            f.Parcours.EntiteCourante = choisie.S;
             f.Text2.SetText(choisie.NomEspece);
-            if (!choisie.Complements.empty() && f.AutoExec) f.Crochets.Xshell(choisie.Complements);
-            if (f.EntiteCourante >= 1) {
-                AfficheChoix(f, f.EntiteCourante);
+            if (!choisie.Complements.empty() && f.AutoExec) f.Annexes.Xshell(choisie.Complements);
+            if (f.Parcours.EntiteCourante >= 1) {
+                AfficheChoix(f, f.Parcours.EntiteCourante);
                 CherchSuiv(f);
             } else {
-                f.EspeceAtteinte = true;
+                f.Parcours.EspeceAtteinte = true;
                 f.Command4[Cmd4Suiv].SetEnabled(false);
                 if (!choisie.Complements.empty()) {
                     TraiteComplement(f, 0, choisie.Complements, resultat);
                     if (resultat == 1 || resultat == 2) return;
                 }
                 if (!f.AutoExec) f.List2.Clear();
-                if (f.EntiteCourante == 0) f.List1.Clear();
+                if (f.Parcours.EntiteCourante == 0) f.List1.Clear();
             }
         }
-        f.MarqueRetour = 0;
-        if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
+        f.Parcours.MarqueRetour = 0;
+        if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
     });
     ActiveCommand2(f);
+}
+
+void List1_DblClick(Lamelix &f) {
+    ChoisitProposition(f, f.List1.ListIndex);
+}
+
+void ReprendALaLigne(Lamelix &f, int16_t ligne) {
+    Consultation &c = f.Parcours;
+    RefaitCheminVers(f, ligne);
+    const LigneCle &l = f.Cle().TabLignes(ligne);
+    c.EntiteCourante = l.S;
+    f.Text2.SetText(l.NomEspece);
+    if (c.EntiteCourante == 0) {
+        c.EspeceAtteinte = true;
+        f.Command4[Cmd4Suiv].SetEnabled(false);
+        f.List1.Clear();
+    } else {
+        c.EspeceAtteinte = false;
+        f.Command4[Cmd4Suiv].SetEnabled(true);
+        AfficheChoix(f, c.EntiteCourante);
+    }
 }
 
 void List1_GotFocus(Lamelix &f) {
@@ -180,7 +195,7 @@ void List1_MouseDown(Lamelix &f, int Button, int) {
     f.zoomDesc.SetText(f.List1.TexteSelectionne());
     f.zoomDesc.SetVisible(true);
     f.StatusBar1.SetCaption(f.Msg(51));
-    if (f.Frame14.Visible) f.Crochets.traduirebtn_Click(0);
+    if (f.Frame14.Visible) f.Annexes.traduirebtn_Click(0);
 }
 
 void List1_MouseUp(Lamelix &f, int Button, int) {
@@ -194,17 +209,17 @@ void zoomDesc_KeyPress(Lamelix &f, int16_t KeyAscii) {
 }
 
 void RAZ_Choix(Lamelix &f) {
-    f.RechercheAffichee = false;
+    f.Parcours.RechercheAffichee = false;
     f.Command4[Cmd4Suiv].SetEnabled(true);
-    f.EspeceAtteinte = false;
+    f.Parcours.EspeceAtteinte = false;
     f.Text1.SetText({});
     f.Text2.SetText({});
     RazHist(f);
-    f.NbEtapes = 0;
+    f.Parcours.NbEtapes = 0;
     AfficheSect(f); // the sections box follows the emptied path
-    f.LignesNavigables = false;
-    f.EntiteCourante = f.Cle().TabLignes(1).E;
-    AfficheChoix(f, f.EntiteCourante);
+    f.Parcours.LignesNavigables = false;
+    f.Parcours.EntiteCourante = f.Cle().TabLignes(1).E;
+    AfficheChoix(f, f.Parcours.EntiteCourante);
     ChargeListe(f, 1);
     f.Command4[1].SetVisible(true);
     f.Command4[2].SetVisible(true);
@@ -224,7 +239,7 @@ void remplitNoms(Lamelix &f, Noms quoi) {
     // More names than the map holds: the list keeps the names already put in.
     SousPiege([&] {
         const CleCompilee &cle = f.Cle();
-        f.NbNoms = 0;
+        f.Parcours.NbNoms = 0;
         f.List2.Clear();
         const bool ignoreVides = quoi != Noms::ListeOutils && f.MnOutil[30].Checked;
         for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
@@ -232,20 +247,20 @@ void remplitNoms(Lamelix &f, Noms quoi) {
             if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
             std::string nom = SansBlancsGauche(l.NomEspece);
             if (ignoreVides && nom.empty()) continue;
-            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
+            f.Parcours.MapNoms(f.Parcours.NbNoms) = static_cast<int16_t>(i);
             if (quoi == Noms::Liste || (quoi == Noms::ListeOutils && !nom.empty()))
-                f.List2.AddItem(std::move(nom), f.NbNoms);
-            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
+                f.List2.AddItem(std::move(nom), f.Parcours.NbNoms);
+            f.Parcours.NbNoms = static_cast<int16_t>(f.Parcours.NbNoms + 1);
         }
-        f.NomsCharges = true;
-        f.TotalListe = f.NbNoms;
+        f.Parcours.NomsCharges = true;
+        f.Parcours.TotalListe = f.Parcours.NbNoms;
     });
 }
 
 } // namespace
 
 void ChargeListe(Lamelix &f, float mode) {
-    if (mode == 0) f.NbEtapes = 0;
+    if (mode == 0) f.Parcours.NbEtapes = 0;
     remplitNoms(f, Noms::Liste);
 }
 
@@ -254,7 +269,7 @@ void CarteDesEspeces(Lamelix &f) {
 }
 
 void ChargeListe_x(Lamelix &f, float mode) {
-    if (mode == 0) f.NbEtapes = 0;
+    if (mode == 0) f.Parcours.NbEtapes = 0;
     remplitNoms(f, Noms::ListeOutils);
 }
 

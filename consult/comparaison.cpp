@@ -17,10 +17,10 @@ namespace {
 void Memorise(Lamelix &f, std::string &memoire) {
     // The path keeps the steps already written.
     SousPiege([&] {
-        f.Crochets.Form1_Texte({});
+        f.Annexes.Form1_Texte({});
         memoire = f.Text2.Text + f.FinLigne;
-        for (int etape = 1; etape <= f.NbEtapes; ++etape)
-            memoire += f.Cle().TabLignes(f.Hist(etape)).Description + f.FinLigne;
+        for (int etape = 1; etape <= f.Parcours.NbEtapes; ++etape)
+            memoire += f.Cle().TabLignes(f.Parcours.Hist(etape)).Description + f.FinLigne;
         flash(f, f.Text2.Text + f.Msg(186), CouleurRouge);
     });
 }
@@ -40,40 +40,41 @@ std::vector<std::string> Pieces(const std::string &chemin, const std::string &fi
 } // namespace
 
 void copie_LM1(Lamelix &f) {
-    Memorise(f, f.LM1);
+    Memorise(f, f.Parcours.LM1);
 }
 
 void copie_LM2(Lamelix &f) {
-    Memorise(f, f.LM2);
+    Memorise(f, f.Parcours.LM2);
 }
 
 void compare_Hist(Lamelix &f) {
     SousPiege([&] {
-        if (f.LM1.empty()) {
+        if (f.Parcours.LM1.empty()) {
             f.Systeme.Message("LM1 " + f.Msg(104));
             return;
         }
-        if (f.LM2.empty()) {
+        if (f.Parcours.LM2.empty()) {
             f.Systeme.Message("LM2 " + f.Msg(104));
             return;
         }
-        const std::vector<std::string> a = Pieces(f.LM1, f.FinLigne);
-        const std::vector<std::string> b = Pieces(f.LM2, f.FinLigne);
+        const std::vector<std::string> a = Pieces(f.Parcours.LM1, f.FinLigne);
+        const std::vector<std::string> b = Pieces(f.Parcours.LM2, f.FinLigne);
 
         // The shared descriptions, from the first step to where the paths part, and never
         // beyond the steps the current history holds.
         std::string communes;
-        for (std::size_t i = 1; i <= static_cast<std::size_t>(std::max<int>(f.NbEtapes, 0)) &&
-                                i < a.size() && i < b.size();
+        for (std::size_t i = 1;
+             i <= static_cast<std::size_t>(std::max<int>(f.Parcours.NbEtapes, 0)) && i < a.size() &&
+             i < b.size();
              ++i) {
             if (a[i] != b[i]) break;
             communes += a[i] + f.FinLigne;
-            f.DerniereDescCommune = a[i];
+            f.Parcours.DerniereDescCommune = a[i];
         }
         const std::string nomA = a.empty() ? std::string{} : a[0];
         const std::string nomB = b.empty() ? std::string{} : b[0];
-        f.Crochets.Form1_Texte(nomA + "   vs    " + nomB + f.FinLigne + f.FinLigne + communes);
-        f.Crochets.Form1_Montre();
+        f.Annexes.Form1_Texte(nomA + "   vs    " + nomB + f.FinLigne + f.FinLigne + communes);
+        f.Annexes.Form1_Montre();
         f.Moi.SetVisible(false); // Form1 takes the place of the main window while it shows
     });
 }

@@ -65,7 +65,7 @@ void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, 
 
 void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16_t &resultat) {
     // The line was chosen (a species reached, or a name picked in List2), not only looked at.
-    const bool ligneChoisie = f.EspeceAtteinte || mode == 1;
+    const bool ligneChoisie = f.Parcours.EspeceAtteinte || mode == 1;
     f.CibleComplement = cible;
     switch (GenreDe(cible)) {
     case GenreAdresse::Web:

@@ -21,9 +21,9 @@ std::string cheminCandidat(const std::string &ligne) {
 }
 
 void fermeFenetres(Lamelix &f) {
-    f.Crochets.Form1_Cache();
+    f.Annexes.Form1_Cache();
     f.frmAbout.SetVisible(false);
-    f.Crochets.FermeOutils();
+    f.Annexes.FermeOutils();
 }
 
 } // namespace
@@ -42,7 +42,7 @@ void Form_Activate(Lamelix &f) {
             f.SauteActivation = false;
             return;
         }
-        if (f.Crochets.OutilsVisible()) return;
+        if (f.Annexes.OutilsVisible()) return;
         // Only the first activation starts the program: coming back from another window or
         // another program must not reload the settings and the key and lose the consultation.
         if (f.Demarre) return;
@@ -82,16 +82,16 @@ void Init00(Lamelix &f) {
 }
 
 void OuvreCleDeDepart(Lamelix &f) {
-    f.NbEtapes = 0;
+    f.Parcours.NbEtapes = 0;
     RazHist(f);
     InitDimension(f);
 
-    f.EntiteCourante = 1;
+    f.Parcours.EntiteCourante = 1;
     f.chk_Fnote.SetValue(1);
-    f.AfficheNotes = true;
+    f.Parcours.AfficheNotes = true;
     f.VScroll1 = {8, 20};
 
-    AfficheChoix(f, f.EntiteCourante);
+    AfficheChoix(f, f.Parcours.EntiteCourante);
     AfficheHist(f, 0, 0);
 
     std::string chemin = JointChemin(f.RepData, f.NomFichierCle);
@@ -101,14 +101,14 @@ void OuvreCleDeDepart(Lamelix &f) {
         chemin = f.CheminCle;
         ChargeCle(f, chemin);
         ChargeListe(f, 0);
-        AfficheChoix(f, f.EntiteCourante);
+        AfficheChoix(f, f.Parcours.EntiteCourante);
     }
 
     MontreFichierParDefaut(f);
     f.Label18.SetCaption(f.Msg(136) + f.CheminCle);
 
-    f.LM1.clear();
-    f.LM2.clear();
+    f.Parcours.LM1.clear();
+    f.Parcours.LM2.clear();
 }
 
 void MontreFichierCourant(Lamelix &f, const std::string &nom) {

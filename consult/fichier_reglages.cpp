@@ -139,8 +139,8 @@ std::string ligneSession(const Lamelix &f) {
     char date[16], heure[16];
     std::strftime(date, sizeof date, "%d/%m/%Y", &local);
     std::strftime(heure, sizeof heure, "%H:%M:%S", &local);
-    return "SESSION=" + f.Prog.Cle.FichierCle + ";" + std::to_string(f.EntiteCourante) + ";" +
-           date + ";" + heure;
+    return "SESSION=" + f.Prog.Cle.FichierCle + ";" + std::to_string(f.Parcours.EntiteCourante) +
+           ";" + date + ";" + heure;
 }
 
 // The key of a whole settings line: the text before its first "=", trimmed, upper-cased.
@@ -290,8 +290,8 @@ void IniSession_Charge(Lamelix &f) {
         // edited since) leaves the key at its start.
         if (numero < 1 || numero > MaxEntites || cle.TabLignes(cle.IndexEntite(numero)).E != numero)
             return;
-        f.EntiteCourante = numero;
-        AfficheChoix(f, f.EntiteCourante);
+        f.Parcours.EntiteCourante = numero;
+        AfficheChoix(f, f.Parcours.EntiteCourante);
         CherchSuiv(f);
         // The key's first entity is reached by no choice: its path stays empty. Any other path
         // is rebuilt from the line that leads to the entity.

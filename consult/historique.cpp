@@ -2,6 +2,7 @@
 // rebuilding of a whole path from one line, and the pick of a name in List2.
 
 #include "consult/lamelix.hpp"
+#include "consult/operations.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
@@ -35,7 +36,7 @@ std::string texteLigne(const Lamelix &f, const std::string &description) {
 
 // "cf" reference to the line in slot 2, the first line below the break in a broken path.
 std::string renvoiSlot2(Lamelix &f) {
-    const int16_t ligne = f.Hist(2);
+    const int16_t ligne = f.Parcours.Hist(2);
     return TexteNombre(ligne) + "/" + TexteNombre(f.Cle().TabLignes(ligne).LigneTexte);
 }
 
@@ -52,11 +53,19 @@ void afficheNombreNoms(Lamelix &f) {
 // What every pick of a line first does: the documents and the enlarged views go, the lists
 // lose the colour of a search.
 void prepareChoix(Lamelix &f) {
-    f.DocsAffiches = false;
+    f.Parcours.DocsAffiches = false;
     f.Frame5.SetVisible(false);
     f.Text4.SetVisible(false);
     f.List1.SetBackColor(CouleurFondFenetre);
     f.List2.SetBackColor(CouleurFondFenetre);
+}
+
+// What "<==" and "RAZ" do before they step: the complement's panels closed, no species reached.
+void apresRetour(Lamelix &f) {
+    f.Frame5.SetVisible(false);
+    f.Text4.SetVisible(false);
+    f.Command4[Cmd4Suiv].SetEnabled(true);
+    f.Parcours.EspeceAtteinte = false;
 }
 
 // The pick of one key line: up its predecessors to the first entity, which becomes the path.
@@ -72,8 +81,8 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
     }
 
     if (l.Prec != 0) {
-        f.DerniereLigne = choisie;
-        f.EntiteCourante = l.E;
+        f.Parcours.DerniereLigne = choisie;
+        f.Parcours.EntiteCourante = l.E;
         chemin[0] = choisie;
         int n = 1;
         f.Text2.SetText(l.NomEspece);
@@ -108,22 +117,22 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
             }
         }
 
-        f.NbEtapes = static_cast<int16_t>(n);
+        f.Parcours.NbEtapes = static_cast<int16_t>(n);
         for (int i = 1; i <= n; ++i)
-            f.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
-        if (n < MaxEtapes) f.Hist(n + 1) = 0;
+            f.Parcours.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
+        if (n < MaxEtapes) f.Parcours.Hist(n + 1) = 0;
         f.List1.Clear();
         int16_t modeHist = 1;
         AfficheHist(f, rupture, modeHist);
         if (navigable) {
             // A section or a validated line: the consultation goes on from there.
-            f.EntiteCourante = l.S;
-            AfficheChoix(f, f.EntiteCourante);
+            f.Parcours.EntiteCourante = l.S;
+            AfficheChoix(f, f.Parcours.EntiteCourante);
         }
         int16_t resultat = 0;
         std::string complements = cle.TabLignes(chemin[1]).Complements;
         TraiteComplement(f, 0, complements, resultat);
-        f.MarqueRetour = 1;
+        f.Parcours.MarqueRetour = 1;
         return;
     }
 
@@ -146,12 +155,12 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
         if (mode == 1)
             f.Text1.Append(f.Msg(178) + f.FinLigne + f.Msg(185) + renvoiSlot2(f) + f.FinLigne);
     }
-    f.DebutsEtapes.clear();
-    for (int i = 1; i <= f.NbEtapes; ++i) {
-        int16_t ligne = f.Hist(i);
-        f.DebutsEtapes.push_back(f.Text1.Text.size());
+    f.Parcours.DebutsEtapes.clear();
+    for (int i = 1; i <= f.Parcours.NbEtapes; ++i) {
+        int16_t ligne = f.Parcours.Hist(i);
+        f.Parcours.DebutsEtapes.push_back(f.Text1.Text.size());
         AfficheEtape(f, ligne, rupture);
-        if (!f.AfficheNotes) continue;
+        if (!f.Parcours.AfficheNotes) continue;
         const double suite = Valeur(cle.TabLignes(ligne).Suite);
         if (suite <= 0) continue;
         const LigneCle &note = cle.TabLignes(VersEntier16(suite));
@@ -159,8 +168,8 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
         f.Text1.Append(MarqueNote + texteLigne(f, note.Description) + f.FinLigne);
     }
     // A broken path without notes shows one notice instead of its steps.
-    if (!f.AfficheNotes && rupture != 0) f.DebutsEtapes.clear();
-    f.TexteEtapes = f.Text1.Text;
+    if (!f.Parcours.AfficheNotes && rupture != 0) f.Parcours.DebutsEtapes.clear();
+    f.Parcours.TexteEtapes = f.Text1.Text;
     AfficheSect(f);
 }
 
@@ -171,7 +180,7 @@ void AfficheEtape(Lamelix &f, int16_t ligne, int16_t rupture) {
         f.Text1.Append(prefixe(f) + texteLigne(f, f.Cle().TabLignes(ligne).Description) +
                        f.FinLigne);
     }
-    if (!f.AfficheNotes && rupture != 0)
+    if (!f.Parcours.AfficheNotes && rupture != 0)
         f.Text1.SetText(f.Msg(171) + " cf  " + renvoiSlot2(f) + "7//" + f.FinLigne);
 }
 
@@ -191,16 +200,24 @@ void HistoCherch(Lamelix &f, int16_t &ligne) {
         ligne = VersEntier16(l.Prec);
     }
     for (int i = 1; i <= n; ++i)
-        f.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
-    f.NbEtapes = static_cast<int16_t>(n);
+        f.Parcours.Hist(i) = chemin[static_cast<std::size_t>(n - i)];
+    f.Parcours.NbEtapes = static_cast<int16_t>(n);
+}
+
+void RefaitCheminVers(Lamelix &f, int16_t ligne) {
+    int16_t chemin = ligne;
+    HistoCherch(f, chemin);
+    f.Text1.SetText({});
+    AfficheHist(f, 0, 0);
+    f.Parcours.DerniereLigne = ligne;
 }
 
 void RazHist(Lamelix &f) {
     // Only the steps written since the last reset are cleared; the last one on its own.
-    for (int16_t &etape : f.Hist.CasesEcrites(1))
+    for (int16_t &etape : f.Parcours.Hist.CasesEcrites(1))
         etape = 0;
-    f.Hist(MaxEtapes) = 0;
-    f.Hist.Oublie();
+    f.Parcours.Hist(MaxEtapes) = 0;
+    f.Parcours.Hist.Oublie();
 }
 
 void Retour_Choix(Lamelix &f, int16_t code) {
@@ -208,84 +225,94 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     CleCompilee &cle = f.Cle();
 
     // A note is not a step of its own: step back from the proposition that calls its entity.
-    if (f.NbEtapes >= 1) {
-        const LigneCle &derniere = cle.TabLignes(f.Hist(f.NbEtapes));
-        if (derniere.Suite == "N") f.Hist(f.NbEtapes) = VersEntier16(derniere.Prec);
+    if (f.Parcours.NbEtapes >= 1) {
+        const LigneCle &derniere = cle.TabLignes(f.Parcours.Hist(f.Parcours.NbEtapes));
+        if (derniere.Suite == "N")
+            f.Parcours.Hist(f.Parcours.NbEtapes) = VersEntier16(derniere.Prec);
     }
-    if (f.EntiteCourante < 0) return;
-    if (f.NbEtapes <= 1) {
+    if (f.Parcours.EntiteCourante < 0) return;
+    if (f.Parcours.NbEtapes <= 1) {
         RAZ_Choix(f);
         return;
     }
 
-    const int16_t entite = cle.TabLignes(f.Hist(f.NbEtapes)).E;
+    const int16_t entite = cle.TabLignes(f.Parcours.Hist(f.Parcours.NbEtapes)).E;
     if (entite < 0) {
         // A header line in the history: reported, and the consultation stays where it is.
-        f.Systeme.Message(f.Msg(123) + TexteNombre(f.Hist(f.NbEtapes)));
+        f.Systeme.Message(f.Msg(123) + TexteNombre(f.Parcours.Hist(f.Parcours.NbEtapes)));
         return;
     }
-    f.EntiteCourante = entite;
-    if (f.EntiteCourante == 0) f.EntiteCourante = cle.TabLignes(1).E;
+    f.Parcours.EntiteCourante = entite;
+    if (f.Parcours.EntiteCourante == 0) f.Parcours.EntiteCourante = cle.TabLignes(1).E;
 
-    if (f.MarqueRetour != 0) {
+    if (f.Parcours.MarqueRetour != 0) {
         // Back from a picked name: the entity of the picked line is offered again.
         f.Text2.SetText({});
-        AfficheChoix(f, f.EntiteCourante);
+        AfficheChoix(f, f.Parcours.EntiteCourante);
         CherchSuiv(f);
-        f.Hist(f.NbEtapes) = 0;
-        f.NbEtapes = static_cast<int16_t>(f.NbEtapes - 1);
+        f.Parcours.RetireEtape();
         AfficheHist(f, 0, 0);
-        f.MarqueRetour = 0;
+        f.Parcours.MarqueRetour = 0;
         return;
     }
 
     f.Text2.SetText({});
-    AfficheChoix(f, f.EntiteCourante);
+    AfficheChoix(f, f.Parcours.EntiteCourante);
     CherchSuiv(f);
-    if (cle.TabLignes(cle.IndexEntite(f.EntiteCourante)).S == 0) {
-        if (f.EntiteCourante == 0) f.EntiteCourante = cle.TabLignes(1).E;
-        f.MarqueRetour = 0;
-        if (f.EntiteCourante == cle.TabLignes(1).E) {
-            f.NbEtapes = 0;
+    if (cle.TabLignes(cle.IndexEntite(f.Parcours.EntiteCourante)).S == 0) {
+        if (f.Parcours.EntiteCourante == 0) f.Parcours.EntiteCourante = cle.TabLignes(1).E;
+        f.Parcours.MarqueRetour = 0;
+        if (f.Parcours.EntiteCourante == cle.TabLignes(1).E) {
+            f.Parcours.NbEtapes = 0;
             AfficheHist(f, 0, 0);
             return;
         }
     }
-    f.Hist(f.NbEtapes) = 0;
-    f.NbEtapes = static_cast<int16_t>(f.NbEtapes - 1);
+    f.Parcours.RetireEtape();
     AfficheHist(f, 0, 0);
 }
 
-void bouton_Click(Lamelix &f, int index) {
-    // The handler ends; the window keeps what it shows.
+void RetourArriere(Lamelix &f) {
     SousPiege([&] {
-        f.Frame5.SetVisible(false);
-        f.Text4.SetVisible(false);
-        f.Command4[Cmd4Suiv].SetEnabled(true);
-        f.EspeceAtteinte = false;
-        if (index == 0) {
-            f.DocsAffiches = false;
-            int16_t code = 0;
-            Retour_Choix(f, code);
-            afficheNombreNoms(f);
-            if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
-        } else if (index == 1) {
-            RAZ_Choix(f);
-            if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
-            afficheNombreNoms(f);
-        }
+        apresRetour(f);
+        f.Parcours.DocsAffiches = false;
+        int16_t code = 0;
+        Retour_Choix(f, code);
+        afficheNombreNoms(f);
+        if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
+    });
+}
+
+void Recommence(Lamelix &f) {
+    SousPiege([&] {
+        apresRetour(f);
+        RAZ_Choix(f);
+        if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
+        afficheNombreNoms(f);
+    });
+}
+
+void bouton_Click(Lamelix &f, int index) {
+    if (index == 0)
+        RetourArriere(f);
+    else if (index == 1)
+        Recommence(f);
+    else
+        SousPiege([&] { apresRetour(f); });
+}
+
+void PrendNom(Lamelix &f, int position) {
+    // The pick ends; what it already showed stays.
+    SousPiege([&] {
+        prepareChoix(f);
+        if (position < 0 || position >= f.List2.ListCount()) return;
+        suitLigne(f, f.Parcours.MapNoms(f.List2.Items[static_cast<std::size_t>(position)].ItemData),
+                  f.Parcours.LignesNavigables);
     });
 }
 
 void List2_Click(Lamelix &f) {
-    // The pick ends; what it already showed stays.
-    SousPiege([&] {
-        prepareChoix(f);
-        const int position = f.List2.ListIndex;
-        if (position < 0 || position >= f.List2.ListCount()) return;
-        suitLigne(f, f.MapNoms()(f.List2.Items[static_cast<std::size_t>(position)].ItemData),
-                  f.LignesNavigables);
-    });
+    PrendNom(f, f.List2.ListIndex);
 }
 
 void ChoisitLigne(Lamelix &f, int16_t ligne, bool navigable) {
@@ -320,7 +347,7 @@ void Check_saut_ligne_Click(Lamelix &f) {
 }
 
 void chk_Fnote_Click(Lamelix &f) {
-    f.AfficheNotes = f.chk_Fnote.Value == 1;
+    f.Parcours.AfficheNotes = f.chk_Fnote.Value == 1;
 }
 
 void Mnuprefx_Click(Lamelix &f, int index) {

@@ -48,13 +48,13 @@ std::string ImageDesComplements(const std::string &complements, const std::strin
 
 std::string ImageChoisie(const Lamelix &f) {
     // Search results and document names are not the propositions of the current entity.
-    if (f.RechercheAffichee || f.DocsAffiches) return {};
+    if (f.Parcours.RechercheAffichee || f.Parcours.DocsAffiches) return {};
     const int position = f.List1.ListIndex;
     if (position < 0 || position >= f.List1.ListCount()) return {};
-    if (f.EntiteCourante <= 0 || f.EntiteCourante > MaxEntites) return {};
+    if (f.Parcours.EntiteCourante <= 0 || f.Parcours.EntiteCourante > MaxEntites) return {};
     const CleCompilee &cle = f.Prog.Cle;
     // The line is counted from the entity's first line, continuation lines included.
-    const long ligne = cle.IndexEntite(f.EntiteCourante) + position;
+    const long ligne = cle.IndexEntite(f.Parcours.EntiteCourante) + position;
     if (ligne <= 0 || ligne > MaxLignesCle) return {};
     // The folder of the key loaded, which the chooser of the default folder does not change.
     std::string dossier = DossierDe(cle.FichierCle);

@@ -90,7 +90,8 @@ void CaptionsParDefaut(Lamelix &f) {
     f.Libelles.Defauts();
 }
 
-Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Systeme(services) {
+Lamelix::Lamelix(Programme &programme, Services &services, FenetresAnnexes &annexes)
+    : Prog(programme), Systeme(services), Annexes(annexes) {
     RemplitLanguesSource(lgs);
     Caption.SetCaption(NomProgrammeVersion());
 
@@ -106,7 +107,7 @@ Lamelix::Lamelix(Programme &programme, Services &services) : Prog(programme), Sy
 
     // Start-up state: notes shown, every other display option off.
     chk_Fnote.Value = 1;
-    AfficheNotes = true;
+    Parcours.AfficheNotes = true;
 
     for (Frame *cache : {&Frame5, &Frame6, &Frame11, &Frame14, &Picture2, &FraFlash, &Frame4,
                          &Frame7, &FrameCfgDoc, &Frame10, &Frame8_obsol, &FrameAccueil, &frmAbout})

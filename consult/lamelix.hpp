@@ -1,7 +1,9 @@
 #pragma once
 
-#include "consult/crochets.hpp"
+#include "consult/consultation.hpp"
+#include "consult/fenetres_annexes.hpp"
 #include "consult/libelles.hpp"
+#include "consult/operations.hpp"
 #include "consult/programme.hpp"
 #include "key/compilateur.hpp"
 #include "key/lecteur.hpp"
@@ -11,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +21,6 @@
 
 namespace lamelix {
 
-inline constexpr int MaxEtapes = 2000;
 inline constexpr uint32_t CouleurNoir = 0;
 inline constexpr uint32_t CouleurRouge = 255;
 inline constexpr uint32_t CouleurVert = 65280;
@@ -55,10 +57,13 @@ enum IndexMenuFichier : int {
 // The main window as the core sees it: its controls as plain data and the whole consultation
 // state. The Qt skin shows these controls and forwards the user's actions to the procedures.
 struct Lamelix {
-    Lamelix(Programme &programme, Services &services);
+    Lamelix(Programme &programme, Services &services, FenetresAnnexes &annexes);
 
     Programme &Prog;
     Services &Systeme;
+    // The windows and panels above the consultation, reached through one interface that the
+    // program implements when it puts them together.
+    FenetresAnnexes &Annexes;
 
     // --- Controls -------------------------------------------------------------------------
     Label Caption;    // window title
@@ -135,27 +140,22 @@ struct Lamelix {
     LibellesFenetre Libelles;      // the texts of the window that no control holds
     Messages MessagesAffiches;     // the message table the window's labels were written with
 
+  private:
+    std::vector<std::function<void()>> abonnesChargement_;
+
+  public:
     // --- Consultation state ---------------------------------------------------------------
-    int16_t EntiteCourante = 0;
-    int16_t NbEtapes = 0;           // history step count, 0 to 2000
-    Table<int16_t, MaxEtapes> Hist; // slot i: line chosen at step i; slot 0 stays 0
-    // Where the text of step i begins in Text1 (bytes, at i - 1), and Text1 as the history
-    // display left it: a double click on a step finds it there while Text1 still shows it.
-    std::vector<std::size_t> DebutsEtapes;
-    std::string TexteEtapes;
-    int16_t DerniereLigne = 0; // line of the step before the newest one
-    bool EspeceAtteinte = false;
-    bool RechercheAffichee = false; // List1 holds keyword-search results
-    Table<int16_t, MaxLignesCle> MapRecherche;
-    bool DocsAffiches = false;     // List1 holds document file names
-    bool LignesNavigables = false; // List2 holds sections or validated lines
-    bool NomsCharges = false;
-    int16_t NbNoms = 0; // names put in List2
-    int16_t TotalListe = 0;
-    int16_t MarqueRetour = 0;  // set by a pick in List2, cleared by every selection
-    bool AfficheNotes = false; // chk_Fnote value 1
-    std::string LM1, LM2;      // memorised paths
-    std::string DerniereDescCommune;
+    Consultation Parcours; // where the walk through the key stands
+
+    // A key load is an event: each subscriber is called once the tables hold the new key or
+    // have been emptied by a load that failed (not when the file was refused before that).
+    void AbonneChargement(std::function<void()> abonne) {
+        abonnesChargement_.push_back(std::move(abonne));
+    }
+    void AnnonceChargement() const {
+        for (const auto &abonne : abonnesChargement_)
+            abonne();
+    }
     bool SauteActivation = false; // one-shot: the next activation runs no start-up
     bool Demarre = false;         // the start-up sequence has run
     bool Termine = false;         // the program has been asked to end
@@ -173,12 +173,6 @@ struct Lamelix {
 
     const std::string FinLigne = "\r\n";
 
-    // The calls into the windows above the consultation, filled when the program is put
-    // together.
-    CrochetsFenetres Crochets;
-
-    // The name map: one line index per List2 line (lines 0 to 2000), reset with the key.
-    Table<int16_t, MaxIndexChoix> &MapNoms() { return Prog.Cle.IndexChoix; }
     CleCompilee &Cle() { return Prog.Cle; }
     Reglages &Options() { return Prog.Options; }
     const std::string &Msg(int numero) const { return Prog.Textes[numero]; }
@@ -222,13 +216,8 @@ void RazHist(Lamelix &f);
 void Retour_Choix(Lamelix &f, int16_t code);
 void bouton_Click(Lamelix &f, int index);
 void List2_Click(Lamelix &f);
-// A key line picked as a name of List2 is: the path rebuilt up to it, its species shown, its
-// complements followed; with navigable, the consultation goes on at the entity it leads to.
-void ChoisitLigne(Lamelix &f, int16_t ligne, bool navigable);
-// Back to step etape of the path (1 to the step count): the state of as many "<==" in a row as
-// there are steps after it. Text1_DblClick finds the step on line ligneTexte of Text1 (counted
-// from 0, each CR LF, CR or LF ending a line).
-void RetourEtape(Lamelix &f, int etape);
+// Text1_DblClick goes back to the step on line ligneTexte of Text1 (counted from 0, each CR LF,
+// CR or LF ending a line), as RetourEtape does.
 void Text1_DblClick(Lamelix &f, int ligneTexte);
 void List2_MouseDown(Lamelix &f, int Button, int Shift);
 void List2_MouseUp(Lamelix &f, int Button, int Shift);

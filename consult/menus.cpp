@@ -78,10 +78,10 @@ void lectureTexte(Lamelix &f) {
     std::string texte;
     for (const std::string &ligne : LignesTexte(*contenu))
         texte += ligne + f.FinLigne;
-    f.Crochets.Form1_Titre(NomFichier(f.FichierTexte));
-    f.Crochets.Form1_Texte(texte);
+    f.Annexes.Form1_Titre(NomFichier(f.FichierTexte));
+    f.Annexes.Form1_Texte(texte);
     f.Moi.SetVisible(false);
-    f.Crochets.Form1_Montre();
+    f.Annexes.Form1_Montre();
 }
 
 void mnuFileItem_Click(Lamelix &f, int index) {
@@ -158,7 +158,7 @@ void MnuAide_Click(Lamelix &f) {
 void MnOutil_Click(Lamelix &f, int index) {
     switch (index) {
     case 10:
-        f.Crochets.MontreOutils();
+        f.Annexes.MontreOutils();
         break;
     case 20:
         voirParametres(f);

@@ -27,34 +27,35 @@ std::size_t debutLigne(const std::string &texte, int ligneTexte) {
 
 void RetourEtape(Lamelix &f, int etape) {
     SousPiege([&] {
-        if (etape < 1 || etape >= f.NbEtapes) return;
+        if (etape < 1 || etape >= f.Parcours.NbEtapes) return;
         // What "<==" does around each back step, the same every time: done once.
         f.Frame5.SetVisible(false);
         f.Text4.SetVisible(false);
         f.Command4[Cmd4Suiv].SetEnabled(true);
-        f.EspeceAtteinte = false;
-        f.DocsAffiches = false;
-        for (int reste = f.NbEtapes - etape; reste > 0; --reste) {
-            const int16_t avant = f.NbEtapes;
+        f.Parcours.EspeceAtteinte = false;
+        f.Parcours.DocsAffiches = false;
+        for (int reste = f.Parcours.NbEtapes - etape; reste > 0; --reste) {
+            const int16_t avant = f.Parcours.NbEtapes;
             Retour_Choix(f, 0);
             // A back step that stays where it is (a header line in the path) would say so
             // again at every press: one notice is enough.
-            if (f.NbEtapes >= avant) break;
+            if (f.Parcours.NbEtapes >= avant) break;
         }
         f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
-        if (f.Check4.Value == 1) f.Crochets.traduirebtn_Click(0);
+        if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
     });
 }
 
 void Text1_DblClick(Lamelix &f, int ligneTexte) {
     SousPiege([&] {
         // The history display no longer shows: the lines are not steps.
-        if (f.Text1.Text != f.TexteEtapes || f.DebutsEtapes.empty()) return;
+        if (f.Text1.Text != f.Parcours.TexteEtapes || f.Parcours.DebutsEtapes.empty()) return;
         const std::size_t octet = debutLigne(f.Text1.Text, ligneTexte);
         if (octet == std::string::npos) return;
-        const auto suivante = std::upper_bound(f.DebutsEtapes.begin(), f.DebutsEtapes.end(), octet);
-        if (suivante == f.DebutsEtapes.begin()) return; // above the first step
-        RetourEtape(f, static_cast<int>(suivante - f.DebutsEtapes.begin()));
+        const auto suivante =
+            std::upper_bound(f.Parcours.DebutsEtapes.begin(), f.Parcours.DebutsEtapes.end(), octet);
+        if (suivante == f.Parcours.DebutsEtapes.begin()) return; // above the first step
+        RetourEtape(f, static_cast<int>(suivante - f.Parcours.DebutsEtapes.begin()));
     });
 }
 

@@ -11,8 +11,8 @@ namespace lamelix {
 void AfficheSect(Lamelix &f) {
     const CleCompilee &cle = f.Cle();
     f.Text5.SetText({});
-    for (int i = 1; i <= f.NbEtapes; ++i) {
-        const std::string &titre = cle.TitreSection(f.Hist(i));
+    for (int i = 1; i <= f.Parcours.NbEtapes; ++i) {
+        const std::string &titre = cle.TitreSection(f.Parcours.Hist(i));
         if (!titre.empty()) f.Text5.Append(titre + "\r\n");
     }
 }
@@ -21,19 +21,19 @@ void ChargeSection(Lamelix &f) {
     // More titles than the map holds: the list keeps the titles already put in.
     SousPiege([&] {
         const CleCompilee &cle = f.Cle();
-        f.NbNoms = 0;
+        f.Parcours.NbNoms = 0;
         f.List2.Clear();
         f.Text2.SetText({});
-        f.NbEtapes = 0;
+        f.Parcours.NbEtapes = 0;
         for (int i = 0; i <= cle.NbLignesM1; ++i) {
             const std::string &titre = cle.TitreSection(i);
             if (titre.empty()) continue;
-            f.MapNoms()(f.NbNoms) = static_cast<int16_t>(i);
-            f.List2.AddItem(SansBlancsGauche(titre), f.NbNoms);
-            f.NbNoms = static_cast<int16_t>(f.NbNoms + 1);
+            f.Parcours.MapNoms(f.Parcours.NbNoms) = static_cast<int16_t>(i);
+            f.List2.AddItem(SansBlancsGauche(titre), f.Parcours.NbNoms);
+            f.Parcours.NbNoms = static_cast<int16_t>(f.Parcours.NbNoms + 1);
         }
-        f.NomsCharges = true;
-        f.TotalListe = f.NbNoms;
+        f.Parcours.NomsCharges = true;
+        f.Parcours.TotalListe = f.Parcours.NbNoms;
     });
 }
 

@@ -114,12 +114,12 @@ class Remontees {
 void Suivants(Lamelix &f) {
     CherchSuiv(f);
     f.Label3.SetCaption(f.Msg(25));
-    f.NomsCharges = false;
-    f.LignesNavigables = false;
+    f.Parcours.NomsCharges = false;
+    f.Parcours.LignesNavigables = false;
 }
 
 void Memorise(Lamelix &f, void (*copie)(Lamelix &)) {
-    f.Crochets.Form1_Cache();
+    f.Annexes.Form1_Cache();
     copie(f);
     f.Systeme.Bip();
 }
@@ -129,28 +129,29 @@ void Memorise(Lamelix &f, void (*copie)(Lamelix &)) {
 void CherchSuiv(Lamelix &f) {
     // A line index out of the key's bounds ends the computation; List2 keeps what it holds.
     SousPiege([&] {
-        if (f.EspeceAtteinte) return;
-        const int16_t etapes = f.NbEtapes;
+        if (f.Parcours.EspeceAtteinte) return;
+        const int16_t etapes = f.Parcours.NbEtapes;
         Issues issues(f);
 
         // The name map then lists every species line in key order; List2 is empty.
         CarteDesEspeces(f);
 
         const CleCompilee &cle = f.Cle();
-        const int16_t cible = f.EntiteCourante != 0 ? f.EntiteCourante : cle.TabLignes(1).E;
+        const int16_t cible =
+            f.Parcours.EntiteCourante != 0 ? f.Parcours.EntiteCourante : cle.TabLignes(1).E;
         Remontees remontees(f, cible);
-        for (int position = 0; position < f.NbNoms; ++position) {
-            const int16_t ligne = f.MapNoms()(position);
+        for (int position = 0; position < f.Parcours.NbNoms; ++position) {
+            const int16_t ligne = f.Parcours.MapNoms(position);
             const bool suite = cle.TabLignes(ligne).E == cible ? issues.Ajoute(ligne)
                                                                : remontees.Remonte(issues, ligne);
             if (!suite) return; // List2 keeps what was found; the name map stays as it was
         }
 
         if (issues.Nombre() > 0) {
-            f.NbEtapes = etapes;
+            f.Parcours.NbEtapes = etapes;
             AfficheHist(f, 0, 0);
             for (int position = 0; position <= MaxIndexChoix; ++position)
-                f.MapNoms()(position) = issues.Ligne(position);
+                f.Parcours.MapNoms(position) = issues.Ligne(position);
             f.Label3.SetCaption(f.Msg(25));
         }
         f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
@@ -169,19 +170,19 @@ void Command4_Click(Lamelix &f, int index) {
             break;
         case Cmd4Section:
             ChargeSection(f);
-            f.NomsCharges = false;
-            f.LignesNavigables = true;
+            f.Parcours.NomsCharges = false;
+            f.Parcours.LignesNavigables = true;
             break;
         case Cmd4Liste: {
             float toutes = 1;
             ChargeListe(f, toutes);
             f.Label3.SetCaption(f.Msg(26));
-            f.LignesNavigables = false;
+            f.Parcours.LignesNavigables = false;
             break;
         }
         case Cmd4Compare:
             f.Command4[Cmd4Reprise].SetEnabled(false);
-            f.Crochets.Form1_Cache();
+            f.Annexes.Form1_Cache();
             // Coming back to the main window must not run the start-up sequence again.
             f.SauteActivation = true;
             compare_Hist(f);
@@ -194,7 +195,7 @@ void Command4_Click(Lamelix &f, int index) {
             break;
         case Cmd4Reprise:
             if (!f.Command4[Cmd4Reprise].Visible) break;
-            f.Crochets.RepriseRecherche();
+            f.Annexes.RepriseRecherche();
             break;
         default: // 1 to 3 carry no action
             break;

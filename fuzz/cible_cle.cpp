@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t taille) {
         MontreOutils(o);
         charge = ChargeFichierOutils(o, chemin);
         ChargeListe(f, 0);
-        AfficheChoix(f, f.EntiteCourante);
+        AfficheChoix(f, f.Parcours.EntiteCourante);
     });
     if (!charge) return 0;
     ExecuteGestionnaire([&] { Command1_Click(o, OutAnalyse); });

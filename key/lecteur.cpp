@@ -61,9 +61,6 @@ void RazCle(CleCompilee &cle) {
     for (int16_t &index : cle.IndexEntite.CasesEcrites(0))
         index = 1;
     cle.IndexEntite(MaxEntites) = 1;
-    for (int16_t &choix : cle.IndexChoix.CasesEcrites(0))
-        choix = 0;
-    cle.IndexChoix(MaxIndexChoix) = 0;
     for (std::string &titre : cle.TitreSection.CasesEcrites(1))
         titre.clear();
     for (LigneCle &l : cle.TabLignes.CasesEcrites(1))
@@ -72,7 +69,6 @@ void RazCle(CleCompilee &cle) {
     cle.TabLignes(0).S = 1;
     cle.TabLignes(MaxLignesCle).S = 1;
     cle.IndexEntite.Oublie();
-    cle.IndexChoix.Oublie();
     cle.TitreSection.Oublie();
     cle.TabLignes.Oublie();
 }

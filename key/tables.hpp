@@ -32,8 +32,6 @@ struct CleCompilee {
     Table<LigneCle, MaxLignesCle> TabLignes;
     Table<int16_t, MaxEntites> IndexEntite;
     Table<std::string, MaxLignesCle> TitreSection;
-    // Index table of the choice list, reset with the key (lines 0 to 2000).
-    Table<int16_t, MaxIndexChoix> IndexChoix;
 
     int16_t NbLignesM1 = 0;
     int16_t NbLignesTexte = 0;

@@ -290,7 +290,7 @@ void Doc_Traite_motcle_rep(RechercheDocumentation &d, const std::string &chemin)
 }
 
 void Command40_Click(RechercheDocumentation &d, int index) {
-    if (index == 0 && d.Principale.DocsAffiches) d.DemandeArret = true;
+    if (index == 0 && d.Principale.Parcours.DocsAffiches) d.DemandeArret = true;
 }
 
 void Text8_Change(RechercheDocumentation &d, int index) {
@@ -321,7 +321,7 @@ void Command6_Documentation(RechercheDocumentation &d) {
     f.Systeme.Sablier(true);
     f.StatusBar1.SetCaption(" recherche de la documentation,  patientez ...");
     f.List1.Clear();
-    f.DocsAffiches = true;
+    f.Parcours.MontreDocuments();
     d.Command40[0].SetVisible(true);
     // An error in the walk ends the walk only: the stop button still goes and the count comes.
     SousPiege([&] { DocRecherche(d); });
@@ -342,7 +342,7 @@ void Command9_Click(RechercheDocumentation &d) {
 
 bool OuvreDocument(RechercheDocumentation &d) {
     Lamelix &f = d.Principale;
-    if (!f.DocsAffiches) return false;
+    if (!f.Parcours.DocsAffiches) return false;
     const std::string ligne = f.List1.TexteSelectionne();
     if (ligne.empty() || ligne.starts_with(DebutLigneFin)) return false;
     f.Systeme.ShellEx(ligne, f.RepProgramme);

@@ -56,17 +56,10 @@ void Command1_Click(Form1 &w, int index) {
     if (index == 0 || index == 1) Form1_Ferme(w);
 }
 
-void RelieForm1(Lamelix &f, Form1 &w) {
-    CrochetsFenetres &c = f.Crochets;
-    c.Form1_Texte = [&w](const std::string &texte) { w.Text1.SetText(texte); };
-    c.Form1_Titre = [&w](const std::string &titre) { w.Moi.SetCaption(titre); };
-    // The main window shows a comparison or a text here: no words of an earlier look-up.
-    c.Form1_Montre = [&w] {
-        for (OptionButton &mot : w.Option1)
-            if (mot.Visible) mot.SetVisible(false);
-        Form1_Montre(w);
-    };
-    c.Form1_Cache = [&w] { w.Moi.SetVisible(false); };
+void Form1_MontreTexte(Form1 &w) {
+    for (OptionButton &mot : w.Option1)
+        if (mot.Visible) mot.SetVisible(false);
+    Form1_Montre(w);
 }
 
 } // namespace lamelix

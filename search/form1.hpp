@@ -27,6 +27,8 @@ void Command1_Click(Form1 &w, int index);
 void Form1_Ferme(Form1 &w);
 
 // Fills the main window's hooks that reach this window.
-void RelieForm1(Lamelix &f, Form1 &w);
+// Shown for a text of the main window (a comparison, a text file): no words of an earlier
+// look-up.
+void Form1_MontreTexte(Form1 &w);
 
 } // namespace lamelix

@@ -117,7 +117,7 @@ void Command6_Click(BarreWeb &b, int index) {
             f.Frame14.SetVisible(true);
             f.check_Option[0].SetValue(1);
             InitDimension(f);
-            f.Crochets.traduirebtn_Click(0);
+            f.Annexes.traduirebtn_Click(0);
         }
         break;
     case 6:
@@ -127,11 +127,6 @@ void Command6_Click(BarreWeb &b, int index) {
     default:
         break;
     }
-}
-
-void RelieBarreWeb(Lamelix &f, BarreWeb &b) {
-    f.Crochets.Xshell = [&f](const std::string &lien) { Xshell(f, lien); };
-    f.Crochets.Text2_Change = [&b] { Text2_Change(b); };
 }
 
 } // namespace lamelix

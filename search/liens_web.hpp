@@ -38,7 +38,4 @@ void Command6_Click(BarreWeb &b, int index);
 // The look-ups of a species are there only while a species name shows.
 void Text2_Change(BarreWeb &b);
 
-// Fills the main window's hooks that reach the look-ups.
-void RelieBarreWeb(Lamelix &f, BarreWeb &b);
-
 } // namespace lamelix

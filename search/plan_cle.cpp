@@ -60,15 +60,15 @@ int16_t propositionDe(const PlanCle &p, int16_t ligne) {
 }
 
 bool dansChemin(const Lamelix &f, int16_t ligne) {
-    for (int i = 1; i <= f.NbEtapes; ++i)
-        if (f.Hist(i) == ligne) return true;
+    for (int i = 1; i <= f.Parcours.NbEtapes; ++i)
+        if (f.Parcours.Hist(i) == ligne) return true;
     return false;
 }
 
 bool entiteDuChemin(const Lamelix &f, int16_t entite) {
     const CleCompilee &c = f.Prog.Cle;
-    for (int i = 1; i <= f.NbEtapes; ++i) {
-        const LigneCle &l = c.TabLignes(f.Hist(i));
+    for (int i = 1; i <= f.Parcours.NbEtapes; ++i) {
+        const LigneCle &l = c.TabLignes(f.Parcours.Hist(i));
         if (l.E == entite || l.S == entite) return true;
     }
     return false;
@@ -208,12 +208,12 @@ EtatPlan EtatNoeud(const PlanCle &p, const NoeudPlan &n) {
     EtatPlan e;
     if (n.Genre == GenrePlan::Cle || n.Genre == GenrePlan::Entite) {
         e.SurChemin = n.Entite > 0 && entiteDuChemin(f, n.Entite);
-        e.Courant = n.Entite > 0 && n.Entite == f.EntiteCourante;
+        e.Courant = n.Entite > 0 && n.Entite == f.Parcours.EntiteCourante;
     } else {
         const int16_t ligne = n.Genre == GenrePlan::Note ? propositionDe(p, n.Ligne) : n.Ligne;
         e.SurChemin = dansChemin(f, ligne);
-        e.Courant = n.Genre == GenrePlan::Espece && f.EntiteCourante == 0 && f.NbEtapes > 0 &&
-                    f.Hist(f.NbEtapes) == ligne;
+        e.Courant = n.Genre == GenrePlan::Espece && f.Parcours.EntiteCourante == 0 &&
+                    f.Parcours.NbEtapes > 0 && f.Parcours.Hist(f.Parcours.NbEtapes) == ligne;
     }
     if (n.Genre != GenrePlan::Entite && !(n.Genre == GenrePlan::Cle && n.Ligne == 0) &&
         n.Ligne < static_cast<int>(p.Trouvees.size()))
@@ -226,15 +226,16 @@ std::vector<NoeudPlan> CheminPlan(const PlanCle &p) {
     const CleCompilee &c = cle(p);
     const int fin = derniere(p);
     std::vector<NoeudPlan> chemin;
-    int16_t attendue = f.NbEtapes > 0 && f.Hist(1) >= 1 && f.Hist(1) <= fin
-                           ? c.TabLignes(f.Hist(1)).E
-                           : f.EntiteCourante;
+    int16_t attendue =
+        f.Parcours.NbEtapes > 0 && f.Parcours.Hist(1) >= 1 && f.Parcours.Hist(1) <= fin
+            ? c.TabLignes(f.Parcours.Hist(1)).E
+            : f.Parcours.EntiteCourante;
     for (const NoeudPlan &r : RacinesPlan(p))
         if (r.Entite == attendue && attendue > 0) chemin.push_back(r);
     if (chemin.empty()) return chemin;
     chemin.resize(1);
-    for (int k = 1; k <= f.NbEtapes; ++k) {
-        const int16_t ligne = f.Hist(k);
+    for (int k = 1; k <= f.Parcours.NbEtapes; ++k) {
+        const int16_t ligne = f.Parcours.Hist(k);
         if (ligne < 1 || ligne > fin) break;
         const LigneCle &l = c.TabLignes(ligne);
         if (estNote(l)) continue;

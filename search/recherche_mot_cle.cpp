@@ -35,40 +35,20 @@ void fermePanneau(RechercheMotCle &r) {
     montreBoutons(r, false);
     f.Frame6.SetVisible(false);
     f.Frame8.SetVisible(true);
-    f.RechercheAffichee = false;
+    f.Parcours.OublieResultats();
     f.StatusBar1.SetCaption(f.Msg(50));
     f.Label5.SetCaption(f.Msg(147));
     for (int i = 0; i <= 2; ++i)
         f.Command4[static_cast<std::size_t>(i)].SetVisible(true);
 }
 
-RechercheMotCle::Place placeActuelle(Lamelix &f) {
-    RechercheMotCle::Place p;
-    p.Entite = f.EntiteCourante;
-    for (int i = 1; i <= f.NbEtapes; ++i)
-        p.Etapes.push_back(f.Hist(i));
-    p.DerniereLigne = f.DerniereLigne;
-    p.Espece = f.Text2.Text;
-    p.EspeceAtteinte = f.EspeceAtteinte;
-    p.SuivActif = f.Command4[Cmd4Suiv].Enabled;
-    p.Noms = f.List2.Items;
-    p.NomChoisi = f.List2.ListIndex;
-    for (int k = 0; k < f.NbNoms && k <= MaxIndexChoix; ++k)
-        p.CarteNoms.push_back(f.MapNoms()(k));
-    p.Label1 = f.Label1.Caption;
-    p.Label3 = f.Label3.Caption;
-    p.LignesNavigables = f.LignesNavigables;
-    p.NomsCharges = f.NomsCharges;
-    return p;
-}
-
 bool carteTientLesRetenues(RechercheMotCle &r, bool sections) {
     Lamelix &f = r.Principale;
     if (r.RetenuesSections != sections || r.LignesRetenues.empty() ||
-        f.NbNoms != static_cast<int>(r.LignesRetenues.size()))
+        f.Parcours.NbNoms != static_cast<int>(r.LignesRetenues.size()))
         return false;
     for (std::size_t k = 0; k < r.LignesRetenues.size(); ++k)
-        if (f.MapNoms()(static_cast<long>(k)) != r.LignesRetenues[k]) return false;
+        if (f.Parcours.MapNoms(static_cast<long>(k)) != r.LignesRetenues[k]) return false;
     return true;
 }
 
@@ -86,14 +66,14 @@ void chercheDansNoms(RechercheMotCle &r, const MotsCherches &mots, bool sections
     }
     f.List2.Clear();
     std::vector<int16_t> trouvees;
-    for (int position = 0; position < f.NbNoms; ++position) {
-        const int16_t ligne = f.MapNoms()(position);
+    for (int position = 0; position < f.Parcours.NbNoms; ++position) {
+        const int16_t ligne = f.Parcours.MapNoms(position);
         const std::string &texte =
             sections ? cle.TitreSection(ligne) : cle.TabLignes(ligne).NomEspece;
         if (!mots.Trouve(texte)) continue;
         const auto rang = static_cast<long>(trouvees.size());
         f.List2.AddItem(SansBlancsGauche(texte), rang);
-        f.MapRecherche(rang) = ligne;
+        f.Parcours.NoteResultat(rang, ligne);
         trouvees.push_back(ligne);
     }
     if (trouvees.empty())
@@ -101,9 +81,7 @@ void chercheDansNoms(RechercheMotCle &r, const MotsCherches &mots, bool sections
     else
         f.List2.SetBackColor(CouleurResultats);
     // The name map and its count follow the list: a pick in List2 reaches the hit it shows.
-    for (std::size_t k = 0; k < trouvees.size() && k <= MaxIndexChoix; ++k)
-        f.MapNoms()(static_cast<long>(k)) = trouvees[k];
-    f.NbNoms = static_cast<int16_t>(trouvees.size());
+    f.Parcours.RemplaceNoms(trouvees);
     f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
     r.LignesRetenues = std::move(trouvees);
     r.RetenuesSections = sections;
@@ -116,7 +94,7 @@ void chercheDansDescriptions(RechercheMotCle &r, const MotsCherches &mots, bool 
     f.List1.Clear();
     if (mots.Mot1Vide()) {
         f.Systeme.Bip();
-        if (historique) f.LignesNavigables = false;
+        if (historique) f.Parcours.NomsNavigables(false);
         return;
     }
     int trouvees = 0;
@@ -124,17 +102,16 @@ void chercheDansDescriptions(RechercheMotCle &r, const MotsCherches &mots, bool 
         const LigneCle &l = cle.TabLignes(ligne);
         if (!mots.Trouve(l.Description) || l.E < 0) return; // secondary-key headers never hit
         f.List1.AddItem(l.Description);
-        f.MapRecherche(trouvees++) = ligne;
+        f.Parcours.NoteResultat(trouvees++, ligne);
     };
     if (historique) {
-        for (int etape = 1; etape <= f.NbEtapes; ++etape)
-            essaie(f.Hist(etape));
+        for (int etape = 1; etape <= f.Parcours.NbEtapes; ++etape)
+            essaie(f.Parcours.Hist(etape));
     } else {
         for (int ligne = 1; ligne <= cle.NbLignesM1 + 1 && ligne <= MaxLignesCle; ++ligne)
             essaie(static_cast<int16_t>(ligne));
     }
-    f.RechercheAffichee = true;
-    if (historique) f.LignesNavigables = false;
+    f.Parcours.MontreResultats(historique);
     if (trouvees == 0) {
         f.Systeme.Bip();
     } else {
@@ -173,37 +150,10 @@ void cherche(RechercheMotCle &r) {
 // "&Annuler": the consultation goes back to where it was when the panel opened.
 void abandonne(RechercheMotCle &r) {
     Lamelix &f = r.Principale;
-    const std::optional<RechercheMotCle::Place> place = std::move(r.PlaceSauvee);
+    const std::optional<PlaceConsultation> place = std::move(r.PlaceSauvee);
     r.PlaceSauvee.reset();
-    if (place) f.EntiteCourante = place->Entite;
     fermePanneau(r);
-    if (place && place->Entite >= 0 && place->Entite <= MaxEntites &&
-        place->Etapes.size() <= static_cast<std::size_t>(MaxEtapes)) {
-        RazHist(f);
-        f.NbEtapes = static_cast<int16_t>(place->Etapes.size());
-        for (std::size_t i = 0; i < place->Etapes.size(); ++i)
-            f.Hist(static_cast<long>(i + 1)) = place->Etapes[i];
-        f.DerniereLigne = place->DerniereLigne;
-        AfficheHist(f, 0, 0);
-        f.Text2.SetText(place->Espece);
-        f.EspeceAtteinte = place->EspeceAtteinte;
-        f.Command4[Cmd4Suiv].SetEnabled(place->SuivActif);
-        f.List2.Clear();
-        for (const ElementListe &e : place->Noms)
-            f.List2.AddItem(e.Texte, e.ItemData);
-        f.List2.Selectionne(place->NomChoisi);
-        for (std::size_t k = 0; k < place->CarteNoms.size(); ++k)
-            f.MapNoms()(static_cast<long>(k)) = place->CarteNoms[k];
-        f.NbNoms = static_cast<int16_t>(place->CarteNoms.size());
-        f.Label1.SetCaption(place->Label1);
-        f.Label3.SetCaption(place->Label3);
-        f.LignesNavigables = place->LignesNavigables;
-        f.NomsCharges = place->NomsCharges;
-        if (f.EntiteCourante >= 1)
-            AfficheChoix(f, f.EntiteCourante);
-        else
-            f.List1.Clear();
-    }
+    if (place) RetrouvePlace(f, *place);
     couleurNormale(f);
 }
 
@@ -235,7 +185,7 @@ int RechercheMotCle::Portee() const {
 void MotCle_Click(RechercheMotCle &r) {
     Lamelix &f = r.Principale;
     // Opened again while open (Ctrl+F, "Reprise"), it keeps the place it opened on.
-    if (!f.Frame6.Visible || !r.PlaceSauvee) r.PlaceSauvee = placeActuelle(f);
+    if (!f.Frame6.Visible || !r.PlaceSauvee) r.PlaceSauvee = PlaceActuelle(f);
     f.Frame6.SetVisible(true);
     f.Frame8.SetVisible(false);
     f.Frame5.SetVisible(false);
@@ -270,7 +220,6 @@ void MoCle_Click(RechercheMotCle &r, int index) {
 
 void Valide_Chercher(RechercheMotCle &r) {
     Lamelix &f = r.Principale;
-    const CleCompilee &cle = f.Cle();
     const int portee = r.Portee();
     const bool dansNoms = portee == DansListe || portee == DansSections;
 
@@ -280,7 +229,7 @@ void Valide_Chercher(RechercheMotCle &r) {
         const int k = f.List2.ListIndex;
         if (carteTientLesRetenues(r, portee == DansSections) && k >= 0 && k < f.List2.ListCount())
             position = f.List2.Items[static_cast<std::size_t>(k)].ItemData;
-    } else if (f.RechercheAffichee && f.List1.ListIndex < f.List1.ListCount()) {
+    } else if (f.Parcours.RechercheAffichee && f.List1.ListIndex < f.List1.ListCount()) {
         position = f.List1.ListIndex;
     }
     const std::optional<int16_t> trouvee = LigneDuResultat(f, position);
@@ -288,34 +237,16 @@ void Valide_Chercher(RechercheMotCle &r) {
     int16_t ligne = *trouvee;
 
     f.List2.Clear();
-    f.RechercheAffichee = false;
+    f.Parcours.OublieResultats();
     if (dansNoms) {
-        for (std::size_t k = 0; k < r.LignesRetenues.size(); ++k)
-            f.MapNoms()(static_cast<long>(k)) = r.LignesRetenues[k];
-        if (portee == DansSections) f.LignesNavigables = true;
+        f.Parcours.RemplaceNoms(r.LignesRetenues); // the hits the list showed
+        if (portee == DansSections) f.Parcours.NomsNavigables(true);
     }
     montreBoutons(r, false);
     r.PlaceSauvee.reset();
 
-    // The consultation goes on from the hit: the path ends with it, and the entity it leads to
-    // offers its propositions (none when it names a species).
-    int16_t chemin = ligne;
-    HistoCherch(f, chemin);
-    f.Text1.SetText({});
-    AfficheHist(f, 0, 0);
-    f.DerniereLigne = ligne;
-    const LigneCle &l = cle.TabLignes(ligne);
-    f.EntiteCourante = l.S;
-    f.Text2.SetText(l.NomEspece);
-    if (f.EntiteCourante == 0) {
-        f.EspeceAtteinte = true;
-        f.Command4[Cmd4Suiv].SetEnabled(false);
-        f.List1.Clear();
-    } else {
-        f.EspeceAtteinte = false;
-        f.Command4[Cmd4Suiv].SetEnabled(true);
-        AfficheChoix(f, f.EntiteCourante);
-    }
+    // The consultation goes on from the hit.
+    ReprendALaLigne(f, ligne);
     fermePanneau(r);
     couleurNormale(f);
     Command4_Click(f, Cmd4Suiv);
@@ -349,14 +280,6 @@ void RepriseRecherche(RechercheMotCle &r) {
     r.Textcle[0].SetText(r.DerniersMots[0]);
     r.Textcle[1].SetText(r.DerniersMots[1]);
     MoCle_Click(r, 0);
-}
-
-void RelieRechercheMotCle(Lamelix &f, RechercheMotCle &panneau) {
-    CrochetsFenetres &c = f.Crochets;
-    c.MotCle_Click = [&panneau] { MotCle_Click(panneau); };
-    c.MoCle_Click = [&panneau](int index) { MoCle_Click(panneau, index); };
-    c.RepriseRecherche = [&panneau] { RepriseRecherche(panneau); };
-    c.RechercheDansHistorique = [&panneau] { return panneau.Option3[DansHistorique].Value; };
 }
 
 } // namespace lamelix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "consult/lamelix.hpp"
+#include "consult/place.hpp"
 
 #include <array>
 #include <cstdint>
@@ -36,21 +37,7 @@ struct RechercheMotCle {
     Label Label2;                        // " mot trouvé dans : "
 
     // The place of the consultation when the panel opened, given back by "&Annuler".
-    struct Place {
-        int16_t Entite = 0;
-        std::vector<int16_t> Etapes; // the history, step 1 first
-        int16_t DerniereLigne = 0;
-        std::string Espece; // Text2
-        bool EspeceAtteinte = false;
-        bool SuivActif = true;
-        // The list of names, its map and its labels.
-        std::vector<ElementListe> Noms;
-        int NomChoisi = -1;
-        std::vector<int16_t> CarteNoms;
-        std::string Label1, Label3;
-        bool LignesNavigables = false, NomsCharges = false;
-    };
-    std::optional<Place> PlaceSauvee;
+    std::optional<PlaceConsultation> PlaceSauvee;
     // The lines of the last name or section search's hits, in hit order: while the name map
     // still holds exactly them, List2 shows them and a new name search narrows them.
     std::vector<int16_t> LignesRetenues;
@@ -71,8 +58,5 @@ void Valide_Chercher(RechercheMotCle &r);
 void Textcle_KeyDown(RechercheMotCle &r, int index, int16_t KeyCode, int16_t Shift);
 // "Reprise": the panel opened again on the last words searched, and the search run again.
 void RepriseRecherche(RechercheMotCle &r);
-
-// Fills the main window's hooks that reach this panel.
-void RelieRechercheMotCle(Lamelix &f, RechercheMotCle &panneau);
 
 } // namespace lamelix

@@ -213,8 +213,4 @@ void timer1_Timer(Traduction &t) {
     arreteLaPage(t);
 }
 
-void RelieTraduction(Lamelix &f, Traduction &t) {
-    f.Crochets.traduirebtn_Click = [&t](int index) { traduirebtn_Click(t, index); };
-}
-
 } // namespace lamelix

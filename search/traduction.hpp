@@ -77,7 +77,4 @@ void w_CommandStateChange(Traduction &t, int commande, bool actif);
 void w_Ouvre(Traduction &t, const std::string &adresse, const std::string &html);
 void timer1_Timer(Traduction &t);
 
-// Fills the main window's hooks that reach this panel.
-void RelieTraduction(Lamelix &f, Traduction &t);
-
 } // namespace lamelix

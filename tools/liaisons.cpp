@@ -56,11 +56,7 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
                               "avertissement 11 /-dépassement index- cf ligne");
     }
     // The path from the first entity to the outcome becomes the consultation's history.
-    const int16_t longueur = static_cast<int16_t>(chemin.size());
-    for (int16_t k = 0; k < longueur; ++k)
-        f.Hist(k + 1) = static_cast<int16_t>(chemin[static_cast<std::size_t>(longueur - 1 - k)]);
-    f.Hist(longueur + 1) = 0;
-    f.NbEtapes = longueur;
+    f.Parcours.RemplaceChemin({chemin.rbegin(), chemin.rend()});
     AfficheHist(f, 0, 0);
     return true;
 }
@@ -111,7 +107,7 @@ void TestCoherence(Outils &o) {
                 f.Systeme.Message(o.Msg(16) + " 112");
                 return;
             }
-            courante = f.MapNoms()(d);
+            courante = f.Parcours.MapNoms(d);
             if (!Remonte(f, courante, courante)) return;
         }
         f.Systeme.Message(o.Msg(100));

@@ -25,13 +25,12 @@ bool CleEnMemoire(const CleCompilee &cle) {
 // sets it again. A load that never replaced the key (a cancelled choice, a txt file without its
 // marker) leaves no new key: the one in memory keeps its count.
 struct Chargement {
-    explicit Chargement(Outils &o)
-        : o_(o), entiteMax_(o.Cle().EntiteMax), cleVue_(o.Principale.Label1.Version) {
+    explicit Chargement(Outils &o) : o_(o), entiteMax_(o.Cle().EntiteMax), cleVue_(o.ClesChargees) {
         o.Text10[1].SetText({});
         o.Cle().EntiteMax = 0;
     }
     // The main window tried to load a key: the one in memory has gone, loaded or not.
-    bool Tente() const { return o_.Principale.Label1.Version != cleVue_; }
+    bool Tente() const { return o_.ClesChargees != cleVue_; }
     bool Fini() {
         CleCompilee &cle = o_.Cle();
         if (!Tente()) cle.EntiteMax = entiteMax_;
@@ -87,6 +86,7 @@ void Recharger(Outils &o) {
 } // namespace
 
 Outils::Outils(Lamelix &principale) : Principale(principale) {
+    principale.AbonneChargement([this] { ++ClesChargees; });
     Moi.Visible = false;
     static const std::pair<int, const char *> legendes[] = {
         {OutCharger, "Charger"},
@@ -236,14 +236,6 @@ void MnSOut_Click(Lamelix &f, int index) {
         return;
     }
     CONVediter(f, index == 5 ? 1 : 0);
-}
-
-void RelieOutils(Lamelix &f, Outils &o) {
-    CrochetsFenetres &c = f.Crochets;
-    c.MontreOutils = [&o] { MontreOutils(o); };
-    c.FermeOutils = [&o] { FermeOutils(o); };
-    c.OutilsVisible = [&o] { return o.Moi.Visible; };
-    c.MnSOut_Click = [&f](int index) { MnSOut_Click(f, index); };
 }
 
 } // namespace lamelix

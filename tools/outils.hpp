@@ -67,6 +67,7 @@ struct Outils {
     CommandButton Command2;                 // "Suite >>"
     CommandButton Command3;                 // "Liste liens"
     bool Charge = false;                    // the window has been loaded (first shown)
+    uint64_t ClesChargees = 0;              // keys the main window has loaded, failed loads too
 
     std::string FichierCourant;
     Table<RangNumerotation, MaxLignesCle> Ancienne, Nouvelle;
@@ -152,8 +153,5 @@ inline constexpr const char *CodeListeTexte = "lame";
 void MnSOut_Click(Lamelix &f, int index);
 void ExportTexte(Lamelix &f);
 void CONVediter(Lamelix &f, int16_t mode);
-
-// Fills the main window's hooks that reach the tools window.
-void RelieOutils(Lamelix &f, Outils &o);
 
 } // namespace lamelix

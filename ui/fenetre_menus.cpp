@@ -128,7 +128,7 @@ void FenetrePrincipale::creeMenus() {
     for (int i : {1, 5, 6}) {
         static const char *const noms[] = {"", "MnSOut_1", "", "", "", "MnSOut_5", "MnSOut_6"};
         element(exporter, f.MnSOut[static_cast<std::size_t>(i)], noms[i],
-                [&f, i] { f.Crochets.MnSOut_Click(i); });
+                [&f, i] { f.Annexes.MnSOut_Click(i); });
     }
     element(outils, f.MnOutil[10], "MnOutil_10", [&f] { MnOutil_Click(f, 10); });
     element(outils, f.MnOutil[20], "MnOutil_20", [&f] { MnOutil_Click(f, 20); });

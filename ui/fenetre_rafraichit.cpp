@@ -294,7 +294,7 @@ void FenetrePrincipale::lieBarre() {
     Lamelix &f = modele_;
     // The look-ups follow the species name: bound before their buttons, so that the buttons
     // show their new state in the same refresh.
-    suivi_.Lie({&f.Text2}, [&f] { f.Crochets.Text2_Change(); });
+    suivi_.Lie({&f.Text2}, [&f] { f.Annexes.Text2_Change(); });
     const LibellesFenetre &l = f.Libelles;
     for (std::size_t i = 0; i < command6_.size(); ++i)
         suivi_.Lie({&barre_.Command6[i], &l},

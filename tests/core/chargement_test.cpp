@@ -60,7 +60,7 @@ TEST(Chargement, UnFichierIlliblePourLaFenetreLaisseLaConsultation) {
         (Textes{"message: " + f.Msg(131) + tube + "\r\nce n'est pas un fichier ordinaire",
                 "message: " + f.Msg(131) + grand + "\r\nfichier trop grand (plus de 64 Mio)"}));
     EXPECT_EQ(w.Prog->Cle.FichierCle, avant);
-    EXPECT_EQ(f.EntiteCourante, 2);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 2);
     EXPECT_EQ(FenetreEssai::Lignes(f.List1), (Textes{"Lobees", "Dentees"}));
 
     // The command line's loading refuses them as a run-time error, before anything is reset.

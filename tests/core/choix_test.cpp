@@ -24,13 +24,13 @@ TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
     EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
     EXPECT_EQ(w.F->Caption.Caption, "Lamelix 2.06"); // no title: the program's name
     w.Choisit(0);
-    EXPECT_EQ(w.F->EntiteCourante, 2);
+    EXPECT_EQ(w.F->Parcours.EntiteCourante, 2);
     EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Anneau", "Sans anneau"}));
     // The second proposition shown is key line 5: the note on line 4 is stepped over.
     w.Choisit(1);
-    EXPECT_EQ(w.F->Hist(w.F->NbEtapes), 5);
+    EXPECT_EQ(w.F->Parcours.Hist(w.F->Parcours.NbEtapes), 5);
     EXPECT_EQ(w.F->Text2.Text, "Russula");
-    EXPECT_TRUE(w.F->EspeceAtteinte);
+    EXPECT_TRUE(w.F->Parcours.EspeceAtteinte);
     EXPECT_FALSE(w.F->Command4[Cmd4Suiv].Enabled);
     EXPECT_EQ(w.F->List1.ListCount(), 0);
     EXPECT_EQ(w.F->List2.ListCount(), 0);
@@ -42,8 +42,8 @@ TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
     EXPECT_EQ(Fenetre::Lignes(w.F->List2),
               (std::vector<std::string>{"Boletus", "Russula", "Amanita phalloides", ""}));
     EXPECT_EQ(w.F->List2.Items[2].ItemData, 2);
-    EXPECT_EQ(w.F->MapNoms()(2), 6);
-    EXPECT_EQ(w.F->TotalListe, 4);
+    EXPECT_EQ(w.F->Parcours.MapNoms(2), 6);
+    EXPECT_EQ(w.F->Parcours.TotalListe, 4);
     w.F->MnOutil[30].Checked = true;
     float mode = 1;
     ChargeListe(*w.F, mode);
@@ -51,7 +51,7 @@ TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
 
     // The tools' variant gives every species line a map position, but nameless ones no line.
     ChargeListe_x(*w.F, mode);
-    EXPECT_EQ(w.F->NbNoms, 4);
+    EXPECT_EQ(w.F->Parcours.NbNoms, 4);
     EXPECT_EQ(w.F->List2.ListCount(), 3);
 }
 
@@ -67,15 +67,15 @@ TEST(Choix, ExecutionAutomatiqueGardeLaListeDesNoms) {
 TEST(Choix, HistoriquePleinNeChangeRien) {
     Fenetre w;
     w.Charge(Champignons);
-    w.F->NbEtapes = MaxEtapes;
+    w.F->Parcours.NbEtapes = MaxEtapes;
     w.Choisit(0);
-    EXPECT_EQ(w.F->NbEtapes, MaxEtapes);
-    EXPECT_EQ(w.F->EntiteCourante, 1);
+    EXPECT_EQ(w.F->Parcours.NbEtapes, MaxEtapes);
+    EXPECT_EQ(w.F->Parcours.EntiteCourante, 1);
     EXPECT_EQ(w.F->List1.ListCount(), 2);
     // A position the list does not have does nothing either.
-    w.F->NbEtapes = 0;
+    w.F->Parcours.NbEtapes = 0;
     w.Choisit(7);
-    EXPECT_EQ(w.F->NbEtapes, 0);
+    EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
 }
 
 TEST(Choix, SautsDeLigne) {
@@ -109,8 +109,8 @@ TEST(Chargement, CompilationArreteeNeLaisseAucuneCle) {
         w.Choisit(0);
         w.Charge(defectueuse);
         EXPECT_EQ(w.F->List1.ListCount(), 0) << defectueuse;
-        EXPECT_EQ(w.F->EntiteCourante, 0);
-        EXPECT_EQ(w.F->NbEtapes, 0);
+        EXPECT_EQ(w.F->Parcours.EntiteCourante, 0);
+        EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
         EXPECT_EQ(w.F->Text1.Text, "");
         RAZ_Choix(*w.F);
         EXPECT_EQ(w.F->List1.ListCount(), 0);

@@ -42,8 +42,8 @@ TEST(Complements, UnDocumentSOuvreApresUnPasEnArriere) {
     // The case of the name on disk differs, and "\" separates its folder.
     EXPECT_TRUE(
         w.Dialogues.AAppele("shell: " + w.Dossier.Chemin("doc/fiche bolet.pdf") + " | /programme"));
-    EXPECT_EQ(w.F->NbEtapes, 0);
-    EXPECT_EQ(w.F->EntiteCourante, 1);
+    EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
+    EXPECT_EQ(w.F->Parcours.EntiteCourante, 1);
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Lames", "Tubes"}));
 
     // A single click only looks at the line: nothing is opened, the path stays.
@@ -52,8 +52,8 @@ TEST(Complements, UnDocumentSOuvreApresUnPasEnArriere) {
     w.F->List1.Selectionne(0);
     List1_Click(*w.F);
     EXPECT_TRUE(w.Dialogues.Appels.empty());
-    EXPECT_EQ(w.F->NbEtapes, 1);
-    EXPECT_EQ(w.F->EntiteCourante, 2);
+    EXPECT_EQ(w.F->Parcours.NbEtapes, 1);
+    EXPECT_EQ(w.F->Parcours.EntiteCourante, 2);
 }
 
 TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
@@ -69,7 +69,7 @@ TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
     EXPECT_EQ(w.Prog->Cle.FichierCle, russules);
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List3).back(), russules);
-    EXPECT_EQ(w.F->NbEtapes, 0);
+    EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
 }
 
 // A keyword hit that chains a key: looked at, nothing loads; chosen, the new key's propositions
@@ -89,7 +89,7 @@ TEST(Complements, UnResultatDeRechercheQuiEnchaineUneCle) {
     w.Choisit(0);
     EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("russules.cle"));
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
-    EXPECT_FALSE(w.F->RechercheAffichee);
+    EXPECT_FALSE(w.F->Parcours.RechercheAffichee);
     EXPECT_FALSE(w.F->Frame6.Visible);
     w.Choisit(1);
     EXPECT_EQ(w.F->Text2.Text, "Russula vesca");
@@ -122,7 +122,7 @@ TEST(Complements, FichierAbsentSignaleOuCherche) {
     EXPECT_EQ(f.LblflashX.Caption, f.Msg(2) + "absente.pdf" + f.Msg(4));
     EXPECT_EQ(f.LblflashX.ForeColor, CouleurVert);
     EXPECT_GT(f.List2.ListCount(), 0);
-    EXPECT_EQ(f.NbEtapes, 4);
+    EXPECT_EQ(f.Parcours.NbEtapes, 4);
 
     // "recherche manuelle": one step back and the question; No leaves it there.
     FicExtr_Click(f, 2);
@@ -132,15 +132,15 @@ TEST(Complements, FichierAbsentSignaleOuCherche) {
     const std::string question =
         "question: " + f.Msg(2) + "absente.pdf" + f.Msg(4) + " :  recherche manuelle ?  -> non";
     EXPECT_EQ(w.Dialogues.Journal.back(), question);
-    EXPECT_EQ(f.NbEtapes, 3);
-    EXPECT_EQ(f.EntiteCourante, 4);
+    EXPECT_EQ(f.Parcours.NbEtapes, 3);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 4);
 
     // Yes: a second step back and the dialog that locates the file, which then opens.
     RAZ_Choix(f);
     const std::string trouve = w.Dossier.Ecrit("ailleurs.pdf", "%PDF");
     w.Dialogues.Fichiers = {trouve};
     w.Choisit({0, 0, 1, 0});
-    EXPECT_EQ(f.NbEtapes, 2);
+    EXPECT_EQ(f.Parcours.NbEtapes, 2);
     EXPECT_EQ(f.CibleComplement, "ailleurs.pdf");
     EXPECT_TRUE(w.Dialogues.AAppele("shell: " + trouve + " | /programme"));
 }

@@ -89,9 +89,9 @@ TEST(Demarrage, ActivationsEtRefusDeQuitter) {
     p.Choisit(0);
     const std::string historique = p.F->Text1.Text;
     const auto inchange = [&] {
-        EXPECT_EQ(p.F->EntiteCourante, 2);
-        EXPECT_EQ(p.F->NbEtapes, 1);
-        EXPECT_EQ(p.F->Hist(1), 1);
+        EXPECT_EQ(p.F->Parcours.EntiteCourante, 2);
+        EXPECT_EQ(p.F->Parcours.NbEtapes, 1);
+        EXPECT_EQ(p.F->Parcours.Hist(1), 1);
         EXPECT_EQ(p.F->Text1.Text, historique);
         EXPECT_EQ(FenetreEssai::Lignes(p.F->List1), (Textes{"Anneau", "Sans anneau"}));
         EXPECT_EQ(p.Prog->Cle.FichierCle, p.Racine + "/defaut.cle");

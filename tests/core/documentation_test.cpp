@@ -143,7 +143,7 @@ TEST_F(Documentation, TypesDansLOrdreDesCasesEtTousSeul) {
     EXPECT_EQ(Cherche("Amanita"), (Textes{"a/amanita.txt", "b/AMANITA.TXT", "amanita.pdf",
                                           "a/amanita.htm", "a/amanita.html", Fin(5)}));
     EXPECT_EQ(F.StatusBar1.Caption, "");
-    EXPECT_TRUE(F.DocsAffiches);
+    EXPECT_TRUE(F.Parcours.DocsAffiches);
     EXPECT_FALSE(D.Command40[0].Visible);
     EXPECT_EQ(Services.Appels, (Textes{"sablier: oui", "sablier: non"}));
 
@@ -236,7 +236,7 @@ TEST_F(Documentation, LigneChoisiePendantLaRechercheEtOuverture) {
     F.List1.Selectionne(2);
     EXPECT_FALSE(OuvreDocument(D)); // the closing row
     F.List1.Selectionne(1);
-    F.DocsAffiches = false;
+    F.Parcours.DocsAffiches = false;
     EXPECT_FALSE(OuvreDocument(D));
     EXPECT_EQ(Services.Appels.size(), 4u);
 }

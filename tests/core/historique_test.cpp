@@ -55,38 +55,38 @@ TEST(Historique, MarcheEtRetourPasAPas) {
     Lamelix &f = *c.f;
     c.Choisit(1);
     c.Choisit(0);
-    EXPECT_EQ(f.EntiteCourante, 4);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 4);
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
     EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
 
     c.Retour();
-    EXPECT_EQ(f.NbEtapes, 1);
-    EXPECT_EQ(f.Hist(2), 0);
-    EXPECT_EQ(f.EntiteCourante, 3);
+    EXPECT_EQ(f.Parcours.NbEtapes, 1);
+    EXPECT_EQ(f.Parcours.Hist(2), 0);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 3);
     EXPECT_EQ(c.Choix(), (Textes{"Lames///serrees", "Lames espacees"}));
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
     EXPECT_EQ(f.Text5.Text, "  Bruns\r\n");
 
     // Back from the first entity's step: the history empties and entity 1 is offered again.
     c.Retour();
-    EXPECT_EQ(f.NbEtapes, 0);
+    EXPECT_EQ(f.Parcours.NbEtapes, 0);
     EXPECT_EQ(f.Text1.Text, "");
     EXPECT_EQ(c.Choix(), (Textes{"Chapeau rouge", "Chapeau brun"}));
 
     // With nothing left to undo the back step resets, and the names come back.
     f.List2.Clear();
     c.Retour();
-    EXPECT_EQ(f.EntiteCourante, 1);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 1);
     EXPECT_EQ(f.Label1.Caption, "6");
 
     // Back from a species: its entity is offered again.
     c.Choisit(0);
     c.Choisit(1);
-    ASSERT_TRUE(f.EspeceAtteinte);
+    ASSERT_TRUE(f.Parcours.EspeceAtteinte);
     c.Retour();
-    EXPECT_FALSE(f.EspeceAtteinte);
+    EXPECT_FALSE(f.Parcours.EspeceAtteinte);
     EXPECT_TRUE(f.Command4[Cmd4Suiv].Enabled);
-    EXPECT_EQ(f.EntiteCourante, 2);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 2);
     EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
     EXPECT_EQ(f.Text2.Text, "");
     EXPECT_EQ(f.Label1.Caption, std::to_string(f.List2.ListCount()));
@@ -97,13 +97,13 @@ TEST(Historique, NoteEnDernierePositionRemplaceeParSonPredecesseur) {
     Lamelix &f = *c.f;
     int16_t note = 6;
     HistoCherch(f, note);
-    ASSERT_EQ(f.NbEtapes, 2);
-    ASSERT_EQ(f.Hist(1), 2);
-    f.EntiteCourante = 3;
+    ASSERT_EQ(f.Parcours.NbEtapes, 2);
+    ASSERT_EQ(f.Parcours.Hist(1), 2);
+    f.Parcours.EntiteCourante = 3;
     // The note's predecessor is the line of entity 1 that calls entity 3.
     c.Retour();
-    EXPECT_EQ(f.EntiteCourante, 1);
-    EXPECT_EQ(f.NbEtapes, 1);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 1);
+    EXPECT_EQ(f.Parcours.NbEtapes, 1);
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
 }
 
@@ -124,8 +124,8 @@ TEST(Historique, NotesSautsDeLigneEtPrefixe) {
     Mnuprefx_Click(f, 0);
     EXPECT_NE(f.Text1.Text.find("*Note*"), std::string::npos);
     f.Check_saut_ligne.SetValue(0);
-    f.Hist(3) = 0; // an empty step
-    f.NbEtapes = 3;
+    f.Parcours.Hist(3) = 0; // an empty step
+    f.Parcours.NbEtapes = 3;
     Check_saut_ligne_Click(f);
     EXPECT_EQ(f.Text1.Text, "\u00B0Chapeau brun\r\n\u00B0Lames///serrees\r\n\u00B0\r\n");
 
@@ -137,7 +137,7 @@ TEST(Sections, TitresEtReprisePuisChoixSuivant) {
     Consultation sansTitre("1,2 $Un\n1,0 $Deux$Espece\n2,0 $Trois$Autre\n");
     ChargeSection(*sansTitre.f);
     EXPECT_EQ(sansTitre.f->List2.ListCount(), 0);
-    EXPECT_EQ(sansTitre.f->NbNoms, 0);
+    EXPECT_EQ(sansTitre.f->Parcours.NbNoms, 0);
 
     Consultation c(CleEssai);
     Lamelix &f = *c.f;
@@ -145,26 +145,26 @@ TEST(Sections, TitresEtReprisePuisChoixSuivant) {
     EXPECT_EQ(f.Text5.Text, ""); // no titled line on this path
 
     ChargeSection(f);
-    EXPECT_EQ(f.NbEtapes, 0);
-    EXPECT_EQ(f.TotalListe, 2);
+    EXPECT_EQ(f.Parcours.NbEtapes, 0);
+    EXPECT_EQ(f.Parcours.TotalListe, 2);
     ASSERT_EQ(f.List2.ListCount(), 2);
     EXPECT_EQ(f.List2.Items[0].Texte, "Bruns");
     EXPECT_EQ(f.List2.Items[1].ItemData, 1);
-    EXPECT_EQ(f.MapNoms()(1), 5);
+    EXPECT_EQ(f.Parcours.MapNoms(1), 5);
 
     // The button "Section" makes the titles navigable: picking one goes on from that line.
-    f.LignesNavigables = true;
+    f.Parcours.LignesNavigables = true;
     c.Prend(1);
-    EXPECT_EQ(f.NbEtapes, 2);
+    EXPECT_EQ(f.Parcours.NbEtapes, 2);
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
     EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
-    EXPECT_EQ(f.EntiteCourante, 4);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 4);
     EXPECT_EQ(c.Choix(), (Textes{"Odeur forte", "Sans odeur"}));
 
     c.Choisit(0);
-    EXPECT_EQ(f.NbEtapes, 3);
+    EXPECT_EQ(f.Parcours.NbEtapes, 3);
     EXPECT_EQ(f.Text2.Text, "Russula foetens");
-    EXPECT_EQ(f.MarqueRetour, 0);
+    EXPECT_EQ(f.Parcours.MarqueRetour, 0);
 }
 
 TEST(ChoixNom, CheminSansRuptureEtRetourMarque) {
@@ -181,14 +181,14 @@ TEST(ChoixNom, CheminSansRuptureEtRetourMarque) {
     EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\nPied blanc\r\n");
     EXPECT_EQ(f.Text1.ForeColor, CouleurNoir);
     EXPECT_EQ(f.Text2.Text, "Amanita muscaria");
-    EXPECT_EQ(f.EntiteCourante, 2);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 2);
     EXPECT_EQ(f.List1.ListCount(), 0); // species names are not navigable
-    EXPECT_EQ(f.MarqueRetour, 1);
+    EXPECT_EQ(f.Parcours.MarqueRetour, 1);
 
     // Back from a picked name: the picked line's entity is offered, one step less.
     c.Retour();
-    EXPECT_EQ(f.MarqueRetour, 0);
-    EXPECT_EQ(f.NbEtapes, 1);
+    EXPECT_EQ(f.Parcours.MarqueRetour, 0);
+    EXPECT_EQ(f.Parcours.NbEtapes, 1);
     EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
     EXPECT_EQ(f.Text2.Text, "");
     EXPECT_EQ(c.Choix(), (Textes{"Pied blanc", "Pied jaune"}));
@@ -201,8 +201,8 @@ TEST(ChoixNom, RuptureDeSequence) {
     EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
     EXPECT_EQ(f.Text1.Text, " Attention, rupture de séquence\r\ncf clé en 8/9\r\n"
                             "Branche isolee\r\nOdeur forte\r\n");
-    EXPECT_EQ(f.Hist(1), 10);
-    EXPECT_EQ(f.Hist(2), 8);
+    EXPECT_EQ(f.Parcours.Hist(1), 10);
+    EXPECT_EQ(f.Parcours.Hist(2), 8);
 
     // Without the notes each step gives way to the orphan-line notice.
     f.chk_Fnote.SetValue(0);
@@ -215,7 +215,7 @@ TEST(ChoixNom, RuptureDeSequence) {
     EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
     EXPECT_EQ(f.Text1.Text, "Feuille isolee\r\n" + SansPredecesseur);
     EXPECT_EQ(f.Text2.Text, "Isolata");
-    EXPECT_EQ(f.NbEtapes, 2); // the history is not touched
+    EXPECT_EQ(f.Parcours.NbEtapes, 2); // the history is not touched
     EXPECT_TRUE(c.Systeme.Journal.empty());
 }
 
@@ -235,33 +235,33 @@ TEST(Historique, CheminsDePlusDe2000Lignes) {
     int16_t ligne = 2000; // exactly 2000 lines fit without a word
     HistoCherch(f, ligne);
     EXPECT_TRUE(c.Systeme.Journal.empty());
-    EXPECT_EQ(f.NbEtapes, 2000);
-    EXPECT_EQ(f.Hist(1), 1);
+    EXPECT_EQ(f.Parcours.NbEtapes, 2000);
+    EXPECT_EQ(f.Parcours.Hist(1), 1);
 
     ligne = 2101;
     HistoCherch(f, ligne);
     EXPECT_EQ(c.Systeme.Journal, depassement);
-    EXPECT_EQ(f.NbEtapes, 2000);
-    EXPECT_EQ(f.Hist(1), 102);
-    EXPECT_EQ(f.Hist(2000), 2101);
+    EXPECT_EQ(f.Parcours.NbEtapes, 2000);
+    EXPECT_EQ(f.Parcours.Hist(1), 102);
+    EXPECT_EQ(f.Parcours.Hist(2000), 2101);
 
     c.Systeme.Journal.clear();
     c.Prend(0);
     EXPECT_EQ(c.Systeme.Journal, depassement);
-    EXPECT_EQ(f.NbEtapes, 2000);
-    EXPECT_EQ(f.Hist(1), 102);
+    EXPECT_EQ(f.Parcours.NbEtapes, 2000);
+    EXPECT_EQ(f.Parcours.Hist(1), 102);
     EXPECT_EQ(f.Text1.Text.substr(0, 6), "d102\r\n");
-    EXPECT_EQ(f.MarqueRetour, 1);
+    EXPECT_EQ(f.Parcours.MarqueRetour, 1);
 
     c.Retour();
-    EXPECT_EQ(f.NbEtapes, 1999);
-    EXPECT_EQ(f.EntiteCourante, 2101);
+    EXPECT_EQ(f.Parcours.NbEtapes, 1999);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 2101);
 
     // A reset clears every step of the longest path, the last one included.
-    f.Hist(MaxEtapes) = 2101;
+    f.Parcours.Hist(MaxEtapes) = 2101;
     RazHist(f);
     for (int i = 1; i <= MaxEtapes; ++i)
-        ASSERT_EQ(std::as_const(f.Hist)(i), 0) << i;
+        ASSERT_EQ(std::as_const(f.Parcours.Hist)(i), 0) << i;
 }
 
 TEST(Historique, EntiteNegativeDansLHistorique) {
@@ -275,13 +275,13 @@ TEST(Historique, EntiteNegativeDansLHistorique) {
     c.Choisit(1);
     ASSERT_EQ(c.Choix(), (Textes{"Secondaire"}));
 
-    f.Hist(2) = 4;
-    f.NbEtapes = 2;
+    f.Parcours.Hist(2) = 4;
+    f.Parcours.NbEtapes = 2;
     c.Retour();
     EXPECT_EQ(c.Systeme.Journal, (Textes{"message: erreur 98 H4"}));
-    EXPECT_EQ(f.NbEtapes, 2);
+    EXPECT_EQ(f.Parcours.NbEtapes, 2);
     EXPECT_EQ(f.Text1.Text, "Deux\r\n");
-    EXPECT_EQ(f.EntiteCourante, 3); // nothing changes: still in the secondary key
+    EXPECT_EQ(f.Parcours.EntiteCourante, 3); // nothing changes: still in the secondary key
     EXPECT_EQ(c.Choix(), (Textes{"Secondaire"}));
 }
 

@@ -5,6 +5,7 @@
 #include "consult/lamelix.hpp"
 #include "platform/nombres.hpp"
 #include "tests/core/banc_cle.hpp"
+#include "tests/fenetres_factices.hpp"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -23,9 +24,9 @@ Attendu MarchesSimples(Lamelix &f, int16_t cible) {
     Attendu a;
     float toutes = 1;
     ChargeListe(f, toutes);
-    std::vector<int16_t> especes(f.NbNoms);
-    for (int p = 0; p < f.NbNoms; ++p)
-        especes[static_cast<std::size_t>(p)] = f.MapNoms()(p);
+    std::vector<int16_t> especes(f.Parcours.NbNoms);
+    for (int p = 0; p < f.Parcours.NbNoms; ++p)
+        especes[static_cast<std::size_t>(p)] = f.Parcours.MapNoms(p);
     auto ajoute = [&](int16_t l) {
         std::string nom = cle.TabLignes(l).NomEspece;
         nom.erase(0, nom.find_first_not_of(' ') == std::string::npos ? nom.size()
@@ -58,8 +59,8 @@ Attendu MarchesSimples(Lamelix &f, int16_t cible) {
 void CompareSurToutesLesEntites(Lamelix &f, ServicesFactices &dialogues, const std::string &cle) {
     for (int16_t e = 1; e <= f.Cle().EntiteMax; ++e) {
         Attendu attendu = MarchesSimples(f, e);
-        f.EspeceAtteinte = false;
-        f.EntiteCourante = e;
+        f.Parcours.EspeceAtteinte = false;
+        f.Parcours.EntiteCourante = e;
         f.List2.Clear();
         const std::size_t avant = dialogues.Journal.size();
         CherchSuiv(f);
@@ -74,7 +75,8 @@ void CompareSurToutesLesEntites(Lamelix &f, ServicesFactices &dialogues, const s
 TEST(IssuesPossibles, MemesIssuesQueLesMarchesSimples) {
     ServicesFactices dialogues;
     auto programme = std::make_unique<Programme>();
-    Lamelix f(*programme, dialogues);
+    FenetresFactices fenetres;
+    Lamelix f(*programme, dialogues, fenetres);
     std::string cle = LAMELIX_CLES "/defaut.cle";
     ChargeCle(f, cle);
     CompareSurToutesLesEntites(f, dialogues, cle);

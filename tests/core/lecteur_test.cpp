@@ -84,7 +84,6 @@ TEST(Lecteur, RemisesAZeroAvantChargement) {
         cle->IndexEntite(i) = 9;
         cle->TitreSection(i) = "section";
     }
-    cle->IndexChoix(2000) = 7;
     RazCle(*cle);
     for (int i : {1, 3999}) {
         const LigneCle &l = cle->TabLignes(i);
@@ -100,7 +99,6 @@ TEST(Lecteur, RemisesAZeroAvantChargement) {
             << i;
     for (int i : {0, 4000})
         EXPECT_TRUE(cle->IndexEntite(i) == 1 && cle->TabLignes(i).S == 1) << i;
-    EXPECT_EQ(cle->IndexChoix(2000), 0);
 }
 
 // The cheap reset of a load leaves every table as a reset of every record does, whatever the
@@ -110,8 +108,6 @@ TEST(Lecteur, RemiseAZeroDesSeulesCasesEcrites) {
     auto remiseComplete = [](CleCompilee &cle) {
         for (int16_t &index : cle.IndexEntite.Cases())
             index = 1;
-        for (int16_t &choix : cle.IndexChoix.Cases())
-            choix = 0;
         for (int i = 0; i <= MaxLignesCle; ++i) {
             LigneCle &l = cle.TabLignes(i);
             l.S = i == 0 || i == MaxLignesCle ? 1 : 0;
@@ -129,7 +125,6 @@ TEST(Lecteur, RemiseAZeroDesSeulesCasesEcrites) {
             cle.TabLignes(i) = {float(marque), 3, 4, 5, "n", "d", "c", "N", true};
             cle.IndexEntite(i) = int16_t(marque);
             cle.TitreSection(i) = "s";
-            cle.IndexChoix(std::min(i, MaxIndexChoix)) = int16_t(marque);
         }
     };
     // Read through const references: reading must not count as writing.
@@ -145,8 +140,6 @@ TEST(Lecteur, RemiseAZeroDesSeulesCasesEcrites) {
                         r.IndexEntite(i) == c.IndexEntite(i))
                 << i;
         }
-        for (int i = 0; i <= MaxIndexChoix; ++i)
-            ASSERT_EQ(r.IndexChoix(i), c.IndexChoix(i)) << i;
     };
     int marque = 1;
     for (int jusqua : {MaxLignesCle, 10, 3000, 2, 3999, 0}) {
@@ -177,8 +170,6 @@ TEST(Lecteur, PetiteCleApresLaPlusGrande) {
                     a.TabLignes(i).NomEspece == b.TabLignes(i).NomEspece &&
                     a.TitreSection(i) == b.TitreSection(i) && a.IndexEntite(i) == b.IndexEntite(i))
             << i;
-    for (int i = 0; i <= MaxIndexChoix; ++i)
-        ASSERT_EQ(a.IndexChoix(i), b.IndexChoix(i)) << i;
 }
 
 TEST(Lecteur, MarqueurDesFichiersTxt) {

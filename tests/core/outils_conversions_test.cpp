@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 struct Conversion : OutilsEssai {
     void Menu(int index) {
-        Gere([&] { F->Crochets.MnSOut_Click(index); });
+        Gere([&] { F->Annexes.MnSOut_Click(index); });
     }
 };
 

@@ -41,9 +41,9 @@ TEST(OutilsListes, TestDeCoherence) {
     EXPECT_EQ(o.Rapport(), " test des liaisons  \r\n\r\n autres tests ...");
     EXPECT_EQ(o.Dialogues.Journal.back(), "message: test de cohérence terminé ");
     // The last outcome's path, from the first entity, is in the history.
-    EXPECT_EQ(o.F->NbEtapes, 2);
-    EXPECT_EQ(o.F->Hist(1), 1);
-    EXPECT_EQ(o.F->Hist(2), 4);
+    EXPECT_EQ(o.F->Parcours.NbEtapes, 2);
+    EXPECT_EQ(o.F->Parcours.Hist(1), 1);
+    EXPECT_EQ(o.F->Parcours.Hist(2), 4);
 
     // After the analysis report, which empties the main window's lists, the test still runs.
     o.Bouton(OutAnalyse);

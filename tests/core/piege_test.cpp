@@ -57,7 +57,8 @@ TEST(Piege, UnServiceQuiEchoueArreteLeGestionnaireEtLaConsultationContinue) {
     ASSERT_EQ(choisit(0), std::nullopt);
 
     EXPECT_EQ(ExecuteGestionnaire([&] { Command4_Click(f, Cmd4LM1); }), "pas de haut-parleur");
-    EXPECT_EQ(f.LM1, "Amanita muscaria\r\nChapeau rouge\r\nPied blanc\r\n"); // done before the beep
+    EXPECT_EQ(f.Parcours.LM1,
+              "Amanita muscaria\r\nChapeau rouge\r\nPied blanc\r\n"); // done before the beep
 
     ASSERT_EQ(ExecuteGestionnaire([&] { bouton_Click(f, 1); }), std::nullopt);
     EXPECT_EQ(choisit(1), std::nullopt);

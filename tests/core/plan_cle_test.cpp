@@ -115,12 +115,12 @@ TEST(PlanCle, SautEgalAuChoixDansList2) {
     plan.Gere([&] { Command4_Click(*plan.F, Cmd4Section); });
     plan.Gere([&] { Plan_DblClick(plan.P, {G::Section, 1, 0}); });
     EXPECT_EQ(test::EtatConsultation(*plan.F), test::EtatConsultation(*liste.F));
-    EXPECT_EQ(plan.F->EntiteCourante, 2);
+    EXPECT_EQ(plan.F->Parcours.EntiteCourante, 2);
 
     // A terminal proposition deep in the key: the path is rebuilt up to it, its species shown.
     plan.Gere([&] { Plan_DblClick(plan.P, {G::Espece, 6, 0}); });
-    EXPECT_EQ(plan.F->NbEtapes, 3);
-    EXPECT_EQ(plan.F->Hist(3), 6);
+    EXPECT_EQ(plan.F->Parcours.NbEtapes, 3);
+    EXPECT_EQ(plan.F->Parcours.Hist(3), 6);
     EXPECT_EQ(plan.F->Text2.Text, "Clitocybe odora");
     EXPECT_EQ(plan.F->Text1.Text,
               "Lames présentes\r\nChapeau brun\r\n *Note*... :une note légère\r\nOdeur d'anis\r\n");

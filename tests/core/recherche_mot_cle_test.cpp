@@ -47,8 +47,8 @@ struct Recherche : ::testing::Test {
     }
     std::vector<int16_t> Chemin() const {
         std::vector<int16_t> c;
-        for (int i = 1; i <= F.NbEtapes; ++i)
-            c.push_back(F.Hist(i));
+        for (int i = 1; i <= F.Parcours.NbEtapes; ++i)
+            c.push_back(F.Parcours.Hist(i));
         return c;
     }
 };
@@ -84,10 +84,10 @@ TEST_F(Recherche, DescriptionsSansLesEntetesDeClesSecondaires) {
     Cherche("volve");
     EXPECT_TRUE(F.Frame6.Visible);
     EXPECT_FALSE(F.Frame8.Visible);
-    EXPECT_TRUE(F.RechercheAffichee);
+    EXPECT_TRUE(F.Parcours.RechercheAffichee);
     // Line 8, the secondary key's header, is no proposition.
     EXPECT_EQ(FenetreEssai::Lignes(F.List1), (Textes{"Sans volve"}));
-    EXPECT_EQ(F.MapRecherche(0), 7);
+    EXPECT_EQ(F.Parcours.MapRecherche(0), 7);
     EXPECT_EQ(F.List1.BackColor, 0xC0E0FFu);
     EXPECT_EQ(Bips(), 0);
 
@@ -108,9 +108,9 @@ TEST_F(Recherche, UneNoteTrouveeEstPriseCommeLaPropositionQuElleSuit) {
     W.Choisit(0); // a double click accepts the hit
     EXPECT_FALSE(F.Frame6.Visible);
     EXPECT_TRUE(F.Frame8.Visible);
-    EXPECT_FALSE(F.RechercheAffichee);
+    EXPECT_FALSE(F.Parcours.RechercheAffichee);
     EXPECT_EQ(Chemin(), (std::vector<int16_t>{1, 3}));
-    EXPECT_EQ(F.EntiteCourante, 3);
+    EXPECT_EQ(F.Parcours.EntiteCourante, 3);
     EXPECT_EQ(FenetreEssai::Lignes(F.List1), (Textes{"Volve en sac", "Sans volve"}));
     EXPECT_EQ(F.List1.BackColor, CouleurFondFenetre);
     EXPECT_TRUE(F.Command4[Cmd4Suiv].Visible);
@@ -128,21 +128,21 @@ TEST_F(Recherche, NomsRetrecisPuisValidesDepuisLaListe) {
     R.Check1.SetValue(1);
     Cherche("amanita", DansListe);
     EXPECT_EQ(FenetreEssai::Lignes(F.List2), (Textes{"Amanita phalloides", "Amanita muscaria"}));
-    EXPECT_EQ(F.NbNoms, 2);
+    EXPECT_EQ(F.Parcours.NbNoms, 2);
     EXPECT_EQ(F.List2.BackColor, 0xC0E0FFu);
     // A second search looks among the names found, not the whole list.
     Cherche("a", DansListe);
     EXPECT_EQ(F.List2.ListCount(), 2);
     Cherche("muscaria", DansListe);
     ASSERT_EQ(FenetreEssai::Lignes(F.List2), (Textes{"Amanita muscaria"}));
-    EXPECT_EQ(F.MapNoms()(F.List2.Items[0].ItemData), 9);
+    EXPECT_EQ(F.Parcours.MapNoms(F.List2.Items[0].ItemData), 9);
 
     W.Prend(0);
     FenetreEssai::Gere([&] { MoCle_Click(R, 1); });
     EXPECT_FALSE(F.Frame6.Visible);
     EXPECT_EQ(F.Text2.Text, "Amanita muscaria");
-    EXPECT_TRUE(F.EspeceAtteinte);
-    EXPECT_EQ(F.EntiteCourante, 0);
+    EXPECT_TRUE(F.Parcours.EspeceAtteinte);
+    EXPECT_EQ(F.Parcours.EntiteCourante, 0);
     EXPECT_EQ(Chemin(), (std::vector<int16_t>{1, 5, 9}));
 }
 
@@ -161,10 +161,10 @@ TEST_F(Recherche, HistoriqueEtAbandonQuiRendLaPlace) {
     W.Choisit({0, 0}); // Lames, Anneau présent
     const auto avant = Chemin();
     ASSERT_EQ(avant, (std::vector<int16_t>{1, 3}));
-    F.LignesNavigables = true;
+    F.Parcours.LignesNavigables = true;
     Cherche("a", DansHistorique);
     EXPECT_EQ(FenetreEssai::Lignes(F.List1), (Textes{"Lames", "Anneau présent"}));
-    EXPECT_FALSE(F.LignesNavigables);
+    EXPECT_FALSE(F.Parcours.LignesNavigables);
     // A click on a hit of the path brings the path back to it.
     FenetreEssai::Gere([&] {
         F.List1.Selectionne(0);
@@ -174,9 +174,9 @@ TEST_F(Recherche, HistoriqueEtAbandonQuiRendLaPlace) {
 
     FenetreEssai::Gere([&] { MoCle_Click(R, 2); });
     EXPECT_FALSE(F.Frame6.Visible);
-    EXPECT_FALSE(F.RechercheAffichee);
+    EXPECT_FALSE(F.Parcours.RechercheAffichee);
     EXPECT_EQ(Chemin(), avant);
-    EXPECT_EQ(F.EntiteCourante, 3);
+    EXPECT_EQ(F.Parcours.EntiteCourante, 3);
     EXPECT_EQ(FenetreEssai::Lignes(F.List1), (Textes{"Volve en sac", "Sans volve"}));
     EXPECT_TRUE(F.Command4[Cmd4Suiv].Visible);
 }
@@ -189,8 +189,8 @@ TEST_F(Recherche, AbandonAuDepartEtApresUneEspeceAtteinte) {
     });
     EXPECT_EQ(Chemin(), (std::vector<int16_t>{1, 5, 10}));
     FenetreEssai::Gere([&] { MoCle_Click(R, 2); });
-    EXPECT_EQ(F.EntiteCourante, 1);
-    EXPECT_EQ(F.NbEtapes, 0);
+    EXPECT_EQ(F.Parcours.EntiteCourante, 1);
+    EXPECT_EQ(F.Parcours.NbEtapes, 0);
     EXPECT_EQ(FenetreEssai::Lignes(F.List1), (Textes{"Lames", "Tubes"}));
 
     W.Choisit(1); // Boletus edulis
@@ -212,13 +212,13 @@ TEST_F(Recherche, RepriseEtHorsDesTables) {
     EXPECT_EQ(FenetreEssai::Lignes(F.List1), (Textes{"Chapeau lisse"}));
 
     // A hit table that names no line of the key: nothing happens.
-    F.MapRecherche(0) = 4001;
+    F.Parcours.MapRecherche(0) = 4001;
     F.List1.Selectionne(0);
     FenetreEssai::Gere([&] { MoCle_Click(R, 1); });
     W.Choisit(0);
     EXPECT_TRUE(F.Frame6.Visible);
-    EXPECT_TRUE(F.RechercheAffichee);
-    EXPECT_EQ(F.NbEtapes, 0);
+    EXPECT_TRUE(F.Parcours.RechercheAffichee);
+    EXPECT_EQ(F.Parcours.NbEtapes, 0);
 }
 
 TEST_F(Recherche, EntreeChercheEtCtrlVColleDansLaSelection) {

@@ -190,10 +190,10 @@ TEST(Reglages, SessionPrecedente) {
     Form_Activate(g);
     mnuFileItem_Click(g, FichierSession);
     EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
-    EXPECT_EQ(g.EntiteCourante, 3);
+    EXPECT_EQ(g.Parcours.EntiteCourante, 3);
     EXPECT_EQ(FenetreEssai::Lignes(g.List1), (Textes{"Volve", "Sans volve"}));
-    EXPECT_EQ(g.NbEtapes, 2);
-    EXPECT_EQ(g.Hist(2), 3);
+    EXPECT_EQ(g.Parcours.NbEtapes, 2);
+    EXPECT_EQ(g.Parcours.Hist(2), 3);
     EXPECT_EQ(g.Text1.Text, historique);
 
     // "Sauver les options" writes no session line: the next restore has nothing to bring back
@@ -204,9 +204,9 @@ TEST(Reglages, SessionPrecedente) {
     q.Choisit(1);
     g.RepData = "/ailleurs";
     mnuFileItem_Click(g, FichierSession);
-    EXPECT_EQ(g.EntiteCourante, 0);
+    EXPECT_EQ(g.Parcours.EntiteCourante, 0);
     EXPECT_EQ(g.Text2.Text, "Boletus");
-    EXPECT_EQ(g.NbEtapes, 1);
+    EXPECT_EQ(g.Parcours.NbEtapes, 1);
     EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
     EXPECT_EQ(g.RepData, p.Racine);
 }

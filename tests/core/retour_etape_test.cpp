@@ -23,7 +23,7 @@ constexpr std::string_view Cle = "1,2 $Lames\n"
 struct Chemin : test::FenetreEssai {
     explicit Chemin(bool notes) {
         Charge(Cle);
-        F->AfficheNotes = notes;
+        F->Parcours.AfficheNotes = notes;
         Choisit({0, 0, 0, 1}); // Lames, Chapeau brun, Odeur forte, Pied plein
     }
 };
@@ -56,7 +56,7 @@ TEST(RetourEtape, LigneDeNoteEtTexteRemplace) {
     saut.Gere([&] { Text1_DblClick(*saut.F, 40); });
     saut.F->Text1.SetText("autre chose\r\n");
     saut.Gere([&] { Text1_DblClick(*saut.F, 0); });
-    saut.F->Text1.SetText(saut.F->TexteEtapes);
+    saut.F->Text1.SetText(saut.F->Parcours.TexteEtapes);
     EXPECT_EQ(test::EtatConsultation(*saut.F), avant);
 }
 

@@ -31,17 +31,17 @@ TEST(Sessions, LaPremiereEntiteRevientSansEtapeInventee) {
     Poste p;
     const std::string cle = p.Dossier.Ecrit("k.cle", Champignons);
     p.Reprend(cle, 1);
-    EXPECT_EQ(p.F->EntiteCourante, 1);
-    EXPECT_EQ(p.F->NbEtapes, 0);
+    EXPECT_EQ(p.F->Parcours.EntiteCourante, 1);
+    EXPECT_EQ(p.F->Parcours.NbEtapes, 0);
     EXPECT_EQ(p.F->Text1.Text, "");
     // The next choice is the first step of the path, alone.
     p.Choisit(0);
-    EXPECT_EQ(p.F->NbEtapes, 1);
+    EXPECT_EQ(p.F->Parcours.NbEtapes, 1);
     EXPECT_EQ(p.F->Text1.Text, "Lames\r\n");
 
     // Deeper entities get the path that leads to them.
     p.Reprend(cle, 3);
-    EXPECT_EQ(p.F->NbEtapes, 2);
+    EXPECT_EQ(p.F->Parcours.NbEtapes, 2);
     EXPECT_EQ(p.F->Text1.Text, "Lames\r\nAnneau\r\n");
 }
 
@@ -50,9 +50,9 @@ TEST(Sessions, UneEntiteQueLaCleNAPlusOuvreLaCleASonDebut) {
     const std::string cle = p.Dossier.Ecrit("k.cle", Champignons);
     for (int absente : {9, 4000, 32000}) {
         p.Reprend(cle, absente);
-        EXPECT_EQ(p.F->EntiteCourante, 1) << absente;
+        EXPECT_EQ(p.F->Parcours.EntiteCourante, 1) << absente;
         EXPECT_EQ(FenetreEssai::Lignes(p.F->List1), (Textes{"Lames", "Tubes"})) << absente;
-        EXPECT_EQ(p.F->NbEtapes, 0) << absente;
+        EXPECT_EQ(p.F->Parcours.NbEtapes, 0) << absente;
     }
 }
 
@@ -73,7 +73,7 @@ TEST(Sessions, UneCleDisparueEstSignaleeEtLaConsultationReste) {
     p.Reprend(tube, 2);
     EXPECT_EQ(p.Dialogues.Journal.back(), "message: fichier " + tube + " non trouvé ");
 
-    EXPECT_EQ(p.F->EntiteCourante, 3);
+    EXPECT_EQ(p.F->Parcours.EntiteCourante, 3);
     EXPECT_EQ(p.F->Text1.Text, historique);
     EXPECT_EQ(p.Prog->Cle.FichierCle, fichier);
     EXPECT_EQ(FenetreEssai::Lignes(p.F->List1), (Textes{"Volve", "Sans volve"}));

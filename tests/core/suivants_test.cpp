@@ -32,16 +32,16 @@ TEST(Suivants, IssuesSuiventLaConsultation) {
     EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Amanita muscaria", "Boletus edulis",
                                                 "Amanita junquillea", "Amanita gemmata"}));
     EXPECT_EQ(f.Label1.Caption, "4");
-    EXPECT_EQ(f.MapNoms()(2), 7);
-    EXPECT_EQ(f.MapNoms()(4), 0); // the nameless species has no position
+    EXPECT_EQ(f.Parcours.MapNoms(2), 7);
+    EXPECT_EQ(f.Parcours.MapNoms(4), 0); // the nameless species has no position
 
     f.Label3.SetCaption({});
     w.Choisit({0}); // entity 2: its own species, then those of entity 4 by a walk
     EXPECT_EQ(Fenetre::Lignes(f.List2),
               (Textes{"Amanita muscaria", "Amanita junquillea", "Amanita gemmata"}));
     EXPECT_EQ(f.List2.Items[2].ItemData, 2);
-    EXPECT_EQ(f.MapNoms()(1), 7);
-    EXPECT_EQ(f.MapNoms()(3), 0);
+    EXPECT_EQ(f.Parcours.MapNoms(1), 7);
+    EXPECT_EQ(f.Parcours.MapNoms(3), 0);
     EXPECT_EQ(f.Label3.Caption, "liste des issue possibles");
 
     w.Choisit({1, 0}); // a species: the list is no longer recomputed
@@ -60,7 +60,7 @@ TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
     EXPECT_EQ(f.Label3.Caption, f.Msg(26));
     Command4_Click(f, Cmd4Suiv);
     EXPECT_EQ(f.Label3.Caption, f.Msg(25));
-    EXPECT_FALSE(f.NomsCharges);
+    EXPECT_FALSE(f.Parcours.NomsCharges);
 }
 
 TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
@@ -72,7 +72,7 @@ TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
     EXPECT_TRUE(f.List2.Items.empty());
     EXPECT_EQ(f.Label1.Caption, "0");
     EXPECT_EQ(f.Label3.Caption, "avant");
-    EXPECT_EQ(f.MapNoms()(2), 8);
+    EXPECT_EQ(f.Parcours.MapNoms(2), 8);
 }
 
 // The first entity is 2, so its lines hold 2 as Prec: the index of the note line. Reaching it
@@ -86,7 +86,7 @@ TEST(Suivants, LigneDeSuiteArreteLeCalcul) {
     CherchSuiv(f);
     EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Espece B", "Espece C"}));
     EXPECT_EQ(f.Label1.Caption + f.Label3.Caption, "compteavant");
-    EXPECT_EQ(f.MapNoms()(2), 5); // not replaced
+    EXPECT_EQ(f.Parcours.MapNoms(2), 5); // not replaced
     EXPECT_TRUE(w.Dialogues.Journal.empty());
 }
 
@@ -104,7 +104,7 @@ TEST(Suivants, BoucleDesPrecedents) {
     EXPECT_TRUE(message == debut + "3" || message == debut + "5") << message;
     EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Alpha"}));
     EXPECT_EQ(f.Label1.Caption, "compte");
-    EXPECT_EQ(f.MapNoms()(1), 4);
+    EXPECT_EQ(f.Parcours.MapNoms(1), 4);
 
     // From entity 2 the loop passes the target again and again: each species is listed once.
     w.Choisit({0});
@@ -129,19 +129,19 @@ TEST(Comparaison, CheminsQuiSeSeparent) {
     DeuxChemins w;
     Lamelix &f = *w.F;
     w.Memorise({0, 1, 0}, Cmd4LM1);
-    EXPECT_EQ(f.LM1, "Amanita junquillea\r\nChapeau rouge\r\nPied jaune\r\nAnneau\r\n");
+    EXPECT_EQ(f.Parcours.LM1, "Amanita junquillea\r\nChapeau rouge\r\nPied jaune\r\nAnneau\r\n");
     EXPECT_EQ(f.LblflashX.Caption, "Amanita junquillea  mémorisé");
     w.Memorise({0, 0}, Cmd4LM2);
     EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
-    EXPECT_EQ(f.DerniereDescCommune, "Chapeau rouge");
+    EXPECT_EQ(f.Parcours.DerniereDescCommune, "Chapeau rouge");
     EXPECT_TRUE(w.App->Biblio().Moi.Visible && f.SauteActivation);
     EXPECT_FALSE(f.Moi.Visible);
 
     w.Memorise({1, 0}, Cmd4LM2); // parts at the first step
     EXPECT_FALSE(w.App->Biblio().Moi.Visible);
-    f.DerniereDescCommune.clear();
+    f.Parcours.DerniereDescCommune.clear();
     EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Boletus edulis\r\n\r\n");
-    EXPECT_EQ(f.DerniereDescCommune, "");
+    EXPECT_EQ(f.Parcours.DerniereDescCommune, "");
 }
 
 // Two paths that part at the second step and later meet a description of the same text at the
@@ -161,7 +161,7 @@ TEST(Comparaison, LaComparaisonSArreteOuLesCheminsSeSeparent) {
     Command4_Click(f, Cmd4Compare);
     EXPECT_EQ(w.App->Biblio().Text1.Text,
               "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
-    EXPECT_EQ(f.DerniereDescCommune, "Chapeau rouge");
+    EXPECT_EQ(f.Parcours.DerniereDescCommune, "Chapeau rouge");
 }
 
 TEST(Comparaison, CheminsIdentiquesSurLesEtapesCourantes) {
@@ -183,7 +183,7 @@ TEST(Comparaison, CheminsIdentiquesSurLesEtapesCourantes) {
     w.Choisit({0, 1, 0});
     EXPECT_EQ(w.Compare(), "Amanita muscaria   vs    Amanita muscaria\r\n\r\n"
                            "Chapeau rouge\r\nPied blanc\r\n");
-    EXPECT_EQ(f.DerniereDescCommune, "Pied blanc");
+    EXPECT_EQ(f.Parcours.DerniereDescCommune, "Pied blanc");
 }
 
 TEST(Comparaison, CheminNonDefiniEtCopieDeLaListe) {

@@ -157,7 +157,7 @@ class BoutEnBoutTest : public QObject {
 
             // Back one step: that entity is the one the session must bring back.
             QTest::mouseClick(p.fenetre.Bouton(0), Qt::LeftButton);
-            entite = p.modele.EntiteCourante;
+            entite = p.modele.Parcours.EntiteCourante;
             historique = QString::fromStdString(p.modele.Text1.Text);
             for (int i = 0; i < p.fenetre.List1()->count(); ++i)
                 propositions << p.fenetre.List1()->item(i)->text();
@@ -200,7 +200,7 @@ class BoutEnBoutTest : public QObject {
             QCOMPARE(reponses, 2); // the settings file exists now: no message
             QCOMPARE(p.fenetre.List1()->count(), 0);
             p.fenetre.Action("mnuFileItem_3")->trigger();
-            QCOMPARE(p.modele.EntiteCourante, entite);
+            QCOMPARE(p.modele.Parcours.EntiteCourante, entite);
             QStringList revues;
             for (int i = 0; i < p.fenetre.List1()->count(); ++i)
                 revues << p.fenetre.List1()->item(i)->text();
@@ -215,7 +215,7 @@ class BoutEnBoutTest : public QObject {
             });
             p.fenetre.close();
             QVERIFY(p.fenetre.isVisible());
-            QCOMPARE(p.modele.EntiteCourante, entite);
+            QCOMPARE(p.modele.Parcours.EntiteCourante, entite);
         }
     }
 };

@@ -230,14 +230,14 @@ class FenetreTest : public QObject {
 
         // The first proposition, then always the second: the path must end at a species, and
         // each step is written in the history box, with real line breaks.
-        int16_t entite = banc.modele.EntiteCourante;
+        int16_t entite = banc.modele.Parcours.EntiteCourante;
         for (int pas = 0; fenetre.Text2()->text().isEmpty() && pas < 100; ++pas) {
             QVERIFY(liste->count() > 0);
             const int ligne = pas > 0 && liste->count() > 1 ? 1 : 0;
             const QString choisie = liste->item(ligne)->text();
             doubleClic(liste, ligne);
-            QVERIFY(banc.modele.EntiteCourante != entite); // one double click, one step
-            entite = banc.modele.EntiteCourante;
+            QVERIFY(banc.modele.Parcours.EntiteCourante != entite); // one double click, one step
+            entite = banc.modele.Parcours.EntiteCourante;
             const QString historique = fenetre.Text1()->toPlainText();
             QVERIFY2(historique.contains(choisie), qPrintable(historique));
             QVERIFY(!historique.contains('\r'));
@@ -360,7 +360,7 @@ class FenetreTest : public QObject {
         // enlarges the line under it, never an empty view.
         liste->setFocus(Qt::TabFocusReason);
         QTest::keyClick(liste, Qt::Key_Return);
-        QCOMPARE(banc.modele.NbEtapes, int16_t{1});
+        QCOMPARE(banc.modele.Parcours.NbEtapes, int16_t{1});
         QCOMPARE(banc.modele.List1.ListIndex, -1);
         QTest::mousePress(liste->viewport(), Qt::RightButton, {}, centre(liste, 1));
         QCOMPARE(zoom->toPlainText(), liste->item(1)->text());
@@ -477,7 +477,7 @@ class FenetreTest : public QObject {
         const QString texte = form1->Texte()->toPlainText();
         QVERIFY2(texte.startsWith(premier + "   vs    " + second + "\n\n"), qPrintable(texte));
         QVERIFY(texte.contains(
-            TexteQt(banc.app->Prog().Cle.TabLignes(banc.modele.Hist(1)).Description)));
+            TexteQt(banc.app->Prog().Cle.TabLignes(banc.modele.Parcours.Hist(1)).Description)));
         capture(form1, "-form1");
 
         form1->close();
@@ -500,7 +500,7 @@ class FenetreTest : public QObject {
 
         // It lets the clicks through to the window under it while it shows.
         doubleClic(banc.fenetre.List1(), 0);
-        QVERIFY(banc.modele.NbEtapes == 1);
+        QVERIFY(banc.modele.Parcours.NbEtapes == 1);
         QTest::qWait(BandeauFlash::DureeMs / 2);
         QVERIFY(bandeau->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!bandeau->isVisible(), BandeauFlash::DureeMs + 2000);
@@ -549,7 +549,7 @@ class FenetreTest : public QObject {
         QTest::mouseClick(fenetre.Bouton(1), Qt::LeftButton);
         QVERIFY(fenetre.List1()->count() >= 2);
         doubleClic(fenetre.List1(), 0);
-        QCOMPARE(banc.modele.NbEtapes, int16_t{1});
+        QCOMPARE(banc.modele.Parcours.NbEtapes, int16_t{1});
     }
 
     void diagnosticsVersLesDialogues() {

@@ -83,7 +83,8 @@ class PlanTest : public QObject {
         QVERIFY(plan != nullptr && plan->isVisible());
         QCOMPARE(plan->windowTitle(), QString("Plan de la clé"));
         QVERIFY(plan->Courant() != nullptr);
-        QCOMPARE(plan->Courant()->text(0), QString("Entité %1").arg(banc.modele.EntiteCourante));
+        QCOMPARE(plan->Courant()->text(0),
+                 QString("Entité %1").arg(banc.modele.Parcours.EntiteCourante));
         captureEcrans(fenetre, "");
 
         QTest::keyClicks(plan->Filtre(), "MIEL");
@@ -121,14 +122,14 @@ class PlanTest : public QObject {
         FenetrePrincipale &fenetre = banc.fenetre;
         for (int i = 0; i < 3; ++i)
             doubleClic(fenetre.List1(), 0);
-        QCOMPARE(banc.modele.NbEtapes, 3);
+        QCOMPARE(banc.modele.Parcours.NbEtapes, 3);
         QTextEdit *chemin = fenetre.Text1();
         QVERIFY(chemin->toolTip().contains("revenir"));
         const QRect premier =
             chemin->cursorRect(QTextCursor(chemin->document()->findBlockByNumber(0)));
         QTest::mouseDClick(chemin->viewport(), Qt::LeftButton, {}, premier.center());
-        QCOMPARE(banc.modele.NbEtapes, 1);
-        QCOMPARE(banc.modele.EntiteCourante, 2);
+        QCOMPARE(banc.modele.Parcours.NbEtapes, 1);
+        QCOMPARE(banc.modele.Parcours.EntiteCourante, 2);
         QCOMPARE(chemin->document()->blockCount(), 2); // the step and the empty line after it
     }
 };

@@ -262,9 +262,9 @@ class RecherchesTest : public QObject {
         doubleClic(fenetre.List1(), 0);
         QVERIFY(!panneau->isVisible());
         QVERIFY(fenetre.Command4(Cmd4Suiv)->isVisible());
-        QVERIFY(banc.modele.NbEtapes >= 2);
+        QVERIFY(banc.modele.Parcours.NbEtapes >= 2);
         QVERIFY(!fenetre.Text1()->toPlainText().isEmpty());
-        const int etapes = banc.modele.NbEtapes;
+        const int etapes = banc.modele.Parcours.NbEtapes;
 
         // "MotClé" opens it again; Esc gives up and leaves the path as it was.
         QTest::mouseClick(fenetre.MotCle(), Qt::LeftButton);
@@ -276,7 +276,7 @@ class RecherchesTest : public QObject {
         QVERIFY(fenetre.List2()->count() > 0);
         QTest::keyClick(panneau->Textcle(0), Qt::Key_Escape);
         QVERIFY(!panneau->isVisible());
-        QCOMPARE(banc.modele.NbEtapes, etapes);
+        QCOMPARE(banc.modele.Parcours.NbEtapes, etapes);
 
         QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
                             banc.dossier.filePath("Lamelix_en.lng")));
