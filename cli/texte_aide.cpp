@@ -40,9 +40,8 @@ std::string nomEtArgument(const OptionCommande &o) {
     return *o.argument ? std::string(o.nom) + ' ' + o.argument : o.nom;
 }
 
-} // namespace
-
-std::string Synopsis(const Commande &commande) {
+// The usage line's words after `lamelix-outils`: the name, each option, the operands.
+std::string synopsis(const Commande &commande) {
     std::string s = commande.nom;
     if (commande.questions) s += " [--oui|--non]";
     for (const OptionCommande &o : commande.options)
@@ -51,6 +50,8 @@ std::string Synopsis(const Commande &commande) {
     if (commande.suite != nullptr) s += std::string(" ") + commande.suite;
     return s;
 }
+
+} // namespace
 
 std::string AideGenerale() {
     std::string texte =
@@ -81,7 +82,7 @@ std::string AideGenerale() {
 }
 
 std::string AideCommande(const Commande &commande) {
-    std::string texte = "Usage : lamelix-outils " + Synopsis(commande) + "\n\n" + commande.nom +
+    std::string texte = "Usage : lamelix-outils " + synopsis(commande) + "\n\n" + commande.nom +
                         " : " + commande.resume + '\n';
     if (*commande.detail) texte += std::string(commande.detail) + '\n';
     // The actions are parcours's operands: its help lists them as the general help does.

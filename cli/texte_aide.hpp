@@ -16,7 +16,4 @@ std::string AideGenerale();
 // command does, and each option with its argument.
 std::string AideCommande(const Commande &commande);
 
-// The usage line's words after `lamelix-outils`: the name, each option, the operands.
-std::string Synopsis(const Commande &commande);
-
 } // namespace lamelix
