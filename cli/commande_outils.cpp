@@ -4,67 +4,11 @@
 #include "cli/console.hpp"
 #include "platform/piege.hpp"
 
-#include <charconv>
 #include <memory>
-#include <optional>
 
 namespace lamelix {
 
 namespace {
-
-const char *const Commandes[] = {"analyse", "renum",       "coherence", "notes",      "complements",
-                                 "liens",   "verif-liens", "compil",    "export-txt", "utf8"};
-
-struct Options {
-    bool oui = true;
-    std::string depart = "1", increment = "1";
-    bool ecrire = false, remplacer = false;
-    std::string chemin;
-};
-
-bool EstEntier(const std::string &texte) {
-    int valeur = 0;
-    const char *debut = texte.data() + (texte.rfind('-', 0) == 0 ? 1 : 0);
-    auto [fin, ec] = std::from_chars(debut, texte.data() + texte.size(), valeur);
-    return ec == std::errc{} && fin == texte.data() + texte.size() && valeur <= 32767;
-}
-
-std::optional<Options> LitOptions(const std::string &commande,
-                                  const std::vector<std::string> &arguments,
-                                  std::ostream &erreurs) {
-    Options o;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string &a = arguments[i];
-        const bool renum = commande == "renum";
-        if (a == "--oui" || a == "--non") {
-            o.oui = a == "--oui";
-        } else if (renum && (a == "--depart" || a == "--increment")) {
-            if (i + 1 >= arguments.size() || !EstEntier(arguments[i + 1])) {
-                erreurs << "lamelix-outils: " << a << " attend un nombre entier\n";
-                return std::nullopt;
-            }
-            (a == "--depart" ? o.depart : o.increment) = arguments[++i];
-        } else if (renum && a == "--ecrire") {
-            o.ecrire = true;
-        } else if (commande == "utf8" && a == "--remplacer") {
-            o.remplacer = true;
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            erreurs << "lamelix-outils: option inconnue : " << a << '\n';
-            return std::nullopt;
-        } else if (o.chemin.empty()) {
-            o.chemin = a;
-        } else {
-            erreurs << "lamelix-outils: un seul FICHIER attendu\n";
-            return std::nullopt;
-        }
-    }
-    if (o.chemin.empty()) {
-        erreurs << "lamelix-outils: usage : lamelix-outils " << commande
-                << " [OPTIONS] FICHIER (essayez --help)\n";
-        return std::nullopt;
-    }
-    return o;
-}
 
 // Every page of the compiled listing, one after the other.
 std::string ToutesLesPages(Outils &o) {
@@ -86,8 +30,8 @@ int Conversion(Lamelix &f, int index, std::ostream &erreurs) {
     return 0;
 }
 
-int Execute(Application &app, const std::string &commande, const Options &options,
-            std::ostream &sortie, std::ostream &erreurs) {
+int Execute(Application &app, const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
+    const std::string commande = appel.commande->nom;
     Outils &o = app.Outil();
     Lamelix &f = app.Principale();
     const std::pair<const char *, int> boutons[] = {{"analyse", OutAnalyse},
@@ -111,15 +55,15 @@ int Execute(Application &app, const std::string &commande, const Options &option
         return 0;
     }
     if (commande == "export-txt") return Conversion(f, 1, erreurs);
-    if (commande == "utf8") return Conversion(f, options.remplacer ? 5 : 6, erreurs);
+    if (commande == "utf8") return Conversion(f, appel.A("--remplacer") ? 5 : 6, erreurs);
     // renum
-    o.Text1[0].SetText(options.depart);
-    o.Text1[1].SetText(options.increment);
+    o.Text1[0].SetText(appel.Valeur("--depart", "1"));
+    o.Text1[1].SetText(appel.Valeur("--increment", "1"));
     Command1_Click(o, OutTestNumerotation);
     sortie << EchappeCommandes(o.Text10[0].Text) << "\n== correspondances\n"
            << EchappeCommandes(o.Text10[1].Text);
     if (!o.Renumerote) return 1;
-    if (!options.ecrire) return 0;
+    if (!appel.A("--ecrire")) return 0;
     if (!o.Command1[OutSauverRenum].Enabled) {
         erreurs << "lamelix-outils: clé non sauvée : les clés secondaires ne sont pas "
                    "renumérotées\n";
@@ -131,30 +75,19 @@ int Execute(Application &app, const std::string &commande, const Options &option
 
 } // namespace
 
-bool EstCommandeOutils(const std::string &commande) {
-    for (const char *c : Commandes)
-        if (commande == c) return true;
-    return false;
-}
-
-int CommandeOutils(const std::string &commande, const std::vector<std::string> &arguments,
-                   std::ostream &sortie, std::ostream &erreurs) {
-    const auto options = LitOptions(commande, arguments, erreurs);
-    if (!options) return 2;
-    if (!FichierLisibleOuSignale(options->chemin, erreurs)) return 2;
-
-    ServicesConsole dialogues(erreurs, options->oui);
+int CommandeOutils(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
+    ServicesConsole dialogues(erreurs, appel.oui);
     auto app = std::make_unique<Application>(dialogues);
     Outils &o = app->Outil();
     int statut = 1;
     const auto erreur = ExecuteGestionnaire([&] {
         MontreOutils(o);
-        if (!ChargeFichierOutils(o, options->chemin)) {
+        if (!ChargeFichierOutils(o, appel.fichier)) {
             // Nothing to run the tool on: the report box stays as the failed load left it.
             sortie << EchappeCommandes(o.Text10[0].Text);
             return;
         }
-        statut = Execute(*app, commande, *options, sortie, erreurs);
+        statut = Execute(*app, appel, sortie, erreurs);
     });
     if (erreur) {
         erreurs << "interruption: " << Echappe(*erreur) << '\n';

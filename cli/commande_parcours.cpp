@@ -2,6 +2,7 @@
 
 #include "app/application.hpp"
 #include "cli/console.hpp"
+#include "cli/lecture_arguments.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/piege.hpp"
 
@@ -249,35 +250,16 @@ void nommeCle(Lamelix &f, const std::string &chemin) {
 
 } // namespace
 
-int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &sortie,
-                     std::ostream &erreurs) {
-    bool oui = true;
-    std::string chemin;
+int CommandeParcours(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
+    const std::string &chemin = appel.fichier;
     std::vector<Action> actions;
-    for (const std::string &a : arguments) {
-        if (chemin.empty() && (a == "--oui" || a == "--non")) {
-            oui = a == "--oui";
-        } else if (chemin.empty()) {
-            if (!a.empty() && a[0] == '-') {
-                erreurs << "lamelix-outils: option inconnue : " << a << '\n';
-                return 2;
-            }
-            chemin = a;
-        } else if (auto action = litAction(a)) {
-            actions.push_back(*action);
-        } else {
-            erreurs << "lamelix-outils: action inconnue : " << a << '\n';
-            return 2;
-        }
+    for (const std::string &a : appel.suite) {
+        const auto action = litAction(a);
+        if (!action) return ErreurUsage("parcours", "action inconnue : " + a, erreurs);
+        actions.push_back(*action);
     }
-    if (chemin.empty()) {
-        erreurs << "lamelix-outils: usage : lamelix-outils parcours [--oui|--non] FICHIER "
-                   "ACTION...\n";
-        return 2;
-    }
-    if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
 
-    ServicesConsole dialogues(erreurs, oui);
+    ServicesConsole dialogues(erreurs, appel.oui);
     auto app = std::make_unique<Application>(dialogues);
     Lamelix &f = app->Principale();
     nommeCle(f, chemin);

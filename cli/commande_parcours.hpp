@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cli/table_commandes.hpp"
+
 #include <ostream>
-#include <string>
-#include <vector>
 
 namespace lamelix {
 
@@ -11,7 +11,6 @@ namespace lamelix {
 // and prints the window's state after the load and after each action. Returns the exit status:
 // 1 when the load left the window no proposition to offer (a file refused, empty or without
 // the txt marker, a stopped compilation, a load cut short by a fault).
-int CommandeParcours(const std::vector<std::string> &arguments, std::ostream &sortie,
-                     std::ostream &erreurs);
+int CommandeParcours(const Appel &appel, std::ostream &sortie, std::ostream &erreurs);
 
 } // namespace lamelix

@@ -8,33 +8,14 @@
 
 namespace lamelix {
 
-int CommandeExporteTableau(const std::vector<std::string> &arguments, std::ostream &sortie,
-                           std::ostream &erreurs) {
-    const auto lus = LitArgumentsCle(arguments, "exporte-tableau FICHIER", erreurs);
-    if (!lus) return 2;
-    if (!FichierLisibleOuSignale(lus->chemin, erreurs)) return 2;
-    return SurCleChargee(lus->chemin, lus->oui, erreurs,
+int CommandeExporteTableau(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
+    return SurCleChargee(appel.fichier, appel.oui, erreurs,
                          [&](Outils &o) { sortie << TableauDeLaCle(o.Cle()); });
 }
 
-int CommandeImporteTableau(const std::vector<std::string> &arguments, std::ostream &erreurs) {
-    std::string tableau, cle;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "-o" && i + 1 < arguments.size() && cle.empty()) {
-            cle = arguments[++i];
-        } else if (tableau.empty() && !(arguments[i].size() > 1 && arguments[i][0] == '-')) {
-            tableau = arguments[i];
-        } else {
-            tableau.clear();
-            break;
-        }
-    }
-    if (tableau.empty() || cle.empty()) {
-        erreurs << "lamelix-outils: usage : lamelix-outils importe-tableau TABLE.csv -o CLE.cle "
-                   "(essayez --help)\n";
-        return 2;
-    }
-    if (!FichierLisibleOuSignale(tableau, erreurs)) return 2;
+int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &erreurs) {
+    const std::string &tableau = appel.fichier;
+    const std::string cle = appel.Valeur("-o", "");
     const auto octets = LireOctets(tableau);
     if (!octets) {
         erreurs << "lamelix-outils: " << tableau << " : lecture impossible\n";

@@ -12,15 +12,9 @@
 
 namespace lamelix {
 
-int CommandeTables(const std::vector<std::string> &arguments, std::ostream &sortie,
-                   std::ostream &erreurs) {
-    const auto lus = LitArgumentsCle(arguments, "tables [--oui|--non] FICHIER", erreurs);
-    if (!lus) return 2;
-    const std::string &chemin = lus->chemin;
-    const bool oui = lus->oui;
-    if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
-
-    ServicesConsole dialogues(erreurs, oui);
+int CommandeTables(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
+    const std::string &chemin = appel.fichier;
+    ServicesConsole dialogues(erreurs, appel.oui);
     auto programme = std::make_unique<Programme>();
     ListBox lgs;
     RemplitLanguesSource(lgs);

@@ -197,15 +197,11 @@ std::vector<Diagnostic> DeLaStructure(const CleCompilee &cle) {
 
 } // namespace
 
-int CommandeVerifie(const std::vector<std::string> &arguments, std::ostream &sortie,
-                    std::ostream &erreurs) {
-    const auto lus = LitArgumentsCle(arguments, "verifie [--oui|--non] FICHIER", erreurs);
-    if (!lus) return 2;
-    const std::string &chemin = lus->chemin;
-    if (!FichierLisibleOuSignale(chemin, erreurs)) return 2;
+int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
+    const std::string &chemin = appel.fichier;
     const std::vector<std::string> lignes = LignesSansRetour(LireOctets(chemin).value_or(""));
 
-    DialoguesRetenus dialogues(erreurs, lus->oui);
+    DialoguesRetenus dialogues(erreurs, appel.oui);
     auto app = std::make_unique<Application>(dialogues);
     Outils &o = app->Outil();
     bool charge = false;

@@ -1,7 +1,5 @@
 #include "cli/console.hpp"
 
-#include "platform/fichiers.hpp"
-
 namespace lamelix {
 
 namespace {
@@ -62,36 +60,6 @@ std::string Echappe(const std::string &texte) {
 
 std::string EchappeCommandes(const std::string &texte) {
     return echappe(texte, true);
-}
-
-bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs) {
-    const auto pourquoi = PourquoiIllisible(chemin);
-    if (!pourquoi) return true;
-    erreurs << "lamelix-outils: impossible de lire " << chemin << " (" << *pourquoi << ")\n";
-    return false;
-}
-
-std::optional<ArgumentsCle> LitArgumentsCle(const std::vector<std::string> &arguments,
-                                            const std::string &usage, std::ostream &erreurs) {
-    ArgumentsCle lus;
-    for (const std::string &a : arguments) {
-        if (a == "--oui" || a == "--non") {
-            lus.oui = a == "--oui";
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            erreurs << "lamelix-outils: option inconnue : " << a << '\n';
-            return std::nullopt;
-        } else if (lus.chemin.empty()) {
-            lus.chemin = a;
-        } else {
-            erreurs << "lamelix-outils: un seul FICHIER attendu\n";
-            return std::nullopt;
-        }
-    }
-    if (lus.chemin.empty()) {
-        erreurs << "lamelix-outils: usage : lamelix-outils " << usage << '\n';
-        return std::nullopt;
-    }
-    return lus;
 }
 
 bool ServicesConsole::ShellEx(const std::string &cible, const std::string &) {

@@ -21,19 +21,6 @@ std::string Echappe(const std::string &texte);
 // the terminal through a report that quotes it.
 std::string EchappeCommandes(const std::string &texte);
 
-// The check both commands make before loading: false, with the one `lamelix-outils:` line, when
-// the file cannot be read.
-bool FichierLisibleOuSignale(const std::string &chemin, std::ostream &erreurs);
-
-// The arguments of a command that takes --oui|--non (Yes by default) and one FICHIER; nothing,
-// with the one `lamelix-outils:` line on the error stream, when they are wrong.
-struct ArgumentsCle {
-    bool oui = true;
-    std::string chemin;
-};
-std::optional<ArgumentsCle> LitArgumentsCle(const std::vector<std::string> &arguments,
-                                            const std::string &usage, std::ostream &erreurs);
-
 // Dialogs of the command line: messages, questions and copies to the clipboard are each a line
 // on the error stream, in the order they happen; questions get the answer chosen on the command
 // line. No one sits in front of a console run to type or pick a file, and it opens nothing: the

@@ -57,7 +57,8 @@ installation() {
     local bureau=$prefixe/share/applications/$id.desktop
     local attendus=(bin/lamelix-outils share/lamelix/defaut.cle
                     "share/applications/$id.desktop" share/mime/packages/lamelix-cle.xml
-                    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml")
+                    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml"
+                    share/bash-completion/completions/lamelix-outils)
     ((qt)) && attendus+=(bin/lamelix)
     for f in "${attendus[@]}"; do
         [[ -f $prefixe/$f ]] || echec "$f n'est pas installé"

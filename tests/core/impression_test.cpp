@@ -35,7 +35,6 @@ TEST(Impression, EchantillonsCommeAttendusEtHtmlBienForme) {
             EXPECT_EQ(Lis(d.Chemin("xmllint")), "");
         }
     }
-    EXPECT_EQ(Lance(d, "imprime --style large '" LAMELIX_CLES "/defaut.cle'").statut, 2);
 }
 
 TEST(Impression, RenvoisNotesEchappementsEtClesSecondaires) {

@@ -169,18 +169,9 @@ TEST(OutilsCommandes, VerifieLesFautesDuRapport) {
                             "reviendrait à une entité déjà vue\n    3, 1 $f\n");
 }
 
-TEST(OutilsCommandes, Usage) {
+// A file that is no key leaves nothing to run the tool on: status 1, nothing on standard output.
+TEST(OutilsCommandes, FichierRefuse) {
     DossierTemporaire d;
-    const std::string cle = d.Ecrit("k.cle", "1, 0 $a$A\n1, 0 $b$B\n");
-    for (const std::string &arguments :
-         {std::string("analyse"), "analyse --depart 3 '" + cle + "'",
-          "renum --depart '" + cle + "'", "renum --increment x '" + cle + "'",
-          "utf8 --ecrire '" + cle + "'", "verifie '" + d.Chemin("absent.cle") + "'",
-          "notes '" + cle + "' '" + cle + "'"}) {
-        Resultat r = Lance(d, arguments);
-        EXPECT_EQ(r.statut, 2) << arguments;
-        EXPECT_EQ(r.erreurs.rfind("lamelix-outils:", 0), 0u) << arguments;
-    }
     Resultat r = Lance(d, "analyse '" + d.Ecrit("refus.cle", "une ligne\n") + "'");
     EXPECT_EQ(r.statut, 1);
     EXPECT_EQ(r.sortie, "");

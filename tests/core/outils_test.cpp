@@ -190,19 +190,5 @@ TEST(Outils, EcritureImpossibleSurLaSortieStandard) {
     }
 }
 
-TEST(Outils, ErreursDUsage) {
-    DossierTemporaire dossier;
-    const std::string cle = dossier.Ecrit("k.cle", "1, 0 $a\n1, 0 $b\n");
-    for (const std::string &arguments :
-         {std::string(""), std::string("tables"), "tables --peut-etre '" + cle + "'",
-          "tables '" + cle + "' '" + cle + "'", "tables '" + dossier.Chemin("absent.cle") + "'",
-          "tables '" + dossier.Chemin("") + "'", std::string("inconnue '") + cle + "'"}) {
-        Resultat r = Lance(dossier, arguments);
-        EXPECT_EQ(r.statut, 2) << arguments;
-        EXPECT_EQ(r.erreurs.rfind("lamelix-outils:", 0), 0u) << arguments;
-        EXPECT_EQ(r.erreurs.find('\n'), r.erreurs.size() - 1) << "one line: " << r.erreurs;
-    }
-}
-
 } // namespace
 } // namespace lamelix::test

@@ -187,18 +187,5 @@ TEST(Parcours, CheminDonneTelQuel) {
     EXPECT_EQ(r.sortie.rfind("== chargement\nList1\tLames\n", 0), 0u) << r.sortie;
 }
 
-TEST(Parcours, ErreursDUsage) {
-    DossierTemporaire dossier;
-    const std::string cle = dossier.Ecrit("k.cle", "1, 0 $a$A\n1, 0 $b$B\n");
-    for (const std::string &arguments :
-         {std::string("parcours"), "parcours '" + cle + "' sauter", "parcours '" + cle + "' -1",
-          "parcours '" + cle + "' clic:x", "parcours '" + dossier.Chemin("absente.cle") + "' 0"}) {
-        Resultat r = Lance(dossier, arguments);
-        EXPECT_EQ(r.statut, 2) << arguments;
-        EXPECT_EQ(r.sortie, "") << arguments;
-        EXPECT_EQ(r.erreurs.rfind("lamelix-outils:", 0), 0u) << arguments;
-    }
-}
-
 } // namespace
 } // namespace lamelix::test

@@ -1,0 +1,145 @@
+#include "cli/table_commandes.hpp"
+
+#include "cli/commande_imprime.hpp"
+#include "cli/commande_outils.hpp"
+#include "cli/commande_parcours.hpp"
+#include "cli/commande_tableau.hpp"
+#include "cli/commande_tables.hpp"
+#include "cli/commande_verifie.hpp"
+
+namespace lamelix {
+
+namespace {
+
+const char *const Consultation = "Consultation et vérification :";
+const char *const MiseAuPoint =
+    "Outils de mise au point (la clé chargée comme par « Charger » de la fenêtre Mise au point ;\n"
+    "le texte du compte rendu, fins de ligne CR LF, sort tel quel sur la sortie standard, sauf\n"
+    "les caractères de commande d'une clé, écrits \\xNN) :";
+const char *const Imprimable = "Clé imprimable (sur la sortie standard, en UTF-8) :";
+const char *const Echange =
+    "Échange sous forme de tableau (CSV en UTF-8, trois colonnes : couplet, proposition,\n"
+    "couplet suivant ou nom du taxon ; les clés secondaires mises à plat, leurs couplets\n"
+    "numérotés à la suite ; les notes suivent la proposition après un saut de ligne) :";
+
+// A tool of the tools window: its button's report, nothing to add but the command's own options.
+Commande outil(const char *nom, const char *resume, std::vector<OptionCommande> options = {},
+               const char *detail = "") {
+    return {nom,       MiseAuPoint, resume,        detail, true, std::move(options),
+            "FICHIER", nullptr,     CommandeOutils};
+}
+
+std::vector<Commande> construitTable() {
+    using G = GenreArgument;
+    return {
+        {"tables",
+         Consultation,
+         "compile la clé et affiche ses tables compilées",
+         "Les scalaires, une rangée par ligne de la clé, puis la première ligne de chaque entité "
+         ";\n"
+         "les messages du compilateur sur la sortie d'erreur.",
+         true,
+         {},
+         "FICHIER",
+         nullptr,
+         CommandeTables},
+        {"parcours",
+         Consultation,
+         "consulte la clé sans fenêtre, action par action",
+         "Affiche l'état de la fenêtre après le chargement, puis après chaque ACTION.",
+         true,
+         {},
+         "FICHIER",
+         "ACTION...",
+         CommandeParcours},
+        {"verifie",
+         Consultation,
+         "diagnostics de la clé comme les compilateurs les écrivent",
+         "FICHIER:LIGNE: erreur: message : explication (ou avertissement:), suivi de la ligne de\n"
+         "la clé ; code de retour 0 sans erreur, 1 sinon.",
+         true,
+         {},
+         "FICHIER",
+         nullptr,
+         CommandeVerifie},
+        outil("analyse", "compte rendu d'analyse (« Analyse/Tests »)"),
+        outil("renum", "« Test numérotation », et « Sauver renum » avec --ecrire",
+              {{"--depart", G::Entier, "N", "premier numéro (1 par défaut)"},
+               {"--increment", G::Entier, "K", "écart entre deux numéros (1 par défaut)"},
+               {"--ecrire", G::Aucun, "",
+                "« Sauver renum » : réécrit la clé (copie de sauvegarde NOM.BAK)"}},
+              "Le compte rendu, une ligne « == correspondances », puis les correspondances."),
+        outil("coherence", "« test cohérence »"),
+        outil("notes", "« liste notes »"),
+        outil("complements", "« liste Complt »"),
+        outil("liens", "« Liste liens »"),
+        outil("verif-liens", "« Verif Liens » : fichiers liés absents"),
+        outil("compil", "« voir compil », toutes les pages à la suite"),
+        outil("export-txt", "« Format Txt » : écrit FICHIER.txt"),
+        outil("utf8", "conversion en UTF-8 : écrit FICHIERUTF8-B.txt",
+              {{"--remplacer", G::Aucun, "", "remplace la clé au lieu d'écrire une copie"}}),
+        {"imprime",
+         Imprimable,
+         "la clé mise en page pour l'impression",
+         "crochets : chaque couplet numéroté avec les couplets qui y mènent, ses propositions\n"
+         "1a, 1b... ; indente : la clé en arbre depuis son premier couplet.",
+         true,
+         {{"--style", G::Choix, "crochets|indente", "mise en page (crochets par défaut)"},
+          {"--format", G::Choix, "html|md",
+           "html (par défaut, page à imprimer en A4) ou md (Markdown)"}},
+         "FICHIER",
+         nullptr,
+         CommandeImprime},
+        {"exporte-tableau",
+         Echange,
+         "écrit le tableau de la clé sur la sortie standard",
+         "",
+         true,
+         {},
+         "FICHIER",
+         nullptr,
+         CommandeExporteTableau},
+        {"importe-tableau",
+         Echange,
+         "écrit la clé du tableau",
+         "La clé est écrite en Windows-1252, ou en UTF-8 avec sa ligne rem$UTF8$ ; chaque rangée\n"
+         "fautive est signalée TABLE.csv:LIGNE: erreur: ... et rien n'est écrit (code 1).",
+         false,
+         {{"-o", G::Fichier, "CLE.cle", "la clé à écrire", true}},
+         "TABLE.csv",
+         nullptr,
+         CommandeImporteTableau},
+    };
+}
+
+} // namespace
+
+std::string Appel::Valeur(const std::string &option, const std::string &defaut) const {
+    const auto v = valeurs.find(option);
+    return v == valeurs.end() ? defaut : v->second;
+}
+
+const std::vector<Commande> &TableCommandes() {
+    static const std::vector<Commande> table = construitTable();
+    return table;
+}
+
+const Commande *CommandeNommee(const std::string &nom) {
+    for (const Commande &c : TableCommandes())
+        if (nom == c.nom) return &c;
+    return nullptr;
+}
+
+std::vector<OptionCommande> OptionsDe(const Commande &commande) {
+    std::vector<OptionCommande> toutes;
+    if (commande.questions) {
+        toutes.push_back(
+            {"--oui", GenreArgument::Aucun, "", "répond Oui aux questions (par défaut)"});
+        toutes.push_back({"--non", GenreArgument::Aucun, "", "répond Non aux questions"});
+    }
+    toutes.insert(toutes.end(), commande.options.begin(), commande.options.end());
+    toutes.push_back({"--help", GenreArgument::Aucun, "", "affiche cette aide"});
+    return toutes;
+}
+
+} // namespace lamelix

@@ -1,0 +1,70 @@
+# bash completion of lamelix-outils, written by "lamelix-outils completion bash".
+_lamelix_outils() {
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    local commandes="tables parcours verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau"
+    local options
+    if ((COMP_CWORD == 1)); then
+        mapfile -t COMPREPLY < <(compgen -W "$commandes help completion --help --version" -- "$cur")
+        return
+    fi
+    case ${COMP_WORDS[1]} in
+    help)
+        ((COMP_CWORD == 2)) && mapfile -t COMPREPLY < <(compgen -W "$commandes" -- "$cur")
+        return
+        ;;
+    completion)
+        ((COMP_CWORD == 2)) && mapfile -t COMPREPLY < <(compgen -W "bash" -- "$cur")
+        return
+        ;;
+    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt | exporte-tableau)
+        options="--oui --non --help"
+        ;;
+    renum)
+        case $prev in
+        --depart)
+            return
+            ;;
+        --increment)
+            return
+            ;;
+        esac
+        options="--oui --non --depart --increment --ecrire --help"
+        ;;
+    utf8)
+        options="--oui --non --remplacer --help"
+        ;;
+    imprime)
+        case $prev in
+        --style)
+            mapfile -t COMPREPLY < <(compgen -W "crochets indente" -- "$cur")
+            return
+            ;;
+        --format)
+            mapfile -t COMPREPLY < <(compgen -W "html md" -- "$cur")
+            return
+            ;;
+        esac
+        options="--oui --non --style --format --help"
+        ;;
+    importe-tableau)
+        case $prev in
+        -o)
+            compopt -o filenames 2>/dev/null
+            mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+            return
+            ;;
+        esac
+        options="-o --help"
+        ;;
+    *)
+        return
+        ;;
+    esac
+    if [[ $cur == -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+    else
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+    fi
+}
+complete -F _lamelix_outils lamelix-outils
