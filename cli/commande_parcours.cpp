@@ -106,8 +106,9 @@ bool choisitDans(ListBox &liste, int k) {
     return true;
 }
 
-void bouton(Lamelix &f, int index) {
-    if (utilisable(f.bouton[static_cast<std::size_t>(index)])) bouton_Click(f, index);
+// "<==" (index 0) and "RAZ" (1), when the window lets them be pressed.
+void bouton(Lamelix &f, int index, void (*operation)(Lamelix &)) {
+    if (utilisable(f.bouton[static_cast<std::size_t>(index)])) operation(f);
 }
 
 void commande4(Lamelix &f, int index) {
@@ -154,19 +155,19 @@ void execute(Application &app, const Action &a) {
     Lamelix &f = app.Principale();
     switch (a.geste) {
     case Geste::DoubleClic:
-        if (choisitDans(f.List1, a.position)) List1_DblClick(f);
+        if (choisitDans(f.List1, a.position)) ChoisitProposition(f, a.position);
         break;
     case Geste::Clic:
         if (choisitDans(f.List1, a.position)) List1_Click(f);
         break;
     case Geste::Nom:
-        if (choisitDans(f.List2, a.position)) List2_Click(f);
+        if (choisitDans(f.List2, a.position)) PrendNom(f, a.position);
         break;
     case Geste::Retour:
-        bouton(f, 0);
+        bouton(f, 0, RetourArriere);
         break;
     case Geste::Raz:
-        bouton(f, 1);
+        bouton(f, 1, Recommence);
         break;
     case Geste::Suiv:
         commande4(f, Cmd4Suiv);
