@@ -2,6 +2,7 @@
 // selected line, the value of a check box) and a call of the handler of the same name.
 
 #include "platform/piege.hpp"
+#include "search/traduction_automatique.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
@@ -26,8 +27,7 @@ namespace lamelix {
 bool FenetrePrincipale::agit(const std::function<void()> &action) {
     if (occupe_) return false; // a handler is waiting on the event loop: one at a time
     occupe_ = true;
-    const uint64_t chemin = modele_.Text1.Version;
-    const long traductions = traducteur_.Traductions;
+    const AvantGestionnaire avant = EtatAvantGestionnaire(traducteur_);
     if (const auto erreur = ExecuteGestionnaire(action)) {
         const LibellesFenetre &l = modele_.Libelles;
         statusBar()->showMessage(erreur->empty() ? QString::fromStdString(l.ActionInterrompue)
@@ -36,10 +36,7 @@ bool FenetrePrincipale::agit(const std::function<void()> &action) {
                                  8000);
     }
     occupe_ = false;
-    // The path has changed and nothing translated it yet: "Automatique" translates it now.
-    if (modele_.Text1.Version != chemin && traducteur_.Traductions == traductions &&
-        modele_.Check4.Value == 1 && modele_.Frame14.Visible)
-        agit([this] { Text1_Change(traducteur_); });
+    if (TraduitAutomatiquement(traducteur_, avant)) agit([this] { Text1_Change(traducteur_); });
     // Qt's own dialogs speak the interface language too.
     const std::string &langue = modele_.Options().LangueM;
     traduction_.Suit(langue.empty() ? "fr" : langue);
