@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/recherche_mot_cle.hpp"
+#include "ui/liaisons.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>
@@ -23,7 +24,6 @@ class PanneauMotsCles : public QGroupBox {
     Q_OBJECT
 
   public:
-    using Agit = std::function<bool(const std::function<void()> &)>;
     PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi, Agit agit,
                     QWidget *parent = nullptr);
 
@@ -40,6 +40,8 @@ class PanneauMotsCles : public QGroupBox {
 
   private:
     void lie();
+    void lieMots();
+    void lieChoix();
     // The selection of a word box into its model, in bytes of its UTF-8 text.
     void litSelection(int i);
 
