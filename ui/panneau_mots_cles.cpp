@@ -35,8 +35,26 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
                                  QWidget *parent)
     : QGroupBox(parent), r_(modele), suivi_(suivi), agit_(std::move(agit)) {
     setObjectName("Frame6");
-    auto *mots = new QHBoxLayout;
-    mots->setSpacing(6);
+    label2_ = new QLabel;
+    label2_->setObjectName("Label2");
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setSpacing(6);
+    disposition->addLayout(mots());
+    disposition->addWidget(label2_);
+    disposition->addLayout(portees());
+    disposition->addLayout(pied());
+
+    // Esc anywhere in the panel gives up, as "&Annuler" does.
+    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(echap, &QShortcut::activated, this, Appel(agit_, [this] { MoCle_Click(r_, 2); }));
+    lie();
+    lieMots();
+    lieChoix();
+}
+
+// The two word boxes with "or" and "and" between them.
+QLayout *PanneauMotsCles::mots() {
     for (std::size_t i = 0; i < textcle_.size(); ++i) {
         textcle_[i] = new QLineEdit;
         textcle_[i]->setObjectName(QString("Textcle_%1").arg(i));
@@ -50,13 +68,17 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
     auto *combinaison = new QButtonGroup(this);
     combinaison->addButton(option1_);
     combinaison->addButton(option2_);
+    auto *mots = new QHBoxLayout;
+    mots->setSpacing(6);
     mots->addWidget(textcle_[0], 3);
     mots->addWidget(option1_);
     mots->addWidget(option2_);
     mots->addWidget(textcle_[1], 2);
+    return mots;
+}
 
-    label2_ = new QLabel;
-    label2_->setObjectName("Label2");
+// Where the words are looked for.
+QLayout *PanneauMotsCles::portees() {
     auto *portees = new QGridLayout;
     portees->setHorizontalSpacing(12);
     portees->setVerticalSpacing(2);
@@ -68,7 +90,11 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
         portees->addWidget(option3_[i], 0, static_cast<int>(i));
     }
     portees->setColumnStretch(static_cast<int>(option3_.size()), 1);
+    return portees;
+}
 
+// How the words compare, and the three buttons.
+QLayout *PanneauMotsCles::pied() {
     check1_ = new QCheckBox;
     check1_->setObjectName("Check1");
     check2_ = new QCheckBox;
@@ -79,26 +105,10 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
     pied->addWidget(check2_);
     pied->addStretch(1);
     for (std::size_t i = 0; i < mocle_.size(); ++i) {
-        mocle_[i] = new QPushButton;
-        mocle_[i]->setObjectName(QString("MoCle_%1").arg(i));
-        mocle_[i]->setAutoDefault(false);
+        mocle_[i] = bouton(QString("MoCle_%1").arg(i));
         pied->addWidget(mocle_[i]);
     }
-
-    auto *disposition = new QVBoxLayout(this);
-    disposition->setSpacing(6);
-    disposition->addLayout(mots);
-    disposition->addWidget(label2_);
-    disposition->addLayout(portees);
-    disposition->addLayout(pied);
-
-    // Esc anywhere in the panel gives up, as "&Annuler" does.
-    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    echap->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(echap, &QShortcut::activated, this, Appel(agit_, [this] { MoCle_Click(r_, 2); }));
-    lie();
-    lieMots();
-    lieChoix();
+    return pied;
 }
 
 void PanneauMotsCles::lie() {

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -39,6 +40,9 @@ class PanneauMotsCles : public QGroupBox {
     bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
+    QLayout *mots();
+    QLayout *portees();
+    QLayout *pied();
     void lie();
     void lieMots();
     void lieChoix();

@@ -97,29 +97,14 @@ void Panneaux::creeChoix() {
     dossier_ = new QLabel;
     dossier_->setObjectName("DirListPath");
     dossier_->setWordWrap(true);
-    dirList_ = new QListWidget;
-    dirList_->setObjectName("DirList");
-    fileList_ = new QListWidget;
-    fileList_->setObjectName("FileList");
     label14_ = new QLabel;
     label14_->setObjectName("Label14");
     auto *valider = bouton("cmdCommand9_0");
     auto *annuler = bouton("cmdCommand9_1");
     valider->setDefault(true);
-    auto *listes = new QHBoxLayout;
-    auto *gauche = new QVBoxLayout;
-    auto *titreDossiers = new QLabel;
-    gauche->addWidget(titreDossiers);
-    gauche->addWidget(dirList_, 1);
-    auto *droite = new QVBoxLayout;
-    auto *titreFichiers = new QLabel;
-    droite->addWidget(titreFichiers);
-    droite->addWidget(fileList_, 1);
-    listes->addLayout(gauche, 1);
-    listes->addLayout(droite, 1);
     auto *d = new QVBoxLayout(choix_);
     d->addWidget(dossier_);
-    d->addLayout(listes, 1);
+    d->addLayout(listesChoix(), 1);
     d->addWidget(label14_);
     d->addLayout(rangee({annuler, valider}));
     choix_->resize(620, 420);
@@ -132,10 +117,6 @@ void Panneaux::creeChoix() {
 
     LieBouton(suivi_, valider, f_.cmdCommand9[0]);
     LieBouton(suivi_, annuler, f_.cmdCommand9[1]);
-    suivi_.Lie({&f_.Libelles}, [this, titreDossiers, titreFichiers] {
-        titreDossiers->setText(qs(f_.Libelles.Dossiers));
-        titreFichiers->setText(qs(f_.Libelles.Fichiers));
-    });
     LieListe(suivi_, dirList_, f_.DirList);
     suivi_.Lie({&f_.DirList, &f_.Libelles}, [this] {
         dossier_->setText(qs(f_.Libelles.DossierCourant)
@@ -149,6 +130,26 @@ void Panneaux::creeChoix() {
         label14_->setVisible(!f_.Frame7Documentation);
     });
     liePanneau(choix_, f_.Frame7);
+}
+
+// The folders on the left, the files of the folder on the right, each under its title.
+QLayout *Panneaux::listesChoix() {
+    dirList_ = new QListWidget;
+    dirList_->setObjectName("DirList");
+    fileList_ = new QListWidget;
+    fileList_->setObjectName("FileList");
+    auto *listes = new QHBoxLayout;
+    for (auto [titre, liste] :
+         {std::pair<const std::string *, QListWidget *>{&f_.Libelles.Dossiers, dirList_},
+          {&f_.Libelles.Fichiers, fileList_}}) {
+        auto *colonne = new QVBoxLayout;
+        auto *etiquette = new QLabel;
+        suivi_.Lie({&f_.Libelles}, [etiquette, titre] { etiquette->setText(qs(*titre)); });
+        colonne->addWidget(etiquette);
+        colonne->addWidget(liste, 1);
+        listes->addLayout(colonne, 1);
+    }
+    return listes;
 }
 
 void Panneaux::creeParametres() {

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -68,6 +69,7 @@ class Panneaux {
   private:
     void creeExport();
     void creeChoix();
+    QLayout *listesChoix();
     void creeParametres();
     void creeAccueil();
     void creeCfgDoc();
