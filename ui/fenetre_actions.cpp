@@ -7,7 +7,7 @@
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_principale.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/liste_controle.hpp"
 
 #include <exception>

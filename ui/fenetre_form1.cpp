@@ -1,6 +1,6 @@
 #include "ui/fenetre_form1.hpp"
 
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 
 #include "ui/conversions.hpp"
 #include "ui/fenetre_principale.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/panneaux.hpp"
 
 #include <utility>

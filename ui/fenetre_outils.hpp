@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tools/outils.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>

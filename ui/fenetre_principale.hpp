@@ -2,7 +2,7 @@
 
 #include "app/application.hpp"
 #include "ui/boite_nom.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/suivi_controles.hpp"
 #include "ui/traduction_qt.hpp"

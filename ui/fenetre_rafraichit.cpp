@@ -8,7 +8,7 @@
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_outils.hpp"
 #include "ui/fenetre_principale.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
 #include "ui/panneau_plan.hpp"

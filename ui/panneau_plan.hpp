@@ -1,7 +1,7 @@
 #pragma once
 
 #include "search/plan_cle.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <functional>

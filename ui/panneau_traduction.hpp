@@ -1,7 +1,7 @@
 #pragma once
 
 #include "search/traduction.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/panneaux.hpp"
 #include "ui/suivi_controles.hpp"
 

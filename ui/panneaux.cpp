@@ -2,7 +2,7 @@
 
 #include "ui/conversions.hpp"
 #include "ui/geometrie.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 
 #include <string>
 

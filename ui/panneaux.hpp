@@ -2,7 +2,7 @@
 
 #include "consult/lamelix.hpp"
 #include "search/documentation.hpp"
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/liaisons.hpp"
+#include "ui/liaison_controles.hpp"
 
 #include "ui/conversions.hpp"
 #include "ui/liste_controle.hpp"
