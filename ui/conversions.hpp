@@ -11,6 +11,11 @@
 
 namespace lamelix {
 
+// A model text as Qt holds it.
+inline QString qs(const std::string &texte) {
+    return QString::fromStdString(texte);
+}
+
 // A model text for a Qt widget: UTF-8, with "\r\n" (and a lone "\r") as plain line breaks.
 inline QString TexteQt(const std::string &texte) {
     QString s = QString::fromStdString(texte);

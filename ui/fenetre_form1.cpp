@@ -1,5 +1,7 @@
 #include "ui/fenetre_form1.hpp"
 
+#include "ui/liaison_controles.hpp"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,17 +14,6 @@
 #include <QVBoxLayout>
 
 namespace lamelix {
-
-namespace {
-
-QPushButton *bouton(const char *nom) {
-    auto *b = new QPushButton;
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form1");
@@ -56,14 +47,10 @@ QPushButton { padding: 5px 14px; min-height: 20px; }
         mot->setObjectName(QString("Option1_%1").arg(i));
         // The model says which word is chosen: a click only asks for it.
         mot->setAutoExclusive(false);
-        connect(mot, &QRadioButton::clicked, this, [this, i] {
-            if (AuChoixMot) AuChoixMot(i);
-        });
         mots_[static_cast<std::size_t>(i)] = mot;
         grille->addWidget(mot, i / 3, i % 3);
     }
     boutons_[0] = bouton("Command1_0");
-    boutons_[0]->setDefault(true);
     auto *mots = new QVBoxLayout(cadreMots_);
     mots->addLayout(grille);
     auto *chercher = new QHBoxLayout;
@@ -72,10 +59,6 @@ QPushButton { padding: 5px 14px; min-height: 20px; }
     mots->addLayout(chercher);
 
     boutons_[1] = bouton("FermerForm1");
-    for (int i = 0; i < 2; ++i)
-        connect(boutons_[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] {
-            if (AuBouton) AuBouton(i);
-        });
     auto *pied = new QHBoxLayout;
     pied->addStretch(1);
     pied->addWidget(boutons_[1]);

@@ -14,9 +14,9 @@ namespace lamelix {
 
 // The small window Form1: one read-only text (the comparison of two memorised paths, a text
 // file), the words of a species name to look up in the bibliography with the button that looks
-// the chosen one up, and a button to close it. It takes the place of the main window while it
-// shows, so closing it in any way (button, Esc, the window manager) tells the main window to
-// come back.
+// the chosen one up, and a button to close it; the main window binds its words and buttons. It
+// takes the place of the main window while it shows, so closing it in any way (button, Esc, the
+// window manager) tells the main window to come back.
 class FenetreForm1 : public QWidget {
     Q_OBJECT
 
@@ -37,8 +37,6 @@ class FenetreForm1 : public QWidget {
     QPushButton *Bouton(int i) const { return boutons_.at(static_cast<std::size_t>(i)); }
 
     std::function<void()> AuFermer;
-    std::function<void(int)> AuChoixMot;
-    std::function<void(int)> AuBouton;
 
   protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,13 +1,16 @@
 // The menu bar: every item is bound to its menu-item model (caption, check, enabled, visible)
 // and runs the handler of the same name.
 
+#include "ui/conversions.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/panneaux.hpp"
+
+#include <utility>
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalBlocker>
 
 namespace lamelix {
 
@@ -16,12 +19,7 @@ QAction *FenetrePrincipale::element(QMenu *menu, MenuItem &item, const char *nom
     QAction *action = menu->addAction(QString());
     action->setObjectName(nom);
     action->setCheckable(cochable);
-    connect(action, &QAction::triggered, this, [this, clic, action, &item] {
-        agit(clic);
-        // A checkable item toggles itself when clicked: the model's check always wins.
-        const QSignalBlocker bloque(action);
-        action->setChecked(item.Checked);
-    });
+    RelieMenu(action, item, agir_, std::move(clic));
     lieMenu(item, action);
     return action;
 }
@@ -34,32 +32,37 @@ QMenu *FenetrePrincipale::sousMenu(QMenu *parent, MenuItem &item, const char *no
 }
 
 void FenetrePrincipale::creeMenus() {
+    creeMenuFichier();
+    creeMenuEdition();
+    creeMenuOptions();
+    creeMenuOutils();
+    creeMenuAide();
+}
+
+void FenetrePrincipale::creeMenuFichier() {
     Lamelix &f = modele_;
-
     QMenu *fichier = sousMenu(nullptr, f.mnuFile, "mnuFile");
-    element(fichier, f.mnuFileItem[FichierOuvrir], "mnuFileItem_0", [&f] {
-        mnuFileItem_Click(f, FichierOuvrir);
-    })->setShortcut(QKeySequence::Open);
-    element(fichier, f.mnuFileItem[FichierClesOuvertes], "mnuFileItem_1",
-            [&f] { mnuFileItem_Click(f, FichierClesOuvertes); });
-    element(fichier, f.mnuFileItem[FichierExporter], "mnuFileItem_2", [&f] {
-        mnuFileItem_Click(f, FichierExporter);
-    })->setShortcut(QKeySequence::Save);
+    const auto item = [this, &f, fichier](int i, const char *nom) {
+        return element(fichier, f.mnuFileItem[static_cast<std::size_t>(i)], nom,
+                       [&f, i] { mnuFileItem_Click(f, i); });
+    };
+    item(FichierOuvrir, "mnuFileItem_0")->setShortcut(QKeySequence::Open);
+    item(FichierClesOuvertes, "mnuFileItem_1");
+    item(FichierExporter, "mnuFileItem_2")->setShortcut(QKeySequence::Save);
     fichier->addSeparator();
-    element(fichier, f.mnuFileItem[FichierSession], "mnuFileItem_3",
-            [&f] { mnuFileItem_Click(f, FichierSession); });
+    item(FichierSession, "mnuFileItem_3");
     fichier->addSeparator();
-    element(fichier, f.mnuFileItem[FichierQuitter], "mnuFileItem_4", [&f] {
-        mnuFileItem_Click(f, FichierQuitter);
-    })->setShortcut(QKeySequence::Quit);
+    item(FichierQuitter, "mnuFileItem_4")->setShortcut(QKeySequence::Quit);
+}
 
+// Every Edit action works on the selection of the settings view: it is read first.
+void FenetrePrincipale::creeMenuEdition() {
+    Lamelix &f = modele_;
     QMenu *edition = sousMenu(nullptr, f.mnuEdit, "mnuEdit");
-    connect(edition, &QMenu::aboutToShow, this, [this, &f] {
-        agit([this, &f] {
-            if (panneaux_) panneaux_->LitSelection();
-            mnuEdit_Click(f);
-        });
-    });
+    connect(edition, &QMenu::aboutToShow, this, Appel(agir_, [this, &f] {
+                if (panneaux_) panneaux_->LitSelection();
+                mnuEdit_Click(f);
+            }));
     for (int i = 0; i < 4; ++i) {
         static const char *const noms[] = {"mnuEditItem_0", "mnuEditItem_1", "mnuEditItem_2",
                                            "mnuEditItem_3"};
@@ -74,26 +77,20 @@ void FenetrePrincipale::creeMenus() {
     QAction *plan = edition->addAction(QString());
     plan->setObjectName("mnuPlan");
     plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(plan, &QAction::triggered, this, [this] { agit([this] { MnuPlan_Click(plan_); }); });
+    RelieClic(plan, agir_, [this] { MnuPlan_Click(plan_); });
     actions_.push_back(plan);
-    suivi_.Lie({&f.Libelles},
-               [plan, &f] { plan->setText(QString::fromStdString(f.Libelles.MenuPlan)); });
+    suivi_.Lie({&f.Libelles}, [plan, &f] { plan->setText(qs(f.Libelles.MenuPlan)); });
+}
 
+void FenetrePrincipale::creeMenuOptions() {
+    Lamelix &f = modele_;
     QMenu *options = sousMenu(nullptr, f.mnuSettings, "mnuSettings");
     QMenu *tailles = sousMenu(options, f.mnuSettingsItem[0], "mnuSettingsItem_0");
-    for (int i = 2; i <= 7; ++i) {
-        static const char *const noms[] = {"",
-                                           "",
-                                           "mnuFontSizesItem_2",
-                                           "mnuFontSizesItem_3",
-                                           "mnuFontSizesItem_4",
-                                           "mnuFontSizesItem_5",
-                                           "mnuFontSizesItem_6",
-                                           "mnuFontSizesItem_7"};
+    for (int i = 2; i <= 7; ++i)
         element(
-            tailles, f.mnuFontSizesItem[static_cast<std::size_t>(i)], noms[i],
+            tailles, f.mnuFontSizesItem[static_cast<std::size_t>(i)],
+            qPrintable(QString("mnuFontSizesItem_%1").arg(i)),
             [&f, i] { mnuFontSizesItem_Click(f, i); }, true);
-    }
     element(
         options, f.Mnuprefx[0], "Mnuprefx_0", [&f] { Mnuprefx_Click(f, 0); }, true);
     element(options, f.exFlagOption, "exFlagOption", [&f] { exFlagOption_Click(f); });
@@ -101,45 +98,47 @@ void FenetrePrincipale::creeMenus() {
         options, f.MnExec, "MnExec", [&f] { MnExec_Click(f); }, true);
     element(options, f.MnuMemo, "MnuMemo", [&f] { MnuMemo_Click(f); });
     options->addSeparator();
-    element(options, f.MnuOptFic_xy[0], "MnuOptFic_xy_0", [&f] { MnuOptFic_xy_Click(f, 0); });
-    element(options, f.MnuOptFic_xy[1], "MnuOptFic_xy_1", [&f] { MnuOptFic_xy_Click(f, 1); });
-    element(options, f.MnuOptFic_xy[2], "MnuOptFic_xy_2", [&f] { MnuOptFic_xy_Click(f, 2); });
+    for (int i = 0; i < 3; ++i)
+        element(options, f.MnuOptFic_xy[static_cast<std::size_t>(i)],
+                qPrintable(QString("MnuOptFic_xy_%1").arg(i)),
+                [&f, i] { MnuOptFic_xy_Click(f, i); });
     element(
         options, f.FlagPattern[0], "FlagPattern_0", [&f] { FlagPattern_Click(f, 0); }, true);
     QMenu *absents = sousMenu(options, f.MnuFicExtrTitre, "FicExtr");
-    element(
-        absents, f.FicExtr[1], "FicExtr_1", [&f] { FicExtr_Click(f, 1); }, true);
-    element(
-        absents, f.FicExtr[2], "FicExtr_2", [&f] { FicExtr_Click(f, 2); }, true);
-    QMenu *langues = sousMenu(options, f.MnuLangueTitre, "MnLang");
-    for (int i = 1; i <= 8; ++i) {
-        static const char *const noms[] = {"",         "MnLang_1", "MnLang_2",
-                                           "MnLang_3", "MnLang_4", "MnLang_5",
-                                           "MnLang_6", "MnLang_7", "MnLang_8"};
+    for (int i = 1; i <= 2; ++i)
         element(
-            langues, f.MnLang[static_cast<std::size_t>(i)], noms[i],
+            absents, f.FicExtr[static_cast<std::size_t>(i)],
+            qPrintable(QString("FicExtr_%1").arg(i)), [&f, i] { FicExtr_Click(f, i); }, true);
+    QMenu *langues = sousMenu(options, f.MnuLangueTitre, "MnLang");
+    for (int i = 1; i <= 8; ++i)
+        element(
+            langues, f.MnLang[static_cast<std::size_t>(i)], qPrintable(QString("MnLang_%1").arg(i)),
             [&f, i] { MnLang_Click(f, i); }, true);
-    }
     options->addSeparator();
     element(options, f.MnuSavIni_xy, "MnuSavIni_xy", [&f] { MnuSavIni_xy_Click(f); });
+}
 
+// The tools, then "Suivants", an action of the menu bar itself.
+void FenetrePrincipale::creeMenuOutils() {
+    Lamelix &f = modele_;
     QMenu *outils = sousMenu(nullptr, f.MnuOutils, "MnuOutils");
     QMenu *exporter = sousMenu(outils, f.MnOutil[1], "MnOutil_1");
-    for (int i : {1, 5, 6}) {
-        static const char *const noms[] = {"", "MnSOut_1", "", "", "", "MnSOut_5", "MnSOut_6"};
-        element(exporter, f.MnSOut[static_cast<std::size_t>(i)], noms[i],
-                [&f, i] { f.Annexes.MnSOut_Click(i); });
-    }
-    element(outils, f.MnOutil[10], "MnOutil_10", [&f] { MnOutil_Click(f, 10); });
-    element(outils, f.MnOutil[20], "MnOutil_20", [&f] { MnOutil_Click(f, 20); });
-    element(
-        outils, f.MnOutil[30], "MnOutil_30", [&f] { MnOutil_Click(f, 30); }, true);
+    for (int i : {1, 5, 6})
+        element(exporter, f.MnSOut[static_cast<std::size_t>(i)],
+                qPrintable(QString("MnSOut_%1").arg(i)), [&f, i] { f.Annexes.MnSOut_Click(i); });
+    for (int i : {10, 20, 30})
+        element(
+            outils, f.MnOutil[static_cast<std::size_t>(i)],
+            qPrintable(QString("MnOutil_%1").arg(i)), [&f, i] { MnOutil_Click(f, i); }, i == 30);
 
     QAction *suivants = menuBar()->addAction(QString());
     suivants->setObjectName("Mnusuiv");
-    connect(suivants, &QAction::triggered, this, [this, &f] { agit([&f] { Mnusuiv_Click(f); }); });
+    RelieClic(suivants, agir_, [&f] { Mnusuiv_Click(f); });
     lieMenu(f.Mnusuiv, suivants);
+}
 
+void FenetrePrincipale::creeMenuAide() {
+    Lamelix &f = modele_;
     QMenu *aide = sousMenu(nullptr, f.mnuAideTitre, "mnuAide");
     element(aide, f.MnuAide, "MnuAide", [&f] {
         MnuAide_Click(f);
@@ -151,13 +150,7 @@ void FenetrePrincipale::creeMenus() {
 
 void FenetrePrincipale::lieMenu(const MenuItem &item, QAction *action) {
     actions_.push_back(action);
-    suivi_.Lie({&item}, [action, &item] {
-        const QSignalBlocker bloque(action);
-        action->setText(QString::fromStdString(item.Caption));
-        action->setChecked(item.Checked);
-        action->setEnabled(item.Enabled);
-        action->setVisible(item.Visible);
-    });
+    LieMenu(suivi_, action, item);
 }
 
 QAction *FenetrePrincipale::Action(const char *nom) const {

@@ -21,19 +21,6 @@ namespace lamelix {
 
 namespace {
 
-QPushButton *bouton(const QString &nom) {
-    auto *b = new QPushButton;
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
-void montre(QPushButton *widget, const CommandButton &modele) {
-    widget->setText(QString::fromStdString(modele.Caption));
-    widget->setEnabled(modele.Enabled);
-    widget->setVisible(modele.Visible);
-}
-
 // The order of the buttons in the window: loading and editing, renumbering, listings.
 constexpr int OrdreBoutons[] = {OutCharger,          OutRecharger,        OutEditer,
                                 OutAnalyse,          OutTestNumerotation, OutSauverRenum,
@@ -63,10 +50,10 @@ FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, Q
         copie_[static_cast<std::size_t>(i)]->setText(tr("Copier"));
         enregistre_[static_cast<std::size_t>(i)] = bouton(QString("Enregistre_%1").arg(i));
         enregistre_[static_cast<std::size_t>(i)]->setText(tr("Enregistrer..."));
-        connect(copie_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { agit_([this, i] { CopieRapport(modele_, i); }); });
-        connect(enregistre_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { agit_([this, i] { EnregistreRapport(modele_, i); }); });
+        RelieClic(copie_[static_cast<std::size_t>(i)], agit_,
+                  [this, i] { CopieRapport(modele_, i); });
+        RelieClic(enregistre_[static_cast<std::size_t>(i)], agit_,
+                  [this, i] { EnregistreRapport(modele_, i); });
         actions->addStretch(1);
         actions->addWidget(copie_[static_cast<std::size_t>(i)]);
         actions->addWidget(enregistre_[static_cast<std::size_t>(i)]);
@@ -100,8 +87,7 @@ QWidget *FenetreOutils::boutons() {
         command1_[i] = bouton(QString("Command1_%1").arg(i));
         command1_[i]->setVisible(false);
         const int index = static_cast<int>(i);
-        connect(command1_[i], &QPushButton::clicked, this,
-                [this, index] { agit_([this, index] { Command1_Click(modele_, index); }); });
+        RelieClic(command1_[i], agit_, [this, index] { Command1_Click(modele_, index); });
     }
     // The right button held over "voir compil" asks for the text listing.
     command1_[OutVoirCompil]->installEventFilter(this);
@@ -112,10 +98,8 @@ QWidget *FenetreOutils::boutons() {
     }
     command2_ = bouton("Command2");
     command3_ = bouton("Command3");
-    connect(command2_, &QPushButton::clicked, this,
-            [this] { agit_([this] { Command2_Click(modele_); }); });
-    connect(command3_, &QPushButton::clicked, this,
-            [this] { agit_([this] { Command3_Click(modele_); }); });
+    RelieClic(command2_, agit_, [this] { Command2_Click(modele_); });
+    RelieClic(command3_, agit_, [this] { Command3_Click(modele_); });
     auto *nombres = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
         label1_[static_cast<std::size_t>(i)] = new QLabel;
@@ -137,8 +121,7 @@ QWidget *FenetreOutils::boutons() {
     auto *menu = new QMenu(exporter);
     QAction *imprimable = menu->addAction(tr("Imprimable..."));
     imprimable->setObjectName("Imprimable");
-    connect(imprimable, &QAction::triggered, this,
-            [this] { agit_([this] { ExporteImprimable(modele_); }); });
+    RelieClic(imprimable, agit_, [this] { ExporteImprimable(modele_); });
     exporter->setMenu(menu);
     nombres->addWidget(exporter);
     nombres->addWidget(command3_);
@@ -150,7 +133,7 @@ QWidget *FenetreOutils::boutons() {
 void FenetreOutils::lie(SuiviControles &suivi) {
     Outils &o = modele_;
     suivi.Lie({&o.Moi}, [this, &o] {
-        setWindowTitle(QString::fromStdString(o.Moi.Caption));
+        setWindowTitle(qs(o.Moi.Caption));
         if (o.Moi.Visible) {
             // Shown again from the menu: it comes to the front.
             show();
@@ -167,16 +150,15 @@ void FenetreOutils::lie(SuiviControles &suivi) {
                   [this, i, &o] { text10_[i]->setPlainText(TexteQt(o.Text10[i].Text)); });
         suivi.Lie({&o.Text1[i], &o.Label1[i]}, [this, i, &o] {
             if (text1_[i]->text().toStdString() != o.Text1[i].Text)
-                text1_[i]->setText(QString::fromStdString(o.Text1[i].Text));
-            label1_[i]->setText(QString::fromStdString(o.Label1[i].Caption));
+                text1_[i]->setText(qs(o.Text1[i].Text));
+            label1_[i]->setText(qs(o.Label1[i].Caption));
         });
     }
-    suivi.Lie({&o.Label2},
-              [this, &o] { label2_->setText(QString::fromStdString(o.Label2.Caption)); });
+    suivi.Lie({&o.Label2}, [this, &o] { label2_->setText(qs(o.Label2.Caption)); });
     for (std::size_t i = 0; i < command1_.size(); ++i)
-        suivi.Lie({&o.Command1[i]}, [this, i, &o] { montre(command1_[i], o.Command1[i]); });
-    suivi.Lie({&o.Command2}, [this, &o] { montre(command2_, o.Command2); });
-    suivi.Lie({&o.Command3}, [this, &o] { montre(command3_, o.Command3); });
+        LieBouton(suivi, command1_[i], o.Command1[i]);
+    LieBouton(suivi, command2_, o.Command2);
+    LieBouton(suivi, command3_, o.Command3);
 }
 
 void FenetreOutils::DoubleClicLigne(int boite, int ligne) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/outils.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>
@@ -23,7 +24,6 @@ class FenetreOutils : public QWidget {
     Q_OBJECT
 
   public:
-    using Agit = std::function<bool(const std::function<void()> &)>;
     FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, QWidget *parent = nullptr);
     ~FenetreOutils() override;
 

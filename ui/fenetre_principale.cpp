@@ -77,13 +77,6 @@ QGroupBox *cadre(const char *nom) {
     return boite;
 }
 
-QPushButton *bouton(const char *nom) {
-    auto *b = new QPushButton;
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QTextEdit *texteLecture(const char *nom) {
     auto *t = new QTextEdit;
     t->setObjectName(nom);
@@ -171,7 +164,7 @@ QWidget *FenetrePrincipale::colonneChoix() {
     grille->setContentsMargins(0, 0, 0, 0);
     grille->setSpacing(5);
     for (std::size_t i = 0; i < command6_.size(); ++i) {
-        command6_[i] = bouton(qPrintable(QString("Command6_%1").arg(i)));
+        command6_[i] = bouton(QString("Command6_%1").arg(i));
         command6_[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     disposeBarre(false);

@@ -2,6 +2,7 @@
 
 #include "app/application.hpp"
 #include "ui/boite_nom.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/suivi_controles.hpp"
 #include "ui/traduction_qt.hpp"
@@ -118,6 +119,11 @@ class FenetrePrincipale : public QMainWindow {
 
     // The menu bar (fenetre_menus.cpp).
     void creeMenus();
+    void creeMenuFichier();
+    void creeMenuEdition();
+    void creeMenuOptions();
+    void creeMenuOutils();
+    void creeMenuAide();
     QAction *element(QMenu *menu, MenuItem &item, const char *nom, std::function<void()> clic,
                      bool cochable = false);
     QMenu *sousMenu(QMenu *parent, MenuItem &item, const char *nom);
@@ -130,6 +136,7 @@ class FenetrePrincipale : public QMainWindow {
     // Runs one handler: never while another runs, never letting an exception out, and shows
     // the result. Returns false when the action was refused because a handler is running.
     bool agit(const std::function<void()> &action);
+    Agit agir_ = [this](const std::function<void()> &action) { return agit(action); };
     // The stop button of the documentation search: its handler is the one made to run while
     // the search's handler waits on the event loop, so it runs even then.
     void arreteRecherche();
@@ -144,6 +151,10 @@ class FenetrePrincipale : public QMainWindow {
     void lieOptions();
     void lieFenetres();
     void creeForm1();
+    void creeFenetres();
+    void focalise();
+    // Reports a fault that ended a handler or a refresh, on the status bar.
+    void signale(const std::string &erreur);
 
     Lamelix &modele_;
     lamelix::Form1 &biblio_; // the bibliography window's model

@@ -1,12 +1,14 @@
 // From the model to the widgets: each widget is bound once to the controls it shows; after every
 // handler the shared tracker shows again each control whose change counter moved.
 
+#include "platform/piege.hpp"
 #include "platform/texte.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_outils.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_mots_cles.hpp"
 #include "ui/panneau_plan.hpp"
@@ -14,6 +16,8 @@
 #include "ui/panneaux.hpp"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlockFormat>
@@ -32,10 +37,6 @@
 namespace lamelix {
 
 namespace {
-
-QString qs(const std::string &s) {
-    return QString::fromStdString(s);
-}
 
 // A menu caption as a sentence names it: without the "&" that marks its shortcut letter.
 QString sansAccelerateur(const std::string &caption) {
@@ -82,67 +83,55 @@ void montreLibelle(QLabel *widget, const Label &modele, bool cacheSiVide) {
     widget->setVisible(modele.Visible && !(cacheSiVide && modele.Caption.empty()));
 }
 
-void montreBouton(QPushButton *widget, const CommandButton &modele) {
-    widget->setText(qs(modele.Caption).simplified());
-    widget->setEnabled(modele.Enabled);
-    widget->setVisible(modele.Visible);
-    widget->setDefault(modele.Default);
-}
-
-// A button of a search window, whose model gives its caption in French.
-void montreBouton(QPushButton *widget, const CommandButton &modele, const LibellesFenetre &l) {
-    montreBouton(widget, modele);
-    widget->setText(qs(l.Legende(modele.Caption)).simplified());
-}
-
-void montreCase(QCheckBox *widget, const CheckBox &modele) {
-    const QSignalBlocker bloque(widget);
-    widget->setText(qs(modele.Caption));
-    widget->setChecked(modele.Value == 1);
-    widget->setEnabled(modele.Enabled);
-    widget->setVisible(modele.Visible);
-}
-
 } // namespace
 
+// Each part runs even when one before failed (only memory can run out here, or a run-time error
+// of a model being shown); the first fault is reported as a handler's is, and the next refresh
+// shows what this one could not.
 void FenetrePrincipale::Rafraichit() {
-    try {
-        // The tools window and the panels that start hidden are made the first time they are
-        // to show: the start-up does not pay for them.
-        const auto agir = [this](const std::function<void()> &action) { return agit(action); };
-        if (!outils_ && outil_.Moi.Visible)
-            outils_ = std::make_unique<FenetreOutils>(outil_, suivi_, agir);
-        if (!form1_ && biblio_.Moi.Visible) creeForm1();
-        const Lamelix &f = modele_;
-        if (!panneaux_ &&
-            (f.Frame4.Visible || f.Frame7.Visible || f.Frame10.Visible || f.FrameAccueil.Visible ||
-             f.FrameCfgDoc.Visible || f.Picture2.Visible || f.frmAbout.Visible))
-            panneaux_ = std::make_unique<Panneaux>(modele_, documentation_, this, suivi_, agir);
-        if (!frame14_ && modele_.Frame14.Visible)
-            frame14_ = std::make_unique<PanneauTraduction>(traducteur_, suivi_, agir, this);
-        if (!framePlan_ && plan_.Cadre.Visible) {
-            framePlan_ = new PanneauPlan(plan_, suivi_, agir, this);
-            addDockWidget(Qt::RightDockWidgetArea, framePlan_);
-            framePlan_->hide(); // its binding shows it, at its share of the window
-        }
-        if (!frame6_ && modele_.Frame6.Visible) {
-            frame6_ = new PanneauMotsCles(motsCles_, suivi_, agir);
-            frame6_->hide(); // its binding shows it
-            colonneChoix_->insertWidget(1, frame6_);
-        }
-        suivi_.Rafraichit();
-        if (modele_.Focus == "List3" && list3_->isVisible()) {
-            list3_->setFocus(Qt::OtherFocusReason);
-            modele_.Focus.clear();
-        }
-        if (panneaux_) panneaux_->Focalise();
-        if (frame6_) frame6_->Focalise();
-        if (modele_.Moi.Visible != moiVisible_) {
-            moiVisible_ = modele_.Moi.Visible;
-            setVisible(moiVisible_);
-        }
-    } catch (const std::exception &) {
-        // Only memory can run out here; the next refresh shows what this one could not.
+    std::optional<std::string> faute = ExecuteGestionnaire([this] { creeFenetres(); });
+    if (auto erreur = suivi_.Rafraichit(); !faute) faute = std::move(erreur);
+    if (auto erreur = ExecuteGestionnaire([this] { focalise(); }); !faute)
+        faute = std::move(erreur);
+    if (faute) signale(*faute);
+}
+
+// The tools window and the panels that start hidden are made the first time they are to show:
+// the start-up does not pay for them.
+void FenetrePrincipale::creeFenetres() {
+    if (!outils_ && outil_.Moi.Visible)
+        outils_ = std::make_unique<FenetreOutils>(outil_, suivi_, agir_);
+    if (!form1_ && biblio_.Moi.Visible) creeForm1();
+    const Lamelix &f = modele_;
+    if (!panneaux_ &&
+        (f.Frame4.Visible || f.Frame7.Visible || f.Frame10.Visible || f.FrameAccueil.Visible ||
+         f.FrameCfgDoc.Visible || f.Picture2.Visible || f.frmAbout.Visible))
+        panneaux_ = std::make_unique<Panneaux>(modele_, documentation_, this, suivi_, agir_);
+    if (!frame14_ && modele_.Frame14.Visible)
+        frame14_ = std::make_unique<PanneauTraduction>(traducteur_, suivi_, agir_, this);
+    if (!framePlan_ && plan_.Cadre.Visible) {
+        framePlan_ = new PanneauPlan(plan_, suivi_, agir_, this);
+        addDockWidget(Qt::RightDockWidgetArea, framePlan_);
+        framePlan_->hide(); // its binding shows it, at its share of the window
+    }
+    if (!frame6_ && modele_.Frame6.Visible) {
+        frame6_ = new PanneauMotsCles(motsCles_, suivi_, agir_);
+        frame6_->hide(); // its binding shows it
+        colonneChoix_->insertWidget(1, frame6_);
+    }
+}
+
+// The keyboard goes where the model asks; the window shows or hides as its model does.
+void FenetrePrincipale::focalise() {
+    if (modele_.Focus == "List3" && list3_->isVisible()) {
+        list3_->setFocus(Qt::OtherFocusReason);
+        modele_.Focus.clear();
+    }
+    if (panneaux_) panneaux_->Focalise();
+    if (frame6_) frame6_->Focalise();
+    if (modele_.Moi.Visible != moiVisible_) {
+        moiVisible_ = modele_.Moi.Visible;
+        setVisible(moiVisible_);
     }
 }
 
@@ -273,12 +262,10 @@ void FenetrePrincipale::lieLegendes() {
 void FenetrePrincipale::lieBoutons() {
     Lamelix &f = modele_;
     for (std::size_t i = 0; i < bouton_.size(); ++i)
-        suivi_.Lie({&f.bouton[i]}, [this, &f, i] { montreBouton(bouton_[i], f.bouton[i]); });
-    suivi_.Lie({&f.Command2}, [this, &f] { montreBouton(command2_, f.Command2); });
-    for (std::size_t i = 0; i < command4_.size(); ++i) {
-        if (command4_[i] == nullptr) continue;
-        suivi_.Lie({&f.Command4[i]}, [this, &f, i] { montreBouton(command4_[i], f.Command4[i]); });
-    }
+        LieBouton(suivi_, bouton_[i], f.bouton[i]);
+    LieBouton(suivi_, command2_, f.Command2);
+    for (std::size_t i = 0; i < command4_.size(); ++i)
+        if (command4_[i] != nullptr) LieBouton(suivi_, command4_[i], f.Command4[i]);
     // The comparison buttons have their box while one of them shows.
     suivi_.Lie({&f.Command4[Cmd4Compare], &f.Command4[Cmd4LM1], &f.Command4[Cmd4LM2],
                 &f.Command4[Cmd4Reprise]},
@@ -297,23 +284,17 @@ void FenetrePrincipale::lieBarre() {
     suivi_.Lie({&f.Text2}, [&f] { f.Annexes.Text2_Change(); });
     const LibellesFenetre &l = f.Libelles;
     for (std::size_t i = 0; i < command6_.size(); ++i)
-        suivi_.Lie({&barre_.Command6[i], &l},
-                   [this, i, &l] { montreBouton(command6_[i], barre_.Command6[i], l); });
-    const CommandButton &stop = documentation_.Command40[0];
-    suivi_.Lie({&stop, &l}, [this, &stop, &l] { montreBouton(command40_, stop, l); });
-    const CommandButton &motCle = motsCles_.MotCle;
-    suivi_.Lie({&motCle, &l}, [this, &motCle, &l] { montreBouton(motCle_, motCle, l); });
+        LieBouton(suivi_, command6_[i], barre_.Command6[i], &l);
+    LieBouton(suivi_, command40_, documentation_.Command40[0], &l);
+    LieBouton(suivi_, motCle_, motsCles_.MotCle, &l);
 }
 
 void FenetrePrincipale::lieOptions() {
     Lamelix &f = modele_;
-    const auto lie = [this](QCheckBox *widget, const CheckBox &modele) {
-        suivi_.Lie({&modele}, [widget, &modele] { montreCase(widget, modele); });
-    };
-    lie(chkFnote_, f.chk_Fnote);
-    lie(checkSautLigne_, f.Check_saut_ligne);
-    lie(checkOption0_, f.check_Option[0]);
-    lie(checkCompare_, f.Check_Compare);
+    LieCase(suivi_, chkFnote_, f.chk_Fnote);
+    LieCase(suivi_, checkSautLigne_, f.Check_saut_ligne);
+    LieCase(suivi_, checkOption0_, f.check_Option[0]);
+    LieCase(suivi_, checkCompare_, f.Check_Compare);
     // The sections have their room under the path only while the option asks for them.
     suivi_.Lie({&f.check_Option[0], &f.Text5}, [this, &f] {
         cadreSections_->setVisible(f.check_Option[0].Value == 1 && f.Text5.Visible);
@@ -335,15 +316,12 @@ void FenetrePrincipale::lieFenetres() {
 // The comparison and bibliography window, made and bound the first time it is to show.
 void FenetrePrincipale::creeForm1() {
     form1_ = std::make_unique<FenetreForm1>();
-    form1_->AuFermer = [this] { agit([this] { Form1_Ferme(biblio_); }); };
-    form1_->AuBouton = [this](int i) { agit([this, i] { Command1_Click(biblio_, i); }); };
+    form1_->AuFermer = Appel(agir_, [this] { Form1_Ferme(biblio_); });
+    for (int i = 0; i < 2; ++i)
+        RelieClic(form1_->Bouton(i), agir_, [this, i] { Command1_Click(biblio_, i); });
     // The option buttons are one group: the word clicked is the one chosen.
-    form1_->AuChoixMot = [this](int choisi) {
-        agit([this, choisi] {
-            for (std::size_t i = 0; i < biblio_.Option1.size(); ++i)
-                biblio_.Option1[i].SetValue(static_cast<int>(i) == choisi);
-        });
-    };
+    for (std::size_t i = 0; i < biblio_.Option1.size(); ++i)
+        RelieOption(form1_->Mot(static_cast<int>(i)), Groupe(biblio_.Option1), i, agir_);
     Lamelix &f = modele_;
     const lamelix::Form1 &w = biblio_;
     suivi_.Lie({&w.Text1}, [this, &w] { form1_->MontreTexte(TexteQt(w.Text1.Text)); });
@@ -367,9 +345,7 @@ void FenetrePrincipale::creeForm1() {
         form1_->MontreCadreMots(unMot, qs(f.Libelles.MotAChercher));
     });
     for (std::size_t i = 0; i < w.Command1.size(); ++i)
-        suivi_.Lie({&w.Command1[i], &f.Libelles}, [this, i, &f, &w] {
-            montreBouton(form1_->Bouton(static_cast<int>(i)), w.Command1[i], f.Libelles);
-        });
+        LieBouton(suivi_, form1_->Bouton(static_cast<int>(i)), w.Command1[i], &f.Libelles);
     suivi_.Lie({&w.Moi}, [this, &f, &w] {
         if (w.Moi.Visible) {
             // Form1 takes the place of this window until it is closed.

@@ -23,10 +23,6 @@ namespace lamelix {
 
 namespace {
 
-QString qs(const std::string &s) {
-    return QString::fromStdString(s);
-}
-
 // A byte position of the model's UTF-8 text as a position in Qt's UTF-16 units.
 int unites(const std::string &texte, int octet) {
     const auto fin = static_cast<std::size_t>(std::clamp(octet, 0, static_cast<int>(texte.size())));
@@ -39,8 +35,26 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
                                  QWidget *parent)
     : QGroupBox(parent), r_(modele), suivi_(suivi), agit_(std::move(agit)) {
     setObjectName("Frame6");
-    auto *mots = new QHBoxLayout;
-    mots->setSpacing(6);
+    label2_ = new QLabel;
+    label2_->setObjectName("Label2");
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setSpacing(6);
+    disposition->addLayout(mots());
+    disposition->addWidget(label2_);
+    disposition->addLayout(portees());
+    disposition->addLayout(pied());
+
+    // Esc anywhere in the panel gives up, as "&Annuler" does.
+    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(echap, &QShortcut::activated, this, Appel(agit_, [this] { MoCle_Click(r_, 2); }));
+    lie();
+    lieMots();
+    lieChoix();
+}
+
+// The two word boxes with "or" and "and" between them.
+QLayout *PanneauMotsCles::mots() {
     for (std::size_t i = 0; i < textcle_.size(); ++i) {
         textcle_[i] = new QLineEdit;
         textcle_[i]->setObjectName(QString("Textcle_%1").arg(i));
@@ -54,13 +68,17 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
     auto *combinaison = new QButtonGroup(this);
     combinaison->addButton(option1_);
     combinaison->addButton(option2_);
+    auto *mots = new QHBoxLayout;
+    mots->setSpacing(6);
     mots->addWidget(textcle_[0], 3);
     mots->addWidget(option1_);
     mots->addWidget(option2_);
     mots->addWidget(textcle_[1], 2);
+    return mots;
+}
 
-    label2_ = new QLabel;
-    label2_->setObjectName("Label2");
+// Where the words are looked for.
+QLayout *PanneauMotsCles::portees() {
     auto *portees = new QGridLayout;
     portees->setHorizontalSpacing(12);
     portees->setVerticalSpacing(2);
@@ -72,7 +90,11 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
         portees->addWidget(option3_[i], 0, static_cast<int>(i));
     }
     portees->setColumnStretch(static_cast<int>(option3_.size()), 1);
+    return portees;
+}
 
+// How the words compare, and the three buttons.
+QLayout *PanneauMotsCles::pied() {
     check1_ = new QCheckBox;
     check1_->setObjectName("Check1");
     check2_ = new QCheckBox;
@@ -83,24 +105,10 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
     pied->addWidget(check2_);
     pied->addStretch(1);
     for (std::size_t i = 0; i < mocle_.size(); ++i) {
-        mocle_[i] = new QPushButton;
-        mocle_[i]->setObjectName(QString("MoCle_%1").arg(i));
-        mocle_[i]->setAutoDefault(false);
+        mocle_[i] = bouton(QString("MoCle_%1").arg(i));
         pied->addWidget(mocle_[i]);
     }
-
-    auto *disposition = new QVBoxLayout(this);
-    disposition->setSpacing(6);
-    disposition->addLayout(mots);
-    disposition->addWidget(label2_);
-    disposition->addLayout(portees);
-    disposition->addLayout(pied);
-
-    // Esc anywhere in the panel gives up, as "&Annuler" does.
-    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    echap->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(echap, &QShortcut::activated, this, [this] { agit_([this] { MoCle_Click(r_, 2); }); });
-    lie();
+    return pied;
 }
 
 void PanneauMotsCles::lie() {
@@ -109,10 +117,18 @@ void PanneauMotsCles::lie() {
     suivi_.Lie({&f.Frame6}, [this, &f] { setVisible(f.Frame6.Visible); });
     suivi_.Lie({&l, &r_.Label2}, [this, &f] { setTitle(qs(SansBlancs(f.Msg(155)))); });
 
+    // The label is message 20, in the interface language from the start, even before the panel
+    // first opens and writes it.
+    suivi_.Lie({&r_.Label2, &l}, [this, &f] { label2_->setText(qs(SansBlancs(f.Msg(20)))); });
+}
+
+// The two word boxes: what the user types goes to the model at once.
+void PanneauMotsCles::lieMots() {
+    const LibellesFenetre &l = r_.Principale.Libelles;
     for (std::size_t i = 0; i < textcle_.size(); ++i) {
         QLineEdit *boite = textcle_[i];
         TextBox &modele = r_.Textcle[i];
-        // What the user types goes to the model at once; the box already shows it.
+        // The box already shows what the user types.
         connect(boite, &QLineEdit::textChanged, this, [this, &modele](const QString &texte) {
             if (texte.toStdString() == modele.Text) return;
             modele.SetText(texte.toStdString());
@@ -130,62 +146,34 @@ void PanneauMotsCles::lie() {
         });
     }
     connect(textcle_[0], &QLineEdit::returnPressed, this,
-            [this] { agit_([this] { Textcle_KeyDown(r_, 0, 13, 0); }); });
+            Appel(agit_, [this] { Textcle_KeyDown(r_, 0, 13, 0); }));
+}
 
-    const auto option = [this, &l](QRadioButton *bouton, OptionButton &modele,
-                                   std::function<void()> choisit) {
-        suivi_.Lie({&modele, &l}, [bouton, &modele, &l] {
-            const QSignalBlocker bloque(bouton);
-            bouton->setText(qs(l.Legende(modele.Caption)));
-            bouton->setChecked(modele.Value);
-        });
-        connect(bouton, &QRadioButton::clicked, this,
-                [this, choisit] { agit_([choisit] { choisit(); }); });
-    };
-    option(option1_, r_.Option1, [this] {
-        r_.Option1.SetValue(true);
-        r_.Option2.SetValue(false);
-    });
-    option(option2_, r_.Option2, [this] {
-        r_.Option1.SetValue(false);
-        r_.Option2.SetValue(true);
-    });
-    for (std::size_t i = 0; i < option3_.size(); ++i) {
-        option(option3_[i], r_.Option3[i], [this, i] {
-            for (std::size_t k = 0; k < r_.Option3.size(); ++k)
-                r_.Option3[k].SetValue(k == i);
-        });
+// How the words combine, where they are looked for, how they compare, and the three buttons.
+void PanneauMotsCles::lieChoix() {
+    const LibellesFenetre &l = r_.Principale.Libelles;
+    const std::vector<OptionButton *> combinaison{&r_.Option1, &r_.Option2};
+    for (std::size_t i = 0; i < combinaison.size(); ++i) {
+        QRadioButton *bouton = i == 0 ? option1_ : option2_;
+        LieOption(suivi_, bouton, *combinaison[i], l);
+        RelieOption(bouton, combinaison, i, agit_);
     }
-    // The label is message 20, in the interface language from the start, even before the panel
-    // first opens and writes it.
-    suivi_.Lie({&r_.Label2, &l}, [this, &f] { label2_->setText(qs(SansBlancs(f.Msg(20)))); });
-
+    for (std::size_t i = 0; i < option3_.size(); ++i) {
+        LieOption(suivi_, option3_[i], r_.Option3[i], l);
+        RelieOption(option3_[i], Groupe(r_.Option3), i, agit_);
+    }
     for (QCheckBox *boite : {check1_, check2_}) {
         CheckBox &modele = boite == check1_ ? r_.Check1 : r_.Check2;
-        suivi_.Lie({&modele, &l}, [boite, &modele, &l] {
-            const QSignalBlocker bloque(boite);
-            boite->setText(qs(l.Legende(modele.Caption)));
-            boite->setChecked(modele.Value == 1);
-        });
-        connect(boite, &QCheckBox::clicked, this, [this, &modele](bool coche) {
-            agit_([&modele, coche] { modele.SetValue(coche ? 1 : 0); });
-        });
+        LieCase(suivi_, boite, modele, &l);
+        RelieCase(boite, modele, agit_);
     }
-
     const std::string *bulles[] = {nullptr, &l.BulleValider, &l.BulleAnnuler};
     for (std::size_t i = 0; i < mocle_.size(); ++i) {
-        QPushButton *bouton = mocle_[i];
-        const CommandButton &modele = r_.MoCle[i];
-        const std::string *bulle = bulles[i];
-        suivi_.Lie({&modele, &l}, [bouton, &modele, &l, bulle] {
-            bouton->setText(qs(l.Legende(modele.Caption)));
-            bouton->setVisible(modele.Visible);
-            bouton->setEnabled(modele.Enabled);
-            if (bulle) bouton->setToolTip(qs(*bulle));
-        });
+        LieBouton(suivi_, mocle_[i], r_.MoCle[i], &l);
+        if (const std::string *bulle = bulles[i])
+            suivi_.Lie({&l}, [bouton = mocle_[i], bulle] { bouton->setToolTip(qs(*bulle)); });
         const int index = static_cast<int>(i);
-        connect(bouton, &QPushButton::clicked, this,
-                [this, index] { agit_([this, index] { MoCle_Click(r_, index); }); });
+        RelieClic(mocle_[i], agit_, [this, index] { MoCle_Click(r_, index); });
     }
 }
 

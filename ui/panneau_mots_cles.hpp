@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/recherche_mot_cle.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>
@@ -10,6 +11,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -23,7 +25,6 @@ class PanneauMotsCles : public QGroupBox {
     Q_OBJECT
 
   public:
-    using Agit = std::function<bool(const std::function<void()> &)>;
     PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi, Agit agit,
                     QWidget *parent = nullptr);
 
@@ -39,7 +40,12 @@ class PanneauMotsCles : public QGroupBox {
     bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
+    QLayout *mots();
+    QLayout *portees();
+    QLayout *pied();
     void lie();
+    void lieMots();
+    void lieChoix();
     // The selection of a word box into its model, in bytes of its UTF-8 text.
     void litSelection(int i);
 

@@ -1,8 +1,9 @@
 #include "ui/panneau_plan.hpp"
 
-#include "platform/piege.hpp"
+#include "ui/conversions.hpp"
 
 #include <algorithm>
+#include <exception>
 
 #include <QCloseEvent>
 #include <QFont>
@@ -25,10 +26,6 @@ enum Role : int { RoleGenre = Qt::UserRole, RoleLigne, RoleEntite, RolePeuple };
 const QColor FondChemin(0xe8, 0xf0, 0xfb);
 const QColor FondCourant(0xc6, 0xdb, 0xf7);
 const QColor FondTrouve(0xff, 0xe0, 0xc2); // the peach of the keyword search's hits
-
-QString qs(const std::string &s) {
-    return QString::fromStdString(s);
-}
 
 NoeudPlan noeud(const QTreeWidgetItem *item) {
     return {static_cast<GenrePlan>(item->data(0, RoleGenre).toInt()),
@@ -183,46 +180,55 @@ void PanneauPlan::ouvreFiltre(QTreeWidgetItem *item, std::vector<NoeudPlan> &anc
     ancetres.pop_back();
 }
 
+// A fault while the tree is filled leaves it as far as it got, usable; the refresh reports it.
 void PanneauPlan::reconstruit() {
     const QSignalBlocker bloque(arbre_);
     arbre_->setUpdatesEnabled(false);
     arbre_->clear();
     courant_ = nullptr;
-    ExecuteGestionnaire([this] {
-        PreparePlan(p_);
-        for (const NoeudPlan &r : RacinesPlan(p_))
-            cree(nullptr, r);
-        if (p_.Filtrant()) {
-            std::vector<NoeudPlan> ancetres;
-            int budget = RangsOuvertsParFiltre;
-            for (int i = 0; i < arbre_->topLevelItemCount(); ++i)
-                ouvreFiltre(arbre_->topLevelItem(i), ancetres, budget);
-            return;
-        }
-        // Down the path taken: each row of it is a child of the one before.
-        QTreeWidgetItem *ici = nullptr;
-        for (const NoeudPlan &n : CheminPlan(p_)) {
-            QTreeWidgetItem *suivant = nullptr;
-            const int compte = ici ? ici->childCount() : arbre_->topLevelItemCount();
-            for (int i = 0; i < compte && !suivant; ++i) {
-                QTreeWidgetItem *candidat = ici ? ici->child(i) : arbre_->topLevelItem(i);
-                if (noeud(candidat) == n) suivant = candidat;
-            }
-            if (!suivant) break;
-            if (ici) ici->setExpanded(true);
-            ici = suivant;
-            peuple(ici);
-        }
-        if (ici) {
-            ici->setExpanded(true);
-            courant_ = ici;
-        }
-    });
+    std::exception_ptr faute;
+    try {
+        remplit();
+    } catch (...) {
+        faute = std::current_exception();
+    }
     vide_->setVisible(p_.Filtrant() && arbre_->topLevelItemCount() == 0);
     arbre_->setUpdatesEnabled(true);
     if (courant_) {
         arbre_->setCurrentItem(courant_);
         arbre_->scrollToItem(courant_, QAbstractItemView::PositionAtCenter);
+    }
+    if (faute) std::rethrow_exception(faute);
+}
+
+void PanneauPlan::remplit() {
+    PreparePlan(p_);
+    for (const NoeudPlan &r : RacinesPlan(p_))
+        cree(nullptr, r);
+    if (p_.Filtrant()) {
+        std::vector<NoeudPlan> ancetres;
+        int budget = RangsOuvertsParFiltre;
+        for (int i = 0; i < arbre_->topLevelItemCount(); ++i)
+            ouvreFiltre(arbre_->topLevelItem(i), ancetres, budget);
+        return;
+    }
+    // Down the path taken: each row of it is a child of the one before.
+    QTreeWidgetItem *ici = nullptr;
+    for (const NoeudPlan &n : CheminPlan(p_)) {
+        QTreeWidgetItem *suivant = nullptr;
+        const int compte = ici ? ici->childCount() : arbre_->topLevelItemCount();
+        for (int i = 0; i < compte && !suivant; ++i) {
+            QTreeWidgetItem *candidat = ici ? ici->child(i) : arbre_->topLevelItem(i);
+            if (noeud(candidat) == n) suivant = candidat;
+        }
+        if (!suivant) break;
+        if (ici) ici->setExpanded(true);
+        ici = suivant;
+        peuple(ici);
+    }
+    if (ici) {
+        ici->setExpanded(true);
+        courant_ = ici;
     }
 }
 

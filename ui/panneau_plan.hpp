@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/plan_cle.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <functional>
@@ -22,7 +23,6 @@ class PanneauPlan : public QDockWidget {
     Q_OBJECT
 
   public:
-    using Agit = std::function<bool(const std::function<void()> &)>;
     PanneauPlan(PlanCle &modele, SuiviControles &suivi, Agit agit, QWidget *parent = nullptr);
 
     QTreeWidget *Arbre() const { return arbre_; }
@@ -39,6 +39,7 @@ class PanneauPlan : public QDockWidget {
     void lie();
     void elargit();
     void reconstruit();
+    void remplit();
     QTreeWidgetItem *cree(QTreeWidgetItem *parent, const NoeudPlan &n);
     // Creates the children of a row once.
     void peuple(QTreeWidgetItem *item);

@@ -26,17 +26,6 @@ namespace lamelix {
 
 namespace {
 
-QString qs(const std::string &s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton *bouton(const QString &nom) {
-    auto *b = new QPushButton;
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QPlainTextEdit *boiteTexte(const char *nom, bool lectureSeule) {
     auto *t = new QPlainTextEdit;
     t->setObjectName(nom);
@@ -50,17 +39,47 @@ PanneauTraduction::PanneauTraduction(Traduction &modele, SuiviControles &suivi, 
                                      QWidget *parent)
     : Panneau("Frame14", parent), t_(modele), suivi_(suivi), agit_(std::move(agit)) {
     setWindowFlag(Qt::Tool); // floats over the main window, which keeps the keyboard
+    auto *disposition = new QVBoxLayout(this);
+    disposition->addLayout(langues());
+    disposition->addLayout(quoi());
+    disposition->addWidget(vues(), 1);
+    disposition->addLayout(pied());
+    resize(520, 620);
+
+    timer1_ = new QTimer(this);
+    connect(timer1_, &QTimer::timeout, this, Appel(agit_, [this] { timer1_Timer(t_); }));
+    const LibellesFenetre &l = t_.Principale.Libelles;
+    suivi_.Lie({&l}, [this, &l] {
+        source_->setPlaceholderText(qs(l.InviteSource));
+        ouvrirPage_->setText(qs(l.OuvrirPage));
+        setWindowTitle(qs(l.LegendeTraduction));
+    });
+    lieChoix();
+    lieVues();
+}
+
+// A label that says one of the window's texts, in the interface language.
+QLabel *PanneauTraduction::etiquette(const std::string &texte) {
+    auto *e = new QLabel;
+    suivi_.Lie({&t_.Principale.Libelles}, [e, &texte] { e->setText(qs(texte)); });
+    return e;
+}
+
+QLayout *PanneauTraduction::langues() {
+    const LibellesFenetre &l = t_.Principale.Libelles;
     lgs_ = new QComboBox;
     lgs_->setObjectName("lgs");
     lgr_ = new QComboBox;
     lgr_->setObjectName("lgr");
     auto *langues = new QFormLayout;
     langues->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto *etiquetteSource = new QLabel;
-    auto *etiquetteResultat = new QLabel;
-    langues->addRow(etiquetteSource, lgs_);
-    langues->addRow(etiquetteResultat, lgr_);
+    langues->addRow(etiquette(l.LegendeLangueSource), lgs_);
+    langues->addRow(etiquette(l.LegendeLangueResultat), lgr_);
+    return langues;
+}
 
+// What is translated, and "Automatique".
+QLayout *PanneauTraduction::quoi() {
     auto *quoi = new QHBoxLayout;
     auto *groupe = new QButtonGroup(this);
     for (std::size_t i = 0; i < option4_.size(); ++i) {
@@ -73,31 +92,36 @@ PanneauTraduction::PanneauTraduction(Traduction &modele, SuiviControles &suivi, 
     check4_->setObjectName("Check4");
     quoi->addStretch(1);
     quoi->addWidget(check4_);
+    return quoi;
+}
 
+// The translation, the text sent, and the page view, one above the other.
+QWidget *PanneauTraduction::vues() {
+    const LibellesFenetre &l = t_.Principale.Libelles;
     source_ = boiteTexte("source", false);
     result_ = boiteTexte("result", true);
     w_ = new QTextBrowser;
     w_->setObjectName("w");
     w_->setOpenLinks(false); // a translation page's links lead nowhere useful here
     auto *vues = new QSplitter(Qt::Vertical);
-    auto *titreResult = new QLabel;
-    auto *titreSource = new QLabel;
-    auto *titrePage = new QLabel;
-    for (auto [titre, vue] : {std::pair<QLabel *, QWidget *>{titreResult, result_},
-                              {titreSource, source_},
-                              {titrePage, w_}}) {
+    for (auto [titre, vue] : {std::pair<const std::string *, QWidget *>{&l.TexteTraduit, result_},
+                              {&l.TexteSource, source_},
+                              {&l.TitrePage, w_}}) {
         auto *cadre = new QWidget;
         auto *d = new QVBoxLayout(cadre);
         d->setContentsMargins(0, 0, 0, 0);
         d->setSpacing(2);
-        d->addWidget(titre);
+        d->addWidget(etiquette(*titre));
         d->addWidget(vue, 1);
         vues->addWidget(cadre);
     }
     vues->setStretchFactor(0, 3);
     vues->setStretchFactor(1, 2);
     vues->setStretchFactor(2, 2);
+    return vues;
+}
 
+QLayout *PanneauTraduction::pied() {
     tempsPasse_ = new QLabel;
     tempsPasse_->setObjectName("temps_passe");
     ouvrirPage_ = bouton("OuvrirPage");
@@ -110,99 +134,40 @@ PanneauTraduction::PanneauTraduction(Traduction &modele, SuiviControles &suivi, 
         pied->addWidget(boutons_[i]);
     }
     boutons_[0]->setDefault(true);
-
-    auto *disposition = new QVBoxLayout(this);
-    disposition->addLayout(langues);
-    disposition->addLayout(quoi);
-    disposition->addWidget(vues, 1);
-    disposition->addLayout(pied);
-    resize(520, 620);
-
-    timer1_ = new QTimer(this);
-    connect(timer1_, &QTimer::timeout, this, [this] { agit_([this] { timer1_Timer(t_); }); });
-
-    const LibellesFenetre &l = t_.Principale.Libelles;
-    suivi_.Lie({&l},
-               [this, &l, etiquetteSource, etiquetteResultat, titreResult, titreSource, titrePage] {
-                   etiquetteSource->setText(qs(l.LegendeLangueSource));
-                   etiquetteResultat->setText(qs(l.LegendeLangueResultat));
-                   titreResult->setText(qs(l.TexteTraduit));
-                   titreSource->setText(qs(l.TexteSource));
-                   titrePage->setText(qs(l.TitrePage));
-                   source_->setPlaceholderText(qs(l.InviteSource));
-                   ouvrirPage_->setText(qs(l.OuvrirPage));
-                   setWindowTitle(qs(l.LegendeTraduction));
-               });
-    lie();
+    return pied;
 }
 
-void PanneauTraduction::lieListe(QComboBox *boite, ListBox &modele) {
-    suivi_.Lie({&modele}, [boite, &modele] {
-        const QSignalBlocker bloque(boite);
-        boite->clear();
-        for (const ElementListe &e : modele.Items)
-            boite->addItem(qs(e.Texte));
-        boite->setCurrentIndex(modele.ListIndex);
-    });
-    connect(boite, qOverload<int>(&QComboBox::activated), this,
-            [this, &modele](int i) { agit_([&modele, i] { modele.Selectionne(i); }); });
-}
-
-void PanneauTraduction::lie() {
+// The languages, what is translated, "Automatique" and the buttons.
+void PanneauTraduction::lieChoix() {
     Lamelix &f = t_.Principale;
     const LibellesFenetre &l = f.Libelles;
-    lieListe(lgs_, f.lgs);
-    lieListe(lgr_, f.lgr);
-
+    LieListe(suivi_, lgs_, f.lgs);
+    RelieSelection(lgs_, f.lgs, agit_);
+    LieListe(suivi_, lgr_, f.lgr);
+    RelieSelection(lgr_, f.lgr, agit_);
     for (std::size_t i = 0; i < option4_.size(); ++i) {
-        QRadioButton *bouton = option4_[i];
-        suivi_.Lie({&t_.Option4[i], &l}, [this, bouton, i, &l] {
-            const QSignalBlocker bloque(bouton);
-            bouton->setText(qs(l.Legende(t_.Option4[i].Caption)));
-            bouton->setChecked(t_.Option4[i].Value);
-        });
-        connect(bouton, &QRadioButton::clicked, this, [this, i] {
-            agit_([this, i] {
-                for (std::size_t k = 0; k < t_.Option4.size(); ++k)
-                    t_.Option4[k].SetValue(k == i);
-            });
-        });
+        LieOption(suivi_, option4_[i], t_.Option4[i], l);
+        RelieOption(option4_[i], Groupe(t_.Option4), i, agit_);
     }
-    suivi_.Lie({&f.Check4}, [this, &f] {
-        const QSignalBlocker bloque(check4_);
-        check4_->setText(qs(f.Check4.Caption));
-        check4_->setChecked(f.Check4.Value == 1);
-    });
-    connect(check4_, &QCheckBox::clicked, this,
-            [this, &f](bool coche) { agit_([&f, coche] { f.Check4.SetValue(coche ? 1 : 0); }); });
-
+    LieCase(suivi_, check4_, f.Check4);
+    RelieCase(check4_, f.Check4, agit_);
     for (std::size_t i = 0; i < boutons_.size(); ++i) {
-        QPushButton *b = boutons_[i];
-        const CommandButton &modele = t_.traduirebtn[i];
-        suivi_.Lie({&modele, &l}, [b, &modele, &l] {
-            b->setText(qs(l.Legende(modele.Caption)));
-            b->setEnabled(modele.Enabled);
-        });
+        LieBouton(suivi_, boutons_[i], t_.traduirebtn[i], &l);
         const int index = static_cast<int>(i);
-        connect(b, &QPushButton::clicked, this,
-                [this, index] { agit_([this, index] { traduirebtn_Click(t_, index); }); });
+        RelieClic(boutons_[i], agit_, [this, index] { traduirebtn_Click(t_, index); });
     }
-    AuFermer = [this] { agit_([this] { traduirebtn_Click(t_, 2); }); };
+    AuFermer = Appel(agit_, [this] { traduirebtn_Click(t_, 2); });
+}
 
+// The translation, the text sent, the page shown, the page-based path's timer, and the panel.
+void PanneauTraduction::lieVues() {
+    Lamelix &f = t_.Principale;
     suivi_.Lie({&t_.result}, [this] {
         if (result_->toPlainText() != TexteQt(t_.result.Text))
             result_->setPlainText(TexteQt(t_.result.Text));
     });
     // What the user types or drops in the source box is the model's text.
-    connect(source_, &QPlainTextEdit::textChanged, this, [this] {
-        t_.source.SetText(source_->toPlainText().toStdString());
-        suivi_.DejaVu(t_.source);
-    });
-    suivi_.Lie({&t_.source}, [this] {
-        if (source_->toPlainText() == TexteQt(t_.source.Text)) return;
-        const QSignalBlocker bloque(source_);
-        source_->setPlainText(TexteQt(t_.source.Text));
-    });
+    RelieTexte(source_, t_.source, suivi_);
     suivi_.Lie({&t_.temps_passe}, [this] { tempsPasse_->setText(qs(t_.temps_passe.Caption)); });
     suivi_.Lie({&t_.timer1}, [this] {
         if (!t_.timer1.Enabled)
@@ -222,9 +187,10 @@ void PanneauTraduction::lie() {
         w_->setHtml(qs(t_.w.Html));
         if (t_.w.Occupee)
             QTimer::singleShot(0, this,
-                               [this] { agit_([this] { w_CommandStateChange(t_, -1, true); }); });
+                               Appel(agit_, [this] { w_CommandStateChange(t_, -1, true); }));
     });
-    connect(ouvrirPage_, &QPushButton::clicked, this, [this, &l] {
+    connect(ouvrirPage_, &QPushButton::clicked, this, [this, &f] {
+        const LibellesFenetre &l = f.Libelles;
         const QString chemin = QFileDialog::getOpenFileName(this, qs(l.OuvrirPage), QString(),
                                                             qs(l.PagesHtml) + " (*.html *.htm)");
         if (!chemin.isEmpty()) OuvrePage(chemin);

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "search/traduction.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/panneaux.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>
 #include <functional>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -25,7 +28,6 @@ class PanneauTraduction : public Panneau {
     Q_OBJECT
 
   public:
-    using Agit = std::function<bool(const std::function<void()> &)>;
     PanneauTraduction(Traduction &modele, SuiviControles &suivi, Agit agit, QWidget *parent);
 
     QComboBox *Lgs() const { return lgs_; }
@@ -40,8 +42,13 @@ class PanneauTraduction : public Panneau {
     void OuvrePage(const QString &chemin);
 
   private:
-    void lie();
-    void lieListe(QComboBox *boite, ListBox &modele);
+    QLabel *etiquette(const std::string &texte);
+    QLayout *langues();
+    QLayout *quoi();
+    QWidget *vues();
+    QLayout *pied();
+    void lieChoix();
+    void lieVues();
 
     Traduction &t_;
     SuiviControles &suivi_;

@@ -2,6 +2,7 @@
 
 #include "ui/conversions.hpp"
 #include "ui/geometrie.hpp"
+#include "ui/liaison_controles.hpp"
 
 #include <string>
 
@@ -27,32 +28,12 @@ namespace lamelix {
 
 namespace {
 
-QString qs(const std::string &s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton *bouton(const char *nom) {
-    auto *b = new QPushButton;
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QHBoxLayout *rangee(std::initializer_list<QPushButton *> boutons) {
     auto *r = new QHBoxLayout;
     r->addStretch(1);
     for (QPushButton *b : boutons)
         r->addWidget(b);
     return r;
-}
-
-void montreListe(QListWidget *widget, const ListBox &modele) {
-    const QSignalBlocker bloque(widget);
-    widget->clear();
-    for (const ElementListe &e : modele.Items)
-        widget->addItem(qs(e.Texte));
-    widget->setCurrentRow(modele.ListIndex);
-    widget->setEnabled(modele.Enabled);
 }
 
 } // namespace
@@ -97,19 +78,17 @@ void Panneaux::creeExport() {
     d->addLayout(rangee({annuler, enregistrer}));
     export_->resize(480, 300);
 
-    relieTexte(text7_, f_.Text7);
-    lieBouton(enregistrer, f_.Command7[3]);
-    lieBouton(annuler, f_.Command7[2]);
+    RelieTexte(text7_, f_.Text7, suivi_);
+    LieBouton(suivi_, enregistrer, f_.Command7[3]);
+    LieBouton(suivi_, annuler, f_.Command7[2]);
     suivi_.Lie({&f_.Libelles}, [this, explication, commentaire] {
         text7_->setPlaceholderText(qs(f_.Libelles.InviteCommentaire));
         explication->setText(qs(f_.Libelles.ExplicationExport));
         commentaire->setText(qs(f_.Libelles.Commentaire));
     });
-    QObject::connect(enregistrer, &QPushButton::clicked, export_,
-                     [this] { agit_([this] { Command7_Click(f_, 3); }); });
-    QObject::connect(annuler, &QPushButton::clicked, export_,
-                     [this] { agit_([this] { Command7_Click(f_, 2); }); });
-    export_->AuFermer = [this] { agit_([this] { Command7_Click(f_, 2); }); };
+    RelieClic(enregistrer, agit_, [this] { Command7_Click(f_, 3); });
+    RelieClic(annuler, agit_, [this] { Command7_Click(f_, 2); });
+    export_->AuFermer = Appel(agit_, [this] { Command7_Click(f_, 2); });
     liePanneau(export_, f_.Frame4);
 }
 
@@ -118,68 +97,59 @@ void Panneaux::creeChoix() {
     dossier_ = new QLabel;
     dossier_->setObjectName("DirListPath");
     dossier_->setWordWrap(true);
-    dirList_ = new QListWidget;
-    dirList_->setObjectName("DirList");
-    fileList_ = new QListWidget;
-    fileList_->setObjectName("FileList");
     label14_ = new QLabel;
     label14_->setObjectName("Label14");
     auto *valider = bouton("cmdCommand9_0");
     auto *annuler = bouton("cmdCommand9_1");
     valider->setDefault(true);
-    auto *listes = new QHBoxLayout;
-    auto *gauche = new QVBoxLayout;
-    auto *titreDossiers = new QLabel;
-    gauche->addWidget(titreDossiers);
-    gauche->addWidget(dirList_, 1);
-    auto *droite = new QVBoxLayout;
-    auto *titreFichiers = new QLabel;
-    droite->addWidget(titreFichiers);
-    droite->addWidget(fileList_, 1);
-    listes->addLayout(gauche, 1);
-    listes->addLayout(droite, 1);
     auto *d = new QVBoxLayout(choix_);
     d->addWidget(dossier_);
-    d->addLayout(listes, 1);
+    d->addLayout(listesChoix(), 1);
     d->addWidget(label14_);
     d->addLayout(rangee({annuler, valider}));
     choix_->resize(620, 420);
 
-    QObject::connect(dirList_, &QListWidget::itemDoubleClicked, choix_, [this] {
-        const int ligne = dirList_->currentRow();
-        agit_([this, ligne] {
-            f_.DirList.Selectionne(ligne);
-            DirList_DblClick(f_);
-        });
-    });
-    QObject::connect(fileList_, &QListWidget::currentRowChanged, choix_, [this](int ligne) {
-        agit_([this, ligne] { f_.FileList.Selectionne(ligne); });
-    });
-    QObject::connect(valider, &QPushButton::clicked, choix_,
-                     [this] { agit_([this] { cmdCommand9_Click(f_, 0); }); });
-    QObject::connect(annuler, &QPushButton::clicked, choix_,
-                     [this] { agit_([this] { cmdCommand9_Click(f_, 1); }); });
-    choix_->AuFermer = [this] { agit_([this] { cmdCommand9_Click(f_, 1); }); };
+    RelieDoubleClic(dirList_, f_.DirList, agit_, [this] { DirList_DblClick(f_); });
+    RelieSelection(fileList_, f_.FileList, agit_);
+    RelieClic(valider, agit_, [this] { cmdCommand9_Click(f_, 0); });
+    RelieClic(annuler, agit_, [this] { cmdCommand9_Click(f_, 1); });
+    choix_->AuFermer = Appel(agit_, [this] { cmdCommand9_Click(f_, 1); });
 
-    lieBouton(valider, f_.cmdCommand9[0]);
-    lieBouton(annuler, f_.cmdCommand9[1]);
-    suivi_.Lie({&f_.Libelles}, [this, titreDossiers, titreFichiers] {
-        titreDossiers->setText(qs(f_.Libelles.Dossiers));
-        titreFichiers->setText(qs(f_.Libelles.Fichiers));
-    });
+    LieBouton(suivi_, valider, f_.cmdCommand9[0]);
+    LieBouton(suivi_, annuler, f_.cmdCommand9[1]);
+    LieListe(suivi_, dirList_, f_.DirList);
     suivi_.Lie({&f_.DirList, &f_.Libelles}, [this] {
-        montreListe(dirList_, f_.DirList);
         dossier_->setText(qs(f_.Libelles.DossierCourant)
                               .toHtmlEscaped()
                               .arg("<b>" + qs(f_.DirListPath).toHtmlEscaped() + "</b>"));
     });
-    suivi_.Lie({&f_.FileList}, [this] { montreListe(fileList_, f_.FileList); });
+    LieListe(suivi_, fileList_, f_.FileList);
     // The default file is named only while the chooser picks a key.
     suivi_.Lie({&f_.Label14, &f_.Frame7, &f_.Libelles}, [this] {
         label14_->setText(qs(f_.Libelles.FichierParDefaut).arg(qs(f_.Label14.Caption)));
         label14_->setVisible(!f_.Frame7Documentation);
     });
     liePanneau(choix_, f_.Frame7);
+}
+
+// The folders on the left, the files of the folder on the right, each under its title.
+QLayout *Panneaux::listesChoix() {
+    dirList_ = new QListWidget;
+    dirList_->setObjectName("DirList");
+    fileList_ = new QListWidget;
+    fileList_->setObjectName("FileList");
+    auto *listes = new QHBoxLayout;
+    for (auto [titre, liste] :
+         {std::pair<const std::string *, QListWidget *>{&f_.Libelles.Dossiers, dirList_},
+          {&f_.Libelles.Fichiers, fileList_}}) {
+        auto *colonne = new QVBoxLayout;
+        auto *etiquette = new QLabel;
+        suivi_.Lie({&f_.Libelles}, [etiquette, titre] { etiquette->setText(qs(*titre)); });
+        colonne->addWidget(etiquette);
+        colonne->addWidget(liste, 1);
+        listes->addLayout(colonne, 1);
+    }
+    return listes;
 }
 
 void Panneaux::creeParametres() {
@@ -191,11 +161,10 @@ void Panneaux::creeParametres() {
     d->addWidget(txtEdit_, 1);
     d->addLayout(rangee({fermer}));
     parametres_->resize(560, 220);
-    relieTexte(txtEdit_, f_.txtEdit);
-    lieBouton(fermer, f_.Command8);
-    QObject::connect(fermer, &QPushButton::clicked, parametres_,
-                     [this] { agit_([this] { Command8_Click(f_); }); });
-    parametres_->AuFermer = [this] { agit_([this] { Command8_Click(f_); }); };
+    RelieTexte(txtEdit_, f_.txtEdit, suivi_);
+    LieBouton(suivi_, fermer, f_.Command8);
+    RelieClic(fermer, agit_, [this] { Command8_Click(f_); });
+    parametres_->AuFermer = Appel(agit_, [this] { Command8_Click(f_); });
     liePanneau(parametres_, f_.Frame10);
 }
 
@@ -212,9 +181,8 @@ void Panneaux::creeAccueil() {
     d->addWidget(tbox7_, 1);
     d->addLayout(rangee({aide, fermer}));
     accueil_->resize(560, 420);
-    QObject::connect(aide, &QPushButton::clicked, accueil_,
-                     [this] { agit_([this] { MnuAide_Click(f_); }); });
-    const auto ferme = [this] { agit_([this] { f_.FrameAccueil.SetVisible(false); }); };
+    RelieClic(aide, agit_, [this] { MnuAide_Click(f_); });
+    const auto ferme = Appel(agit_, [this] { f_.FrameAccueil.SetVisible(false); });
     QObject::connect(fermer, &QPushButton::clicked, accueil_, ferme);
     accueil_->AuFermer = ferme;
     suivi_.Lie({&f_.TBox[7]}, [this] { tbox7_->setPlainText(TexteQt(f_.TBox[7].Text)); });
@@ -235,26 +203,57 @@ void Panneaux::creeCfgDoc() {
     cfgDocTexte_->setObjectName("CfgDocDossier");
     cfgDocTexte_->setWordWrap(true);
     cfgDocTexte_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    creeCasesDoc();
+    creeNombresDoc();
+    QGroupBox *fichiers = fichiersDoc();
+    QGroupBox *motsCles = motsDoc();
 
+    auto *fermer = bouton("Command9");
+    fermer->setDefault(true);
+    RelieClic(fermer, agit_, [this] { Command9_Click(doc_); });
+    cfgDoc_->AuFermer = Appel(agit_, [this] { Command9_Click(doc_); });
+
+    auto *d = new QVBoxLayout(cfgDoc_);
+    d->setSpacing(8);
+    d->addWidget(cfgDocTexte_);
+    d->addWidget(fichiers);
+    d->addWidget(motsCles);
+    d->addStretch(1);
+    d->addLayout(rangee({fermer}));
+    cfgDoc_->setMinimumWidth(360);
+
+    suivi_.Lie({&f_.FrameCfgDoc, &f_.Libelles}, [this, fichiers, motsCles] {
+        const LibellesFenetre &l = f_.Libelles;
+        const std::string &racine = f_.Options().RepDoc.empty() ? l.Aucun : f_.Options().RepDoc;
+        cfgDocTexte_->setText("<h3 style='color:#2f5a3a; margin:0'>" +
+                              qs(l.RechercheDoc).toHtmlEscaped() + "</h3><p style='margin:4px 0'>" +
+                              qs(l.DossierRacine).toHtmlEscaped().arg(qs(racine).toHtmlEscaped()) +
+                              "</p>");
+        fichiers->setTitle(qs(l.FichiersCherches));
+        motsCles->setTitle(qs(l.MotsDuNom));
+        text8_[1]->setToolTip(qs(l.BulleLongueurMot));
+        text9_->setToolTip(qs(l.BulleExtension));
+    });
+    LieBouton(suivi_, fermer, doc_.Command9, &f_.Libelles);
+    liePanneau(cfgDoc_, f_.FrameCfgDoc);
+}
+
+// The check boxes of the set-up (items 5 to 8 have no use: no box).
+void Panneaux::creeCasesDoc() {
     for (std::size_t i = 0; i < check3_.size(); ++i) {
         CheckBox &modele = doc_.Check3[i];
-        if (!modele.Visible) continue; // items 5 to 8 have no use
+        if (!modele.Visible) continue;
         auto *boite = new QCheckBox;
         boite->setObjectName(QString("Check3_%1").arg(i));
-        QObject::connect(boite, &QCheckBox::clicked, cfgDoc_, [this, &modele](bool coche) {
-            agit_([&modele, coche] { modele.SetValue(coche ? 1 : 0); });
-        });
-        suivi_.Lie({&modele, &f_.Libelles}, [this, boite, &modele] {
-            const QSignalBlocker bloque(boite);
-            boite->setText(qs(f_.Libelles.Legende(modele.Caption)));
-            boite->setChecked(modele.Value == 1);
-            boite->setEnabled(modele.Enabled);
-            boite->setVisible(modele.Visible);
-        });
+        RelieCase(boite, modele, agit_);
+        LieCase(suivi_, boite, modele, &f_.Libelles);
         check3_[i] = boite;
     }
+}
 
-    // The number boxes take any number: the model brings it into its range and mirrors it.
+// The number boxes take any number: the model brings it into its range and mirrors it. The
+// extension box is the model's text both ways.
+void Panneaux::creeNombresDoc() {
     for (std::size_t i = 0; i < text8_.size(); ++i) {
         TextBox &modele = doc_.Text8[i];
         auto *nombre = new QSpinBox;
@@ -286,7 +285,10 @@ void Panneaux::creeCfgDoc() {
     suivi_.Lie({&doc_.Text9}, [this] {
         if (text9_->text() != qs(doc_.Text9.Text)) text9_->setText(qs(doc_.Text9.Text));
     });
+}
 
+// Which files are searched: all, or those of some kinds, or of one extension.
+QGroupBox *Panneaux::fichiersDoc() {
     auto *fichiers = new QGroupBox;
     auto *types = new QGridLayout(fichiers);
     types->setVerticalSpacing(6);
@@ -295,53 +297,25 @@ void Panneaux::creeCfgDoc() {
     types->addWidget(check3_[DocExtension], DocExtension, 0);
     types->addWidget(text9_, DocExtension, 1, Qt::AlignLeft);
     types->setColumnStretch(1, 1);
+    return fichiers;
+}
 
+// Which words of the name are looked for in the paths.
+QGroupBox *Panneaux::motsDoc() {
     auto *motsCles = new QGroupBox;
     auto *mots = new QGridLayout(motsCles);
     mots->setVerticalSpacing(6);
     auto *premiers = new QLabel;
     premiers->setBuddy(text8_[0]);
+    suivi_.Lie({&f_.Libelles},
+               [this, premiers] { premiers->setText(qs(f_.Libelles.PremiersMots)); });
     mots->addWidget(premiers, 0, 0);
     mots->addWidget(text8_[0], 0, 1);
     mots->addWidget(check3_[DocNomFichier], 1, 0, 1, 2);
     mots->addWidget(check3_[DocFiltre], 2, 0);
     mots->addWidget(text8_[1], 2, 1);
     mots->setColumnStretch(0, 1);
-
-    auto *fermer = bouton("Command9");
-    fermer->setDefault(true);
-    QObject::connect(fermer, &QPushButton::clicked, cfgDoc_,
-                     [this] { agit_([this] { Command9_Click(doc_); }); });
-    cfgDoc_->AuFermer = [this] { agit_([this] { Command9_Click(doc_); }); };
-
-    auto *d = new QVBoxLayout(cfgDoc_);
-    d->setSpacing(8);
-    d->addWidget(cfgDocTexte_);
-    d->addWidget(fichiers);
-    d->addWidget(motsCles);
-    d->addStretch(1);
-    d->addLayout(rangee({fermer}));
-    cfgDoc_->setMinimumWidth(360);
-
-    suivi_.Lie({&f_.FrameCfgDoc, &f_.Libelles}, [this, fichiers, motsCles, premiers] {
-        const LibellesFenetre &l = f_.Libelles;
-        const std::string &racine = f_.Options().RepDoc.empty() ? l.Aucun : f_.Options().RepDoc;
-        cfgDocTexte_->setText("<h3 style='color:#2f5a3a; margin:0'>" +
-                              qs(l.RechercheDoc).toHtmlEscaped() + "</h3><p style='margin:4px 0'>" +
-                              qs(l.DossierRacine).toHtmlEscaped().arg(qs(racine).toHtmlEscaped()) +
-                              "</p>");
-        fichiers->setTitle(qs(l.FichiersCherches));
-        motsCles->setTitle(qs(l.MotsDuNom));
-        premiers->setText(qs(l.PremiersMots));
-        text8_[1]->setToolTip(qs(l.BulleLongueurMot));
-        text9_->setToolTip(qs(l.BulleExtension));
-    });
-    suivi_.Lie({&doc_.Command9, &f_.Libelles}, [this, fermer] {
-        fermer->setText(qs(f_.Libelles.Legende(doc_.Command9.Caption)));
-        fermer->setEnabled(doc_.Command9.Enabled);
-        fermer->setVisible(doc_.Command9.Visible);
-    });
-    liePanneau(cfgDoc_, f_.FrameCfgDoc);
+    return motsCles;
 }
 
 void Panneaux::creeDivers() {
@@ -350,7 +324,7 @@ void Panneaux::creeDivers() {
     imageVue_->setObjectName("Picture2Vue");
     imageVue_->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(image_))->addWidget(imageVue_);
-    image_->AuFermer = [this] { agit_([this] { f_.Picture2.SetVisible(false); }); };
+    image_->AuFermer = Appel(agit_, [this] { f_.Picture2.SetVisible(false); });
     suivi_.Lie({&f_.Picture2}, [this] {
         if (f_.Picture2.Visible) montreImage();
     });
@@ -364,7 +338,7 @@ void Panneaux::creeDivers() {
     a->addWidget(texte, 1);
     a->addLayout(rangee({fermer}));
     apropos_->resize(420, 220);
-    const auto ferme = [this] { agit_([this] { f_.frmAbout.SetVisible(false); }); };
+    const auto ferme = Appel(agit_, [this] { f_.frmAbout.SetVisible(false); });
     QObject::connect(fermer, &QPushButton::clicked, apropos_, ferme);
     apropos_->AuFermer = ferme;
     suivi_.Lie({&f_.Libelles}, [this, texte, fermer] {
@@ -402,26 +376,6 @@ void Panneaux::montreImage() {
     imageVue_->setText({});
     imageVue_->setPixmap(montree);
     image_->setGeometry(GeometrieFenetre(zone, cadre, montree.size() + QSize(marges, marges)));
-}
-
-void Panneaux::relieTexte(QPlainTextEdit *widget, TextBox &modele) {
-    // What the user types goes to the model at once; the widget already shows it.
-    QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [this, widget, &modele] {
-        modele.SetText(widget->toPlainText().toStdString());
-        suivi_.DejaVu(modele);
-    });
-    suivi_.Lie({&modele}, [widget, &modele] {
-        if (widget->toPlainText() == TexteQt(modele.Text)) return;
-        const QSignalBlocker bloque(widget);
-        widget->setPlainText(TexteQt(modele.Text));
-    });
-}
-
-void Panneaux::lieBouton(QPushButton *widget, const CommandButton &modele) {
-    suivi_.Lie({&modele}, [widget, &modele] {
-        widget->setText(qs(modele.Caption).simplified());
-        widget->setEnabled(modele.Enabled);
-    });
 }
 
 void Panneaux::liePanneau(Panneau *panneau, const Frame &cadre) {

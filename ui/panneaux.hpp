@@ -2,6 +2,7 @@
 
 #include "consult/lamelix.hpp"
 #include "search/documentation.hpp"
+#include "ui/liaison_controles.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <array>
@@ -10,7 +11,9 @@
 #include <QDialog>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -36,7 +39,6 @@ class Panneau : public QDialog {
 // picture (Picture2) and the about box.
 class Panneaux {
   public:
-    using Agit = std::function<bool(const std::function<void()> &)>;
     // Each panel binds its widgets to their controls in the window's shared tracker.
     Panneaux(Lamelix &modele, RechercheDocumentation &documentation, QWidget *fenetre,
              SuiviControles &suivi, Agit agit);
@@ -67,14 +69,15 @@ class Panneaux {
   private:
     void creeExport();
     void creeChoix();
+    QLayout *listesChoix();
     void creeParametres();
     void creeAccueil();
     void creeCfgDoc();
+    void creeCasesDoc();
+    void creeNombresDoc();
+    QGroupBox *fichiersDoc();
+    QGroupBox *motsDoc();
     void creeDivers();
-    // A text both ways: what the user types goes to the model, the model's text to the widget.
-    void relieTexte(QPlainTextEdit *widget, TextBox &modele);
-    // A button's caption and state.
-    void lieBouton(QPushButton *widget, const CommandButton &modele);
     void montreImage();
     // A panel shown and hidden by its frame.
     void liePanneau(Panneau *panneau, const Frame &cadre);

@@ -1,5 +1,7 @@
 #include "ui/suivi_controles.hpp"
 
+#include "platform/piege.hpp"
+
 #include <algorithm>
 #include <utility>
 
@@ -13,7 +15,8 @@ void SuiviControles::Lie(std::vector<const Controle *> controles, std::function<
     liaisons_.push_back(std::move(l));
 }
 
-void SuiviControles::Rafraichit() {
+std::optional<std::string> SuiviControles::Rafraichit() {
+    std::optional<std::string> faute;
     for (Liaison &l : liaisons_) {
         bool change = !l.montree;
         for (std::size_t i = 0; i < l.controles.size(); ++i) {
@@ -23,8 +26,10 @@ void SuiviControles::Rafraichit() {
         }
         if (!change) continue;
         l.montree = true;
-        l.montre();
+        if (auto erreur = ExecuteGestionnaire(l.montre); erreur && !faute)
+            faute = std::move(erreur);
     }
+    return faute;
 }
 
 void SuiviControles::DejaVu(const Controle &controle) {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace lamelix {
@@ -16,8 +18,10 @@ class SuiviControles {
   public:
     // Binds a display to the controls it shows: it runs whenever one of them changes.
     void Lie(std::vector<const Controle *> controles, std::function<void()> montre);
-    // Runs every display whose controls changed, in the order they were bound.
-    void Rafraichit();
+    // Runs every display whose controls changed, in the order they were bound, each under the
+    // error trap: a display that fails does not keep the others from showing. The first fault's
+    // text comes back, for the window to report as it reports a handler's.
+    std::optional<std::string> Rafraichit();
     // The widget already shows the control's current state (the user has just typed it): its
     // displays need not run for this change.
     void DejaVu(const Controle &controle);
