@@ -258,4 +258,4 @@ class TraductionTest : public QObject {
 };
 
 QTEST_MAIN(TraductionTest)
-#include "traduction_test.moc"
+#include "panneau_traduction_test.moc"
