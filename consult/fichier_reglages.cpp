@@ -2,6 +2,7 @@
 // session line that "&Quitter" records and "Session précédente" reopens.
 
 #include "consult/lamelix.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/horloge.hpp"
@@ -288,8 +289,7 @@ void IniSession_Charge(Lamelix &f) {
         const int16_t numero = VersEntier16(Valeur(entite.substr(0, entite.find(';'))));
         // An entity exists when its first line belongs to it: one the key no longer has (it was
         // edited since) leaves the key at its start.
-        if (numero < 1 || numero > MaxEntites || cle.TabLignes(cle.IndexEntite(numero)).E != numero)
-            return;
+        if (numero < 1 || numero > MaxEntites || !EntiteDefinie(cle, numero)) return;
         f.EntiteCourante = numero;
         AfficheChoix(f, f.EntiteCourante);
         CherchSuiv(f);

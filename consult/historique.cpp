@@ -2,6 +2,7 @@
 // rebuilding of a whole path from one line, and the pick of a name in List2.
 
 #include "consult/lamelix.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
@@ -99,7 +100,7 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
                 f.Text1.Append(f.Msg(180));
                 rupture = -1;
             }
-            if (p.E > 0 && p.Suite != "N") {
+            if (p.E > 0 && !PorteMarqueNote(p)) {
                 if (n == MaxEtapes) {
                     signaleCheminTropLong(f, chemin[MaxEtapes - 1]);
                     break;
@@ -155,7 +156,7 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
         const double suite = Valeur(cle.TabLignes(ligne).Suite);
         if (suite <= 0) continue;
         const LigneCle &note = cle.TabLignes(VersEntier16(suite));
-        if (note.Suite != "N") continue;
+        if (!PorteMarqueNote(note)) continue;
         f.Text1.Append(MarqueNote + texteLigne(f, note.Description) + f.FinLigne);
     }
     // A broken path without notes shows one notice instead of its steps.
@@ -210,7 +211,7 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     // A note is not a step of its own: step back from the proposition that calls its entity.
     if (f.NbEtapes >= 1) {
         const LigneCle &derniere = cle.TabLignes(f.Hist(f.NbEtapes));
-        if (derniere.Suite == "N") f.Hist(f.NbEtapes) = VersEntier16(derniere.Prec);
+        if (PorteMarqueNote(derniere)) f.Hist(f.NbEtapes) = VersEntier16(derniere.Prec);
     }
     if (f.EntiteCourante < 0) return;
     if (f.NbEtapes <= 1) {
@@ -242,7 +243,7 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     f.Text2.SetText({});
     AfficheChoix(f, f.EntiteCourante);
     CherchSuiv(f);
-    if (cle.TabLignes(cle.IndexEntite(f.EntiteCourante)).S == 0) {
+    if (EstTerminale(cle.TabLignes(cle.IndexEntite(f.EntiteCourante)))) {
         if (f.EntiteCourante == 0) f.EntiteCourante = cle.TabLignes(1).E;
         f.MarqueRetour = 0;
         if (f.EntiteCourante == cle.TabLignes(1).E) {

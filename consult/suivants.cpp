@@ -1,6 +1,7 @@
 // The outcomes still reachable from the current entity, and the consultation buttons Command4.
 
 #include "consult/lamelix.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
@@ -57,7 +58,7 @@ bool RemonteExacte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
             f.Systeme.Message(f.Msg(112) + TexteNombre(atteinte.LigneTexte));
             return false;
         }
-        if (atteinte.Suite == "N") return false;
+        if (PorteMarqueNote(atteinte)) return false;
         if (atteinte.E == cible && !trouvee) {
             trouvee = true;
             if (!issues.Ajoute(ligne)) return false;
@@ -87,7 +88,7 @@ class Remontees {
                 break;
             }
             const LigneCle &atteinte = cle.TabLignes(courante);
-            if (connu == EnCours || atteinte.Suite == "N")
+            if (connu == EnCours || PorteMarqueNote(atteinte))
                 return RemonteExacte(f_, issues, ligne, cible_); // a loop, or the stop
             etat_[static_cast<std::size_t>(courante)] = EnCours;
             chemin_.push_back(courante);

@@ -3,6 +3,7 @@
 
 #include "search/recherche_mot_cle.hpp"
 
+#include "key/requetes_cle.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
 #include "platform/texte.hpp"
@@ -130,7 +131,7 @@ void chercheDansDescriptions(RechercheMotCle &r, const MotsCherches &mots, bool 
         for (int etape = 1; etape <= f.NbEtapes; ++etape)
             essaie(f.Hist(etape));
     } else {
-        for (int ligne = 1; ligne <= cle.NbLignesM1 + 1 && ligne <= MaxLignesCle; ++ligne)
+        for (int ligne = 1; ligne <= DerniereLigneCle(cle); ++ligne)
             essaie(static_cast<int16_t>(ligne));
     }
     f.RechercheAffichee = true;

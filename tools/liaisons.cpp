@@ -1,10 +1,10 @@
 // "test cohérence": the link test of the compiled key, then the path of every outcome walked
 // back to the first entity and replayed in the main window's history.
 
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
-#include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
 #include <vector>
@@ -47,7 +47,7 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
             return false;
         }
         const LigneCle &l = cle.TabLignes(courante);
-        if (l.E <= 0 || l.Suite == "N") continue;
+        if (l.E <= 0 || PorteMarqueNote(l)) continue;
         if (chemin.size() >= static_cast<std::size_t>(MaxEtapes))
             throw ErreurExecution("chemin de plus de 2000 lignes");
         chemin.push_back(courante);

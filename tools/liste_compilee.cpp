@@ -1,8 +1,8 @@
 // "voir compil" and the text listing of the compiled key: pages of about 32000 characters,
 // the next one shown by "Suite >>".
 
+#include "key/requetes_cle.hpp"
 #include "platform/nombres.hpp"
-#include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
 namespace lamelix {

@@ -1,10 +1,10 @@
 // "liste notes", "liste Complt", "Verif Liens" and "Liste liens": lines of the compiled key
 // listed for the author.
 
+#include "key/requetes_cle.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
-#include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
 #include <functional>
