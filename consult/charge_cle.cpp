@@ -1,9 +1,8 @@
 // Loading a key into the window: check, reset, compile, then start the consultation at the
 // key's first entity.
 
-#include "key/chargement.hpp"
-
 #include "consult/lamelix.hpp"
+#include "key/chargement.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
@@ -21,7 +20,7 @@ void videCle(Lamelix &f, const std::string &chemin) {
     f.Text2.SetText({});
     f.Label1.SetCaption({});
     f.Label3.SetCaption({});
-    f.StatusBar1.SetCaption(f.Msg(131) + chemin);
+    f.StatusBar1.SetCaption(f.Msg(MsgProblemeChargement) + chemin);
     RazCle(f.Cle());
     f.List1.Clear();
     f.List2.Clear();
@@ -40,15 +39,15 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
     // A file that cannot be read whole (gone, a folder, a named pipe, far too large) is refused
     // before anything changes: the consultation in progress stays.
     if (const auto pourquoi = PourquoiIllisible(chemin)) {
-        f.Systeme.Message(f.Msg(131) + chemin + f.FinLigne + *pourquoi);
+        f.Systeme.Message(f.Msg(MsgProblemeChargement) + chemin + f.FinLigne + *pourquoi);
         return;
     }
     try {
         f.Text2.SetText({});
         cle.FichierCle = chemin;
-        Flash_ouvre(f, f.Msg(134) + chemin + "....");
-        f.Label6.SetCaption(f.Msg(135));
-        f.Label18.SetCaption(f.Msg(136) + cle.FichierCle);
+        Flash_ouvre(f, f.Msg(MsgPrecompilationDe) + chemin + "....");
+        f.Label6.SetCaption(f.Msg(MsgPatientezPrecompilation));
+        f.Label18.SetCaption(f.Msg(MsgFichierActuel) + cle.FichierCle);
         const IssueChargement issue =
             ChargeFichierCle(chemin, f.Compilation(), f.Vues(), [&f] { Flash_ferme(f); });
         if (issue == IssueChargement::MarqueurAbsent) return;
@@ -67,7 +66,7 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
         AfficheChoix(f, f.EntiteCourante);
         bouton_Click(f, 1);
     } catch (const ErreurExecution &) {
-        f.Systeme.Message(f.Msg(131) + chemin);
+        f.Systeme.Message(f.Msg(MsgProblemeChargement) + chemin);
     }
 }
 

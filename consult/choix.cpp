@@ -162,7 +162,7 @@ void List1_DblClick(Lamelix &f) {
 }
 
 void List1_GotFocus(Lamelix &f) {
-    f.StatusBar1.SetCaption(f.Msg(51));
+    f.StatusBar1.SetCaption(f.Msg(MsgEscPourFermer));
 }
 
 void List1_LostFocus(Lamelix &f) {
@@ -171,7 +171,7 @@ void List1_LostFocus(Lamelix &f) {
 
 void List1_KeyPress(Lamelix &f, int16_t KeyAscii) {
     if (KeyAscii != ToucheEchap) return;
-    f.StatusBar1.SetCaption(f.Msg(50));
+    f.StatusBar1.SetCaption(f.Msg(MsgPointezEtCliquez));
     f.zoomDesc.SetVisible(false);
 }
 
@@ -181,7 +181,7 @@ void List1_MouseDown(Lamelix &f, int Button, int) {
     if (Button != BoutonDroit) return;
     f.zoomDesc.SetText(f.List1.TexteSelectionne());
     f.zoomDesc.SetVisible(true);
-    f.StatusBar1.SetCaption(f.Msg(51));
+    f.StatusBar1.SetCaption(f.Msg(MsgEscPourFermer));
     if (f.Frame14.Visible) f.Crochets.traduirebtn_Click(0);
 }
 

@@ -21,7 +21,7 @@ void Memorise(Lamelix &f, std::string &memoire) {
         memoire = f.Text2.Text + f.FinLigne;
         for (int etape = 1; etape <= f.NbEtapes; ++etape)
             memoire += f.Cle().TabLignes(f.Hist(etape)).Description + f.FinLigne;
-        flash(f, f.Text2.Text + f.Msg(186), CouleurRouge);
+        flash(f, f.Text2.Text + f.Msg(MsgMemorise), CouleurRouge);
     });
 }
 
@@ -50,11 +50,11 @@ void copie_LM2(Lamelix &f) {
 void compare_Hist(Lamelix &f) {
     SousPiege([&] {
         if (f.LM1.empty()) {
-            f.Systeme.Message("LM1 " + f.Msg(104));
+            f.Systeme.Message("LM1 " + f.Msg(MsgNonDefinie));
             return;
         }
         if (f.LM2.empty()) {
-            f.Systeme.Message("LM2 " + f.Msg(104));
+            f.Systeme.Message("LM2 " + f.Msg(MsgNonDefinie));
             return;
         }
         const std::vector<std::string> a = Pieces(f.LM1, f.FinLigne);

@@ -69,7 +69,7 @@ std::string texteReglages(const Lamelix &f) {
 // (or told that it could not be created). False when no file was made.
 bool recreeIni(Lamelix &f) {
     if (!EcritOuSignale(f, CheminIni(f), texteReglages(f), "options")) return false;
-    f.Systeme.Message(f.Msg(111) + Reglages::NomIni, f.Caption.Caption);
+    f.Systeme.Message(f.Msg(MsgCreationDe) + Reglages::NomIni, f.Caption.Caption);
     return true;
 }
 
@@ -274,7 +274,7 @@ void IniSession_Charge(Lamelix &f) {
         // The key of the session is gone (or is no regular file, which could not be read): the
         // user is told, and the consultation in progress stays as it is.
         if (!FichierExiste(fichier)) {
-            f.Systeme.Message(f.Msg(2) + fichier + f.Msg(4));
+            f.Systeme.Message(f.Msg(MsgFichier) + fichier + f.Msg(MsgNonTrouve));
             return;
         }
         const std::size_t debutEntite = valeur.find(';');

@@ -42,7 +42,8 @@ std::string renvoiSlot2(Lamelix &f) {
 
 // The history can hold no more lines: tells the user which line the path was cut at.
 void signaleCheminTropLong(Lamelix &f, int16_t derniere) {
-    f.Systeme.Message(f.Msg(107) + "11/" + f.Msg(113) + f.Msg(121) +
+    f.Systeme.Message(f.Msg(MsgAvertissement) + "11/" + f.Msg(MsgDepassementIndex) +
+                      f.Msg(MsgErreurCleCompilee) +
                       TexteNombre(f.Cle().TabLignes(derniere).LigneTexte));
 }
 
@@ -90,14 +91,15 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
         long pas = 0;
         while (cle.TabLignes(ligne).E >= 2) {
             if (++pas > MaxPasRemontee) {
-                f.Systeme.Message(f.Msg(117) + TexteNombre(cle.TabLignes(ligne).LigneTexte));
+                f.Systeme.Message(f.Msg(MsgErreurDepassementLigne) +
+                                  TexteNombre(cle.TabLignes(ligne).LigneTexte));
                 return;
             }
             ligne = VersEntier16(cle.TabLignes(ligne).Prec);
             const LigneCle &p = cle.TabLignes(ligne);
             if (p.Orpheline) {
                 f.Text1.SetForeColor(CouleurRouge);
-                f.Text1.Append(f.Msg(180));
+                f.Text1.Append(f.Msg(MsgEntiteSansPrecedent));
                 rupture = -1;
             }
             if (p.E > 0 && !PorteMarqueNote(p)) {
@@ -145,7 +147,8 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
     if (rupture != 0) {
         f.Text1.SetForeColor(CouleurRouge);
         if (mode == 1)
-            f.Text1.Append(f.Msg(178) + f.FinLigne + f.Msg(185) + renvoiSlot2(f) + f.FinLigne);
+            f.Text1.Append(f.Msg(MsgRuptureSequence) + f.FinLigne + f.Msg(MsgCfCleEn) +
+                           renvoiSlot2(f) + f.FinLigne);
     }
     f.DebutsEtapes.clear();
     for (int i = 1; i <= f.NbEtapes; ++i) {
@@ -173,7 +176,7 @@ void AfficheEtape(Lamelix &f, int16_t ligne, int16_t rupture) {
                        f.FinLigne);
     }
     if (!f.AfficheNotes && rupture != 0)
-        f.Text1.SetText(f.Msg(171) + " cf  " + renvoiSlot2(f) + "7//" + f.FinLigne);
+        f.Text1.SetText(f.Msg(MsgLigneOrpheline) + " cf  " + renvoiSlot2(f) + "7//" + f.FinLigne);
 }
 
 void HistoCherch(Lamelix &f, int16_t &ligne) {
@@ -222,7 +225,7 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     const int16_t entite = cle.TabLignes(f.Hist(f.NbEtapes)).E;
     if (entite < 0) {
         // A header line in the history: reported, and the consultation stays where it is.
-        f.Systeme.Message(f.Msg(123) + TexteNombre(f.Hist(f.NbEtapes)));
+        f.Systeme.Message(f.Msg(MsgErreur98H) + TexteNombre(f.Hist(f.NbEtapes)));
         return;
     }
     f.EntiteCourante = entite;

@@ -55,7 +55,7 @@ bool RemonteExacte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
         courante = VersEntier16(cle.TabLignes(courante).Prec);
         const LigneCle &atteinte = cle.TabLignes(courante);
         if (pas > MaxPasRemontee) {
-            f.Systeme.Message(f.Msg(112) + TexteNombre(atteinte.LigneTexte));
+            f.Systeme.Message(f.Msg(MsgDepassementBoucle) + TexteNombre(atteinte.LigneTexte));
             return false;
         }
         if (PorteMarqueNote(atteinte)) return false;
@@ -114,7 +114,7 @@ class Remontees {
 // "suiv.": the outcome list, and List2 no longer holds the full names nor navigable lines.
 void Suivants(Lamelix &f) {
     CherchSuiv(f);
-    f.Label3.SetCaption(f.Msg(25));
+    f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
     f.NomsCharges = false;
     f.LignesNavigables = false;
 }
@@ -152,7 +152,7 @@ void CherchSuiv(Lamelix &f) {
             AfficheHist(f, 0, 0);
             for (int position = 0; position <= MaxIndexChoix; ++position)
                 f.MapNoms()(position) = issues.Ligne(position);
-            f.Label3.SetCaption(f.Msg(25));
+            f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
         }
         f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
     });
@@ -165,7 +165,7 @@ void Command4_Click(Lamelix &f, int index) {
             Suivants(f);
             break;
         case Cmd4CopieListe:
-            f.Label3.SetCaption(f.Msg(27));
+            f.Label3.SetCaption(f.Msg(MsgListeVersPressePapier));
             CopieListe(f);
             break;
         case Cmd4Section:
@@ -176,7 +176,7 @@ void Command4_Click(Lamelix &f, int index) {
         case Cmd4Liste: {
             float toutes = 1;
             ChargeListe(f, toutes);
-            f.Label3.SetCaption(f.Msg(26));
+            f.Label3.SetCaption(f.Msg(MsgListeTerminaisons));
             f.LignesNavigables = false;
             break;
         }

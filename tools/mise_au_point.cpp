@@ -190,7 +190,7 @@ void Sections(Outils &o, Rapport &r) {
         [&](long i) { return EstTerminale(L(i)) && L(i).NomEspece.empty() && !EstNote(cle, i); },
         simple);
     section(
-        std::string(Fleche) + o.Msg(178) + o.Msg(177), false, false,
+        std::string(Fleche) + o.Msg(MsgRuptureSequence) + o.Msg(MsgRisqueBouclage), false, false,
         [&](long i) { return L(i).E > 0 && L(i).S > 0 && L(i).E >= L(i).S; }, etoile);
     // Both text scans read the loaded file by its full path.
     const std::vector<std::string> lignes = LignesDecodees(LitFichierOutils(cle.FichierCle));
@@ -238,7 +238,7 @@ void MiseauPointFichierOutils(Outils &o) {
     f.List2.Clear();
     Rapport r(cle, o.FinLigne());
     try {
-        r.Texte = o.Msg(151) + NomFichier(cle.FichierCle);
+        r.Texte = o.Msg(MsgCompteRenduSyntaxe) + NomFichier(cle.FichierCle);
         r.Ligne(" nb de lignes vues :" + std::to_string(cle.NbLignesTexte));
         r.Ligne(" nb de lignes utiles :" + std::to_string(cle.EntiteMax));
         r.Ligne(" dernière entité     : " + std::to_string(cle.EntiteMaxCourante));
