@@ -5,6 +5,7 @@
 #include "key/chargement.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/nom_programme.hpp"
 #include "platform/services.hpp"
 
 namespace lamelix {

@@ -3,6 +3,7 @@
 #include "consult/lamelix.hpp"
 #include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
+#include "platform/nom_programme.hpp"
 #include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"

@@ -7,7 +7,6 @@
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
-#include "version.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -15,11 +14,6 @@
 #include <vector>
 
 namespace lamelix {
-
-std::string NomProgrammeVersion() {
-    return "Lamelix " + std::to_string(VersionMajeure) + "." + std::to_string(VersionMineure) +
-           std::to_string(VersionRevision);
-}
 
 namespace {
 
