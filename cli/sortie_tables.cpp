@@ -1,6 +1,7 @@
 #include "cli/sortie_tables.hpp"
 
 #include "cli/console.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/controles.hpp"
 #include "platform/nombres.hpp"
 
@@ -35,7 +36,7 @@ std::string ImprimeTables(const CleCompilee &cle, const ListBox &lgs) {
     s += "\ni\tLigneTexte\tE\tS\tPrec\tSuite\tOrpheline\tTitreSection\tDescription\tNomEspece\t"
          "Complements\n";
     // A stop on the 4001st key line leaves NbLignesM1 at 4000: rows end at the last record.
-    const int derniere = std::min(cle.NbLignesM1 + 1, MaxLignesCle);
+    const long derniere = DerniereLigneCle(cle);
     for (int i = 1; i <= derniere; ++i) {
         const LigneCle &l = cle.TabLignes(i);
         s += std::to_string(i) + '\t' + TexteNombre(l.LigneTexte) + '\t' + std::to_string(l.E) +

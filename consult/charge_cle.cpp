@@ -5,6 +5,7 @@
 #include "key/chargement.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/nom_programme.hpp"
 #include "platform/services.hpp"
 
 namespace lamelix {
@@ -20,7 +21,7 @@ void videCle(Lamelix &f, const std::string &chemin) {
     f.Text2.SetText({});
     f.Label1.SetCaption({});
     f.Label3.SetCaption({});
-    f.StatusBar1.SetCaption(f.Msg(131) + chemin);
+    f.StatusBar1.SetCaption(f.Msg(MsgProblemeChargement) + chemin);
     RazCle(f.Cle());
     f.Parcours.VideNoms();
     f.List1.Clear();
@@ -41,15 +42,15 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
     // A file that cannot be read whole (gone, a folder, a named pipe, far too large) is refused
     // before anything changes: the consultation in progress stays.
     if (const auto pourquoi = PourquoiIllisible(chemin)) {
-        f.Systeme.Message(f.Msg(131) + chemin + f.FinLigne + *pourquoi);
+        f.Systeme.Message(f.Msg(MsgProblemeChargement) + chemin + f.FinLigne + *pourquoi);
         return;
     }
     try {
         f.Text2.SetText({});
         cle.FichierCle = chemin;
-        Flash_ouvre(f, f.Msg(134) + chemin + "....");
-        f.Label6.SetCaption(f.Msg(135));
-        f.Label18.SetCaption(f.Msg(136) + cle.FichierCle);
+        Flash_ouvre(f, f.Msg(MsgPrecompilationDe) + chemin + "....");
+        f.Label6.SetCaption(f.Msg(MsgPatientezPrecompilation));
+        f.Label18.SetCaption(f.Msg(MsgFichierActuel) + cle.FichierCle);
         const IssueChargement issue =
             ChargeFichierCle(chemin, f.Compilation(), f.Vues(), [&f] { Flash_ferme(f); });
         if (issue == IssueChargement::MarqueurAbsent) return;
@@ -71,7 +72,7 @@ void ChargeCle(Lamelix &f, const std::string &chemin) {
         bouton_Click(f, 1);
     } catch (const ErreurExecution &) {
         f.Parcours.VideNoms();
-        f.Systeme.Message(f.Msg(131) + chemin);
+        f.Systeme.Message(f.Msg(MsgProblemeChargement) + chemin);
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include "consult/lamelix.hpp"
 #include "consult/operations.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
+#include "platform/nom_programme.hpp"
 #include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
@@ -30,7 +32,7 @@ bool prendResultat(Lamelix &f, int position, bool choisi) {
     const LigneCle &l = f.Cle().TabLignes(*trouvee);
     f.Parcours.EntiteCourante = l.E;
     CherchSuiv(f);
-    if (l.S != 0) {
+    if (!EstTerminale(l)) {
         f.Text2.SetText({});
     } else {
         f.Text2.SetText(l.NomEspece);
@@ -50,9 +52,10 @@ void AfficheChoix(Lamelix &f, int16_t entite) {
     f.Parcours.RechercheAffichee = false; // nor the hits of a keyword search
     ActiveCommand2(f);                    // nothing is selected any more
     if (entite == 0) return;              // no key loaded, or a species reached: nothing to offer
-    for (long i = cle.IndexEntite(entite); i > 0 && cle.TabLignes(i).E == entite; ++i) {
+    const LignesEntite lignes = LignesDeLEntite(cle, entite, MaxLignesCle);
+    for (long i = lignes.Premiere; i < lignes.Fin(); ++i) {
         if (i >= MaxLignesCle) return;
-        if (cle.TabLignes(i).Suite != "N") f.List1.AddItem(cle.TabLignes(i).Description);
+        if (!PorteMarqueNote(cle.TabLignes(i))) f.List1.AddItem(cle.TabLignes(i).Description);
     }
     f.Caption.SetCaption(cle.TitreFenetre.empty() ? NomProgrammeVersion() : cle.TitreFenetre);
     f.Label6.SetCaption(cle.CommentaireCle);
@@ -66,8 +69,8 @@ std::optional<int16_t> LigneDuResultat(Lamelix &f, long k) {
     if (k < 0 || k > MaxLignesCle) return std::nullopt;
     const CleCompilee &cle = f.Cle();
     int16_t ligne = f.Parcours.MapRecherche(k);
-    if (ligne < 1 || ligne > cle.NbLignesM1 + 1 || ligne > MaxLignesCle) return std::nullopt;
-    if (cle.TabLignes(ligne).Suite == "N" && ligne > 1) --ligne;
+    if (ligne < 1 || ligne > DerniereLigneCle(cle)) return std::nullopt;
+    if (PorteMarqueNote(cle.TabLignes(ligne)) && ligne > 1) --ligne;
     return ligne;
 }
 
@@ -75,8 +78,8 @@ long LigneChoisie(const Lamelix &f, int position) {
     const CleCompilee &cle = f.Prog.Cle;
     long i = cle.IndexEntite(f.Parcours.EntiteCourante);
     for (int compte = 0; compte < position; ++i)
-        if (cle.TabLignes(i).Suite != "N") ++compte;
-    if (cle.TabLignes(i).Suite == "N") ++i;
+        if (!PorteMarqueNote(cle.TabLignes(i))) ++compte;
+    if (PorteMarqueNote(cle.TabLignes(i))) ++i;
     return i;
 }
 
@@ -175,7 +178,7 @@ void ReprendALaLigne(Lamelix &f, int16_t ligne) {
 }
 
 void List1_GotFocus(Lamelix &f) {
-    f.StatusBar1.SetCaption(f.Msg(51));
+    f.StatusBar1.SetCaption(f.Msg(MsgEscPourFermer));
 }
 
 void List1_LostFocus(Lamelix &f) {
@@ -184,7 +187,7 @@ void List1_LostFocus(Lamelix &f) {
 
 void List1_KeyPress(Lamelix &f, int16_t KeyAscii) {
     if (KeyAscii != ToucheEchap) return;
-    f.StatusBar1.SetCaption(f.Msg(50));
+    f.StatusBar1.SetCaption(f.Msg(MsgPointezEtCliquez));
     f.zoomDesc.SetVisible(false);
 }
 
@@ -194,7 +197,7 @@ void List1_MouseDown(Lamelix &f, int Button, int) {
     if (Button != BoutonDroit) return;
     f.zoomDesc.SetText(f.List1.TexteSelectionne());
     f.zoomDesc.SetVisible(true);
-    f.StatusBar1.SetCaption(f.Msg(51));
+    f.StatusBar1.SetCaption(f.Msg(MsgEscPourFermer));
     if (f.Frame14.Visible) f.Annexes.traduirebtn_Click(0);
 }
 
@@ -242,9 +245,9 @@ void remplitNoms(Lamelix &f, Noms quoi) {
         f.Parcours.NbNoms = 0;
         f.List2.Clear();
         const bool ignoreVides = quoi != Noms::ListeOutils && f.MnOutil[30].Checked;
-        for (int i = 1; i <= cle.NbLignesM1 + 1; ++i) {
+        for (int i = 1; i <= NombreLignesCle(cle); ++i) {
             const LigneCle &l = cle.TabLignes(i);
-            if (l.E <= 0 || l.S != 0 || SansBlancs(l.Suite) == "N") continue;
+            if (l.E <= 0 || !EstTerminale(l) || PorteMarqueNote(l)) continue;
             std::string nom = SansBlancsGauche(l.NomEspece);
             if (ignoreVides && nom.empty()) continue;
             f.Parcours.MapNoms(f.Parcours.NbNoms) = static_cast<int16_t>(i);

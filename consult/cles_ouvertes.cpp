@@ -28,7 +28,8 @@ void MAJ_List3(Lamelix &f, const std::string &) {
             if (Majuscules(element.Texte) == cherche) return;
         if (!FichierExiste(f.CheminCle)) {
             if (f.FicExtr[1].Checked) {
-                flash(f, f.Msg(2) + " " + f.NomFichierCle + "' " + f.Msg(4), CouleurVert);
+                flash(f, f.Msg(MsgFichier) + " " + f.NomFichierCle + "' " + f.Msg(MsgNonTrouve),
+                      CouleurVert);
                 bouton_Click(f, 0);
             }
             return;
@@ -48,7 +49,8 @@ void List3_DblClick(Lamelix &f) {
             f.NomFichierCle = ligne;
             f.CheminCle = JointChemin(f.RepData, ligne);
         }
-        f.Label7.SetCaption(f.Msg(2) + ": " + f.NomFichierCle + f.Msg(5) + " : " + f.RepData);
+        f.Label7.SetCaption(f.Msg(MsgFichier) + ": " + f.NomFichierCle +
+                            f.Msg(MsgRepertoireDefaut) + " : " + f.RepData);
         std::string chemin = f.CheminCle;
         ChargeCle(f, chemin);
         float toutes = 1;

@@ -21,7 +21,7 @@ void Memorise(Lamelix &f, std::string &memoire) {
         memoire = f.Text2.Text + f.FinLigne;
         for (int etape = 1; etape <= f.Parcours.NbEtapes; ++etape)
             memoire += f.Cle().TabLignes(f.Parcours.Hist(etape)).Description + f.FinLigne;
-        flash(f, f.Text2.Text + f.Msg(186), CouleurRouge);
+        flash(f, f.Text2.Text + f.Msg(MsgMemorise), CouleurRouge);
     });
 }
 
@@ -50,11 +50,11 @@ void copie_LM2(Lamelix &f) {
 void compare_Hist(Lamelix &f) {
     SousPiege([&] {
         if (f.Parcours.LM1.empty()) {
-            f.Systeme.Message("LM1 " + f.Msg(104));
+            f.Systeme.Message("LM1 " + f.Msg(MsgNonDefinie));
             return;
         }
         if (f.Parcours.LM2.empty()) {
-            f.Systeme.Message("LM2 " + f.Msg(104));
+            f.Systeme.Message("LM2 " + f.Msg(MsgNonDefinie));
             return;
         }
         const std::vector<std::string> a = Pieces(f.Parcours.LM1, f.FinLigne);

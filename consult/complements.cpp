@@ -44,10 +44,10 @@ bool OuvreAdresseWeb(Lamelix &f, const std::string &adresse) {
 
 int16_t AppelPageWeb(Lamelix &f, const std::string &adresse) {
     if (!f.Systeme.ConnexionInternet()) {
-        flash(f, f.Msg(190), CouleurRouge);
+        flash(f, f.Msg(MsgPasDeConnexion), CouleurRouge);
         return 1;
     }
-    flash(f, f.Msg(191), CouleurBleu);
+    flash(f, f.Msg(MsgAppelPageWeb), CouleurBleu);
     OuvreAdresseWeb(f, adresse);
     return 0;
 }
@@ -93,13 +93,14 @@ void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16
         return;
     }
     if (f.FicExtr[1].Checked) {
-        flash(f, f.Msg(2) + cible + f.Msg(4), CouleurVert);
+        flash(f, f.Msg(MsgFichier) + cible + f.Msg(MsgNonTrouve), CouleurVert);
         resultat = 1;
         return;
     }
     resultat = 2;
     revientAuChoix(f, ligneChoisie);
-    if (f.Systeme.Question(f.Msg(2) + cible + f.Msg(4) + " :  recherche manuelle ? ") != ReponseOui)
+    if (f.Systeme.Question(f.Msg(MsgFichier) + cible + f.Msg(MsgNonTrouve) +
+                           " :  recherche manuelle ? ") != ReponseOui)
         return;
     if (estCle) {
         // The user finds the key; "Ouvrir" loads it and lists it among the opened keys.
@@ -116,8 +117,8 @@ void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16
 }
 
 std::optional<std::string> ChargefichExtrnDialog(Lamelix &f, const std::string &chemin) {
-    const auto trouve =
-        f.Systeme.DialogueOuvrir("(*.*)|*.*|" + f.Msg(130) + "(*.*)|*.*", DossierDe(chemin));
+    const auto trouve = f.Systeme.DialogueOuvrir(
+        "(*.*)|*.*|" + f.Msg(MsgTousLesFichiers) + "(*.*)|*.*", DossierDe(chemin));
     if (!trouve || trouve->empty()) return std::nullopt;
     return trouve;
 }

@@ -59,9 +59,9 @@ void PrepareFenetre(Lamelix &f) {
     f.List1.Clear();
     f.List2.Clear();
     f.Prog.Textes.ChargeDefauts();
-    f.StatusBar1.SetCaption(f.Msg(51));
-    f.Label3.SetCaption(f.Msg(10));
-    f.Label5.SetCaption(f.Msg(11));
+    f.StatusBar1.SetCaption(f.Msg(MsgEscPourFermer));
+    f.Label3.SetCaption(f.Msg(MsgListezEtChoisissez));
+    f.Label5.SetCaption(f.Msg(MsgPropositionsValidees));
     f.Text1.SetText({});
 }
 
@@ -105,22 +105,23 @@ void OuvreCleDeDepart(Lamelix &f) {
     }
 
     MontreFichierParDefaut(f);
-    f.Label18.SetCaption(f.Msg(136) + f.CheminCle);
+    f.Label18.SetCaption(f.Msg(MsgFichierActuel) + f.CheminCle);
 
     f.Parcours.LM1.clear();
     f.Parcours.LM2.clear();
 }
 
 void MontreFichierCourant(Lamelix &f, const std::string &nom) {
-    f.Label7.SetCaption(f.Msg(2) + " :" + nom + " " + f.Msg(5) + ": " + f.RepData);
+    f.Label7.SetCaption(f.Msg(MsgFichier) + " :" + nom + " " + f.Msg(MsgRepertoireDefaut) + ": " +
+                        f.RepData);
 }
 
 void MontreFichierParDefaut(Lamelix &f) {
-    f.Label7.SetCaption(f.Msg(3) + JointChemin(f.RepData, f.Options().FicDefaut));
+    f.Label7.SetCaption(f.Msg(MsgFichierParDefaut) + JointChemin(f.RepData, f.Options().FicDefaut));
 }
 
 void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t) {
-    if (f.Systeme.Question(f.Msg(6), f.Caption.Caption) != ReponseOui) {
+    if (f.Systeme.Question(f.Msg(MsgQuitter), f.Caption.Caption) != ReponseOui) {
         Cancel = 1;
         return;
     }
@@ -134,7 +135,7 @@ void Form_Unload(Lamelix &f) {
 
 // "&Quitter": the same question; Yes saves the session before the program ends.
 void Quitter(Lamelix &f) {
-    if (f.Systeme.Question(f.Msg(6), f.Caption.Caption) != ReponseOui) return;
+    if (f.Systeme.Question(f.Msg(MsgQuitter), f.Caption.Caption) != ReponseOui) return;
     IniSession_Sauve(f);
     fermeFenetres(f);
     Form_Unload(f);

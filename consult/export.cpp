@@ -34,7 +34,7 @@ std::string finsDeLigneCrLf(const std::string &texte) {
 void ExportResultat(Lamelix &f) {
     SousPiege([&] {
         const std::string nom = f.Text2.Text.empty() ? "CleTexte.txt" : f.Text2.Text + ".txt";
-        const std::string filtre = "*.txt|*.txt|" + f.Msg(130) + "(*.*)|*.*";
+        const std::string filtre = "*.txt|*.txt|" + f.Msg(MsgTousLesFichiers) + "(*.*)|*.*";
         const auto chemin = f.Systeme.DialogueEnregistrer(filtre, nom, f.RepData);
         if (!chemin || chemin->empty()) return; // cancelled: the export ends
         const std::string fin = "\r\n";

@@ -2,6 +2,7 @@
 // session line that "&Quitter" records and "Session précédente" reopens.
 
 #include "consult/lamelix.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/horloge.hpp"
@@ -68,7 +69,7 @@ std::string texteReglages(const Lamelix &f) {
 // (or told that it could not be created). False when no file was made.
 bool recreeIni(Lamelix &f) {
     if (!EcritOuSignale(f, CheminIni(f), texteReglages(f), "options")) return false;
-    f.Systeme.Message(f.Msg(111) + Reglages::NomIni, f.Caption.Caption);
+    f.Systeme.Message(f.Msg(MsgCreationDe) + Reglages::NomIni, f.Caption.Caption);
     return true;
 }
 
@@ -273,7 +274,7 @@ void IniSession_Charge(Lamelix &f) {
         // The key of the session is gone (or is no regular file, which could not be read): the
         // user is told, and the consultation in progress stays as it is.
         if (!FichierExiste(fichier)) {
-            f.Systeme.Message(f.Msg(2) + fichier + f.Msg(4));
+            f.Systeme.Message(f.Msg(MsgFichier) + fichier + f.Msg(MsgNonTrouve));
             return;
         }
         const std::size_t debutEntite = valeur.find(';');
@@ -288,8 +289,7 @@ void IniSession_Charge(Lamelix &f) {
         const int16_t numero = VersEntier16(Valeur(entite.substr(0, entite.find(';'))));
         // An entity exists when its first line belongs to it: one the key no longer has (it was
         // edited since) leaves the key at its start.
-        if (numero < 1 || numero > MaxEntites || cle.TabLignes(cle.IndexEntite(numero)).E != numero)
-            return;
+        if (numero < 1 || numero > MaxEntites || !EntiteDefinie(cle, numero)) return;
         f.Parcours.EntiteCourante = numero;
         AfficheChoix(f, f.Parcours.EntiteCourante);
         CherchSuiv(f);

@@ -3,6 +3,7 @@
 
 #include "consult/lamelix.hpp"
 #include "consult/operations.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
@@ -42,7 +43,8 @@ std::string renvoiSlot2(Lamelix &f) {
 
 // The history can hold no more lines: tells the user which line the path was cut at.
 void signaleCheminTropLong(Lamelix &f, int16_t derniere) {
-    f.Systeme.Message(f.Msg(107) + "11/" + f.Msg(113) + f.Msg(121) +
+    f.Systeme.Message(f.Msg(MsgAvertissement) + "11/" + f.Msg(MsgDepassementIndex) +
+                      f.Msg(MsgErreurCleCompilee) +
                       TexteNombre(f.Cle().TabLignes(derniere).LigneTexte));
 }
 
@@ -98,17 +100,18 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
         long pas = 0;
         while (cle.TabLignes(ligne).E >= 2) {
             if (++pas > MaxPasRemontee) {
-                f.Systeme.Message(f.Msg(117) + TexteNombre(cle.TabLignes(ligne).LigneTexte));
+                f.Systeme.Message(f.Msg(MsgErreurDepassementLigne) +
+                                  TexteNombre(cle.TabLignes(ligne).LigneTexte));
                 return;
             }
             ligne = VersEntier16(cle.TabLignes(ligne).Prec);
             const LigneCle &p = cle.TabLignes(ligne);
             if (p.Orpheline) {
                 f.Text1.SetForeColor(CouleurRouge);
-                f.Text1.Append(f.Msg(180));
+                f.Text1.Append(f.Msg(MsgEntiteSansPrecedent));
                 rupture = -1;
             }
-            if (p.E > 0 && p.Suite != "N") {
+            if (p.E > 0 && !PorteMarqueNote(p)) {
                 if (n == MaxEtapes) {
                     signaleCheminTropLong(f, chemin[MaxEtapes - 1]);
                     break;
@@ -153,7 +156,8 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
     if (rupture != 0) {
         f.Text1.SetForeColor(CouleurRouge);
         if (mode == 1)
-            f.Text1.Append(f.Msg(178) + f.FinLigne + f.Msg(185) + renvoiSlot2(f) + f.FinLigne);
+            f.Text1.Append(f.Msg(MsgRuptureSequence) + f.FinLigne + f.Msg(MsgCfCleEn) +
+                           renvoiSlot2(f) + f.FinLigne);
     }
     f.Parcours.DebutsEtapes.clear();
     for (int i = 1; i <= f.Parcours.NbEtapes; ++i) {
@@ -164,7 +168,7 @@ void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
         const double suite = Valeur(cle.TabLignes(ligne).Suite);
         if (suite <= 0) continue;
         const LigneCle &note = cle.TabLignes(VersEntier16(suite));
-        if (note.Suite != "N") continue;
+        if (!PorteMarqueNote(note)) continue;
         f.Text1.Append(MarqueNote + texteLigne(f, note.Description) + f.FinLigne);
     }
     // A broken path without notes shows one notice instead of its steps.
@@ -181,7 +185,7 @@ void AfficheEtape(Lamelix &f, int16_t ligne, int16_t rupture) {
                        f.FinLigne);
     }
     if (!f.Parcours.AfficheNotes && rupture != 0)
-        f.Text1.SetText(f.Msg(171) + " cf  " + renvoiSlot2(f) + "7//" + f.FinLigne);
+        f.Text1.SetText(f.Msg(MsgLigneOrpheline) + " cf  " + renvoiSlot2(f) + "7//" + f.FinLigne);
 }
 
 void HistoCherch(Lamelix &f, int16_t &ligne) {
@@ -227,7 +231,7 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     // A note is not a step of its own: step back from the proposition that calls its entity.
     if (f.Parcours.NbEtapes >= 1) {
         const LigneCle &derniere = cle.TabLignes(f.Parcours.Hist(f.Parcours.NbEtapes));
-        if (derniere.Suite == "N")
+        if (PorteMarqueNote(derniere))
             f.Parcours.Hist(f.Parcours.NbEtapes) = VersEntier16(derniere.Prec);
     }
     if (f.Parcours.EntiteCourante < 0) return;
@@ -239,7 +243,7 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     const int16_t entite = cle.TabLignes(f.Parcours.Hist(f.Parcours.NbEtapes)).E;
     if (entite < 0) {
         // A header line in the history: reported, and the consultation stays where it is.
-        f.Systeme.Message(f.Msg(123) + TexteNombre(f.Parcours.Hist(f.Parcours.NbEtapes)));
+        f.Systeme.Message(f.Msg(MsgErreur98H) + TexteNombre(f.Parcours.Hist(f.Parcours.NbEtapes)));
         return;
     }
     f.Parcours.EntiteCourante = entite;
@@ -259,7 +263,7 @@ void Retour_Choix(Lamelix &f, int16_t code) {
     f.Text2.SetText({});
     AfficheChoix(f, f.Parcours.EntiteCourante);
     CherchSuiv(f);
-    if (cle.TabLignes(cle.IndexEntite(f.Parcours.EntiteCourante)).S == 0) {
+    if (EstTerminale(cle.TabLignes(cle.IndexEntite(f.Parcours.EntiteCourante)))) {
         if (f.Parcours.EntiteCourante == 0) f.Parcours.EntiteCourante = cle.TabLignes(1).E;
         f.Parcours.MarqueRetour = 0;
         if (f.Parcours.EntiteCourante == cle.TabLignes(1).E) {

@@ -1,6 +1,7 @@
 #include "consult/lamelix.hpp"
 
 #include "key/langues_source.hpp"
+#include "platform/nom_programme.hpp"
 
 namespace lamelix {
 

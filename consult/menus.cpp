@@ -12,8 +12,8 @@ namespace lamelix {
 namespace {
 
 void ouvrir(Lamelix &f) {
-    const std::string filtre =
-        "(*.*)|*.*|*.txt,*.cle|*.txt;*.CLE|Clé(*.cle)|*.CLE|" + f.Msg(130) + "(*.*)|*.*";
+    const std::string filtre = "(*.*)|*.*|*.txt,*.cle|*.txt;*.CLE|Clé(*.cle)|*.CLE|" +
+                               f.Msg(MsgTousLesFichiers) + "(*.*)|*.*";
     const auto chemin = f.Systeme.DialogueOuvrir(filtre, f.RepData);
     if (chemin && !chemin->empty()) OuvreFichier(f, *chemin);
 }
@@ -26,8 +26,9 @@ void voirParametres(Lamelix &f) {
     f.Frame10.SetVisible(true);
     f.txtEdit.SetVisible(true);
     const std::string &fin = f.FinLigne;
-    f.txtEdit.SetText(f.Msg(159) + f.RepData + fin + f.Msg(184) + f.Options().FicDefaut + fin +
-                      f.Msg(160) + f.Options().RepDoc + fin);
+    f.txtEdit.SetText(f.Msg(MsgRepertoireCles) + f.RepData + fin + f.Msg(MsgCleParDefaut) +
+                      f.Options().FicDefaut + fin + f.Msg(MsgRacineDocumentation) +
+                      f.Options().RepDoc + fin);
 }
 
 // The selected part of txtEdit, in bytes of its text.
@@ -49,7 +50,8 @@ void remplaceSelection(TextBox &t, const std::string &par) {
 void OuvreFichier(Lamelix &f, const std::string &chemin) {
     SousPiege([&] {
         if (!FichierExiste(chemin)) {
-            f.Systeme.Message(f.Msg(1) + chemin + " " + f.Msg(129), f.Caption.Caption);
+            f.Systeme.Message(f.Msg(MsgLeFichier) + chemin + " " + f.Msg(MsgNExistePas),
+                              f.Caption.Caption);
             return;
         }
         const std::string extension = ExtensionMaj3(NomFichier(chemin));

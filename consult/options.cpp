@@ -57,7 +57,7 @@ void MnuOptFic_xy_Click(Lamelix &f, int index) {
         switch (index) {
         case 0:
             f.Frame7Documentation = false;
-            f.Frame7.SetCaption(f.Msg(158));
+            f.Frame7.SetCaption(f.Msg(MsgFichierCleParDefaut));
             f.FileList.SetEnabled(true);
             f.FileListPattern = f.FlagPattern[0].Checked ? "*.CLE" : "*.CLE;*.TXT*";
             f.Label14.SetCaption(f.Options().FicDefaut);
@@ -66,7 +66,7 @@ void MnuOptFic_xy_Click(Lamelix &f, int index) {
             break;
         case 1:
             f.Frame7Documentation = true;
-            f.Frame7.SetCaption(f.Msg(160));
+            f.Frame7.SetCaption(f.Msg(MsgRacineDocumentation));
             f.FileList.SetEnabled(false);
             f.FileListPattern = "**";
             f.Label14.SetCaption({});

@@ -1,6 +1,7 @@
 // The outcomes still reachable from the current entity, and the consultation buttons Command4.
 
 #include "consult/lamelix.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
@@ -54,10 +55,10 @@ bool RemonteExacte(Lamelix &f, Issues &issues, int16_t ligne, int16_t cible) {
         courante = VersEntier16(cle.TabLignes(courante).Prec);
         const LigneCle &atteinte = cle.TabLignes(courante);
         if (pas > MaxPasRemontee) {
-            f.Systeme.Message(f.Msg(112) + TexteNombre(atteinte.LigneTexte));
+            f.Systeme.Message(f.Msg(MsgDepassementBoucle) + TexteNombre(atteinte.LigneTexte));
             return false;
         }
-        if (atteinte.Suite == "N") return false;
+        if (PorteMarqueNote(atteinte)) return false;
         if (atteinte.E == cible && !trouvee) {
             trouvee = true;
             if (!issues.Ajoute(ligne)) return false;
@@ -87,7 +88,7 @@ class Remontees {
                 break;
             }
             const LigneCle &atteinte = cle.TabLignes(courante);
-            if (connu == EnCours || atteinte.Suite == "N")
+            if (connu == EnCours || PorteMarqueNote(atteinte))
                 return RemonteExacte(f_, issues, ligne, cible_); // a loop, or the stop
             etat_[static_cast<std::size_t>(courante)] = EnCours;
             chemin_.push_back(courante);
@@ -113,7 +114,7 @@ class Remontees {
 // "suiv.": the outcome list, and List2 no longer holds the full names nor navigable lines.
 void Suivants(Lamelix &f) {
     CherchSuiv(f);
-    f.Label3.SetCaption(f.Msg(25));
+    f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
     f.Parcours.NomsCharges = false;
     f.Parcours.LignesNavigables = false;
 }
@@ -152,7 +153,7 @@ void CherchSuiv(Lamelix &f) {
             AfficheHist(f, 0, 0);
             for (int position = 0; position <= MaxIndexChoix; ++position)
                 f.Parcours.MapNoms(position) = issues.Ligne(position);
-            f.Label3.SetCaption(f.Msg(25));
+            f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
         }
         f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
     });
@@ -165,7 +166,7 @@ void Command4_Click(Lamelix &f, int index) {
             Suivants(f);
             break;
         case Cmd4CopieListe:
-            f.Label3.SetCaption(f.Msg(27));
+            f.Label3.SetCaption(f.Msg(MsgListeVersPressePapier));
             CopieListe(f);
             break;
         case Cmd4Section:
@@ -176,7 +177,7 @@ void Command4_Click(Lamelix &f, int index) {
         case Cmd4Liste: {
             float toutes = 1;
             ChargeListe(f, toutes);
-            f.Label3.SetCaption(f.Msg(26));
+            f.Label3.SetCaption(f.Msg(MsgListeTerminaisons));
             f.Parcours.LignesNavigables = false;
             break;
         }

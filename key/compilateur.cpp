@@ -1,12 +1,12 @@
 #include "key/compilateur.hpp"
 
 #include "key/compilation_interne.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/controles.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
-#include "version.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -14,11 +14,6 @@
 #include <vector>
 
 namespace lamelix {
-
-std::string NomProgrammeVersion() {
-    return "Lamelix " + std::to_string(VersionMajeure) + "." + std::to_string(VersionMineure) +
-           std::to_string(VersionRevision);
-}
 
 namespace {
 
@@ -138,7 +133,7 @@ void PrecompileOctets(std::string_view octets, int16_t &echec, EnvironnementComp
 void MarqueOrphelines(CleCompilee &cle) {
     // One pass to note which entities are called, one to mark the lines: linear, not quadratic.
     std::vector<bool> appelee(65536, false);
-    const int n = cle.NbLignesM1 + 1;
+    const long n = NombreLignesCle(cle);
     for (int j = 1; j <= n; ++j)
         appelee[static_cast<std::size_t>(cle.TabLignes(j).S + 32768)] = true;
     for (int i = 1; i <= n; ++i) {

@@ -35,7 +35,4 @@ void PrecompileOctets(std::string_view octets, int16_t &echec, EnvironnementComp
 // Orpheline = the line's entity is above 1 and no key line calls it.
 void MarqueOrphelines(CleCompilee &cle);
 
-// "Lamelix " + major + "." + minor + revision, as the window caption shows the program.
-std::string NomProgrammeVersion();
-
 } // namespace lamelix

@@ -3,6 +3,7 @@
 #include "key/champs.hpp"
 #include "key/compilation_interne.hpp"
 #include "platform/controles.hpp"
+#include "platform/nom_programme.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
 #include "platform/utf8.hpp"

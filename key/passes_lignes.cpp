@@ -3,6 +3,7 @@
 
 #include "key/compilation_interne.hpp"
 #include "key/decoupage.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
@@ -43,7 +44,7 @@ void PasseChampsTexte(Compilation &c) {
 void PasseIndexEntites(Compilation &c) {
     for (long i = c.nbLignes(); i >= 1; --i) {
         c.ligneCourante = i;
-        if (c.ligne(i).Suite == "N") continue;
+        if (PorteMarqueNote(c.ligne(i))) continue;
         int16_t e = VersEntier16(Valeur(c.TabES(i).E));
         if (e > 0) c.env.Cle.IndexEntite(e) = static_cast<int16_t>(i);
     }
@@ -70,7 +71,7 @@ void PassePredecesseurs(Compilation &c) {
 void PasseContinuations(Compilation &c) {
     for (long i = 1; i <= c.nbLignes(); ++i) {
         c.ligneCourante = i;
-        if (c.ligne(i).Suite == "N") c.ligne(i - 1).Suite = std::to_string(i);
+        if (PorteMarqueNote(c.ligne(i))) c.ligne(i - 1).Suite = std::to_string(i);
     }
 }
 

@@ -36,7 +36,7 @@ void PasseNumerotation(Compilation &c, int16_t &echec) {
         if (num.Erreur) {
             c.env.Boites.Message(" syntaxe incorrecte ligne " + ligneTexte(c, i) + FinLigne +
                                  "chercher : \\" + l.Description + " \\ et  \\" + l.Complements +
-                                 " \\  " + FinLigne + m[139]);
+                                 " \\  " + FinLigne + m[MsgDansPressePapier]);
             echec = 1;
             c.env.Presse.PressePapierVide();
             c.env.Presse.PressePapierTexte("\\ " + l.Description + " \\  et  \\ " + l.Complements +
@@ -46,8 +46,8 @@ void PasseNumerotation(Compilation &c, int16_t &echec) {
         if (QueDesBlancs(num.E)) continue;
         if (num.E == num.S) {
             if (!EstNumerique(num.E)) throw ErreurExecution("E et S identiques et non numériques");
-            if (Valeur(num.E) > 0 &&
-                c.env.Boites.Question(m[126] + ligneTexte(c, i) + m[141]) != ReponseOui)
+            if (Valeur(num.E) > 0 && c.env.Boites.Question(m[MsgErreurEEgalS] + ligneTexte(c, i) +
+                                                           m[MsgContinuerAnalyse]) != ReponseOui)
                 throw ArretCompilation{};
         }
         c.TabES(i) = {num.E, num.S};
@@ -71,8 +71,8 @@ void PasseClesSecondaires(Compilation &c, int16_t &echec) {
         std::string e = SansBlancs(es.E);
         if (!TesteCS(e, c.dernierCS)) {
             LigneCle &l = c.ligne(i);
-            c.env.Boites.Message(m[174] + ligneTexte(c, i) + ":" + l.Description + FinLigne +
-                                 "(enregistré dans le presse papier)");
+            c.env.Boites.Message(m[MsgErreur96] + ligneTexte(c, i) + ":" + l.Description +
+                                 FinLigne + "(enregistré dans le presse papier)");
             echec = 1;
             c.env.Presse.PressePapierVide();
             c.env.Presse.PressePapierTexte("ligne " + ligneTexte(c, i) + ":" + l.Description);
@@ -81,8 +81,8 @@ void PasseClesSecondaires(Compilation &c, int16_t &echec) {
         const int16_t numero = c.dernierCS;
         if (numero <= 0) continue;
         if (maxS > 0 && Valeur(c.TabES(i - 1).E) < maxS)
-            c.env.Boites.Message(m[120] + std::to_string(numero - 1) + "," + m[12] +
-                                 ligneTexte(c, maxLigne));
+            c.env.Boites.Message(m[MsgErreurDestinationCleSecondaire] + std::to_string(numero - 1) +
+                                 "," + m[MsgLigne] + ligneTexte(c, maxLigne));
         maxS = 0;
         es.E = TexteNombre(-numero);
         c.NbCS = Ajoute16(c.NbCS, 1);
@@ -98,8 +98,8 @@ void PasseAppelsCS(Compilation &c) {
         if (EstNumerique(es.S)) continue;
         if (!TesteCS(es.S, c.dernierCS)) {
             // The faulty proposition calls the last secondary key named so far (0: none).
-            c.env.Boites.Message(m[119] + std::to_string(c.dernierCS) + m[12] + ligneTexte(c, i) +
-                                 ":" + c.ligne(i).Description);
+            c.env.Boites.Message(m[MsgErreur20CleSecondaire] + std::to_string(c.dernierCS) +
+                                 m[MsgLigne] + ligneTexte(c, i) + ":" + c.ligne(i).Description);
         }
         es.S = TexteNombre(-c.dernierCS);
     }

@@ -255,7 +255,7 @@ void ParcourtDossier(RechercheDocumentation &d, const std::string &dossier,
         f.Systeme.Patiente();
         if (d.DemandeArret) {
             d.DemandeArret = false;
-            if (f.Systeme.Question(f.Msg(106)) == ReponseOui) {
+            if (f.Systeme.Question(f.Msg(MsgArretRecherche)) == ReponseOui) {
                 d.Arret = true;
                 break;
             }

@@ -3,6 +3,7 @@
 
 #include "search/plan_cle.hpp"
 
+#include "key/requetes_cle.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
 #include "search/mots_cherches.hpp"
@@ -27,10 +28,6 @@ int derniere(const PlanCle &p) {
     return std::clamp(c.NbLignesM1 + 1, 0, MaxLignesCle - 1);
 }
 
-bool estNote(const LigneCle &l) {
-    return l.Suite == "N";
-}
-
 bool retenue(const PlanCle &p, int ligne) {
     return !p.Filtrant() ||
            (ligne >= 0 && ligne < static_cast<int>(p.Retenues.size()) && p.Retenues[ligne]);
@@ -40,9 +37,9 @@ bool retenue(const PlanCle &p, int ligne) {
 template <typename F> void pourPropositions(const PlanCle &p, int16_t entite, F &&fait) {
     const CleCompilee &c = cle(p);
     if (entite <= 0 || entite >= MaxEntites) return;
-    const int n = derniere(p);
-    for (int i = c.IndexEntite(entite); i >= 1 && i <= n && c.TabLignes(i).E == entite; ++i)
-        if (!estNote(c.TabLignes(i))) fait(static_cast<int16_t>(i));
+    const LignesEntite lignes = LignesDeLEntite(c, entite, derniere(p));
+    for (long i = lignes.Premiere; i < lignes.Fin(); ++i)
+        if (!PorteMarqueNote(c.TabLignes(i))) fait(static_cast<int16_t>(i));
 }
 
 bool entiteRetenue(const PlanCle &p, int16_t entite) {
@@ -54,7 +51,7 @@ bool entiteRetenue(const PlanCle &p, int16_t entite) {
 // The proposition a note continues.
 int16_t propositionDe(const PlanCle &p, int16_t ligne) {
     const CleCompilee &c = cle(p);
-    while (ligne > 1 && estNote(c.TabLignes(ligne)))
+    while (ligne > 1 && PorteMarqueNote(c.TabLignes(ligne)))
         --ligne;
     return ligne;
 }
@@ -83,7 +80,7 @@ void marqueAvecAncetres(PlanCle &p, int ligne) {
          ++pas) {
         p.Retenues[ligne] = true;
         const LigneCle &l = c.TabLignes(ligne);
-        if (estNote(l)) {
+        if (PorteMarqueNote(l)) {
             --ligne;
             continue;
         }
@@ -157,7 +154,7 @@ std::vector<NoeudPlan> EnfantsPlan(const PlanCle &p, const NoeudPlan &n) {
         break;
     case GenrePlan::Proposition: {
         const int fin = derniere(p);
-        for (int j = n.Ligne + 1; j <= fin && estNote(c.TabLignes(j)); ++j)
+        for (int j = n.Ligne + 1; j <= fin && PorteMarqueNote(c.TabLignes(j)); ++j)
             if (retenue(p, j)) enfants.push_back({GenrePlan::Note, static_cast<int16_t>(j), 0});
         const LigneCle &l = c.TabLignes(n.Ligne);
         if (l.S > 0) {
@@ -238,7 +235,7 @@ std::vector<NoeudPlan> CheminPlan(const PlanCle &p) {
         const int16_t ligne = f.Parcours.Hist(k);
         if (ligne < 1 || ligne > fin) break;
         const LigneCle &l = c.TabLignes(ligne);
-        if (estNote(l)) continue;
+        if (PorteMarqueNote(l)) continue;
         if (l.E != attendue) break;
         chemin.push_back({GenrePlan::Proposition, ligne, 0});
         if (l.S <= 0) {

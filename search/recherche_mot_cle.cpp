@@ -3,6 +3,7 @@
 
 #include "search/recherche_mot_cle.hpp"
 
+#include "key/requetes_cle.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
 #include "platform/texte.hpp"
@@ -36,8 +37,8 @@ void fermePanneau(RechercheMotCle &r) {
     f.Frame6.SetVisible(false);
     f.Frame8.SetVisible(true);
     f.Parcours.OublieResultats();
-    f.StatusBar1.SetCaption(f.Msg(50));
-    f.Label5.SetCaption(f.Msg(147));
+    f.StatusBar1.SetCaption(f.Msg(MsgPointezEtCliquez));
+    f.Label5.SetCaption(f.Msg(MsgCaracteresValides));
     for (int i = 0; i <= 2; ++i)
         f.Command4[static_cast<std::size_t>(i)].SetVisible(true);
 }
@@ -108,7 +109,7 @@ void chercheDansDescriptions(RechercheMotCle &r, const MotsCherches &mots, bool 
         for (int etape = 1; etape <= f.Parcours.NbEtapes; ++etape)
             essaie(f.Parcours.Hist(etape));
     } else {
-        for (int ligne = 1; ligne <= cle.NbLignesM1 + 1 && ligne <= MaxLignesCle; ++ligne)
+        for (int ligne = 1; ligne <= DerniereLigneCle(cle); ++ligne)
             essaie(static_cast<int16_t>(ligne));
     }
     f.Parcours.MontreResultats(historique);
@@ -116,7 +117,7 @@ void chercheDansDescriptions(RechercheMotCle &r, const MotsCherches &mots, bool 
         f.Systeme.Bip();
     } else {
         f.List1.SetBackColor(CouleurResultats);
-        f.StatusBar1.SetCaption(TexteNombre(trouvees) + f.Msg(21));
+        f.StatusBar1.SetCaption(TexteNombre(trouvees) + f.Msg(MsgPropositionsCorrespondantes));
     }
 }
 
@@ -195,8 +196,8 @@ void MotCle_Click(RechercheMotCle &r) {
     f.Systeme.Patiente();
     montreBoutons(r, true);
     f.Text2.SetText({});
-    r.Label2.SetCaption(f.Msg(20));
-    f.Label5.SetCaption(f.Msg(21));
+    r.Label2.SetCaption(f.Msg(MsgMotTrouveDans));
+    f.Label5.SetCaption(f.Msg(MsgPropositionsCorrespondantes));
     f.Focus = "Textcle0";
 }
 

@@ -37,7 +37,7 @@ std::string parLaPage(Lamelix &f, const std::string &texte, const std::string &s
     requete.EnTetes = {{"User-Agent", AgentUtilisateur}};
     const ReponseHttp reponse = f.Systeme.Requete(requete);
     if (!reussie(reponse)) {
-        flash(f, f.Msg(132), CouleurRouge);
+        flash(f, f.Msg(MsgTempsDepasse), CouleurRouge);
         return {};
     }
     return PremierDivT0(reponse.Texte);
@@ -63,7 +63,7 @@ std::string parLeServeur(Lamelix &f, const std::string &texte, const std::string
     const ReponseServeur lu = LitReponseServeur(reponse.Texte);
     if (reussie(reponse) && lu.Traduction) return *lu.Traduction;
     // The server says what went wrong when it can; otherwise the wait ran out.
-    flash(f, lu.Erreur.empty() ? f.Msg(132) : lu.Erreur, CouleurRouge);
+    flash(f, lu.Erreur.empty() ? f.Msg(MsgTempsDepasse) : lu.Erreur, CouleurRouge);
     return {};
 }
 
@@ -86,7 +86,7 @@ void traduit(Traduction &t) {
     t.CodeSource = CodeLangue(f.lgs.TexteSelectionne());
     if (!t.Connecte) t.Connecte = IsWebConnected(t);
     if (!t.Connecte) {
-        flash(f, f.Msg(189), CouleurRouge);
+        flash(f, f.Msg(MsgInternetNonConnecte), CouleurRouge);
         return;
     }
     const std::string texte = texteATraduire(t);
@@ -207,9 +207,9 @@ void timer1_Timer(Traduction &t) {
     }
     if (t.TempsPasse <= AttenteMax) return;
     if (IsWebConnected(t))
-        f.Systeme.Message(f.Msg(132));
+        f.Systeme.Message(f.Msg(MsgTempsDepasse));
     else
-        flash(f, f.Msg(189), CouleurRouge);
+        flash(f, f.Msg(MsgInternetNonConnecte), CouleurRouge);
     arreteLaPage(t);
 }
 

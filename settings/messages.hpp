@@ -1,12 +1,15 @@
 #pragma once
 
+#include "settings/numeros_messages.hpp"
+
 #include <array>
 #include <string>
 
 namespace lamelix {
 
 // The numbered texts shown in message boxes, labels and reports (0 to 256), French by default.
-// Texts are fragments joined by their callers: their leading and trailing blanks matter.
+// Texts are fragments joined by their callers: their leading and trailing blanks matter. The
+// callers name the numbers (settings/numeros_messages.hpp).
 class Messages {
   public:
     static constexpr int Nombre = 257;

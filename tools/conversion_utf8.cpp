@@ -30,7 +30,8 @@ void CONVediter(Lamelix &f, int16_t mode) {
         for (const std::string &ligne : lignes)
             texte += DecodeUTF8(ligne) + fin;
         cle.CodageTxt.clear();
-        if (EcritOuSignale(f, sortie, texte + fin, "UTF8")) flash(f, f.Msg(183) + sortie, 0);
+        if (EcritOuSignale(f, sortie, texte + fin, "UTF8"))
+            flash(f, f.Msg(MsgCleExporteeDans) + sortie, 0);
     } catch (const ErreurExecution &) {
         f.Systeme.Message("erreur inconnue export UTF8");
     }

@@ -2,6 +2,7 @@
 
 #include "tools/echange_tableau.hpp"
 
+#include "key/requetes_cle.hpp"
 #include "platform/texte.hpp"
 #include "tools/lignes_fichier.hpp"
 

@@ -77,11 +77,11 @@ void Ouvre(Outils &o, long ligne) {
     const std::string modele = CommandeEditeur(f);
     const auto commande = CommandeOuvrant(modele, o.Cle().FichierCle, ligne);
     if (!commande) {
-        f.Systeme.Message(f.Msg(247));
+        f.Systeme.Message(f.Msg(MsgAucunEditeur));
         return;
     }
     o.ProcessusEditeur = f.Systeme.LanceProgramme(commande->Programme, commande->Arguments);
-    if (o.ProcessusEditeur == 0) f.Systeme.Message(f.Msg(248) + modele);
+    if (o.ProcessusEditeur == 0) f.Systeme.Message(f.Msg(MsgEditeurNonLance) + modele);
 }
 
 long Nombre(std::string_view texte) {

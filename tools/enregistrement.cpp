@@ -62,7 +62,7 @@ bool SauverBak(Outils &o) {
     Lamelix &f = o.Principale;
     const auto octets = LireOctets(o.FichierCourant);
     if (!octets) {
-        f.Systeme.Message(f.Msg(246) + o.FichierCourant);
+        f.Systeme.Message(f.Msg(MsgFichierIllisible) + o.FichierCourant);
         return false;
     }
     return EcritOuSignale(f, NomSauvegarde(o.FichierCourant), *octets, "sauvegarde") &&
@@ -78,7 +78,7 @@ void Enregistrer(Outils &o) {
     const auto actuel = LireOctets(o.FichierCourant);
     if (!o.Renumerote || o.CleSecondaire || !actuel ||
         !(EmpreinteDe(o.FichierCourant, *actuel) == *o.Renumerote)) {
-        f.Systeme.Message(f.Msg(245));
+        f.Systeme.Message(f.Msg(MsgSauverRenumRefuse));
         return;
     }
     if (!SauverBak(o)) return;
@@ -90,7 +90,7 @@ void Enregistrer(Outils &o) {
         o.Renumerote.reset();
         o.Command1[OutSauverRenum].SetEnabled(false);
     });
-    if (ecrit) f.Systeme.Message(f.Msg(246) + copie);
+    if (ecrit) f.Systeme.Message(f.Msg(MsgFichierIllisible) + copie);
     std::error_code ec;
     std::filesystem::remove(copie, ec);
 }

@@ -61,14 +61,15 @@ void ExportTexte(Lamelix &f) {
     // A key removed since it was loaded is said, as one that cannot be read.
     const auto octets = FichierExiste(cle) ? LireOctets(cle) : std::nullopt;
     if (!octets) {
-        f.Systeme.Message(f.Msg(246) + cle);
+        f.Systeme.Message(f.Msg(MsgFichierIllisible) + cle);
         return;
     }
     std::string texte;
     for (const std::string &ligne : LignesSansRetour(*octets))
         if (!QueDesBlancs(ligne)) texte += LigneExportee(f, ligne);
     const std::string sortie = cle + ".txt";
-    if (EcritOuSignale(f, sortie, texte + f.FinLigne, "export")) flash(f, f.Msg(183) + sortie, 0);
+    if (EcritOuSignale(f, sortie, texte + f.FinLigne, "export"))
+        flash(f, f.Msg(MsgCleExporteeDans) + sortie, 0);
 }
 
 } // namespace lamelix

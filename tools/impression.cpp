@@ -3,9 +3,9 @@
 
 #include "tools/impression.hpp"
 
+#include "key/requetes_cle.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/texte.hpp"
-#include "tools/lignes_fichier.hpp"
 
 #include <cstdint>
 #include <utility>

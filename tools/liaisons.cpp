@@ -1,10 +1,10 @@
 // "test cohérence": the link test of the compiled key, then the path of every outcome walked
 // back to the first entity and replayed in the main window's history.
 
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
-#include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
 #include <vector>
@@ -38,7 +38,8 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
         courante = VersEntier16(cle.TabLignes(courante).Prec);
         if (++pas > MaxPas) {
             // A loop of Prec links: said once, and this outcome's walk ends there.
-            f.Systeme.Message(TexteNombre(cle.TabLignes(courante).LigneTexte) + f.Msg(117));
+            f.Systeme.Message(TexteNombre(cle.TabLignes(courante).LigneTexte) +
+                              f.Msg(MsgErreurDepassementLigne));
             return true;
         }
         if (courante == 0) {
@@ -47,7 +48,7 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
             return false;
         }
         const LigneCle &l = cle.TabLignes(courante);
-        if (l.E <= 0 || l.Suite == "N") continue;
+        if (l.E <= 0 || PorteMarqueNote(l)) continue;
         if (chemin.size() >= static_cast<std::size_t>(MaxEtapes))
             throw ErreurExecution("chemin de plus de 2000 lignes");
         chemin.push_back(courante);
@@ -72,12 +73,12 @@ void TestLiaisons(Outils &o) {
         appelees.Ajoute(cle.TabLignes(j).S);
         portees.Ajoute(cle.TabLignes(j).E);
     }
-    std::string texte = o.Msg(137) + fin;
+    std::string texte = o.Msg(MsgTestDesLiaisons) + fin;
     for (long i = 1; i <= n; ++i) {
         const LigneCle &l = cle.TabLignes(i);
         if (l.E > 1 && !appelees.Contient(l.E))
-            texte += o.Msg(16) + std::to_string(i) + " / " + TexteNombre(l.LigneTexte) +
-                     o.Msg(138) + fin;
+            texte += o.Msg(MsgTeteTestLiaisons) + std::to_string(i) + " / " +
+                     TexteNombre(l.LigneTexte) + o.Msg(MsgNonAppelee) + fin;
     }
     for (long i = 1; i <= n; ++i) {
         const LigneCle &l = cle.TabLignes(i);
@@ -91,26 +92,26 @@ void TestLiaisons(Outils &o) {
 void TestCoherence(Outils &o) {
     Lamelix &f = o.Principale;
     TestLiaisons(o);
-    o.Text10[0].Append(o.FinLigne() + o.Msg(146));
+    o.Text10[0].Append(o.FinLigne() + o.Msg(MsgAutresTests));
     long courante = 0;
     try {
         // The choices are reset first, which lists the key's species again: a list emptied by
         // the analysis report (or by a search) is no sign of a key without outcomes.
         RAZ_Choix(f);
         if (f.List2.ListCount() == 0) {
-            f.Systeme.Message(o.Msg(8));
+            f.Systeme.Message(o.Msg(MsgCleNonChargee));
             return;
         }
         for (int position = 1; position < f.List2.ListCount(); ++position) {
             const long d = f.List2.Items[static_cast<std::size_t>(position)].ItemData;
             if (d >= DonneeMax) {
-                f.Systeme.Message(o.Msg(16) + " 112");
+                f.Systeme.Message(o.Msg(MsgTeteTestLiaisons) + " 112");
                 return;
             }
             courante = f.Parcours.MapNoms(d);
             if (!Remonte(f, courante, courante)) return;
         }
-        f.Systeme.Message(o.Msg(100));
+        f.Systeme.Message(o.Msg(MsgTestCoherenceTermine));
     } catch (const ErreurExecution &) {
         const CleCompilee &cle = f.Cle();
         if (courante < DonneeMax && courante >= 0)
@@ -118,7 +119,7 @@ void TestCoherence(Outils &o) {
                               TexteNombre(cle.TabLignes(courante + 1).LigneTexte) +
                               cle.TabLignes(courante).Description);
         else
-            f.Systeme.Message(o.Msg(124) + std::to_string(courante));
+            f.Systeme.Message(o.Msg(MsgErreur101) + std::to_string(courante));
     }
 }
 

@@ -40,11 +40,6 @@ std::string TeteDeLigne(std::string_view ligne) {
     return Majuscules(SansBlancs(DecodeUTF8(ligne.substr(0, ligne.find('$')))));
 }
 
-bool EstNote(const CleCompilee &cle, long i) {
-    if (cle.TabLignes(i).Suite == "N") return true;
-    return i > 1 && cle.TabLignes(i - 1).Suite == std::to_string(i);
-}
-
 namespace {
 
 // A head that numbers nothing: the directives, and an empty head (the txt key marker
@@ -79,10 +74,6 @@ std::vector<std::string> Decoupe(const std::string &texte, char separateur) {
         if (fin == std::string::npos) return morceaux;
         debut = fin + 1;
     }
-}
-
-long NombreLignesCle(const CleCompilee &cle) {
-    return static_cast<long>(cle.NbLignesM1) + 1;
 }
 
 } // namespace lamelix

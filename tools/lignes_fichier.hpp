@@ -1,8 +1,6 @@
 #pragma once
 
-// Helpers the tools share: the key file read as lines, the head of a key line, the note mark.
-
-#include "key/tables.hpp"
+// Helpers the tools share: the key file read as lines, the head of a key line.
 
 #include <functional>
 #include <string>
@@ -33,15 +31,7 @@ void ParcourtLignesNumerotees(const std::vector<std::string> &lignes, Horloge &h
                               const std::function<void(long, const std::string &)> &numerotee,
                               const std::function<void(const std::string &)> &autre);
 
-// Line i of the compiled key is a note: its own head carried the continuation mark N. The
-// compiler keeps "N" in Suite, except on a note continued by another note, whose Suite then
-// holds the next line's index; that index on the line before says that line i was marked.
-bool EstNote(const CleCompilee &cle, long i);
-
 // A text split at every separator (a text without one is one piece).
 std::vector<std::string> Decoupe(const std::string &texte, char separateur);
-
-// The number of key lines of the compiled key (its last line index).
-long NombreLignesCle(const CleCompilee &cle);
 
 } // namespace lamelix

@@ -1,8 +1,8 @@
 // "voir compil" and the text listing of the compiled key: pages of about 32000 characters,
 // the next one shown by "Suite >>".
 
+#include "key/requetes_cle.hpp"
 #include "platform/nombres.hpp"
-#include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
 namespace lamelix {
@@ -19,7 +19,7 @@ std::string Entete(const Outils &o, bool premiere, bool compacte) {
                "ligne utile | ligne texte | E , S | prec |description | nom espèce | compléments" +
                (compacte ? o.FinLigne() : std::string{});
     if (compacte) return debut + " E , S $description $ nom espèce $ compléments" + o.FinLigne();
-    return debut + o.Msg(163);
+    return debut + o.Msg(MsgEnTeteListeCompilee);
 }
 
 void AjouteLigne(const Outils &o, std::string &page, long i, bool compacte) {
@@ -71,7 +71,7 @@ void Commence(Outils &o, bool compacte) {
     o.Pages = {false, compacte, 1};
     o.Command2.SetEnabled(false);
     o.Command2.SetVisible(false);
-    o.Text10[0].SetText(o.Msg(145));
+    o.Text10[0].SetText(o.Msg(MsgPatientezCalcul));
     if (o.Cle().NbLignesM1 < 1) return;
     MontrePage(o, 1, true);
 }

@@ -1,10 +1,10 @@
 // "liste notes", "liste Complt", "Verif Liens" and "Liste liens": lines of the compiled key
 // listed for the author.
 
+#include "key/requetes_cle.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
-#include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
 #include <functional>
@@ -57,14 +57,14 @@ const std::string &Complements(const LigneCle &l) {
 void ListeNotes(Outils &o) {
     const CleCompilee &cle = o.Cle();
     o.Text10[0].SetText(
-        o.Msg(167) + o.Msg(164) + o.FinLigne() +
+        o.Msg(MsgListeNotes) + o.Msg(MsgEnTeteIndexLignes) + o.FinLigne() +
         Lignes(
             cle, o.FinLigne(), [&cle](long i) { return EstNote(cle, i); }, Description));
 }
 
 void ListeComplements(Outils &o) {
     const CleCompilee &cle = o.Cle();
-    o.Text10[0].SetText(o.Msg(168) + o.Msg(164) + o.FinLigne() +
+    o.Text10[0].SetText(o.Msg(MsgListeComplements) + o.Msg(MsgEnTeteIndexLignes) + o.FinLigne() +
                         Lignes(
                             cle, o.FinLigne(),
                             [&cle](long i) { return !cle.TabLignes(i).Complements.empty(); },
@@ -82,9 +82,9 @@ void VerifLiens(Outils &o) {
         if (!nom || EstAdresseWeb(*nom)) return false;
         return !FichierExiste(ResoutDansDossier(dossier, *nom));
     };
-    o.Text10[0].SetText(o.Msg(169) + o.Msg(164) + o.Msg(161) + dossier + o.FinLigne() +
-                        "..........." + o.FinLigne() +
-                        Lignes(cle, o.FinLigne(), defectueux, Complements));
+    o.Text10[0].SetText(o.Msg(MsgLiensDefectueux) + o.Msg(MsgEnTeteIndexLignes) +
+                        o.Msg(MsgRepertoireActif) + dossier + o.FinLigne() + "..........." +
+                        o.FinLigne() + Lignes(cle, o.FinLigne(), defectueux, Complements));
 }
 
 void ListeLiens(Outils &o) {

@@ -1,5 +1,6 @@
 // "Analyse/Tests": the analysis report of the loaded key, section by section.
 
+#include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
@@ -76,7 +77,7 @@ long Parcourt(Rapport &r, const CleCompilee &cle, const std::function<bool(long)
 bool BrancheAbsente(const CleCompilee &cle, int16_t s) {
     if (s <= 0) return false;
     if (s > MaxEntites) return true;
-    return cle.TabLignes(cle.IndexEntite(s)).E != s;
+    return !EntiteDefinie(cle, s);
 }
 
 // Every physical line of the file in the program's text, whatever the key's encoding, trimmed:
@@ -182,13 +183,14 @@ void Sections(Outils &o, Rapport &r) {
     });
     section(
         tete + "Description terminale absente : ", true, true,
-        [&](long i) { return L(i).S == 0 && SansBlancs(L(i).Description).empty(); },
+        [&](long i) { return EstTerminale(L(i)) && SansBlancs(L(i).Description).empty(); },
         [&](long i) { return r.Tete(i) + "\\" + L(i).NomEspece; });
     section(
         tete + "Nom d'espèce  absent : ", false, true,
-        [&](long i) { return L(i).S == 0 && L(i).NomEspece.empty() && !EstNote(cle, i); }, simple);
+        [&](long i) { return EstTerminale(L(i)) && L(i).NomEspece.empty() && !EstNote(cle, i); },
+        simple);
     section(
-        std::string(Fleche) + o.Msg(178) + o.Msg(177), false, false,
+        std::string(Fleche) + o.Msg(MsgRuptureSequence) + o.Msg(MsgRisqueBouclage), false, false,
         [&](long i) { return L(i).E > 0 && L(i).S > 0 && L(i).E >= L(i).S; }, etoile);
     // Both text scans read the loaded file by its full path.
     const std::vector<std::string> lignes = LignesDecodees(LitFichierOutils(cle.FichierCle));
@@ -236,7 +238,7 @@ void MiseauPointFichierOutils(Outils &o) {
     f.List2.Clear();
     Rapport r(cle, o.FinLigne());
     try {
-        r.Texte = o.Msg(151) + NomFichier(cle.FichierCle);
+        r.Texte = o.Msg(MsgCompteRenduSyntaxe) + NomFichier(cle.FichierCle);
         r.Ligne(" nb de lignes vues :" + std::to_string(cle.NbLignesTexte));
         r.Ligne(" nb de lignes utiles :" + std::to_string(cle.EntiteMax));
         r.Ligne(" dernière entité     : " + std::to_string(cle.EntiteMaxCourante));

@@ -50,7 +50,7 @@ bool ApresChargement(Outils &o, Chargement &chargement) {
     CleCompilee &cle = o.Cle();
     const bool charge = chargement.Fini();
     o.FichierCourant = cle.FichierCle;
-    o.Moi.SetCaption(o.Msg(103) + NomFichier(o.FichierCourant));
+    o.Moi.SetCaption(o.Msg(MsgMiseAuPointDe) + NomFichier(o.FichierCourant));
     // A key that failed to load leaves emptied tables: the tools that read them wait for a key
     // that loads ("Editer" and "Re-charger" stay, to mend the file and load it again).
     if (!charge && chargement.Tente())
@@ -122,7 +122,7 @@ void Form_Load(Outils &o) {
 }
 
 void Form_Activate(Outils &o) {
-    o.Moi.SetCaption(o.Msg(103));
+    o.Moi.SetCaption(o.Msg(MsgMiseAuPointDe));
     if (CleEnMemoire(o.Cle())) Active(o, {OutAnalyse, OutRecharger, OutEditer}, true);
 }
 

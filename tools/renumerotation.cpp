@@ -47,7 +47,7 @@ void renum(Outils &o) {
         }
         o.PremiereLigne.clear();
         o.CleSecondaire = false;
-        rapport.SetText(o.Msg(152) + fin + o.FichierCourant + fin);
+        rapport.SetText(o.Msg(MsgCompteRenduNumerotation) + fin + o.FichierCourant + fin);
 
         ParcourtLignesNumerotees(
             LignesSansRetour(octets), o.Principale.Systeme,
@@ -108,7 +108,7 @@ void renum(Outils &o) {
                                        std::to_string(o.Nouvelle(k - 1).E) + "," +
                                        std::to_string(o.Nouvelle(k - 1).S) + ",N");
         }
-        o.Label2.SetCaption(std::to_string(n) + o.Msg(105));
+        o.Label2.SetCaption(std::to_string(n) + o.Msg(MsgLignesAnalysees));
         rapport.Append(fin + "nb entités : " + std::to_string(n));
         if (o.CleSecondaire) {
             rapport.Append(fin + "Les clés secondaires ne sont pas traitées  : ne pas sauver !");
@@ -119,9 +119,9 @@ void renum(Outils &o) {
         o.Renumerote = EmpreinteDe(o.FichierCourant, octets);
     } catch (const ErreurExecution &) {
         rapport.Append(fin);
-        o.Principale.Systeme.Message(o.Msg(101));
-        rapport.Append(fin + o.Msg(101) + fin);
-        correspondances.Append(fin + o.Msg(101) + fin);
+        o.Principale.Systeme.Message(o.Msg(MsgErreurCritiqueIndexation));
+        rapport.Append(fin + o.Msg(MsgErreurCritiqueIndexation) + fin);
+        correspondances.Append(fin + o.Msg(MsgErreurCritiqueIndexation) + fin);
         o.Renumerote.reset();
     }
 }

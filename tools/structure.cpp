@@ -2,8 +2,8 @@
 
 #include "tools/structure.hpp"
 
+#include "key/requetes_cle.hpp"
 #include "platform/texte.hpp"
-#include "tools/lignes_fichier.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -188,7 +188,7 @@ std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle) {
     std::unordered_map<std::string, long> especes;
     for (long i = 1; i <= n; ++i) {
         const LigneCle &l = cle.TabLignes(i);
-        if (l.S != 0 || !EstProposition(cle, i)) continue;
+        if (!EstTerminale(l) || !EstProposition(cle, i)) continue;
         const std::string nom = SansBlancs(l.NomEspece);
         if (nom.empty()) continue;
         const auto [deja, nouvelle] = especes.try_emplace(nom, i);

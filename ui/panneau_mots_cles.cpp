@@ -115,11 +115,13 @@ void PanneauMotsCles::lie() {
     Lamelix &f = r_.Principale;
     const LibellesFenetre &l = f.Libelles;
     suivi_.Lie({&f.Frame6}, [this, &f] { setVisible(f.Frame6.Visible); });
-    suivi_.Lie({&l, &r_.Label2}, [this, &f] { setTitle(qs(SansBlancs(f.Msg(155)))); });
+    suivi_.Lie({&l, &r_.Label2},
+               [this, &f] { setTitle(qs(SansBlancs(f.Msg(MsgRechercheParMotCle)))); });
 
     // The label is message 20, in the interface language from the start, even before the panel
     // first opens and writes it.
-    suivi_.Lie({&r_.Label2, &l}, [this, &f] { label2_->setText(qs(SansBlancs(f.Msg(20)))); });
+    suivi_.Lie({&r_.Label2, &l},
+               [this, &f] { label2_->setText(qs(SansBlancs(f.Msg(MsgMotTrouveDans)))); });
 }
 
 // The two word boxes: what the user types goes to the model at once.

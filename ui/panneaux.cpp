@@ -1,5 +1,6 @@
 #include "ui/panneaux.hpp"
 
+#include "platform/nom_programme.hpp"
 #include "ui/conversions.hpp"
 #include "ui/geometrie.hpp"
 #include "ui/liaison_controles.hpp"

@@ -2,6 +2,7 @@
 // or a shell gives it), or on the default key of the settings.
 
 #include "app/application.hpp"
+#include "platform/nom_programme.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/services_qt.hpp"
 

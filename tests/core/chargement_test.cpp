@@ -5,6 +5,7 @@
 #include "key/chargement.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/nom_programme.hpp"
 #include "tests/core/fenetre_essai.hpp"
 
 #include <filesystem>

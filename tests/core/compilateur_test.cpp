@@ -1,6 +1,8 @@
 // The key compiler: what each pass leaves in the tables, and the dialogs it shows, with their
 // exact texts and order, for warnings and for every kind of stop.
 
+#include "key/requetes_cle.hpp"
+#include "platform/erreur.hpp"
 #include "tests/core/banc_cle.hpp"
 
 #include <gtest/gtest.h>
@@ -51,20 +53,23 @@ TEST(Compilateur, ClesSecondairesRenumeroteesEtAppelsResolus) {
         EXPECT_EQ(b.Cle->IndexEntite(k), index[k]) << "entité " << k;
 }
 
+// Two notes in a run continue line 2; entity 5 is never called; entity 4 has two runs of lines.
+constexpr const char *CleANotes = "1, 2 $a\n"
+                                  "1, 3 $b\n"
+                                  "1, 4, N $b1\n" // continues line 2; its S calls nobody
+                                  "2, 0, n $b2\n" // continues line 3; not the entry of entity 2
+                                  "2, 0 $c$X\n"
+                                  "2, 0, Z $d$Y\n" // any other mark is kept as written
+                                  "3, 4 , z $e\n"  // and makes the line no caller
+                                  "3, 0 $f$W\n"
+                                  "4, 0 $g$V\n"
+                                  "5, 0 $h$U\n" // never called
+                                  "6, 0 $i$T\n"
+                                  "4, 6 $j\n"; // the only caller of 6 is the last line
+
 TEST(Compilateur, ContinuationsPredecesseursEtOrphelines) {
     Banc b;
-    b.Compile("1, 2 $a\n"
-              "1, 3 $b\n"
-              "1, 4, N $b1\n" // continues line 2; its S calls nobody
-              "2, 0, n $b2\n" // continues line 3; not the entry of entity 2
-              "2, 0 $c$X\n"
-              "2, 0, Z $d$Y\n" // any other mark is kept as written
-              "3, 4 , z $e\n"  // and makes the line no caller
-              "3, 0 $f$W\n"
-              "4, 0 $g$V\n"
-              "5, 0 $h$U\n" // never called
-              "6, 0 $i$T\n"
-              "4, 6 $j\n"); // the only caller of 6 is the last line
+    b.Compile(CleANotes);
     ASSERT_EQ(b.Echec, 0);
     const char *suite[] = {"", "3", "4", "N", "", " Z", " z", "", "", "", "", ""};
     const float prec[] = {1, 1, 1, 1, 1, 1, 2, 2, 0, 0, 12, 0};
@@ -76,6 +81,43 @@ TEST(Compilateur, ContinuationsPredecesseursEtOrphelines) {
     EXPECT_EQ(b.Cle->IndexEntite(2), 5);
     EXPECT_EQ(b.Cle->IndexEntite(4), 9);
     EXPECT_EQ(b.L(7).S, 4);
+}
+
+TEST(Compilateur, RequetesDeLaCle) {
+    Banc b;
+    b.Compile(CleANotes);
+    ASSERT_EQ(b.Echec, 0);
+    const CleCompilee &cle = *b.Cle;
+    // Only the last note of the run keeps its mark; EstNote sees both.
+    const bool marque[] = {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
+    const bool note[] = {0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
+    const bool terminale[] = {0, 0, 0, 1, 1, 1, 0, 1, 1, 1, 1, 0};
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(PorteMarqueNote(b.L(i)), marque[i - 1]) << "ligne " << i;
+        EXPECT_EQ(EstNote(cle, i), note[i - 1]) << "ligne " << i;
+        EXPECT_EQ(EstTerminale(b.L(i)), terminale[i - 1]) << "ligne " << i;
+    }
+    // The run from the index stops at another entity or at fin; an index below the first line
+    // of e, or one leading elsewhere, gives no line.
+    struct Cas {
+        int16_t e;
+        long fin, premiere, nombre;
+        bool definie;
+    };
+    for (const Cas c : {Cas{1, 12, 1, 3, true}, Cas{1, 2, 1, 2, true}, Cas{2, 12, 5, 2, true},
+                        Cas{2, 4, 5, 0, true}, Cas{4, 12, 9, 1, true}, Cas{6, 12, 11, 1, true},
+                        Cas{7, 12, 1, 0, false}, Cas{0, 12, 1, 0, false}}) {
+        const LignesEntite l = LignesDeLEntite(cle, c.e, c.fin);
+        EXPECT_TRUE(l.Premiere == c.premiere && l.Nombre == c.nombre) << "entité " << c.e;
+        EXPECT_EQ(EntiteDefinie(cle, c.e), c.definie) << "entité " << c.e;
+    }
+    EXPECT_THROW(EstNote(cle, MaxLignesCle + 1), ErreurExecution);
+    EXPECT_THROW(EntiteDefinie(cle, MaxEntites + 1), ErreurExecution);
+    EXPECT_EQ(NombreLignesCle(cle), 12);
+    EXPECT_EQ(DerniereLigneCle(cle), 12);
+    b.Cle->NbLignesM1 = MaxLignesCle; // a stop on the line past the table's end
+    EXPECT_EQ(NombreLignesCle(cle), MaxLignesCle + 1);
+    EXPECT_EQ(DerniereLigneCle(cle), MaxLignesCle);
 }
 
 TEST(Compilateur, ChampsDeTexteEtTitresDeSection) {

@@ -3,6 +3,7 @@
 // predecessor links, continuation lines met on the way).
 
 #include "consult/lamelix.hpp"
+#include "key/requetes_cle.hpp"
 #include "platform/nombres.hpp"
 #include "tests/core/banc_cle.hpp"
 #include "tests/fenetres_factices.hpp"
@@ -46,7 +47,7 @@ Attendu MarchesSimples(Lamelix &f, int16_t cible) {
                 ++a.messages;
                 return a;
             }
-            if (cle.TabLignes(c).Suite == "N") return a;
+            if (PorteMarqueNote(cle.TabLignes(c))) return a;
             if (cle.TabLignes(c).E == cible && !trouvee) {
                 trouvee = true;
                 ajoute(l);

@@ -1,11 +1,11 @@
 // The key as a three-column table: the reader of any bytes, the key file it gives, and the
 // sample keys exported, imported and walked again.
 
+#include "key/requetes_cle.hpp"
 #include "platform/texte.hpp"
 #include "tests/core/lance_outils.hpp"
 #include "tests/core/outils_essai.hpp"
 #include "tools/echange_tableau.hpp"
-#include "tools/lignes_fichier.hpp"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -7,6 +7,7 @@
 // with "-espece" and "-form1" receives the window once a species is reached and the comparison.
 
 #include "consult/lamelix.hpp"
+#include "platform/nom_programme.hpp"
 #include "tests/services_factices.hpp"
 #include "tests/ui/gestes.hpp"
 #include "ui/bandeau_flash.hpp"
