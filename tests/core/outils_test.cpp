@@ -131,6 +131,27 @@ TEST(Outils, EchappeLesCaracteresDeCommande) {
         EXPECT_EQ(Echappe(texte), attendu) << texte;
 }
 
+// The command line's services: the dialogs and what the window would open go to the error
+// stream, escaped; nothing is started, questions are answered No, and the connection is said to
+// be there so that a key's web links are listed too.
+TEST(Outils, ServicesDeLaConsole) {
+    std::ostringstream erreurs;
+    ServicesConsole s(erreurs, false);
+    EXPECT_EQ(s.Saisie("Nom ?", "", "x"), std::nullopt);
+    EXPECT_EQ(s.DialogueOuvrir("Clé|*.cle", ""), std::nullopt);
+    EXPECT_EQ(s.LanceProgramme("visionneuse", {"photo.jpg"}), 0);
+    EXPECT_TRUE(s.ConnexionInternet());
+    EXPECT_FALSE(s.Requete({"GET", "https://exemple.org/", {}, {}}).Erreur.empty());
+    s.Bip();
+    EXPECT_EQ(erreurs.str(), "");
+    s.Message("ligne\tun");
+    EXPECT_EQ(s.Question("Continuer ?"), ReponseNon);
+    s.PressePapierTexte("copie");
+    EXPECT_TRUE(s.ShellEx("C:\\docs\\photo\x1b.jpg", "/cles"));
+    EXPECT_EQ(erreurs.str(), "message: ligne\\tun\nquestion: Continuer ? -> non\n"
+                             "presse-papier: copie\nouvre: C:\\\\docs\\\\photo\\x1b.jpg\n");
+}
+
 // What reaches the terminal: the line structure, and printable text only.
 bool SansCaractereDeCommande(const std::string &sortie) {
     for (std::size_t i = 0; i < sortie.size(); ++i) {
