@@ -130,4 +130,4 @@ class OutilsTest : public QObject {
 };
 
 QTEST_MAIN(OutilsTest)
-#include "outils_test.moc"
+#include "fenetre_outils_test.moc"
