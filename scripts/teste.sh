@@ -14,22 +14,22 @@ travaux="-j$(nproc)"
 
 etape() { printf '\n=== %s\n' "$*"; }
 
+# The three builds are the presets of CMakePresets.json (folders build-test, build-sans-qt and
+# build-asan).
+construit() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" "$travaux"
+    ctest --preset "$1" "$travaux"
+}
+
 etape "Construction complète et tests"
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMELIX_WERROR=ON >/dev/null
-cmake --build build-test "$travaux"
-ctest --test-dir build-test --output-on-failure "$travaux"
+construit complet
 
 etape "Cœur et lamelix-outils sans Qt"
-cmake -S . -B build-sans-qt -DLAMELIX_WERROR=ON -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OFF >/dev/null
-cmake --build build-sans-qt "$travaux"
-ctest --test-dir build-sans-qt --output-on-failure "$travaux"
+construit sans-qt
 
 etape "Tests du cœur sous AddressSanitizer et UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DLAMELIX_WERROR=ON -DLAMELIX_QT=OFF -DLAMELIX_BENCH=OFF -DLAMELIX_SANITIZE=ON \
-      -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-asan "$travaux"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure "$travaux"
+construit asan
 
 etape "Cibles de fuzzing, 20000 essais chacune"
 bash "$racine/scripts/fuzz.sh" 20000 >build-fuzz.log 2>&1 || { tail -60 build-fuzz.log; exit 1; }

@@ -2,6 +2,7 @@
 
 // Helpers shared by the core tests: a compiler bench with recorded dialogs, and a scratch folder.
 
+#include "cli/sortie_tables.hpp"
 #include "key/compilateur.hpp"
 #include "key/langues_source.hpp"
 #include "key/lecteur.hpp"
@@ -34,6 +35,8 @@ struct Banc {
     EnvironnementCompilation Env() { return {*Cle, Textes, Dialogues, Dialogues, Lgs}; }
     void Compile(std::string_view octets) { PrecompileOctets(octets, Echec, Env()); }
     const LigneCle &L(int i) const { return Cle->TabLignes(i); }
+    // The compiled key as `lamelix-outils tables` prints it.
+    std::string Tables() const { return ImprimeTables(*Cle, Lgs); }
 };
 
 // A folder of its own under the system's temporary folder, removed with the object.

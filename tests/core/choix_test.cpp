@@ -4,6 +4,7 @@
 #include "tests/core/fenetre_essai.hpp"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -19,31 +20,25 @@ constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
                                          "3, 0 $Sans volve$\r\n";
 
 TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
-    Fenetre w;
-    w.Charge(Champignons);
-    EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
+    Fenetre w(Champignons);
+    EXPECT_EQ(w.Propositions(), (Textes{"Lames", "Tubes"}));
     EXPECT_EQ(w.F->Caption.Caption, "Lamelix 2.06"); // no title: the program's name
     w.Choisit(0);
     EXPECT_EQ(w.F->Parcours.EntiteCourante, 2);
-    EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Anneau", "Sans anneau"}));
+    EXPECT_EQ(w.Propositions(), (Textes{"Anneau", "Sans anneau"}));
     // The second proposition shown is key line 5: the note on line 4 is stepped over.
     w.Choisit(1);
     EXPECT_EQ(w.F->Parcours.Hist(w.F->Parcours.NbEtapes), 5);
     EXPECT_EQ(w.F->Text2.Text, "Russula");
-    EXPECT_TRUE(w.F->Parcours.EspeceAtteinte);
-    EXPECT_FALSE(w.F->Command4[Cmd4Suiv].Enabled);
-    EXPECT_EQ(w.F->List1.ListCount(), 0);
-    EXPECT_EQ(w.F->List2.ListCount(), 0);
+    EXPECT_TRUE(w.F->Parcours.EspeceAtteinte && !w.F->Command4[Cmd4Suiv].Enabled);
+    EXPECT_EQ(w.F->List1.ListCount() + w.F->List2.ListCount(), 0);
 }
 
 TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
-    Fenetre w;
-    w.Charge(Champignons);
-    EXPECT_EQ(Fenetre::Lignes(w.F->List2),
-              (std::vector<std::string>{"Boletus", "Russula", "Amanita phalloides", ""}));
-    EXPECT_EQ(w.F->List2.Items[2].ItemData, 2);
-    EXPECT_EQ(w.F->Parcours.MapNoms(2), 6);
-    EXPECT_EQ(w.F->Parcours.TotalListe, 4);
+    Fenetre w(Champignons);
+    EXPECT_EQ(w.Noms(), (Textes{"Boletus", "Russula", "Amanita phalloides", ""}));
+    EXPECT_EQ(std::tuple(w.F->List2.Items[2].ItemData, w.F->Parcours.MapNoms(2), w.F->Parcours.TotalListe),
+              std::tuple(2, 6, 4));
     w.F->MnOutil[30].Checked = true;
     float mode = 1;
     ChargeListe(*w.F, mode);
@@ -51,13 +46,11 @@ TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
 
     // The tools' variant gives every species line a map position, but nameless ones no line.
     ChargeListe_x(*w.F, mode);
-    EXPECT_EQ(w.F->Parcours.NbNoms, 4);
-    EXPECT_EQ(w.F->List2.ListCount(), 3);
+    EXPECT_EQ(std::tuple(w.F->Parcours.NbNoms, w.F->List2.ListCount()), std::tuple(4, 3));
 }
 
 TEST(Choix, ExecutionAutomatiqueGardeLaListeDesNoms) {
-    Fenetre w;
-    w.Charge(Champignons);
+    Fenetre w(Champignons);
     w.F->AutoExec = true;
     w.Choisit(1);
     EXPECT_EQ(w.F->Text2.Text, "Boletus");
@@ -65,28 +58,19 @@ TEST(Choix, ExecutionAutomatiqueGardeLaListeDesNoms) {
 }
 
 TEST(Choix, HistoriquePleinNeChangeRien) {
-    Fenetre w;
-    w.Charge(Champignons);
+    Fenetre w(Champignons);
     w.F->Parcours.NbEtapes = MaxEtapes;
     w.Choisit(0);
-    EXPECT_EQ(w.F->Parcours.NbEtapes, MaxEtapes);
-    EXPECT_EQ(w.F->Parcours.EntiteCourante, 1);
-    EXPECT_EQ(w.F->List1.ListCount(), 2);
+    EXPECT_EQ(std::tuple(w.F->Parcours.NbEtapes, w.F->Parcours.EntiteCourante, w.F->List1.ListCount()),
+              std::tuple(MaxEtapes, 1, 2));
     // A position the list does not have does nothing either.
     w.F->Parcours.NbEtapes = 0;
     w.Choisit(7);
     EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
 }
 
-TEST(Choix, SautsDeLigne) {
-    Fenetre w;
-    EXPECT_EQ(TXT_Saut_de_ligne(*w.F, "a///b///c"), "a\r\n   b\r\n   c\r\n   ");
-    EXPECT_EQ(TXT_Saut_de_ligne(*w.F, "sans marque"), "sans marque");
-}
-
 TEST(Choix, VueAgrandieEtBarreDEtat) {
-    Fenetre w;
-    w.Charge(Champignons);
+    Fenetre w(Champignons);
     w.F->List1.Selectionne(1);
     List1_MouseDown(*w.F, BoutonDroit, 0);
     EXPECT_TRUE(w.F->zoomDesc.Visible);
@@ -108,25 +92,23 @@ TEST(Chargement, CompilationArreteeNeLaisseAucuneCle) {
         w.Charge(Champignons, "bonne.cle");
         w.Choisit(0);
         w.Charge(defectueuse);
-        EXPECT_EQ(w.F->List1.ListCount(), 0) << defectueuse;
-        EXPECT_EQ(w.F->Parcours.EntiteCourante, 0);
-        EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
-        EXPECT_EQ(w.F->Text1.Text, "");
+        EXPECT_EQ(
+            std::tuple(w.F->List1.ListCount(), w.F->Parcours.EntiteCourante, w.F->Parcours.NbEtapes, w.F->Text1.Text),
+            std::tuple(0, 0, 0, ""))
+            << defectueuse;
         RAZ_Choix(*w.F);
-        EXPECT_EQ(w.F->List1.ListCount(), 0);
-        EXPECT_EQ(w.F->List2.ListCount(), 0);
+        EXPECT_EQ(w.F->List1.ListCount() + w.F->List2.ListCount(), 0);
     }
 }
 
 TEST(Chargement, FichierTxtSansMarqueurGardeLaCleOuverte) {
-    Fenetre w;
-    w.Charge(Champignons);
+    Fenetre w(Champignons);
     w.Charge("1, 0 $a$A\r\n1, 0 $b$B\r\n", "pas-une-cle.txt");
     ASSERT_FALSE(w.Dialogues.Journal.empty());
     EXPECT_EQ(w.Dialogues.Journal.back(), "message:  le fichier " +
                                               w.Dossier.Chemin("pas-une-cle.txt") +
                                               " n'est pas un fichier clé");
-    EXPECT_EQ(Fenetre::Lignes(w.F->List1), (std::vector<std::string>{"Lames", "Tubes"}));
+    EXPECT_EQ(w.Propositions(), (Textes{"Lames", "Tubes"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -35,9 +36,8 @@ TEST(Demarrage, SansReglagesNiCleParDefaut) {
     // The settings file is created and the user told once; the missing key says nothing.
     EXPECT_EQ(p.Dialogues.Journal, (Textes{"message:  création de Lamelix.ini"}));
     EXPECT_EQ(p.F->List1.ListCount(), 0);
-    EXPECT_EQ(p.F->Label7.Caption, "fichier par défaut : " + p.Racine + "/defaut.cle");
-    EXPECT_EQ(p.F->Label18.Caption, "fichier actuel : ");
-    EXPECT_EQ(p.Prog->Options.LangueM, "fr");
+    EXPECT_EQ(p.F->Label7.Caption + p.F->Label18.Caption + p.Prog->Options.LangueM,
+              "fichier par défaut : " + p.Racine + "/defaut.clefichier actuel : fr");
 
     Poste suivant;
     suivant.F->RepProgramme = p.Racine;
@@ -51,11 +51,11 @@ TEST(Demarrage, LaTailleDePoliceEnregistreeEstGardee) {
         p.Dossier.Ecrit("Lamelix.ini", "FNT =" + std::to_string(fnt) + "\r\n");
         p.Dossier.Ecrit("defaut.cle", Champignons);
         p.Demarre();
-        EXPECT_EQ(p.F->Options().Fnt, fnt);
-        EXPECT_TRUE(p.F->mnuFontSizesItem[static_cast<std::size_t>(fnt)].Checked) << fnt;
-        EXPECT_FALSE(p.F->mnuFontSizesItem[3].Checked) << fnt;
-        EXPECT_EQ(p.F->Text1.FontSize, points);
-        EXPECT_EQ(p.F->List1.FontSize, points);
+        EXPECT_TRUE(p.F->mnuFontSizesItem[static_cast<std::size_t>(fnt)].Checked &&
+                    !p.F->mnuFontSizesItem[3].Checked)
+            << fnt;
+        EXPECT_EQ(std::tuple(p.F->Options().Fnt, p.F->Text1.FontSize, p.F->List1.FontSize),
+                  std::tuple(fnt, points, points));
     }
 }
 
@@ -66,19 +66,18 @@ TEST(Demarrage, CleDeLaLigneDeCommandeOuCleParDefaut) {
         std::filesystem::create_directory(p.Racine + "/cles");
         const std::string chemin = p.Dossier.Ecrit("cles/champignons.cle", Champignons);
         p.Demarre(entreGuillemets ? "\"" + chemin + "\"" : chemin);
-        EXPECT_EQ(p.Prog->Cle.FichierCle, chemin);
-        EXPECT_EQ(p.F->RepData, p.Racine + "/cles");
-        EXPECT_EQ(FenetreEssai::Lignes(p.F->List1), (Textes{"Lames", "Tubes"}));
-        EXPECT_EQ(p.F->Label18.Caption, "fichier actuel : " + chemin);
-        EXPECT_EQ(p.F->Label7.Caption, "fichier par défaut : " + p.Racine + "/cles/defaut.cle");
+        EXPECT_EQ(p.Prog->Cle.FichierCle + p.F->RepData, chemin + p.Racine + "/cles");
+        EXPECT_EQ(p.Propositions(), (Textes{"Lames", "Tubes"}));
+        EXPECT_EQ(p.F->Label18.Caption + p.F->Label7.Caption,
+                  "fichier actuel : " + chemin + "fichier par défaut : " + p.Racine +
+                      "/cles/defaut.cle");
         EXPECT_EQ(p.Dialogues.Journal.size(), 1u); // the settings file was created
     }
     Poste p;
     const std::string defaut = p.Dossier.Ecrit("defaut.cle", Plantes);
     p.Demarre("\"" + p.Racine + "/absente.cle\"");
-    EXPECT_EQ(p.Prog->Cle.FichierCle, defaut);
-    EXPECT_EQ(FenetreEssai::Lignes(p.F->List1), (Textes{"Feuilles", "Aiguilles"}));
-    EXPECT_EQ(p.F->Label18.Caption, "fichier actuel : " + defaut);
+    EXPECT_EQ(p.Prog->Cle.FichierCle + p.F->Label18.Caption, defaut + "fichier actuel : " + defaut);
+    EXPECT_EQ(p.Propositions(), (Textes{"Feuilles", "Aiguilles"}));
 }
 
 // Coming back to the window, or refusing to quit, leaves the consultation as it was.
@@ -89,13 +88,10 @@ TEST(Demarrage, ActivationsEtRefusDeQuitter) {
     p.Choisit(0);
     const std::string historique = p.F->Text1.Text;
     const auto inchange = [&] {
-        EXPECT_EQ(p.F->Parcours.EntiteCourante, 2);
-        EXPECT_EQ(p.F->Parcours.NbEtapes, 1);
-        EXPECT_EQ(p.F->Parcours.Hist(1), 1);
-        EXPECT_EQ(p.F->Text1.Text, historique);
-        EXPECT_EQ(FenetreEssai::Lignes(p.F->List1), (Textes{"Anneau", "Sans anneau"}));
-        EXPECT_EQ(p.Prog->Cle.FichierCle, p.Racine + "/defaut.cle");
-        EXPECT_FALSE(p.F->Termine);
+        EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes, p.F->Parcours.Hist(1), p.F->Text1.Text,
+                             p.Prog->Cle.FichierCle, p.F->Termine),
+                  std::tuple(2, 1, 1, historique, p.Racine + "/defaut.cle", false));
+        EXPECT_EQ(p.Propositions(), (Textes{"Anneau", "Sans anneau"}));
         EXPECT_EQ(p.Ini().find("SESSION"), std::string::npos);
     };
     // A later activation reads neither the settings nor the key again: a changed settings file

@@ -19,12 +19,25 @@ namespace lamelix::test {
 
 using Textes = std::vector<std::string>;
 
+// A small key several tests share: entity 1 to a species or to entity 2, 2 to a species or to
+// entity 3, which ends at two species.
+constexpr std::string_view CleChampignons = "1, 2 $Lames$\r\n"
+                                            "1, 0 $Tubes$Boletus\r\n"
+                                            "2, 3 $Anneau$\r\n"
+                                            "2, 0 $Sans anneau$Russula\r\n"
+                                            "3, 0 $Volve$Amanita phalloides\r\n"
+                                            "3, 0 $Sans volve$Amanita rubescens\r\n";
+
 struct FenetreEssai {
     DossierTemporaire Dossier;
     ServicesFactices Dialogues;
     std::unique_ptr<Application> App = std::make_unique<Application>(Dialogues);
     Programme *Prog = &App->Prog();
     Lamelix *F = &App->Principale();
+
+    FenetreEssai() = default;
+    // The window on that key, loaded as the window loads it.
+    explicit FenetreEssai(std::string_view octets) { Charge(octets); }
 
     // Loads the key as the window does: ChargeCle, then the names list of a fresh load.
     void Charge(std::string_view octets, const std::string &nom = "essai.cle") {
@@ -62,6 +75,8 @@ struct FenetreEssai {
             t.push_back(e.Texte);
         return t;
     }
+    Textes Propositions() const { return Lignes(F->List1); }
+    Textes Noms() const { return Lignes(F->List2); }
 };
 
 // A window whose program folder, and so its settings folder, is the test's own folder (or the

@@ -7,14 +7,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace lamelix {
 namespace {
-
-using test::DossierTemporaire;
-using test::ServicesFactices;
 
 // Entity 1 leads to 2 (two species) or 3 (titled, with a note on its first proposition);
 // 3 leads to 4. Entity 5 is never called, but its first line is the last caller of 4, so the
@@ -40,19 +38,12 @@ constexpr int NomIsolata = 5;
 const std::string SansPredecesseur = "Attention  !  cette entité n'a pas de prédédent dans la clé";
 const std::string NoteLames = " *Note*... :lames fines///et nombreuses\r\n";
 
-// A window on the test's key; `f` and `Systeme` name the model and its recorded dialogs.
-struct Consultation : test::FenetreEssai {
-    explicit Consultation(std::string_view octets) { Charge(octets); }
-    std::vector<std::string> Choix() const { return Lignes(F->List1); }
-    Lamelix *f = F;
-    ServicesFactices &Systeme = Dialogues;
-};
-
+using Consultation = test::FenetreEssai;
 using Textes = std::vector<std::string>;
 
 TEST(Historique, MarcheEtRetourPasAPas) {
     Consultation c(CleEssai);
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     c.Choisit(1);
     c.Choisit(0);
     EXPECT_EQ(f.Parcours.EntiteCourante, 4);
@@ -60,18 +51,15 @@ TEST(Historique, MarcheEtRetourPasAPas) {
     EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
 
     c.Retour();
-    EXPECT_EQ(f.Parcours.NbEtapes, 1);
-    EXPECT_EQ(f.Parcours.Hist(2), 0);
-    EXPECT_EQ(f.Parcours.EntiteCourante, 3);
-    EXPECT_EQ(c.Choix(), (Textes{"Lames///serrees", "Lames espacees"}));
-    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
-    EXPECT_EQ(f.Text5.Text, "  Bruns\r\n");
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(2), f.Parcours.EntiteCourante), std::tuple(1, 0, 3));
+    EXPECT_EQ(c.Propositions(), (Textes{"Lames///serrees", "Lames espacees"}));
+    EXPECT_EQ(f.Text1.Text + f.Text5.Text, "Chapeau brun\r\n  Bruns\r\n");
 
     // Back from the first entity's step: the history empties and entity 1 is offered again.
     c.Retour();
     EXPECT_EQ(f.Parcours.NbEtapes, 0);
     EXPECT_EQ(f.Text1.Text, "");
-    EXPECT_EQ(c.Choix(), (Textes{"Chapeau rouge", "Chapeau brun"}));
+    EXPECT_EQ(c.Propositions(), (Textes{"Chapeau rouge", "Chapeau brun"}));
 
     // With nothing left to undo the back step resets, and the names come back.
     f.List2.Clear();
@@ -84,17 +72,15 @@ TEST(Historique, MarcheEtRetourPasAPas) {
     c.Choisit(1);
     ASSERT_TRUE(f.Parcours.EspeceAtteinte);
     c.Retour();
-    EXPECT_FALSE(f.Parcours.EspeceAtteinte);
-    EXPECT_TRUE(f.Command4[Cmd4Suiv].Enabled);
+    EXPECT_TRUE(!f.Parcours.EspeceAtteinte && f.Command4[Cmd4Suiv].Enabled && f.Text2.Text.empty());
     EXPECT_EQ(f.Parcours.EntiteCourante, 2);
     EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
-    EXPECT_EQ(f.Text2.Text, "");
     EXPECT_EQ(f.Label1.Caption, std::to_string(f.List2.ListCount()));
 }
 
 TEST(Historique, NoteEnDernierePositionRemplaceeParSonPredecesseur) {
     Consultation c(CleEssai);
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     int16_t note = 6;
     HistoCherch(f, note);
     ASSERT_EQ(f.Parcours.NbEtapes, 2);
@@ -102,14 +88,13 @@ TEST(Historique, NoteEnDernierePositionRemplaceeParSonPredecesseur) {
     f.Parcours.EntiteCourante = 3;
     // The note's predecessor is the line of entity 1 that calls entity 3.
     c.Retour();
-    EXPECT_EQ(f.Parcours.EntiteCourante, 1);
-    EXPECT_EQ(f.Parcours.NbEtapes, 1);
+    EXPECT_EQ(std::tuple(f.Parcours.EntiteCourante, f.Parcours.NbEtapes), std::tuple(1, 1));
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
 }
 
 TEST(Historique, NotesSautsDeLigneEtPrefixe) {
     Consultation c(CleEssai);
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     c.Choisit(1);
     c.Choisit(0);
     f.Check_saut_ligne.SetValue(1);
@@ -135,41 +120,35 @@ TEST(Historique, NotesSautsDeLigneEtPrefixe) {
 
 TEST(Sections, TitresEtReprisePuisChoixSuivant) {
     Consultation sansTitre("1,2 $Un\n1,0 $Deux$Espece\n2,0 $Trois$Autre\n");
-    ChargeSection(*sansTitre.f);
-    EXPECT_EQ(sansTitre.f->List2.ListCount(), 0);
-    EXPECT_EQ(sansTitre.f->Parcours.NbNoms, 0);
+    ChargeSection(*sansTitre.F);
+    EXPECT_EQ(sansTitre.F->List2.ListCount() + sansTitre.F->Parcours.NbNoms, 0);
 
     Consultation c(CleEssai);
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     c.Choisit(0);
     EXPECT_EQ(f.Text5.Text, ""); // no titled line on this path
 
     ChargeSection(f);
-    EXPECT_EQ(f.Parcours.NbEtapes, 0);
-    EXPECT_EQ(f.Parcours.TotalListe, 2);
-    ASSERT_EQ(f.List2.ListCount(), 2);
-    EXPECT_EQ(f.List2.Items[0].Texte, "Bruns");
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.TotalListe, f.Parcours.MapNoms(1)), std::tuple(0, 2, 5));
+    ASSERT_EQ(c.Noms(), (Textes{"Bruns", "Lamelles"}));
     EXPECT_EQ(f.List2.Items[1].ItemData, 1);
-    EXPECT_EQ(f.Parcours.MapNoms(1), 5);
 
     // The button "Section" makes the titles navigable: picking one goes on from that line.
     f.Parcours.LignesNavigables = true;
     c.Prend(1);
-    EXPECT_EQ(f.Parcours.NbEtapes, 2);
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.EntiteCourante), std::tuple(2, 4));
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
     EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
-    EXPECT_EQ(f.Parcours.EntiteCourante, 4);
-    EXPECT_EQ(c.Choix(), (Textes{"Odeur forte", "Sans odeur"}));
+    EXPECT_EQ(c.Propositions(), (Textes{"Odeur forte", "Sans odeur"}));
 
     c.Choisit(0);
-    EXPECT_EQ(f.Parcours.NbEtapes, 3);
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.MarqueRetour), std::tuple(3, 0));
     EXPECT_EQ(f.Text2.Text, "Russula foetens");
-    EXPECT_EQ(f.Parcours.MarqueRetour, 0);
 }
 
 TEST(ChoixNom, CheminSansRuptureEtRetourMarque) {
     Consultation c(CleEssai);
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     // The enlarged view shows the name whose position is the line's running number.
     f.List2.Selectionne(NomFoetens);
     List2_MouseDown(f, BoutonDroit, 0);
@@ -178,31 +157,27 @@ TEST(ChoixNom, CheminSansRuptureEtRetourMarque) {
     EXPECT_FALSE(f.zoomlist.Visible);
 
     c.Prend(NomMuscaria);
-    EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\nPied blanc\r\n");
+    EXPECT_EQ(f.Text1.Text + f.Text2.Text, "Chapeau rouge\r\nPied blanc\r\nAmanita muscaria");
     EXPECT_EQ(f.Text1.ForeColor, CouleurNoir);
-    EXPECT_EQ(f.Text2.Text, "Amanita muscaria");
-    EXPECT_EQ(f.Parcours.EntiteCourante, 2);
-    EXPECT_EQ(f.List1.ListCount(), 0); // species names are not navigable
-    EXPECT_EQ(f.Parcours.MarqueRetour, 1);
+    // Species names are not navigable.
+    EXPECT_EQ(std::tuple(f.Parcours.EntiteCourante, f.List1.ListCount(), f.Parcours.MarqueRetour),
+              std::tuple(2, 0, 1));
 
     // Back from a picked name: the picked line's entity is offered, one step less.
     c.Retour();
-    EXPECT_EQ(f.Parcours.MarqueRetour, 0);
-    EXPECT_EQ(f.Parcours.NbEtapes, 1);
-    EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
-    EXPECT_EQ(f.Text2.Text, "");
-    EXPECT_EQ(c.Choix(), (Textes{"Pied blanc", "Pied jaune"}));
+    EXPECT_EQ(std::tuple(f.Parcours.MarqueRetour, f.Parcours.NbEtapes), std::tuple(0, 1));
+    EXPECT_EQ(f.Text1.Text + f.Text2.Text, "Chapeau rouge\r\n");
+    EXPECT_EQ(c.Propositions(), (Textes{"Pied blanc", "Pied jaune"}));
 }
 
 TEST(ChoixNom, RuptureDeSequence) {
     Consultation c(CleEssai);
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     c.Prend(NomFoetens);
     EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
     EXPECT_EQ(f.Text1.Text, " Attention, rupture de séquence\r\ncf clé en 8/9\r\n"
                             "Branche isolee\r\nOdeur forte\r\n");
-    EXPECT_EQ(f.Parcours.Hist(1), 10);
-    EXPECT_EQ(f.Parcours.Hist(2), 8);
+    EXPECT_EQ(std::tuple(f.Parcours.Hist(1), f.Parcours.Hist(2)), std::tuple(10, 8));
 
     // Without the notes each step gives way to the orphan-line notice.
     f.chk_Fnote.SetValue(0);
@@ -213,10 +188,9 @@ TEST(ChoixNom, RuptureDeSequence) {
     // A name whose line has no predecessor at all: only its own text, in red.
     c.Prend(NomIsolata);
     EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
-    EXPECT_EQ(f.Text1.Text, "Feuille isolee\r\n" + SansPredecesseur);
-    EXPECT_EQ(f.Text2.Text, "Isolata");
+    EXPECT_EQ(f.Text1.Text + f.Text2.Text, "Feuille isolee\r\n" + SansPredecesseur + "Isolata");
     EXPECT_EQ(f.Parcours.NbEtapes, 2); // the history is not touched
-    EXPECT_TRUE(c.Systeme.Journal.empty());
+    EXPECT_TRUE(c.Dialogues.Journal.empty());
 }
 
 std::string CleEnChaine(int entites) {
@@ -228,34 +202,28 @@ std::string CleEnChaine(int entites) {
 
 TEST(Historique, CheminsDePlusDe2000Lignes) {
     Consultation c(CleEnChaine(2101));
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     const Textes depassement{
         "message:  avertissement 11/dépassement index-erreur chargement clé précompilée102"};
 
     int16_t ligne = 2000; // exactly 2000 lines fit without a word
     HistoCherch(f, ligne);
-    EXPECT_TRUE(c.Systeme.Journal.empty());
-    EXPECT_EQ(f.Parcours.NbEtapes, 2000);
-    EXPECT_EQ(f.Parcours.Hist(1), 1);
+    EXPECT_TRUE(c.Dialogues.Journal.empty());
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1)), std::tuple(2000, 1));
 
     ligne = 2101;
     HistoCherch(f, ligne);
-    EXPECT_EQ(c.Systeme.Journal, depassement);
-    EXPECT_EQ(f.Parcours.NbEtapes, 2000);
-    EXPECT_EQ(f.Parcours.Hist(1), 102);
-    EXPECT_EQ(f.Parcours.Hist(2000), 2101);
+    EXPECT_EQ(c.Dialogues.Journal, depassement);
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1), f.Parcours.Hist(2000)), std::tuple(2000, 102, 2101));
 
-    c.Systeme.Journal.clear();
+    c.Dialogues.Journal.clear();
     c.Prend(0);
-    EXPECT_EQ(c.Systeme.Journal, depassement);
-    EXPECT_EQ(f.Parcours.NbEtapes, 2000);
-    EXPECT_EQ(f.Parcours.Hist(1), 102);
+    EXPECT_EQ(c.Dialogues.Journal, depassement);
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1), f.Parcours.MarqueRetour), std::tuple(2000, 102, 1));
     EXPECT_EQ(f.Text1.Text.substr(0, 6), "d102\r\n");
-    EXPECT_EQ(f.Parcours.MarqueRetour, 1);
 
     c.Retour();
-    EXPECT_EQ(f.Parcours.NbEtapes, 1999);
-    EXPECT_EQ(f.Parcours.EntiteCourante, 2101);
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.EntiteCourante), std::tuple(1999, 2101));
 
     // A reset clears every step of the longest path, the last one included.
     f.Parcours.Hist(MaxEtapes) = 2101;
@@ -271,18 +239,18 @@ TEST(Historique, EntiteNegativeDansLHistorique) {
                    "2,0 $Trois$Espece\n"
                    "CS1,0 $Tete\n"
                    "1,0 $Secondaire$Autre\n");
-    Lamelix &f = *c.f;
+    Lamelix &f = *c.F;
     c.Choisit(1);
-    ASSERT_EQ(c.Choix(), (Textes{"Secondaire"}));
+    ASSERT_EQ(c.Propositions(), (Textes{"Secondaire"}));
 
     f.Parcours.Hist(2) = 4;
     f.Parcours.NbEtapes = 2;
     c.Retour();
-    EXPECT_EQ(c.Systeme.Journal, (Textes{"message: erreur 98 H4"}));
-    EXPECT_EQ(f.Parcours.NbEtapes, 2);
+    EXPECT_EQ(c.Dialogues.Journal, (Textes{"message: erreur 98 H4"}));
     EXPECT_EQ(f.Text1.Text, "Deux\r\n");
-    EXPECT_EQ(f.Parcours.EntiteCourante, 3); // nothing changes: still in the secondary key
-    EXPECT_EQ(c.Choix(), (Textes{"Secondaire"}));
+    // Nothing changes: still in the secondary key.
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.EntiteCourante), std::tuple(2, 3));
+    EXPECT_EQ(c.Propositions(), (Textes{"Secondaire"}));
 }
 
 } // namespace

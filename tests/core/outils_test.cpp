@@ -26,36 +26,10 @@ TEST(Outils, TablesDUneCleComplete) {
                                                        "3, 0 $Seule$Orpha\r\n"
                                                        "CS2, 0 $Bolets\r\n"
                                                        "1, 0 $Pores$Boletus$F\"b.html\"\r\n");
-    const std::string attendu = "NbLignesM1\t6\n"
-                                "NbLignesTexte\t10\n"
-                                "EntiteMax\t4\n"
-                                "EntiteMaxCourante\t4\n"
-                                "TitreCle\tClé test\n"
-                                "TitreFenetre\tLamelix 2.06 Clé test\n"
-                                "CommentaireCle\tEssai\\ttab\\\\dos\n"
-                                "CodageTxt\t\n"
-                                "ErreurCle\t0\n"
-                                "lgs\tAnglais\n"
-                                "\n"
-                                "i\tLigneTexte\tE\tS\tPrec\tSuite\tOrpheline\tTitreSection\t"
-                                "Description\tNomEspece\tComplements\n"
-                                "1\t4\t1\t2\t1\t\t0\tLamellés\tLames\t\tS\"Lamellés\"\n"
-                                "2\t5\t1\t4\t1\t\t0\t\tTubes\t\t\n"
-                                "3\t6\t2\t0\t1\t4\t0\t\tBlanc\tAlba\t\n"
-                                "4\t7\t2\t0\t1\tN\t0\t\tnote\t\t\n"
-                                "5\t8\t3\t0\t0\t\t1\t\tSeule\tOrpha\t\n"
-                                "6\t9\t-2\t0\t0\t\t0\t\tBolets\t\t\n"
-                                "7\t10\t4\t0\t2\t\t0\t\tPores\tBoletus\tF\"b.html\"\n"
-                                "\n"
-                                "0\t1\n"
-                                "1\t1\n"
-                                "2\t3\n"
-                                "3\t5\n"
-                                "4\t7\n";
     Resultat r = Lance(dossier, "tables '" + cle + "'");
     EXPECT_EQ(r.statut, 0);
     EXPECT_EQ(r.erreurs, "");
-    EXPECT_EQ(r.sortie, attendu);
+    EXPECT_EQ(r.sortie, Attendu("tables/complete.txt", r.sortie));
 }
 
 TEST(Outils, QuestionRepondueSelonLOption) {
@@ -129,6 +103,27 @@ TEST(Outils, EchappeLesCaracteresDeCommande) {
         {"\xC2\xC2\x85", "\xC2\\x85"}};
     for (const auto &[texte, attendu] : cas)
         EXPECT_EQ(Echappe(texte), attendu) << texte;
+}
+
+// The command line's services: the dialogs and what the window would open go to the error
+// stream, escaped; nothing is started, questions are answered No, and the connection is said to
+// be there so that a key's web links are listed too.
+TEST(Outils, ServicesDeLaConsole) {
+    std::ostringstream erreurs;
+    ServicesConsole s(erreurs, false);
+    EXPECT_EQ(s.Saisie("Nom ?", "", "x"), std::nullopt);
+    EXPECT_EQ(s.DialogueOuvrir("Clé|*.cle", ""), std::nullopt);
+    EXPECT_EQ(s.LanceProgramme("visionneuse", {"photo.jpg"}), 0);
+    EXPECT_TRUE(s.ConnexionInternet());
+    EXPECT_FALSE(s.Requete({"GET", "https://exemple.org/", {}, {}}).Erreur.empty());
+    s.Bip();
+    EXPECT_EQ(erreurs.str(), "");
+    s.Message("ligne\tun");
+    EXPECT_EQ(s.Question("Continuer ?"), ReponseNon);
+    s.PressePapierTexte("copie");
+    EXPECT_TRUE(s.ShellEx("C:\\docs\\photo\x1b.jpg", "/cles"));
+    EXPECT_EQ(erreurs.str(), "message: ligne\\tun\nquestion: Continuer ? -> non\n"
+                             "presse-papier: copie\nouvre: C:\\\\docs\\\\photo\\x1b.jpg\n");
 }
 
 // What reaches the terminal: the line structure, and printable text only.

@@ -70,41 +70,9 @@ TEST(Parcours, EtatApresChaqueAction) {
                                                    "2, 0 $Sans$Russula\r\n");
     Resultat r = Lance(dossier, "parcours '" + cle + "' 0 notes 5 0 lm1 raz 1 lm2 compare");
     ASSERT_EQ(r.statut, 0) << r.erreurs;
-    auto blocs = Blocs(r.sortie);
-    ASSERT_EQ(blocs.size(), 10u);
-    // The state the window's start-up leaves, its prompt included.
-    EXPECT_EQ(blocs[0], "== chargement\n"
-                        "List1\tLames\n"
-                        "List1\tTubes\n"
-                        "Text1\t\n"
-                        "couleur\t0\n"
-                        "Text2\t\n"
-                        "Text5\t\n"
-                        "List2\tBoletus\n"
-                        "List2\tAmanita\n"
-                        "List2\tRussula\n"
-                        "Label1\t3\n"
-                        "Label3\t Listez et choisissez\n"
-                        "entite\t1\n"
-                        "etapes\t0\n");
-    EXPECT_EQ(blocs[1], "== 0\n"
-                        "List1\tAnneau\n"
-                        "List1\tSans\n"
-                        "Text1\tLames\\r\\n\n"
-                        "couleur\t0\n"
-                        "Text2\t\n"
-                        "Text5\tLamellés\\r\\n\n"
-                        "List2\tAmanita\n"
-                        "List2\tRussula\n"
-                        "Label1\t2\n"
-                        "Label3\tliste des issue possibles\n"
-                        "entite\t2\n"
-                        "etapes\t1\n");
-    // A position that List1 does not have changes nothing.
-    EXPECT_EQ(blocs[3].substr(blocs[3].find('\n')), blocs[2].substr(blocs[2].find('\n')));
-    EXPECT_NE(blocs[9].find("\nForm1\tAmanita   vs    Boletus\\r\\n\\r\\n"), std::string::npos)
-        << blocs[9];
-    EXPECT_EQ(blocs[8].find("Form1\t"), std::string::npos);
+    // The state the window's start-up leaves, its prompt included; a position that List1 does
+    // not have ("5") changes nothing; the comparison shows once asked for.
+    EXPECT_EQ(r.sortie, Attendu("parcours/etats.txt", r.sortie));
 }
 
 // The keyword panel's gestures: its words, options and buttons, "liste" being its option while
@@ -120,19 +88,9 @@ TEST(Parcours, RechercheParMotCle) {
                                     "motcle mot:BLANC chercher 1 "
                                     "motcle liste mot:a mot2:Rus et chercher reprise");
     ASSERT_EQ(r.statut, 0) << r.erreurs;
-    auto blocs = Blocs(r.sortie);
-    ASSERT_EQ(blocs.size(), 19u);
-    const auto corps = [&](std::size_t i) { return blocs[i].substr(blocs[i].find('\n')); };
-    EXPECT_EQ(corps(1), corps(0)); // the panel's buttons are not there before it opens
-    EXPECT_EQ(blocs[5].find("== chercher\nList1\tLames blanches\nList1\tAnneau blanc\n"), 0u)
-        << blocs[5];
-    EXPECT_NE(blocs[6].find("etapes\t2\n"), std::string::npos) << blocs[6];
-    EXPECT_EQ(corps(7), corps(0)); // given up: back at the start
-    // The second hit accepted: the consultation goes on at the species it names.
-    EXPECT_NE(blocs[11].find("Text2\tAmanita\n"), std::string::npos) << blocs[11];
-    EXPECT_NE(blocs[11].find("entite\t0\netapes\t2\n"), std::string::npos) << blocs[11];
-    EXPECT_NE(blocs[17].find("\nList2\tRussula\nLabel1\t1\n"), std::string::npos) << blocs[17];
-    EXPECT_EQ(corps(18), corps(17));
+    // The panel's buttons do nothing before it opens; given up, the search leaves the start as
+    // it was; the second hit accepted, the consultation goes on at the species it names.
+    EXPECT_EQ(r.sortie, Attendu("parcours/mot-cle.txt", r.sortie));
 }
 
 // parcours judges the sample keys as tables does, with either answer to the compiler's

@@ -7,6 +7,7 @@
 #include "tests/core/fenetre_essai.hpp"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -25,37 +26,32 @@ constexpr std::string_view Champignons = "titre$Champignons\n"
                                          "4,0$Sans anneau$Amanita gemmata\n";
 
 TEST(Suivants, IssuesSuiventLaConsultation) {
-    Fenetre w;
+    Fenetre w(Champignons);
     Lamelix &f = *w.F;
-    w.Charge(Champignons);
     Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Amanita muscaria", "Boletus edulis",
-                                                "Amanita junquillea", "Amanita gemmata"}));
-    EXPECT_EQ(f.Label1.Caption, "4");
-    EXPECT_EQ(f.Parcours.MapNoms(2), 7);
-    EXPECT_EQ(f.Parcours.MapNoms(4), 0); // the nameless species has no position
+    EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Boletus edulis", "Amanita junquillea",
+                                "Amanita gemmata"}));
+    // The nameless species has no position.
+    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(2), f.Parcours.MapNoms(4)), std::tuple("4", 7, 0));
 
     f.Label3.SetCaption({});
     w.Choisit({0}); // entity 2: its own species, then those of entity 4 by a walk
-    EXPECT_EQ(Fenetre::Lignes(f.List2),
-              (Textes{"Amanita muscaria", "Amanita junquillea", "Amanita gemmata"}));
-    EXPECT_EQ(f.List2.Items[2].ItemData, 2);
-    EXPECT_EQ(f.Parcours.MapNoms(1), 7);
-    EXPECT_EQ(f.Parcours.MapNoms(3), 0);
+    EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Amanita junquillea", "Amanita gemmata"}));
+    EXPECT_EQ(std::tuple(f.List2.Items[2].ItemData, f.Parcours.MapNoms(1), f.Parcours.MapNoms(3)),
+              std::tuple(2, 7, 0));
     EXPECT_EQ(f.Label3.Caption, "liste des issue possibles");
 
     w.Choisit({1, 0}); // a species: the list is no longer recomputed
     Command4_Click(f, Cmd4Suiv);
-    EXPECT_TRUE(f.List2.Items.empty());
+    EXPECT_EQ(f.List2.ListCount(), 0);
     EXPECT_EQ(f.Label1.Caption, "2");
 }
 
 // The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so
 // from entity 2 no species is an outcome.
 TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
-    Fenetre w;
+    Fenetre w(Champignons);
     Lamelix &f = *w.F;
-    w.Charge(Champignons);
     Command4_Click(f, Cmd4Liste);
     EXPECT_EQ(f.Label3.Caption, f.Msg(26));
     Command4_Click(f, Cmd4Suiv);
@@ -64,27 +60,23 @@ TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
 }
 
 TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
-    Fenetre w;
+    Fenetre w("1,2$a\n1,3$b\n2,4$c\n2,4$d\n3,4$e\n3,0$f$Phi\n4,0$g$Gamma\n4,0$h$Eta\n");
     Lamelix &f = *w.F;
-    w.Charge("1,2$a\n1,3$b\n2,4$c\n2,4$d\n3,4$e\n3,0$f$Phi\n4,0$g$Gamma\n4,0$h$Eta\n");
     f.Label3.SetCaption("avant");
     w.Choisit({0});
-    EXPECT_TRUE(f.List2.Items.empty());
-    EXPECT_EQ(f.Label1.Caption, "0");
-    EXPECT_EQ(f.Label3.Caption, "avant");
-    EXPECT_EQ(f.Parcours.MapNoms(2), 8);
+    EXPECT_EQ(std::tuple(f.List2.ListCount(), f.Label1.Caption + f.Label3.Caption, f.Parcours.MapNoms(2)),
+              std::tuple(0, "0avant", 8));
 }
 
 // The first entity is 2, so its lines hold 2 as Prec: the index of the note line. Reaching it
 // ends the computation with the outcomes found so far and the labels as they were.
 TEST(Suivants, LigneDeSuiteArreteLeCalcul) {
-    Fenetre w;
+    Fenetre w("2,3$a\n2,0,N$note\n2,0$b$Espece B\n3,0$c$Espece C\n3,0$d$Espece D\n");
     Lamelix &f = *w.F;
-    w.Charge("2,3$a\n2,0,N$note\n2,0$b$Espece B\n3,0$c$Espece C\n3,0$d$Espece D\n");
     f.Label1.SetCaption("compte");
     f.Label3.SetCaption("avant");
     CherchSuiv(f);
-    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Espece B", "Espece C"}));
+    EXPECT_EQ(w.Noms(), (Textes{"Espece B", "Espece C"}));
     EXPECT_EQ(f.Label1.Caption + f.Label3.Caption, "compteavant");
     EXPECT_EQ(f.Parcours.MapNoms(2), 5); // not replaced
     EXPECT_TRUE(w.Dialogues.Journal.empty());
@@ -92,28 +84,26 @@ TEST(Suivants, LigneDeSuiteArreteLeCalcul) {
 
 // Entities 2 and 3 call each other: the walks from their species never reach entity 1.
 TEST(Suivants, BoucleDesPrecedents) {
-    Fenetre w;
+    Fenetre w("1,2$vers deux\n1,0$fin$Alpha\n2,3$vers trois\n2,0$b$Beta\n3,2$retour\n"
+              "3,0$c$Gamma\n");
     Lamelix &f = *w.F;
-    w.Charge("1,2$vers deux\n1,0$fin$Alpha\n2,3$vers trois\n2,0$b$Beta\n3,2$retour\n"
-             "3,0$c$Gamma\n");
     w.Dialogues.Journal.clear();
     f.Label1.SetCaption("compte");
     CherchSuiv(f);
     ASSERT_EQ(w.Dialogues.Journal.size(), 1u);
     const std::string debut = "message: " + f.Msg(112), &message = w.Dialogues.Journal[0];
     EXPECT_TRUE(message == debut + "3" || message == debut + "5") << message;
-    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Alpha"}));
-    EXPECT_EQ(f.Label1.Caption, "compte");
-    EXPECT_EQ(f.Parcours.MapNoms(1), 4);
+    EXPECT_EQ(w.Noms(), (Textes{"Alpha"}));
+    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(1)), std::tuple("compte", 4));
 
     // From entity 2 the loop passes the target again and again: each species is listed once.
     w.Choisit({0});
     EXPECT_EQ(w.Dialogues.Journal.size(), 2u);
-    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Beta", "Gamma"}));
+    EXPECT_EQ(w.Noms(), (Textes{"Beta", "Gamma"}));
 }
 
 struct DeuxChemins : Fenetre {
-    DeuxChemins() { Charge(Champignons); }
+    DeuxChemins() : Fenetre(Champignons) {}
     void Memorise(std::initializer_list<int> chemin, int bouton) {
         RAZ_Choix(*F);
         Choisit(chemin);
@@ -134,8 +124,7 @@ TEST(Comparaison, CheminsQuiSeSeparent) {
     w.Memorise({0, 0}, Cmd4LM2);
     EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
     EXPECT_EQ(f.Parcours.DerniereDescCommune, "Chapeau rouge");
-    EXPECT_TRUE(w.App->Biblio().Moi.Visible && f.SauteActivation);
-    EXPECT_FALSE(f.Moi.Visible);
+    EXPECT_TRUE(w.App->Biblio().Moi.Visible && f.SauteActivation && !f.Moi.Visible);
 
     w.Memorise({1, 0}, Cmd4LM2); // parts at the first step
     EXPECT_FALSE(w.App->Biblio().Moi.Visible);
@@ -147,20 +136,15 @@ TEST(Comparaison, CheminsQuiSeSeparent) {
 // Two paths that part at the second step and later meet a description of the same text at the
 // same step: only what comes before the parting is shared.
 TEST(Comparaison, LaComparaisonSArreteOuLesCheminsSeSeparent) {
-    Fenetre w;
+    DeuxChemins w;
     Lamelix &f = *w.F;
     w.Charge("1,2$Chapeau rouge\n1,0$Chapeau brun$Boletus\n"
              "2,3$Pied jaune\n2,4$Pied blanc\n"
              "3,0$Anneau$Amanita junquillea\n3,0$Sans anneau$Amanita gemmata\n"
              "4,0$Anneau$Amanita muscaria\n4,0$Sans anneau$Amanita pantherina\n");
-    w.Choisit({0, 0, 0});
-    Command4_Click(f, Cmd4LM1);
-    RAZ_Choix(f);
-    w.Choisit({0, 1, 0});
-    Command4_Click(f, Cmd4LM2);
-    Command4_Click(f, Cmd4Compare);
-    EXPECT_EQ(w.App->Biblio().Text1.Text,
-              "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
+    w.Memorise({0, 0, 0}, Cmd4LM1);
+    w.Memorise({0, 1, 0}, Cmd4LM2);
+    EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
     EXPECT_EQ(f.Parcours.DerniereDescCommune, "Chapeau rouge");
 }
 
@@ -249,13 +233,13 @@ TEST(ClesOuvertes, ClicsEtDoubleClic) {
     List3_DblClick(f);
     EXPECT_EQ(f.CheminCle, f.RepData + "/b.cle");
     EXPECT_EQ(f.Label7.Caption, "fichier : b.cle  Rep.Défaut  : " + f.RepData);
-    EXPECT_EQ(Fenetre::Lignes(f.List2), (Textes{"Gamma", "Delta", "Epsilon"}));
+    EXPECT_EQ(w.Noms(), (Textes{"Gamma", "Delta", "Epsilon"}));
 
     f.List3.AddItem(a);
     f.List3.Selectionne(1);
     List3_DblClick(f);
     EXPECT_EQ(f.NomFichierCle, "a.cle");
-    EXPECT_EQ(Fenetre::Lignes(f.List1), (Textes{"oui", "non"}));
+    EXPECT_EQ(w.Propositions(), (Textes{"oui", "non"}));
 }
 
 } // namespace

@@ -32,25 +32,26 @@ struct Traduire : ::testing::Test {
 };
 
 TEST(Langues, CodesDeLaPageEtDuServeur) {
-    EXPECT_EQ(CodeLangue("Hébreu"), "iw");
-    EXPECT_EQ(CodeLangue("Chinois (traditionnel)"), "zh-TW");
-    EXPECT_EQ(CodeLangue("tagalog"), "tl");
-    EXPECT_EQ(CodeLangue("Tagalog"), ""); // compared exactly
-    EXPECT_EQ(CodeLangue("Détection automatique"), "");
-    EXPECT_EQ(CodeLangue("-----------------------------"), "");
-    EXPECT_EQ(CodeServeur("iw"), "he");
-    EXPECT_EQ(CodeServeur(""), "auto");
-    EXPECT_EQ(CodeServeur("fr"), "fr");
+    // Names are compared exactly ("Tagalog" is not "tagalog").
+    for (const auto &[nom, code] : {std::pair{"Hébreu", "iw"},
+                                    {"Chinois (traditionnel)", "zh-TW"},
+                                    {"tagalog", "tl"},
+                                    {"Tagalog", ""},
+                                    {"Détection automatique", ""},
+                                    {"-----------------------------", ""}})
+        EXPECT_EQ(CodeLangue(nom), code) << nom;
+    EXPECT_EQ(CodeServeur("iw") + CodeServeur("") + CodeServeur("fr"), "heautofr");
 }
 
 TEST(PageHtml, PremierDivT0EtElementsParId) {
     EXPECT_EQ(PremierDivT0("<html><body><div class=t1>non</div><div class=\"t0\">Lames "
                            "<b>libres</b> &amp; serrées</div><div class=t0>second</div>"),
               "Lames <b>libres</b> &amp; serrées");
-    EXPECT_EQ(PremierDivT0("<DIV CLASS='t0'>casse</DIV>"), "casse");
-    EXPECT_EQ(PremierDivT0("<div class='t0 x'>non</div><p>rien</p>"), "");
-    EXPECT_EQ(PremierDivT0(""), "");
-    EXPECT_EQ(PremierDivT0("<div class=t0>non fermé"), "non fermé");
+    for (const auto &[page, texte] : {std::pair{"<DIV CLASS='t0'>casse</DIV>", "casse"},
+                                      {"<div class='t0 x'>non</div><p>rien</p>", ""},
+                                      {"", ""},
+                                      {"<div class=t0>non fermé", "non fermé"}})
+        EXPECT_EQ(PremierDivT0(page), texte) << page;
     // Nesting is walked without recursion; a page nested beyond reason is not read at all.
     const auto niche = [](int n) {
         std::string s;
@@ -80,14 +81,13 @@ TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
     Clic();
     ASSERT_EQ(S.Requetes.size(), 1u);
     const RequeteHttp &r = S.Requetes[0];
-    EXPECT_EQ(r.Methode, "POST");
+    EXPECT_TRUE(r.Methode == "POST" && r.Corps.empty());
     // Every row followed by CR LF and "·"; the key declares English, the target is French.
     EXPECT_EQ(r.Adresse, "https://translate.google.com/m?&sl=en&tl=fr&ie=UTF-8&prev=_m&q="
                          "Gills%0D%0A%C2%B7Tubes%3F%0D%0A%C2%B7");
     EXPECT_EQ(r.EnTetes,
               (std::vector<std::pair<std::string, std::string>>{
                   {"User-Agent", "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"}}));
-    EXPECT_TRUE(r.Corps.empty());
     EXPECT_EQ(T.result.Text, "Lames\r\nTubes");
 
     // The connection is tested once; automatic source detection sends no source code.

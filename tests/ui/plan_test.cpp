@@ -2,19 +2,11 @@
 // bundled key under the offscreen platform.
 // LAMELIX_CAPTURE names a PNG file; the captures add "-plan-<screen>[-english]" before ".png".
 
-#include "tests/services_factices.hpp"
-#include "tests/ui/gestes.hpp"
-#include "ui/fenetre_principale.hpp"
-#include "ui/geometrie.hpp"
+#include "tests/ui/banc_fenetre.hpp"
 #include "ui/panneau_plan.hpp"
 
-#include <memory>
-
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -24,20 +16,7 @@ using namespace lamelix::test;
 
 namespace {
 
-struct Banc {
-    Banc() {
-        modele.RepProgramme = dossier.path().toStdString();
-        fenetre.Demarre();
-        fenetre.show();
-        fenetre.Active();
-        fenetre.ChargeCle(LAMELIX_CLES "/defaut.cle");
-    }
-    QTemporaryDir dossier;
-    ServicesFactices services;
-    std::unique_ptr<Application> app = std::make_unique<Application>(services);
-    Lamelix &modele = app->Principale();
-    FenetrePrincipale fenetre{*app};
-};
+using Banc = BancFenetre<>;
 
 // The first row built whose text holds the word.
 QTreeWidgetItem *rangAvec(QTreeWidgetItem *rang, const QString &mot) {
@@ -51,17 +30,6 @@ QTreeWidgetItem *rangAvec(QTreeWidget *arbre, const QString &mot) {
     for (int i = 0; i < arbre->topLevelItemCount(); ++i)
         if (QTreeWidgetItem *trouve = rangAvec(arbre->topLevelItem(i), mot)) return trouve;
     return nullptr;
-}
-
-void captureEcrans(FenetrePrincipale &fenetre, const char *langue) {
-    for (const QSize ecran : {QSize(800, 600), QSize(1600, 900)}) {
-        fenetre.resize(
-            GeometrieFenetre(QRect(QPoint(), ecran), CadreEstime(), QSize(1320, 100000)).size());
-        QTest::qWait(50);
-        capture(&fenetre,
-                qPrintable(
-                    QString("-plan-%1x%2%3").arg(ecran.width()).arg(ecran.height()).arg(langue)));
-    }
 }
 
 } // namespace
@@ -83,9 +51,8 @@ class PlanTest : public QObject {
         QVERIFY(plan != nullptr && plan->isVisible());
         QCOMPARE(plan->windowTitle(), QString("Plan de la clé"));
         QVERIFY(plan->Courant() != nullptr);
-        QCOMPARE(plan->Courant()->text(0),
-                 QString("Entité %1").arg(banc.modele.Parcours.EntiteCourante));
-        captureEcrans(fenetre, "");
+        QCOMPARE(plan->Courant()->text(0), QString("Entité %1").arg(banc.modele.Parcours.EntiteCourante));
+        captureEcrans(fenetre, "-plan", "");
 
         QTest::keyClicks(plan->Filtre(), "MIEL");
         QTreeWidgetItem *rang = rangAvec(plan->Arbre(), "jaune miel");
@@ -106,11 +73,10 @@ class PlanTest : public QObject {
         QCOMPARE(plan->Courant()->text(0), fenetre.Text2()->text());
 
         // In English, for the screenshots; Ctrl+M closes it.
-        QVERIFY(QFile::copy(LAMELIX_CLES "/../lang/Lamelix_en.lng",
-                            banc.dossier.filePath("Lamelix_en.lng")));
+        QVERIFY(banc.Anglais());
         fenetre.Action("MnLang_5")->trigger();
         QCOMPARE(plan->windowTitle(), QString("Key map"));
-        captureEcrans(fenetre, "-english");
+        captureEcrans(fenetre, "-plan", "-english");
         fenetre.Action("MnLang_1")->trigger();
         QTest::keyClick(fenetre.List1(), Qt::Key_M, Qt::ControlModifier);
         QVERIFY(!plan->isVisible());
