@@ -37,7 +37,8 @@ TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
 TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
     Fenetre w(Champignons);
     EXPECT_EQ(w.Noms(), (Textes{"Boletus", "Russula", "Amanita phalloides", ""}));
-    EXPECT_EQ(std::tuple(w.F->List2.Items[2].ItemData, w.F->Parcours.MapNoms(2), w.F->Parcours.TotalListe),
+    EXPECT_EQ(std::tuple(w.F->List2.Items[2].ItemData, w.F->Parcours.MapNoms(2),
+                         w.F->Parcours.TotalListe),
               std::tuple(2, 6, 4));
     w.F->MnOutil[30].Checked = true;
     float mode = 1;
@@ -61,8 +62,9 @@ TEST(Choix, HistoriquePleinNeChangeRien) {
     Fenetre w(Champignons);
     w.F->Parcours.NbEtapes = MaxEtapes;
     w.Choisit(0);
-    EXPECT_EQ(std::tuple(w.F->Parcours.NbEtapes, w.F->Parcours.EntiteCourante, w.F->List1.ListCount()),
-              std::tuple(MaxEtapes, 1, 2));
+    EXPECT_EQ(
+        std::tuple(w.F->Parcours.NbEtapes, w.F->Parcours.EntiteCourante, w.F->List1.ListCount()),
+        std::tuple(MaxEtapes, 1, 2));
     // A position the list does not have does nothing either.
     w.F->Parcours.NbEtapes = 0;
     w.Choisit(7);
@@ -92,9 +94,9 @@ TEST(Chargement, CompilationArreteeNeLaisseAucuneCle) {
         w.Charge(Champignons, "bonne.cle");
         w.Choisit(0);
         w.Charge(defectueuse);
-        EXPECT_EQ(
-            std::tuple(w.F->List1.ListCount(), w.F->Parcours.EntiteCourante, w.F->Parcours.NbEtapes, w.F->Text1.Text),
-            std::tuple(0, 0, 0, ""))
+        EXPECT_EQ(std::tuple(w.F->List1.ListCount(), w.F->Parcours.EntiteCourante,
+                             w.F->Parcours.NbEtapes, w.F->Text1.Text),
+                  std::tuple(0, 0, 0, ""))
             << defectueuse;
         RAZ_Choix(*w.F);
         EXPECT_EQ(w.F->List1.ListCount() + w.F->List2.ListCount(), 0);

@@ -88,8 +88,9 @@ TEST(Demarrage, ActivationsEtRefusDeQuitter) {
     p.Choisit(0);
     const std::string historique = p.F->Text1.Text;
     const auto inchange = [&] {
-        EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes, p.F->Parcours.Hist(1), p.F->Text1.Text,
-                             p.Prog->Cle.FichierCle, p.F->Termine),
+        EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes,
+                             p.F->Parcours.Hist(1), p.F->Text1.Text, p.Prog->Cle.FichierCle,
+                             p.F->Termine),
                   std::tuple(2, 1, 1, historique, p.Racine + "/defaut.cle", false));
         EXPECT_EQ(p.Propositions(), (Textes{"Anneau", "Sans anneau"}));
         EXPECT_EQ(p.Ini().find("SESSION"), std::string::npos);

@@ -51,7 +51,8 @@ TEST(Historique, MarcheEtRetourPasAPas) {
     EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
 
     c.Retour();
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(2), f.Parcours.EntiteCourante), std::tuple(1, 0, 3));
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(2), f.Parcours.EntiteCourante),
+              std::tuple(1, 0, 3));
     EXPECT_EQ(c.Propositions(), (Textes{"Lames///serrees", "Lames espacees"}));
     EXPECT_EQ(f.Text1.Text + f.Text5.Text, "Chapeau brun\r\n  Bruns\r\n");
 
@@ -129,7 +130,8 @@ TEST(Sections, TitresEtReprisePuisChoixSuivant) {
     EXPECT_EQ(f.Text5.Text, ""); // no titled line on this path
 
     ChargeSection(f);
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.TotalListe, f.Parcours.MapNoms(1)), std::tuple(0, 2, 5));
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.TotalListe, f.Parcours.MapNoms(1)),
+              std::tuple(0, 2, 5));
     ASSERT_EQ(c.Noms(), (Textes{"Bruns", "Lamelles"}));
     EXPECT_EQ(f.List2.Items[1].ItemData, 1);
 
@@ -214,12 +216,14 @@ TEST(Historique, CheminsDePlusDe2000Lignes) {
     ligne = 2101;
     HistoCherch(f, ligne);
     EXPECT_EQ(c.Dialogues.Journal, depassement);
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1), f.Parcours.Hist(2000)), std::tuple(2000, 102, 2101));
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1), f.Parcours.Hist(2000)),
+              std::tuple(2000, 102, 2101));
 
     c.Dialogues.Journal.clear();
     c.Prend(0);
     EXPECT_EQ(c.Dialogues.Journal, depassement);
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1), f.Parcours.MarqueRetour), std::tuple(2000, 102, 1));
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(1), f.Parcours.MarqueRetour),
+              std::tuple(2000, 102, 1));
     EXPECT_EQ(f.Text1.Text.substr(0, 6), "d102\r\n");
 
     c.Retour();

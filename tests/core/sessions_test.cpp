@@ -35,7 +35,8 @@ TEST(Sessions, LaPremiereEntiteRevientSansEtapeInventee) {
 
     // Deeper entities get the path that leads to them.
     p.Reprend(cle, 3);
-    EXPECT_EQ(std::tuple(p.F->Parcours.NbEtapes, p.F->Text1.Text), std::tuple(2, "Lames\r\nAnneau\r\n"));
+    EXPECT_EQ(std::tuple(p.F->Parcours.NbEtapes, p.F->Text1.Text),
+              std::tuple(2, "Lames\r\nAnneau\r\n"));
 }
 
 TEST(Sessions, UneEntiteQueLaCleNAPlusOuvreLaCleASonDebut) {
@@ -43,7 +44,9 @@ TEST(Sessions, UneEntiteQueLaCleNAPlusOuvreLaCleASonDebut) {
     const std::string cle = p.Dossier.Ecrit("k.cle", Champignons);
     for (int absente : {9, 4000, 32000}) {
         p.Reprend(cle, absente);
-        EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes), std::tuple(1, 0)) << absente;
+        EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes),
+                  std::tuple(1, 0))
+            << absente;
         EXPECT_EQ(p.Propositions(), (Textes{"Lames", "Tubes"})) << absente;
     }
 }

@@ -32,7 +32,8 @@ TEST(Suivants, IssuesSuiventLaConsultation) {
     EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Boletus edulis", "Amanita junquillea",
                                 "Amanita gemmata"}));
     // The nameless species has no position.
-    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(2), f.Parcours.MapNoms(4)), std::tuple("4", 7, 0));
+    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(2), f.Parcours.MapNoms(4)),
+              std::tuple("4", 7, 0));
 
     f.Label3.SetCaption({});
     w.Choisit({0}); // entity 2: its own species, then those of entity 4 by a walk
@@ -64,8 +65,9 @@ TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
     Lamelix &f = *w.F;
     f.Label3.SetCaption("avant");
     w.Choisit({0});
-    EXPECT_EQ(std::tuple(f.List2.ListCount(), f.Label1.Caption + f.Label3.Caption, f.Parcours.MapNoms(2)),
-              std::tuple(0, "0avant", 8));
+    EXPECT_EQ(
+        std::tuple(f.List2.ListCount(), f.Label1.Caption + f.Label3.Caption, f.Parcours.MapNoms(2)),
+        std::tuple(0, "0avant", 8));
 }
 
 // The first entity is 2, so its lines hold 2 as Prec: the index of the note line. Reaching it

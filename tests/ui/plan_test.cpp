@@ -51,7 +51,8 @@ class PlanTest : public QObject {
         QVERIFY(plan != nullptr && plan->isVisible());
         QCOMPARE(plan->windowTitle(), QString("Plan de la clé"));
         QVERIFY(plan->Courant() != nullptr);
-        QCOMPARE(plan->Courant()->text(0), QString("Entité %1").arg(banc.modele.Parcours.EntiteCourante));
+        QCOMPARE(plan->Courant()->text(0),
+                 QString("Entité %1").arg(banc.modele.Parcours.EntiteCourante));
         captureEcrans(fenetre, "-plan", "");
 
         QTest::keyClicks(plan->Filtre(), "MIEL");
