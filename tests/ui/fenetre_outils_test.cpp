@@ -17,7 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,7 +65,9 @@ class OutilsTest : public QObject {
         QCOMPARE(outils->Text1(0)->text(), QString("1"));
         QCOMPARE(outils->Text1(1)->text(), QString("1"));
         QVERIFY(!outils->Command1(OutAnalyse)->isEnabled());
-        QVERIFY(QFontInfo(outils->Text10(0)->font()).fixedPitch());
+        // Fixed width as the user sees it, whatever fonts the machine has.
+        const QFontMetrics mesure(outils->Text10(0)->font());
+        QCOMPARE(mesure.horizontalAdvance('i'), mesure.horizontalAdvance('M'));
 
         services.Fichiers.push_back(chemin);
         QTest::mouseClick(outils->Command1(OutCharger), Qt::LeftButton);
