@@ -40,7 +40,7 @@ TEST(OutilsRenum, DixEnDixPuisSauvegardeAvecCopie) {
     EXPECT_TRUE(r.O.Command1[OutSauverRenum].Enabled);
 
     r.Bouton(OutSauverRenum);
-    EXPECT_EQ(r.Dialogues.Journal.back(),
+    EXPECT_EQ(r.Dialogues.Journal.end()[-2],
               "question: le fichier " + r.Fichier + " va être modifié  -> oui");
     EXPECT_EQ(r.Cle(), "TITRE$Dix\r\nREM$ligne recopiee\r\n10,20$Lames\r\n10,30$Tubes$$S\"T\"\r\n"
                        "texte libre\r\n20,0$Blanc$Alba\r\n20,0$Rose$Rosea\r\n"
