@@ -115,7 +115,7 @@ class OutilsTest : public QObject {
         QVERIFY(outils->Command1(OutSauverRenum)->isEnabled());
         QTest::mouseClick(outils->Command1(OutSauverRenum), Qt::LeftButton);
         QCOMPARE(
-            QString::fromStdString(services.Journal.back()),
+            QString::fromStdString(services.Journal.end()[-2]),
             QString::fromStdString("question: le fichier " + chemin + " va être modifié  -> oui"));
         QCOMPARE(QString::fromStdString(lis(chemin)),
                  QString("TITRE$Essai\r\n10,11$Lames\r\n10,12$Tubes\r\n11,0$Blanc$Alba\r\n"
