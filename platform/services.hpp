@@ -13,8 +13,9 @@ inline constexpr int ReponseNon = 7;
 
 // What the core asks of the system it runs on, one small interface per concern. The Qt skin
 // gives the real thing, the command line a console version, the tests a fake that records every
-// call. Every function is pure virtual: a new implementation must answer each one. Nothing below
-// the skin talks to a window system, a clipboard, a shell or the network in any other way.
+// call. Every function but QuestionRisquee is pure virtual: a new implementation must answer each
+// one. Nothing below the skin talks to a window system, a clipboard, a shell or the network in any
+// other way.
 
 // Modal dialogs, the beep and the busy pointer.
 class Dialogues {
@@ -24,6 +25,11 @@ class Dialogues {
     virtual void Message(const std::string &texte, const std::string &titre = {}) = 0;
     // A modal Yes/No question: ReponseOui or ReponseNon.
     virtual int Question(const std::string &texte, const std::string &titre = {}) = 0;
+    // The same question before something hard to undo (a file rewritten): a box that answers
+    // ReponseNon when the user just presses Return. Elsewhere it is the plain question.
+    virtual int QuestionRisquee(const std::string &texte, const std::string &titre = {}) {
+        return Question(texte, titre);
+    }
     // A modal input box; nothing when the user cancels.
     virtual std::optional<std::string> Saisie(const std::string &invite, const std::string &titre,
                                               const std::string &defaut) = 0;

@@ -108,6 +108,11 @@ constexpr std::pair<int, const char *> Defauts[] = {
     {247, " Aucun éditeur de texte trouvé : indiquer sa commande (EDITEUR) dans le fichier "
           "Lamelix.ini"},
     {248, " L'éditeur n'a pas pu être lancé : "},
+    {249, "Clé renumérotée enregistrée dans :"},
+    {250, "Copie de l'original :"},
+    {251, "Clé convertie en UTF-8 enregistrée dans :"},
+    {252, "Page imprimable enregistrée dans :"},
+    {253, "Remplacer la clé par sa version UTF-8 ? Une copie de l'original est gardée."},
 };
 
 } // namespace

@@ -84,6 +84,11 @@ enum NumeroMessage : int {
     MsgFichierIllisible = 246,  // " fichier illisible : "
     MsgAucunEditeur = 247,      // "Aucun éditeur de texte trouvé : indiquer sa commande (EDI..."
     MsgEditeurNonLance = 248,   // " L'éditeur n'a pas pu être lancé : "
+    MsgCleRenumeroteeDans = 249, // "Clé renumérotée enregistrée dans :"
+    MsgCopieOriginale = 250,     // "Copie de l'original :"
+    MsgCleUtf8Dans = 251,        // "Clé convertie en UTF-8 enregistrée dans :"
+    MsgImprimableDans = 252,     // "Page imprimable enregistrée dans :"
+    MsgRemplacerUtf8 = 253,      // "Remplacer la clé par sa version UTF-8 ? Une copie de l'ori..."
 };
 
 } // namespace lamelix

@@ -4,6 +4,7 @@
 #include "key/champs.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
+#include "platform/services.hpp"
 #include "platform/utf8.hpp"
 #include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
@@ -16,8 +17,18 @@ void CONVediter(Lamelix &f, int16_t mode) {
     try {
         CleCompilee &cle = f.Cle();
         const std::string &fin = f.FinLigne;
-        std::vector<std::string> lignes = LignesSansRetour(LitFichierOutils(cle.FichierCle));
+        const std::string octets = LitFichierOutils(cle.FichierCle);
+        std::vector<std::string> lignes = LignesSansRetour(octets);
         const std::string sortie = mode == 1 ? cle.FichierCle : cle.FichierCle + "UTF8-B.txt";
+        // Replacing the key rewrites the author's file: asked first (Return answers No), and the
+        // original kept beside it as a renumbering keeps it.
+        std::string sauvegarde;
+        if (mode == 1) {
+            if (f.Systeme.QuestionRisquee(f.Msg(MsgRemplacerUtf8) + "\n" + sortie) != ReponseOui)
+                return;
+            sauvegarde = NomSauvegarde(sortie);
+            if (!EcritOuSignale(f, sauvegarde, octets, "sauvegarde")) return;
+        }
         // A key stored as a txt file is recognised by the marker of its first line: it stays
         // first, so that the converted key still opens.
         std::string texte;
@@ -30,8 +41,10 @@ void CONVediter(Lamelix &f, int16_t mode) {
         for (const std::string &ligne : lignes)
             texte += DecodeUTF8(ligne) + fin;
         cle.CodageTxt.clear();
-        if (EcritOuSignale(f, sortie, texte + fin, "UTF8"))
-            flash(f, f.Msg(MsgCleExporteeDans) + sortie, 0);
+        if (!EcritOuSignale(f, sortie, texte + fin, "UTF8")) return;
+        std::string notice = f.Msg(MsgCleExporteeDans) + sortie;
+        if (!sauvegarde.empty()) notice += " ; " + f.Msg(MsgCopieOriginale) + " " + sauvegarde;
+        flash(f, notice, 0);
     } catch (const ErreurExecution &) {
         f.Systeme.Message("erreur inconnue export UTF8");
     }

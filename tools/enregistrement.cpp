@@ -71,7 +71,9 @@ bool SauverBak(Outils &o) {
 
 void Enregistrer(Outils &o) {
     Lamelix &f = o.Principale;
-    if (f.Systeme.Question("le fichier " + o.FichierCourant + " va être modifié ") != ReponseOui)
+    // The file is rewritten: Return alone must not do it.
+    if (f.Systeme.QuestionRisquee("le fichier " + o.FichierCourant + " va être modifié ") !=
+        ReponseOui)
         return;
     // The tables belong to the content that was renumbered: another key, an edited file or a
     // renumbering that met a secondary key would have its lines overwritten with wrong numbers.
@@ -89,6 +91,8 @@ void Enregistrer(Outils &o) {
         // The numbering now stands in the file: the tables no longer describe it.
         o.Renumerote.reset();
         o.Command1[OutSauverRenum].SetEnabled(false);
+        f.Systeme.Message(f.Msg(MsgCleRenumeroteeDans) + "\n" + o.FichierCourant + "\n" +
+                          f.Msg(MsgCopieOriginale) + "\n" + NomSauvegarde(o.FichierCourant));
     });
     if (ecrit) f.Systeme.Message(f.Msg(MsgFichierIllisible) + copie);
     std::error_code ec;

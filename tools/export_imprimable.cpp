@@ -1,6 +1,7 @@
 // "Exporter > Imprimable": the loaded key laid out for printing, saved where the author says.
 
 #include "platform/fichiers.hpp"
+#include "platform/services.hpp"
 #include "tools/impression.hpp"
 #include "tools/outils.hpp"
 
@@ -15,10 +16,12 @@ void ExporteImprimable(Outils &o) {
         DossierDe(cle.FichierCle));
     if (!chemin || chemin->empty()) return;
     const bool markdown = chemin->size() >= 3 && chemin->substr(chemin->size() - 3) == ".md";
-    EcritOuSignale(f, *chemin,
-                   CleImprimable(cle, StyleImpression::Crochets,
-                                 markdown ? FormatImpression::Markdown : FormatImpression::Html),
-                   "clé imprimable");
+    if (EcritOuSignale(
+            f, *chemin,
+            CleImprimable(cle, StyleImpression::Crochets,
+                          markdown ? FormatImpression::Markdown : FormatImpression::Html),
+            "clé imprimable"))
+        f.Systeme.Message(f.Msg(MsgImprimableDans) + "\n" + *chemin);
 }
 
 } // namespace lamelix

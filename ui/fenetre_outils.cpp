@@ -32,7 +32,11 @@ constexpr int OrdreBoutons[] = {OutCharger,          OutRecharger,        OutEdi
 FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, QWidget *parent)
     : QWidget(parent, Qt::Window), modele_(modele), agit_(std::move(agit)) {
     setObjectName("outils");
-    const QFont fixe = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The reports line up in columns: a font of fixed width, asked for by its style as well,
+    // since some systems name a monospaced font as the fixed one without flagging it so.
+    QFont fixe = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixe.setStyleHint(QFont::Monospace);
+    fixe.setFixedPitch(true);
     auto *boites = new QSplitter(Qt::Horizontal);
     for (int i = 0; i < 2; ++i) {
         auto *colonne = new QWidget;

@@ -44,17 +44,34 @@ const LibellesFenetre &ServicesQt::libelles() const {
     return Libelles != nullptr ? *Libelles : francais;
 }
 
+// A dialog belongs to the window the user acted in (the tools window, a dialog already open),
+// so that it shows over it rather than bringing the main window to the front.
+QWidget *ServicesQt::parent() const {
+    if (QWidget *modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget *active = QApplication::activeWindow()) return active;
+    return fenetre_;
+}
+
 // A dialog shows over the window as the handler has left it so far (its title too).
 void ServicesQt::Message(const std::string &texte, const std::string &t) {
     if (AuRepos) AuRepos();
-    QMessageBox::information(fenetre_, titre(t), QString::fromStdString(texte));
+    QMessageBox::information(parent(), titre(t), QString::fromStdString(texte));
+}
+
+int ServicesQt::question(const std::string &texte, const std::string &t, bool ouiParDefaut) {
+    if (AuRepos) AuRepos();
+    auto reponse = QMessageBox::question(parent(), titre(t), QString::fromStdString(texte),
+                                         QMessageBox::Yes | QMessageBox::No,
+                                         ouiParDefaut ? QMessageBox::Yes : QMessageBox::No);
+    return reponse == QMessageBox::Yes ? ReponseOui : ReponseNon;
 }
 
 int ServicesQt::Question(const std::string &texte, const std::string &t) {
-    if (AuRepos) AuRepos();
-    auto reponse = QMessageBox::question(fenetre_, titre(t), QString::fromStdString(texte),
-                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    return reponse == QMessageBox::Yes ? ReponseOui : ReponseNon;
+    return question(texte, t, true);
+}
+
+int ServicesQt::QuestionRisquee(const std::string &texte, const std::string &t) {
+    return question(texte, t, false);
 }
 
 void ServicesQt::PressePapierVide() {
@@ -191,7 +208,7 @@ std::optional<std::string> ServicesQt::Saisie(const std::string &invite, const s
                                               const std::string &defaut) {
     bool accepte = false;
     const QString texte =
-        QInputDialog::getText(fenetre_, titre(t), QString::fromStdString(invite), QLineEdit::Normal,
+        QInputDialog::getText(parent(), titre(t), QString::fromStdString(invite), QLineEdit::Normal,
                               QString::fromStdString(defaut), &accepte);
     if (!accepte) return std::nullopt;
     return texte.toStdString();
@@ -202,7 +219,7 @@ std::optional<std::string> ServicesQt::DialogueOuvrir(const std::string &filtre,
     if (ReponseDialogue) return ReponseDialogue();
     const LibellesFenetre &l = libelles();
     const QString chemin = QFileDialog::getOpenFileName(
-        fenetre_, QString::fromStdString(l.TitreOuvrir), QString::fromStdString(dossier),
+        parent(), QString::fromStdString(l.TitreOuvrir), QString::fromStdString(dossier),
         FiltreQt(filtre, QString::fromStdString(l.TousFichiers)));
     if (chemin.isEmpty()) return std::nullopt;
     return chemin.toStdString();
@@ -215,7 +232,7 @@ std::optional<std::string> ServicesQt::DialogueEnregistrer(const std::string &fi
     // The program itself replaces an existing file of that name without asking again.
     const LibellesFenetre &l = libelles();
     const QString chemin = QFileDialog::getSaveFileName(
-        fenetre_, QString::fromStdString(l.TitreEnregistrer),
+        parent(), QString::fromStdString(l.TitreEnregistrer),
         QDir(QString::fromStdString(dossier)).filePath(QString::fromStdString(nomPropose)),
         FiltreQt(filtre, QString::fromStdString(l.TousFichiers)), nullptr,
         QFileDialog::DontConfirmOverwrite);

@@ -15,9 +15,9 @@ class QWidget;
 
 namespace lamelix {
 
-// The system services as the Qt skin gives them: real message boxes over the main window (with
-// its caption as title unless the caller names one), the system clipboard, documents or web
-// addresses opened with the program the desktop associates with them, programs started apart
+// The system services as the Qt skin gives them: real message boxes over the window that asked
+// (the main window's caption as title unless the caller names one), the system clipboard, documents
+// or web addresses opened with the program the desktop associates with them, programs started apart
 // from this one, and HTTP requests waited for while the window keeps drawing.
 class ServicesQt : public Services {
   public:
@@ -30,6 +30,7 @@ class ServicesQt : public Services {
 
     void Message(const std::string &texte, const std::string &titre = {}) override;
     int Question(const std::string &texte, const std::string &titre = {}) override;
+    int QuestionRisquee(const std::string &texte, const std::string &titre = {}) override;
     std::optional<std::string> Saisie(const std::string &invite, const std::string &titre,
                                       const std::string &defaut) override;
     std::optional<std::string> DialogueOuvrir(const std::string &filtre,
@@ -72,6 +73,8 @@ class ServicesQt : public Services {
 
   private:
     QString titre(const std::string &titre) const;
+    QWidget *parent() const;
+    int question(const std::string &texte, const std::string &titre, bool ouiParDefaut);
     const LibellesFenetre &libelles() const;
     bool sablier_ = false;
     static constexpr int IntervalleReposMs = 30;

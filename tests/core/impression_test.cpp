@@ -63,7 +63,7 @@ TEST(Impression, ExporteDepuisLaFenetreOutils) {
                   CleImprimable(cle, StyleImpression::Crochets,
                                 md ? FormatImpression::Markdown : FormatImpression::Html));
     }
-    EXPECT_EQ(o.Dialogues.Journal.back(),
+    EXPECT_EQ(o.Dialogues.Journal.end()[-2],
               "enregistrer: Page HTML (*.html)|*.html|Markdown (*.md)|*.md | essai.cle.html");
 }
 

@@ -91,7 +91,10 @@ TEST(OutilsCommandes, RenumEtSauvegarde) {
     EXPECT_EQ(Lis(cle), "1, 2 $a\n1, 0 $b$B\n2, 0 $c$C\n2, 0 $d$D\n");
     r = Lance(d, "renum --depart 10 --increment 10 --ecrire '" + cle + "'");
     EXPECT_EQ(r.statut, 0) << r.erreurs;
-    EXPECT_EQ(r.erreurs, "question: le fichier " + cle + " va être modifié  -> oui\n");
+    EXPECT_EQ(r.erreurs, "question: le fichier " + cle +
+                             " va être modifié  -> oui\nmessage: Clé renumérotée enregistrée "
+                             "dans :\\n" +
+                             cle + "\\nCopie de l'original :\\n" + d.Chemin("a.BAK") + "\n");
     EXPECT_EQ(Lis(cle), "10,20$a\r\n10,0$b$B\r\n20,0$c$C\r\n20,0$d$D\r\n");
     EXPECT_EQ(Lis(d.Chemin("a.BAK")), "1, 2 $a\n1, 0 $b$B\n2, 0 $c$C\n2, 0 $d$D\n");
 

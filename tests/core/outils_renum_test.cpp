@@ -86,7 +86,7 @@ TEST(OutilsRenum, DixEnDixPuisSauvegardeAvecCopie) {
     EXPECT_TRUE(r.O.Command1[OutSauverRenum].Enabled);
 
     r.Bouton(OutSauverRenum);
-    EXPECT_EQ(r.Dialogues.Journal.back(),
+    EXPECT_EQ(r.Dialogues.Journal.end()[-2],
               "question: le fichier " + r.Fichier + " va être modifié  -> oui");
     EXPECT_EQ(Lis(r.Dossier.Chemin("essai.BAK")), Cle10);
     EXPECT_FALSE(fs::exists(r.Dossier.Chemin("$$tmpCle")));

@@ -17,7 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,7 +65,9 @@ class OutilsTest : public QObject {
         QCOMPARE(outils->Text1(0)->text(), QString("1"));
         QCOMPARE(outils->Text1(1)->text(), QString("1"));
         QVERIFY(!outils->Command1(OutAnalyse)->isEnabled());
-        QVERIFY(QFontInfo(outils->Text10(0)->font()).fixedPitch());
+        // Fixed width as the user sees it, whatever fonts the machine has.
+        const QFontMetrics mesure(outils->Text10(0)->font());
+        QCOMPARE(mesure.horizontalAdvance('i'), mesure.horizontalAdvance('M'));
 
         services.Fichiers.push_back(chemin);
         QTest::mouseClick(outils->Command1(OutCharger), Qt::LeftButton);
@@ -113,7 +115,7 @@ class OutilsTest : public QObject {
         QVERIFY(outils->Command1(OutSauverRenum)->isEnabled());
         QTest::mouseClick(outils->Command1(OutSauverRenum), Qt::LeftButton);
         QCOMPARE(
-            QString::fromStdString(services.Journal.back()),
+            QString::fromStdString(services.Journal.end()[-2]),
             QString::fromStdString("question: le fichier " + chemin + " va être modifié  -> oui"));
         QCOMPARE(QString::fromStdString(lis(chemin)),
                  QString("TITRE$Essai\r\n10,11$Lames\r\n10,12$Tubes\r\n11,0$Blanc$Alba\r\n"
