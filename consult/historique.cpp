@@ -83,6 +83,8 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
     }
 
     if (l.Prec != 0) {
+        // The pick replaces the path: a species reached by an earlier choice is reached no more.
+        f.Parcours.EspeceAtteinte = false;
         f.Parcours.DerniereLigne = choisie;
         f.Parcours.EntiteCourante = l.E;
         chemin[0] = choisie;
@@ -91,7 +93,7 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
         if (!l.Complements.empty()) {
             int16_t resultat = 0;
             std::string complements = l.Complements;
-            TraiteComplement(f, 1, complements, resultat);
+            TraiteComplement(f, EstTerminale(l) ? 0 : 1, complements, resultat);
         }
 
         // Up the predecessors to the first entity; lines of no entity and notes are no steps.

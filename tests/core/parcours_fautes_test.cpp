@@ -1,0 +1,60 @@
+// Walks whose end state once went wrong: each runs `lamelix-outils parcours` on a small key and
+// checks the last state printed.
+
+#include "tests/core/lance_outils.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace lamelix::test {
+namespace {
+
+struct Marche {
+    const char *nom;
+    const char *cle; // written as k.cle beside lames.pdf and autre.cle
+    const char *actions;
+    std::vector<std::string> fin; // lines of the last state printed
+    const char *ouvre = "";       // a document handed to the desktop, if any
+};
+
+const char *const CleLames = "1, 2 $ Lames $ $ F\"lames.pdf\"\r\n"
+                             "1, 0 $ Tubes $ Boletus edulis\r\n"
+                             "2, 0 $ Volve $ Amanita phalloides\r\n"
+                             "2, 0 $ Anneau $ Armillaria mellea\r\n";
+
+const Marche Marches[] = {
+    // A species whose line opens a document stays reached, named, with its path.
+    {"EspeceAvecDocument",
+     "1, 0 $ Lames $ Amanita $ F\"lames.pdf\"\r\n1, 0 $ Tubes $ Boletus\r\n",
+     "0",
+     {"Text2\t Amanita ", "entite\t0", "etapes\t1"},
+     "/lames.pdf"},
+    // A pick in the names list after a species was reached is no choice: no back step.
+    {"NomApresEspece",
+     CleLames,
+     "1 liste nom:2",
+     {"Text2\t Armillaria mellea", "entite\t2", "etapes\t2"}},
+    {"NomSeul", CleLames, "nom:2", {"Text2\t Armillaria mellea", "entite\t2", "etapes\t2"}},
+};
+
+TEST(ParcoursFautes, EtatFinal) {
+    for (const Marche &m : Marches) {
+        SCOPED_TRACE(m.nom);
+        DossierTemporaire dossier;
+        dossier.Ecrit("lames.pdf", "%PDF");
+        dossier.Ecrit("autre.cle", "1, 0 $x$X\r\n1, 0 $y$Y\r\n");
+        const Resultat r =
+            Lance(dossier, "parcours '" + dossier.Ecrit("k.cle", m.cle) + "' " + m.actions);
+        ASSERT_EQ(r.statut, 0) << r.erreurs;
+        const std::string dernier = r.sortie.substr(r.sortie.rfind("\n== "));
+        for (const std::string &ligne : m.fin)
+            EXPECT_NE(dernier.find("\n" + ligne + "\n"), std::string::npos) << ligne << dernier;
+        if (*m.ouvre != 0) {
+            EXPECT_NE(r.erreurs.find(m.ouvre), std::string::npos) << r.erreurs;
+        }
+    }
+}
+
+} // namespace
+} // namespace lamelix::test
