@@ -10,6 +10,7 @@
 #include "platform/services.hpp"
 
 #include <array>
+#include <optional>
 
 namespace lamelix {
 
@@ -71,7 +72,9 @@ void apresRetour(Lamelix &f) {
 }
 
 // The pick of one key line: up its predecessors to the first entity, which becomes the path.
-void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
+// Without navigable, List2's own navigability decides, read once the line's complements are
+// followed: a key they chain resets it.
+void suitLigne(Lamelix &f, int16_t choisie, std::optional<bool> navigable) {
     CleCompilee &cle = f.Cle();
     CheminLocal chemin{};
     LigneCle &l = cle.TabLignes(choisie);
@@ -129,7 +132,7 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
         f.List1.Clear();
         int16_t modeHist = 1;
         AfficheHist(f, rupture, modeHist);
-        if (navigable) {
+        if (navigable.value_or(f.Parcours.LignesNavigables)) {
             // A section or a validated line: the consultation goes on from there.
             f.Parcours.EntiteCourante = l.S;
             AfficheChoix(f, f.Parcours.EntiteCourante);
@@ -313,7 +316,7 @@ void PrendNom(Lamelix &f, int position) {
         prepareChoix(f);
         if (position < 0 || position >= f.List2.ListCount()) return;
         suitLigne(f, f.Parcours.MapNoms(f.List2.Items[static_cast<std::size_t>(position)].ItemData),
-                  f.Parcours.LignesNavigables);
+                  std::nullopt);
     });
 }
 

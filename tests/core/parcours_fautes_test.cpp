@@ -36,6 +36,12 @@ const Marche Marches[] = {
      "1 liste nom:2",
      {"Text2\t Armillaria mellea", "entite\t2", "etapes\t2"}},
     {"NomSeul", CleLames, "nom:2", {"Text2\t Armillaria mellea", "entite\t2", "etapes\t2"}},
+    // The picked line chains another key: the new key's start, not the old line's outcome.
+    {"NomChaineUneCle",
+     "1, 2 $Lames$$S\"Lamelles\"\r\n1, 0 $Tubes$Boletus\r\n2, 3 $Anneau$\r\n2, 0 $Sans$Russula\r\n"
+     "3, 0 $Volve$Amanita$F\"autre.cle\"\r\n3, 0 $Nue$Lepiota\r\n",
+     "section nom:0 0 nom:0",
+     {"List2\tX", "entite\t1"}},
 };
 
 TEST(ParcoursFautes, EtatFinal) {
