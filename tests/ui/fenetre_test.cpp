@@ -430,11 +430,13 @@ class FenetreTest : public QObject {
         QCOMPARE(fenetre.Command4(Cmd4CopieListe)->text(), QString("copie liste"));
         QVERIFY(!fenetre.Command4(Cmd4Reprise)->isVisible());
 
-        // "Comparer" turns the comparison buttons over, "Reprise" included.
+        // "Comparer", ticked at start, shows the comparison buttons while ticked; "Reprise"
+        // waits for a keyword search.
+        QVERIFY(fenetre.findChild<QCheckBox *>("Check_Compare")->isChecked());
         fenetre.findChild<QCheckBox *>("Check_Compare")->click();
         QVERIFY(!fenetre.Command4(Cmd4LM1)->isVisible());
         QVERIFY(!fenetre.Command4(Cmd4Compare)->isVisible());
-        QVERIFY(fenetre.Command4(Cmd4Reprise)->isVisible());
+        QVERIFY(!fenetre.Command4(Cmd4Reprise)->isVisible());
         fenetre.findChild<QCheckBox *>("Check_Compare")->click();
         QVERIFY(fenetre.Command4(Cmd4LM1)->isVisible());
 
