@@ -49,10 +49,6 @@ void signaleCheminTropLong(Lamelix &f, int16_t derniere) {
                       TexteNombre(f.Cle().TabLignes(derniere).LigneTexte));
 }
 
-void afficheNombreNoms(Lamelix &f) {
-    f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
-}
-
 // What every pick of a line first does: the documents and the enlarged views go, the lists
 // lose the colour of a search.
 void prepareChoix(Lamelix &f) {
@@ -153,6 +149,10 @@ void suitLigne(Lamelix &f, int16_t choisie, std::optional<bool> navigable) {
 }
 
 } // namespace
+
+void AfficheNombreNoms(Lamelix &f) {
+    f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
+}
 
 void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
     CleCompilee &cle = f.Cle();
@@ -287,7 +287,7 @@ void RetourArriere(Lamelix &f) {
         f.Parcours.DocsAffiches = false;
         int16_t code = 0;
         Retour_Choix(f, code);
-        afficheNombreNoms(f);
+        AfficheNombreNoms(f);
         if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
     });
 }
@@ -297,7 +297,7 @@ void Recommence(Lamelix &f) {
         apresRetour(f);
         RAZ_Choix(f);
         if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
-        afficheNombreNoms(f);
+        AfficheNombreNoms(f);
     });
 }
 

@@ -359,6 +359,9 @@ int16_t AppelPageWeb(Lamelix &f, const std::string &adresse);
 // nothing for a complement of another kind.
 std::optional<std::string> CibleDuLien(const std::string &complements);
 
+// Label1 gives the number of lines List2 shows.
+void AfficheNombreNoms(Lamelix &f);
+
 // --- Actions still to come: they do nothing yet ----------------------------------------------
 void InitDimension(Lamelix &f);
 void Label1Def(Lamelix &f);

@@ -4,6 +4,7 @@
 #include "tests/core/lance_outils.hpp"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,31 @@ TEST(ParcoursFautes, EtatFinal) {
             EXPECT_NE(dernier.find("\n" + ligne + "\n"), std::string::npos) << ligne << dernier;
         if (*m.ouvre != 0) {
             EXPECT_NE(r.erreurs.find(m.ouvre), std::string::npos) << r.erreurs;
+        }
+    }
+}
+
+// The names list's counter gives the lines it shows, and its heading what they are, after every
+// action of a walk through the sample key.
+TEST(ParcoursFautes, LeCompteurEtLeTitreSuiventLaListeDesNoms) {
+    DossierTemporaire dossier;
+    const Resultat r = Lance(dossier, "parcours '" LAMELIX_CLES "/defaut.cle' 0 liste 0 section "
+                                      "nom:1 0 suiv nom:0 retour raz 0 0 0 0 1 1 retour liste");
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    std::istringstream sortie(r.sortie);
+    std::string ligne, action;
+    int noms = 0;
+    while (std::getline(sortie, ligne)) {
+        const std::string valeur = ligne.substr(ligne.find('\t') + 1);
+        if (ligne.rfind("== ", 0) == 0) {
+            action = ligne;
+            noms = 0;
+        } else if (ligne.rfind("List2\t", 0) == 0) {
+            ++noms;
+        } else if (ligne.rfind("Label1\t", 0) == 0) {
+            EXPECT_EQ(valeur, std::to_string(noms)) << action;
+        } else if (ligne.rfind("Label3\t", 0) == 0 && action == "== section") {
+            EXPECT_EQ(valeur, "Les titres de sections de la clé");
         }
     }
 }

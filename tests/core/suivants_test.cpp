@@ -47,7 +47,7 @@ TEST(Suivants, IssuesSuiventLaConsultation) {
     w.Choisit({1, 0}); // a species: the list is no longer recomputed
     Command4_Click(f, Cmd4Suiv);
     EXPECT_TRUE(f.List2.Items.empty());
-    EXPECT_EQ(f.Label1.Caption, "2");
+    EXPECT_EQ(f.Label1.Caption, "0");
 }
 
 // The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so
