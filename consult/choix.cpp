@@ -147,6 +147,7 @@ void ChoisitProposition(Lamelix &f, int position) {
                     if (resultat == 1 || resultat == 2) return;
                 }
                 if (!f.AutoExec) f.List2.Clear();
+                AfficheNombreNoms(f);
                 if (f.Parcours.EntiteCourante == 0) f.List1.Clear();
             }
         }

@@ -90,10 +90,9 @@ void CopieListe(Lamelix &f) {
 }
 
 void Check_Compare_Click(Lamelix &f) {
-    for (int index : {Cmd4Compare, Cmd4LM1, Cmd4LM2, Cmd4Reprise}) {
-        CommandButton &b = f.Command4[static_cast<std::size_t>(index)];
-        b.SetVisible(!b.Visible);
-    }
+    // The buttons show while the box is ticked; "Reprise" is the keyword search's own.
+    for (int index : {Cmd4Compare, Cmd4LM1, Cmd4LM2})
+        f.Command4[static_cast<std::size_t>(index)].SetVisible(f.Check_Compare.Value == 1);
 }
 
 } // namespace lamelix

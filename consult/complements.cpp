@@ -16,7 +16,8 @@ std::string sansGuillemets(std::string texte) {
     return texte;
 }
 
-// The back step that brings the consultation back to the entity where the line was chosen. A
+// The back step that brings the consultation back to the entity where a line that leads on was
+// picked. A line that ends at a species keeps the species reached and shown, with its path; a
 // line only looked at (a single click) added no step: there is none to take back.
 void revientAuChoix(Lamelix &f, bool ligneChoisie) {
     if (ligneChoisie) bouton_Click(f, 0);
@@ -64,8 +65,9 @@ void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, 
 }
 
 void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16_t &resultat) {
-    // The line was chosen (a species reached, or a name picked in List2), not only looked at.
-    const bool ligneChoisie = f.Parcours.EspeceAtteinte || mode == 1;
+    // Only the caller knows whether the line was picked and leads on: a flag left by an earlier
+    // choice says nothing of this line.
+    const bool ligneChoisie = mode == 1;
     f.CibleComplement = cible;
     switch (GenreDe(cible)) {
     case GenreAdresse::Web:

@@ -10,6 +10,7 @@
 #include "platform/services.hpp"
 
 #include <array>
+#include <optional>
 
 namespace lamelix {
 
@@ -48,10 +49,6 @@ void signaleCheminTropLong(Lamelix &f, int16_t derniere) {
                       TexteNombre(f.Cle().TabLignes(derniere).LigneTexte));
 }
 
-void afficheNombreNoms(Lamelix &f) {
-    f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
-}
-
 // What every pick of a line first does: the documents and the enlarged views go, the lists
 // lose the colour of a search.
 void prepareChoix(Lamelix &f) {
@@ -71,7 +68,9 @@ void apresRetour(Lamelix &f) {
 }
 
 // The pick of one key line: up its predecessors to the first entity, which becomes the path.
-void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
+// Without navigable, List2's own navigability decides, read once the line's complements are
+// followed: a key they chain resets it.
+void suitLigne(Lamelix &f, int16_t choisie, std::optional<bool> navigable) {
     CleCompilee &cle = f.Cle();
     CheminLocal chemin{};
     LigneCle &l = cle.TabLignes(choisie);
@@ -83,6 +82,8 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
     }
 
     if (l.Prec != 0) {
+        // The pick replaces the path: a species reached by an earlier choice is reached no more.
+        f.Parcours.EspeceAtteinte = false;
         f.Parcours.DerniereLigne = choisie;
         f.Parcours.EntiteCourante = l.E;
         chemin[0] = choisie;
@@ -91,7 +92,7 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
         if (!l.Complements.empty()) {
             int16_t resultat = 0;
             std::string complements = l.Complements;
-            TraiteComplement(f, 1, complements, resultat);
+            TraiteComplement(f, EstTerminale(l) ? 0 : 1, complements, resultat);
         }
 
         // Up the predecessors to the first entity; lines of no entity and notes are no steps.
@@ -127,7 +128,7 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
         f.List1.Clear();
         int16_t modeHist = 1;
         AfficheHist(f, rupture, modeHist);
-        if (navigable) {
+        if (navigable.value_or(f.Parcours.LignesNavigables)) {
             // A section or a validated line: the consultation goes on from there.
             f.Parcours.EntiteCourante = l.S;
             AfficheChoix(f, f.Parcours.EntiteCourante);
@@ -148,6 +149,10 @@ void suitLigne(Lamelix &f, int16_t choisie, bool navigable) {
 }
 
 } // namespace
+
+void AfficheNombreNoms(Lamelix &f) {
+    f.Label1.SetCaption(TexteNombre(f.List2.ListCount()));
+}
 
 void AfficheHist(Lamelix &f, int16_t rupture, int16_t mode) {
     CleCompilee &cle = f.Cle();
@@ -282,7 +287,7 @@ void RetourArriere(Lamelix &f) {
         f.Parcours.DocsAffiches = false;
         int16_t code = 0;
         Retour_Choix(f, code);
-        afficheNombreNoms(f);
+        AfficheNombreNoms(f);
         if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
     });
 }
@@ -292,7 +297,7 @@ void Recommence(Lamelix &f) {
         apresRetour(f);
         RAZ_Choix(f);
         if (f.Check4.Value == 1) f.Annexes.traduirebtn_Click(0);
-        afficheNombreNoms(f);
+        AfficheNombreNoms(f);
     });
 }
 
@@ -311,7 +316,7 @@ void PrendNom(Lamelix &f, int position) {
         prepareChoix(f);
         if (position < 0 || position >= f.List2.ListCount()) return;
         suitLigne(f, f.Parcours.MapNoms(f.List2.Items[static_cast<std::size_t>(position)].ItemData),
-                  f.Parcours.LignesNavigables);
+                  std::nullopt);
     });
 }
 

@@ -106,9 +106,11 @@ Lamelix::Lamelix(Programme &programme, Services &services, FenetresAnnexes &anne
     for (int i = 0; i < lgr.ListCount(); ++i)
         if (lgr.Items[static_cast<std::size_t>(i)].Texte == "Français") lgr.ListIndex = i;
 
-    // Start-up state: notes shown, every other display option off.
+    // Start-up state: notes shown, the comparison buttons shown (so "Comparer" is ticked),
+    // every other display option off.
     chk_Fnote.Value = 1;
     Parcours.AfficheNotes = true;
+    Check_Compare.Value = 1;
 
     for (Frame *cache : {&Frame5, &Frame6, &Frame11, &Frame14, &Picture2, &FraFlash, &Frame4,
                          &Frame7, &FrameCfgDoc, &Frame10, &Frame8_obsol, &FrameAccueil, &frmAbout})

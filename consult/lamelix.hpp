@@ -339,7 +339,8 @@ void DirList_DblClick(Lamelix &f);
 void lectureTexte(Lamelix &f);
 
 // --- Complements -----------------------------------------------------------------------------
-// Acts on a line's complements ("F" + a file or an address); mode 1 for a line picked in List2.
+// Acts on a line's complements ("F" + a file or an address); mode 1 for a line picked in List2
+// that leads on, which steps back to where it was picked after opening a document.
 // resultat becomes 1 when a missing file was reported, 2 when it was offered for a search by hand
 // that did not happen; the selection then stops.
 void TraiteComplement(Lamelix &f, int16_t mode, const std::string &complements, int16_t &resultat);
@@ -357,6 +358,9 @@ int16_t AppelPageWeb(Lamelix &f, const std::string &adresse);
 // The target of a link complement ("F" + a path or an address, quotes and blanks removed);
 // nothing for a complement of another kind.
 std::optional<std::string> CibleDuLien(const std::string &complements);
+
+// Label1 gives the number of lines List2 shows.
+void AfficheNombreNoms(Lamelix &f);
 
 // --- Actions still to come: they do nothing yet ----------------------------------------------
 void InitDimension(Lamelix &f);

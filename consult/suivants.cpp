@@ -171,6 +171,8 @@ void Command4_Click(Lamelix &f, int index) {
             break;
         case Cmd4Section:
             ChargeSection(f);
+            f.Label3.SetCaption(f.Libelles.BulleSection);
+            AfficheNombreNoms(f);
             f.Parcours.NomsCharges = false;
             f.Parcours.LignesNavigables = true;
             break;
@@ -178,6 +180,7 @@ void Command4_Click(Lamelix &f, int index) {
             float toutes = 1;
             ChargeListe(f, toutes);
             f.Label3.SetCaption(f.Msg(MsgListeTerminaisons));
+            AfficheNombreNoms(f);
             f.Parcours.LignesNavigables = false;
             break;
         }

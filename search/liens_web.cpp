@@ -105,6 +105,7 @@ void Command6_Click(BarreWeb &b, int index) {
         break;
     case 3:
         b.Biblio.Moi.SetCaption("Bibliographie J Quenard");
+        b.Biblio.Text1.SetText({}); // no text left by a comparison or a file shown before
         Form1_Montre(b.Biblio);
         Tdecompose(b.Biblio, f.Label17.Caption);
         break;

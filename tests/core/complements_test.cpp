@@ -36,17 +36,18 @@ struct Consultation : FenetreEssai {
     }
 };
 
-TEST(Complements, UnDocumentSOuvreApresUnPasEnArriere) {
+TEST(Complements, UnDocumentSOuvreEtLEspeceResteAtteinte) {
     Consultation w;
     w.Choisit(1);
     // The case of the name on disk differs, and "\" separates its folder.
     EXPECT_TRUE(
         w.Dialogues.AAppele("shell: " + w.Dossier.Chemin("doc/fiche bolet.pdf") + " | /programme"));
-    EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
-    EXPECT_EQ(w.F->Parcours.EntiteCourante, 1);
-    EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Lames", "Tubes"}));
+    EXPECT_EQ(w.F->Parcours.NbEtapes, 1);
+    EXPECT_EQ(w.F->Parcours.EntiteCourante, 0);
+    EXPECT_EQ(w.F->Text2.Text, "Boletus");
 
     // A single click only looks at the line: nothing is opened, the path stays.
+    w.Retour();
     w.Choisit(0);
     w.Dialogues.Appels.clear();
     w.F->List1.Selectionne(0);
@@ -124,7 +125,7 @@ TEST(Complements, FichierAbsentSignaleOuCherche) {
     EXPECT_GT(f.List2.ListCount(), 0);
     EXPECT_EQ(f.Parcours.NbEtapes, 4);
 
-    // "recherche manuelle": one step back and the question; No leaves it there.
+    // "recherche manuelle": the question; No leaves the species reached.
     FicExtr_Click(f, 2);
     RAZ_Choix(f);
     w.Dialogues.Reponses = {ReponseNon};
@@ -132,15 +133,15 @@ TEST(Complements, FichierAbsentSignaleOuCherche) {
     const std::string question =
         "question: " + f.Msg(2) + "absente.pdf" + f.Msg(4) + " :  recherche manuelle ?  -> non";
     EXPECT_EQ(w.Dialogues.Journal.back(), question);
-    EXPECT_EQ(f.Parcours.NbEtapes, 3);
-    EXPECT_EQ(f.Parcours.EntiteCourante, 4);
+    EXPECT_EQ(f.Parcours.NbEtapes, 4);
+    EXPECT_EQ(f.Parcours.EntiteCourante, 0);
 
-    // Yes: a second step back and the dialog that locates the file, which then opens.
+    // Yes: the dialog that locates the file, which then opens.
     RAZ_Choix(f);
     const std::string trouve = w.Dossier.Ecrit("ailleurs.pdf", "%PDF");
     w.Dialogues.Fichiers = {trouve};
     w.Choisit({0, 0, 1, 0});
-    EXPECT_EQ(f.Parcours.NbEtapes, 2);
+    EXPECT_EQ(f.Parcours.NbEtapes, 4);
     EXPECT_EQ(f.CibleComplement, "ailleurs.pdf");
     EXPECT_TRUE(w.Dialogues.AAppele("shell: " + trouve + " | /programme"));
 }

@@ -45,7 +45,7 @@ TEST(Suivants, IssuesSuiventLaConsultation) {
     w.Choisit({1, 0}); // a species: the list is no longer recomputed
     Command4_Click(f, Cmd4Suiv);
     EXPECT_EQ(f.List2.ListCount(), 0);
-    EXPECT_EQ(f.Label1.Caption, "2");
+    EXPECT_EQ(f.Label1.Caption, "0");
 }
 
 // The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so

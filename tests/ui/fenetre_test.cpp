@@ -305,9 +305,16 @@ class FenetreTest : public QObject {
             QCOMPARE(fenetre.Command4(i)->text(),
                      QString::fromStdString(banc.modele.Command4[i].Caption).simplified());
         QVERIFY(!fenetre.Command4(Cmd4Reprise)->isVisible());
+        // "Comparer", ticked at start, shows the comparison buttons while ticked; "Reprise"
+        // waits for a keyword search.
+        QVERIFY(fenetre.findChild<QCheckBox *>("Check_Compare")->isChecked());
         fenetre.findChild<QCheckBox *>("Check_Compare")->click();
         QVERIFY(!fenetre.Command4(Cmd4LM1)->isVisible());
-        QVERIFY(fenetre.Command4(Cmd4Reprise)->isVisible());
+        QVERIFY(!fenetre.Command4(Cmd4Compare)->isVisible());
+        QVERIFY(!fenetre.Command4(Cmd4Reprise)->isVisible());
+        fenetre.findChild<QCheckBox *>("Check_Compare")->click();
+        QVERIFY(fenetre.Command4(Cmd4LM1)->isVisible());
+
         QTest::mouseClick(fenetre.Command4(Cmd4CopieListe), Qt::LeftButton);
         QVERIFY(QString::fromStdString(banc.services.PressePapier)
                     .startsWith(fenetre.List2()->item(0)->text() + "\r\n"));

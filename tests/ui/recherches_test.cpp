@@ -91,10 +91,12 @@ void choisitLesDeux(const QString &dossierCle, const std::function<QStringList()
     fenetre.ChargeCle(QDir(dossierCle).filePath("fiches.cle").toStdString());
     QCOMPARE(fenetre.List1()->count(), 2);
 
-    // Choosing a species opens what it links to (after the step back to the choice). The
-    // program first: refused, with the notice that says so.
+    // Choosing a species opens what it links to, the species staying reached. The program
+    // first: refused, with the notice that says so.
     doubleClic(fenetre.List1(), 1);
     QVERIFY(QString::fromStdString(modele.LblflashX.Caption).contains("outil.sh"));
+    QCOMPARE(fenetre.List1()->count(), 0);
+    QTest::mouseClick(fenetre.Bouton(0), Qt::LeftButton);
     QCOMPARE(fenetre.List1()->count(), 2);
     doubleClic(fenetre.List1(), 0);
     const QString attendu =
