@@ -79,12 +79,6 @@ void Init00(Lamelix &f) {
     if (r.LangueM.empty()) r.LangueM = "fr";
     ChargeLangue(f);
     CocheLangue(f);
-    // A start without its key is said, in the interface language, and the user may open one.
-    const std::string depart = JointChemin(f.RepData, f.NomFichierCle);
-    if (!FichierExiste(depart)) {
-        f.Systeme.Message(f.Msg(MsgFichier) + depart + f.Msg(MsgNonTrouve), f.Caption.Caption);
-        mnuFileItem_Click(f, FichierOuvrir);
-    }
 }
 
 void OuvreCleDeDepart(Lamelix &f) {

@@ -6,11 +6,9 @@
 namespace lamelix {
 
 // The settings that live for the whole process, named by the keys of the settings file. The
-// switches and the target language are held by the main window's controls; these are the rest.
+// key folder (REPDATA), the switches and the target language are held by the main window's
+// controls; these are the rest.
 struct Reglages {
-    // REPDATA: the key folder read from the settings or chosen in the options, which "Sauver les
-    // options" stores; the folder of the key in use is the main window's RepData.
-    std::string RepData;
     std::string FicDefaut = "defaut.cle"; // FICDEFAUT: default key, a name inside REPDATA
     std::string RepDoc;                   // REPDOC: root of the documentation search
     int16_t Fnt = 3;                      // FNT: checked item of the font-size menu
