@@ -6,7 +6,6 @@
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
 #include "platform/texte.hpp"
-#include "platform/utf8.hpp"
 #include "settings/fichier_ini.hpp"
 #include "tools/lignes_fichier.hpp"
 #include "tools/structure.hpp"
@@ -199,7 +198,9 @@ std::vector<Diagnostic> DeLaStructure(const CleCompilee &cle) {
 
 int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
     const std::string &chemin = appel.fichier;
-    const std::vector<std::string> lignes = LignesSansRetour(LireOctets(chemin).value_or(""));
+    const std::string octets = LireOctets(chemin).value_or("");
+    const std::vector<std::string> lignes = LignesSansRetour(octets);
+    const std::vector<std::string> citees = LignesDecodeesCommeLaCle(octets);
 
     DialoguesRetenus dialogues(erreurs, appel.oui);
     auto app = std::make_unique<Application>(dialogues);
@@ -231,8 +232,7 @@ int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erre
         if (!d.explication.empty()) sortie << " : " << d.explication;
         sortie << '\n';
         if (d.ligne >= 1 && d.ligne <= static_cast<long>(lignes.size()))
-            sortie << "    " << Echappe(DecodeUTF8(lignes[static_cast<std::size_t>(d.ligne - 1)]))
-                   << '\n';
+            sortie << "    " << Echappe(citees[static_cast<std::size_t>(d.ligne - 1)]) << '\n';
     }
     return fautes ? 1 : 0;
 }

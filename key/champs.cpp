@@ -1,5 +1,7 @@
 #include "key/champs.hpp"
 
+#include "platform/texte.hpp"
+
 namespace lamelix {
 
 namespace {
@@ -45,6 +47,15 @@ std::string PremierChamp(std::string_view octets) {
     std::string champ;
     lecteur.Lire(champ);
     return champ;
+}
+
+bool DeclareUTF8(std::string_view ligne) {
+    const std::size_t dollar = ligne.find('$');
+    if (dollar == std::string_view::npos) return false;
+    if (Majuscules(SansBlancs(ligne.substr(0, dollar))) != "REM") return false;
+    const std::string_view reste = ligne.substr(dollar + 1);
+    const std::size_t fin = reste.find('$');
+    return fin != std::string_view::npos && SansBlancs(reste.substr(0, fin)) == "UTF8";
 }
 
 } // namespace lamelix

@@ -27,4 +27,10 @@ std::string PremierChamp(std::string_view octets);
 // The marker that a key stored with the txt extension carries as its first field.
 inline constexpr std::string_view MarqueurFichierCle = "$FICHIER CLE$";
 
+// A key is read as Windows-1252 until it declares UTF-8: a first line holding "rem$" behind a
+// byte-order mark, or a line "REM $ UTF8 $"; from that line on it is read as UTF-8.
+inline constexpr std::string_view MarqueBomRem = "\xEF\xBB\xBFrem$";
+// True when the line is the declaration "REM $ UTF8 $" (the head in any case, blanks around).
+bool DeclareUTF8(std::string_view ligne);
+
 } // namespace lamelix

@@ -9,7 +9,13 @@ IssueChargement ChargeFichierCle(const std::string &chemin, EnvironnementCompila
                                  VuesChoix vues, const std::function<void()> &apresTest) {
     if (const auto pourquoi = PourquoiIllisible(chemin))
         throw ErreurExecution(*pourquoi + " : " + chemin);
-    const bool marque = TesteMarqueurTxt(chemin, env.Boites);
+    bool marque = false;
+    try {
+        marque = TesteMarqueurTxt(chemin, env.Boites);
+    } catch (const ErreurExecution &) {
+        if (apresTest) apresTest(); // the loading notice closes on a failed test too
+        throw;
+    }
     if (apresTest) apresTest();
     if (!marque) return IssueChargement::MarqueurAbsent;
     RazCle(env.Cle);

@@ -17,8 +17,8 @@ enum class IssueChargement {
 
 // The one way a key file becomes the current key, for the window, the command line and the
 // tools: the txt-marker test, the reset of the tables, then the check that the file holds a key
-// and its compilation. apresTest runs right after the marker test, whatever its answer (the
-// window closes its loading notice there). The caller names the file in the tables
+// and its compilation. apresTest runs right after the marker test, whatever its answer or its
+// failure (the window closes its loading notice there). The caller names the file in the tables
 // (FichierCle) beforehand. A file that cannot be read whole (missing, not a regular file, larger
 // than TailleMaxFichier) is a run-time error, raised before anything changes.
 IssueChargement ChargeFichierCle(const std::string &chemin, EnvironnementCompilation env,

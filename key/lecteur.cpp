@@ -77,7 +77,11 @@ bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues) {
     if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
     auto contenu = LireOctets(chemin);
     if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);
-    if (PremierChamp(*contenu) == MarqueurFichierCle) return true;
+    // A file with no field at all (empty, or blanks alone) is read past its end.
+    LecteurChamps lecteur(*contenu);
+    std::string champ;
+    if (!lecteur.Lire(champ)) throw ErreurExecution("fin de fichier atteinte : " + chemin);
+    if (champ == MarqueurFichierCle) return true;
     dialogues.Message(" le fichier " + chemin + " n'est pas un fichier clé");
     return false;
 }

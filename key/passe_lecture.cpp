@@ -14,8 +14,6 @@ namespace lamelix {
 
 namespace {
 
-constexpr std::string_view MarqueBomRem = "\xEF\xBB\xBFrem$";
-
 // The first line of a txt key only says that the file is a key; it is not compiled.
 bool estLigneMarqueur(std::string_view octets) {
     std::string champ = PremierChamp(octets);

@@ -1,5 +1,6 @@
 #include "tools/lignes_fichier.hpp"
 
+#include "key/champs.hpp"
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
@@ -24,6 +25,16 @@ std::vector<std::string> LignesSansRetour(std::string_view octets) {
         const std::size_t fin = std::min(octets.find('\n', debut), octets.size());
         AjouteSansRetours(lignes.emplace_back(), octets.substr(debut, fin - debut));
         debut = fin + 1;
+    }
+    return lignes;
+}
+
+std::vector<std::string> LignesDecodeesCommeLaCle(std::string_view octets) {
+    std::vector<std::string> lignes = LignesSansRetour(octets);
+    bool utf8 = !lignes.empty() && lignes.front().find(MarqueBomRem) != std::string::npos;
+    for (std::string &ligne : lignes) {
+        ligne = utf8 ? DecodeUTF8(ligne) : Windows1252VersUtf8(ligne);
+        utf8 = utf8 || DeclareUTF8(ligne);
     }
     return lignes;
 }

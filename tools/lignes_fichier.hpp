@@ -18,6 +18,10 @@ std::string LitFichierOutils(const std::string &chemin);
 // the file, and every carriage return is dropped, so CR LF and LF files give the same lines.
 std::vector<std::string> LignesSansRetour(std::string_view octets);
 
+// The lines of LignesSansRetour, each in the program's text as the compiler reads it:
+// Windows-1252 until the key declares UTF-8, UTF-8 from that declaration on.
+std::vector<std::string> LignesDecodeesCommeLaCle(std::string_view octets);
+
 // A line that the numbering reads: not a comment (its trimmed text begins with "REM" in any
 // case) and holding a "$".
 bool LigneNumerotable(std::string_view ligne);

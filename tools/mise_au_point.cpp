@@ -5,7 +5,6 @@
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/texte.hpp"
-#include "platform/utf8.hpp"
 #include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 #include "tools/structure.hpp"
@@ -80,12 +79,12 @@ bool BrancheAbsente(const CleCompilee &cle, int16_t s) {
     return !EntiteDefinie(cle, s);
 }
 
-// Every physical line of the file in the program's text, whatever the key's encoding, trimmed:
-// decoded once for both text scans.
+// Every physical line of the file as the key's own encoding reads it, trimmed: decoded once for
+// both text scans.
 std::vector<std::string> LignesDecodees(const std::string &octets) {
-    std::vector<std::string> lignes = LignesSansRetour(octets);
+    std::vector<std::string> lignes = LignesDecodeesCommeLaCle(octets);
     for (std::string &ligne : lignes)
-        ligne = SansBlancs(DecodeUTF8(ligne));
+        ligne = SansBlancs(ligne);
     return lignes;
 }
 
