@@ -2,7 +2,7 @@
 // names, on keys of 400 and 4000 key lines (2000 species) with paths some 40 steps deep.
 
 #include "bench/cle_profonde.hpp"
-#include "bench/services_muets.hpp"
+#include "bench/fenetre_muette.hpp"
 #include "consult/lamelix.hpp"
 
 #include <benchmark/benchmark.h>
@@ -13,11 +13,7 @@ namespace {
 
 using namespace lamelix;
 
-struct Parcours {
-    banc::ServicesMuets services;
-    banc::FenetresMuettes fenetres;
-    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services, fenetres);
+struct Parcours : banc::FenetreMuette {
 
     // chaines: 50 for 4000 key lines, 5 for 400.
     explicit Parcours(int64_t chaines) {

@@ -2,7 +2,7 @@
 // folder named after the species), against `find <tree> -type f | wc -l` on the same tree. Both
 // run on a warm cache; the last line gives the ratio of their best times.
 
-#include "bench/services_muets.hpp"
+#include "bench/fenetre_muette.hpp"
 #include "search/documentation.hpp"
 
 #include <algorithm>
@@ -54,11 +54,8 @@ double Secondes(std::chrono::steady_clock::time_point debut) {
 
 void RechercheTous(benchmark::State &state) {
     PrepareArbre();
-    banc::ServicesMuets services;
-    banc::FenetresMuettes fenetres;
-    auto programme = std::make_unique<Programme>();
-    auto principale = std::make_unique<Lamelix>(*programme, services, fenetres);
-    Lamelix &f = *principale;
+    banc::FenetreMuette fenetre;
+    Lamelix &f = *fenetre.f;
     f.VScroll1 = {8, 20};
     f.Options().RepDoc = Arbre;
     f.Text2.SetText("Amanita phalloides");

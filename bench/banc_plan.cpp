@@ -3,7 +3,7 @@
 // (text, state, whether it opens).
 
 #include "bench/cle_geante.hpp"
-#include "bench/services_muets.hpp"
+#include "bench/fenetre_muette.hpp"
 #include "search/plan_cle.hpp"
 
 #include <benchmark/benchmark.h>
@@ -14,11 +14,7 @@ namespace {
 
 using namespace lamelix;
 
-struct Carte {
-    banc::ServicesMuets services;
-    banc::FenetresMuettes fenetres;
-    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services, fenetres);
+struct Carte : banc::FenetreMuette {
     std::unique_ptr<PlanCle> p = std::make_unique<PlanCle>(*f);
     long rangs = 0;
 

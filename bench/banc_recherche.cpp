@@ -2,7 +2,7 @@
 // largest, 2000 species), case and accents both ignored, and through their species names.
 
 #include "bench/cle_geante.hpp"
-#include "bench/services_muets.hpp"
+#include "bench/fenetre_muette.hpp"
 #include "search/recherche_mot_cle.hpp"
 
 #include <benchmark/benchmark.h>
@@ -13,11 +13,7 @@ namespace {
 
 using namespace lamelix;
 
-struct Recherche {
-    banc::ServicesMuets services;
-    banc::FenetresMuettes fenetres;
-    std::unique_ptr<Programme> programme = std::make_unique<Programme>();
-    std::unique_ptr<Lamelix> f = std::make_unique<Lamelix>(*programme, services, fenetres);
+struct Recherche : banc::FenetreMuette {
     std::unique_ptr<RechercheMotCle> r = std::make_unique<RechercheMotCle>(*f);
 
     Recherche(int portee, int64_t lignes) {
