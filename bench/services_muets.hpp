@@ -1,46 +1,11 @@
 #pragma once
 
 #include "consult/fenetres_annexes.hpp"
-#include "platform/services.hpp"
+#include "platform/services_muets.hpp"
 
 namespace lamelix::banc {
 
-// Services that show, open and send nothing and answer Yes, for measuring.
-class ServicesMuets : public Services {
-  public:
-    void Message(const std::string &, const std::string &) override {}
-    int Question(const std::string &, const std::string &) override { return ReponseOui; }
-    std::optional<std::string> Saisie(const std::string &, const std::string &,
-                                      const std::string &) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> DialogueOuvrir(const std::string &, const std::string &) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> DialogueEnregistrer(const std::string &, const std::string &,
-                                                   const std::string &) override {
-        return std::nullopt;
-    }
-    void Bip() override {}
-    void Sablier(bool) override {}
-
-    void PressePapierVide() override {}
-    void PressePapierTexte(const std::string &) override {}
-    std::string PressePapierLire() override { return {}; }
-
-    bool ShellEx(const std::string &, const std::string &) override { return false; }
-    long LanceProgramme(const std::string &, const std::vector<std::string> &) override {
-        return 0;
-    }
-    bool TermineProgramme(long) override { return false; }
-    void Aide(const std::string &) override {}
-
-    bool ConnexionInternet() override { return false; }
-    ReponseHttp Requete(const RequeteHttp &) override { return {}; }
-
-    void Patiente() override {}
-    double Chrono() override { return 0; }
-};
+using lamelix::ServicesMuets;
 
 // No window above the main one: what a measure of the consultation alone needs.
 class FenetresMuettes final : public FenetresAnnexes {

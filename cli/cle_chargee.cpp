@@ -2,11 +2,22 @@
 
 #include "app/application.hpp"
 #include "cli/console.hpp"
+#include "platform/fichiers.hpp"
 #include "platform/piege.hpp"
 
 #include <memory>
 
 namespace lamelix {
+
+bool ChargeCleOuDit(Outils &o, const std::string &chemin, std::ostream &erreurs) {
+    const std::string extension = ExtensionMaj3(NomFichier(chemin));
+    if (extension != "CLE" && extension != "TXT" && FichierExiste(chemin)) {
+        erreurs << "lamelix-outils: " << Echappe(chemin)
+                << " : pas une clé (le nom d'une clé finit par .cle ou .txt)\n";
+        return false;
+    }
+    return ChargeFichierOutils(o, chemin);
+}
 
 int SurCleChargee(const std::string &chemin, bool oui, std::ostream &erreurs,
                   const std::function<void(Outils &)> &action) {
@@ -16,7 +27,7 @@ int SurCleChargee(const std::string &chemin, bool oui, std::ostream &erreurs,
     int statut = 1;
     const auto erreur = ExecuteGestionnaire([&] {
         MontreOutils(o);
-        if (!ChargeFichierOutils(o, chemin)) return;
+        if (!ChargeCleOuDit(o, chemin, erreurs)) return;
         action(o);
         statut = 0;
     });

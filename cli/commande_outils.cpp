@@ -1,6 +1,7 @@
 #include "cli/commande_outils.hpp"
 
 #include "app/application.hpp"
+#include "cli/cle_chargee.hpp"
 #include "cli/console.hpp"
 #include "platform/piege.hpp"
 
@@ -82,7 +83,7 @@ int CommandeOutils(const Appel &appel, std::ostream &sortie, std::ostream &erreu
     int statut = 1;
     const auto erreur = ExecuteGestionnaire([&] {
         MontreOutils(o);
-        if (!ChargeFichierOutils(o, appel.fichier)) {
+        if (!ChargeCleOuDit(o, appel.fichier, erreurs)) {
             // Nothing to run the tool on: the report box stays as the failed load left it.
             sortie << EchappeCommandes(o.Text10[0].Text);
             return;

@@ -1,6 +1,7 @@
 #include "cli/commande_verifie.hpp"
 
 #include "app/application.hpp"
+#include "cli/cle_chargee.hpp"
 #include "cli/console.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
@@ -194,6 +195,25 @@ std::vector<Diagnostic> DeLaStructure(const CleCompilee &cle) {
     return diagnostics;
 }
 
+// Key lines of entity 0: the compiler keeps them as lines no choice reaches, and a key that
+// starts with one does not load at all, without a word from the compiler.
+std::vector<Diagnostic> DesEntitesNulles(const std::vector<std::string> &lignes) {
+    std::vector<Diagnostic> diagnostics;
+    for (std::size_t k = 0; k < lignes.size(); ++k) {
+        if (!LigneNumerotable(lignes[k])) continue;
+        const std::string tete = TeteDeLigne(lignes[k]);
+        const std::string e = SansBlancs(tete.substr(0, tete.find(',')));
+        if (!EstNumerique(e) || Valeur(e) != 0) continue;
+        Diagnostic d;
+        d.ligne = static_cast<long>(k) + 1;
+        d.message = "entité 0 (" + tete + ")";
+        d.explication = "les entités sont numérotées à partir de 1 : aucun choix ne mène à cette "
+                        "ligne, et une clé qui commence par elle ne se charge pas";
+        diagnostics.push_back(std::move(d));
+    }
+    return diagnostics;
+}
+
 } // namespace
 
 int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
@@ -209,8 +229,10 @@ int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erre
     std::vector<Diagnostic> diagnostics;
     const auto erreur = ExecuteGestionnaire([&] {
         MontreOutils(o);
-        charge = ChargeFichierOutils(o, chemin);
+        charge = ChargeCleOuDit(o, chemin, erreurs);
         diagnostics = DuCompilateur(dialogues.Textes, o.Cle(), lignes);
+        for (Diagnostic &d : DesEntitesNulles(lignes))
+            diagnostics.push_back(std::move(d));
         if (!charge) return;
         Command1_Click(o, OutAnalyse);
         for (Diagnostic &d : DuRapport(o.Text10[0].Text))

@@ -77,5 +77,9 @@ int main(int argc, char **argv) {
         std::cerr << "lamelix-outils: écriture impossible sur la sortie standard\n";
         return 2;
     }
+    // Diagnostics that were lost (standard error on a full disk) leave the author believing the
+    // key sound: a run that said nothing it had to say does not succeed.
+    std::cerr.flush();
+    if (!std::cerr && statut == 0) return 2;
     return statut;
 }

@@ -67,7 +67,7 @@ std::vector<Commande> construitTable() {
               {{"--depart", G::Entier, "N", "premier numéro (1 par défaut)"},
                {"--increment", G::Entier, "K", "écart entre deux numéros (1 par défaut)"},
                {"--ecrire", G::Aucun, "",
-                "« Sauver renum » : réécrit la clé (copie de sauvegarde NOM.BAK)"}},
+                "« Sauver renum » : réécrit la clé (copie de sauvegarde FICHIER.BAK)"}},
               "Le compte rendu, une ligne « == correspondances », puis les correspondances."),
         outil("coherence", "« test cohérence »"),
         outil("notes", "« liste notes »"),

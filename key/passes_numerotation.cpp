@@ -96,7 +96,11 @@ void PasseAppelsCS(Compilation &c) {
         c.ligneCourante = i;
         PaireES &es = c.TabES(i);
         if (EstNumerique(es.S)) continue;
-        if (!TesteCS(es.S, c.dernierCS)) {
+        const int16_t avant = c.dernierCS;
+        // CS-n names no secondary key: taken as a call, its negation would make the line call
+        // entity n of the main key, often its own.
+        if (!TesteCS(es.S, c.dernierCS) || c.dernierCS < 0) {
+            c.dernierCS = avant;
             // The faulty proposition calls the last secondary key named so far (0: none).
             c.env.Boites.Message(m[MsgErreur20CleSecondaire] + std::to_string(c.dernierCS) +
                                  m[MsgLigne] + ligneTexte(c, i) + ":" + c.ligne(i).Description);

@@ -125,44 +125,4 @@ std::string ResoutDansDossier(const std::string &dossier, const std::string &nom
     return courant.string();
 }
 
-bool DossierInscriptible(const std::string &dossier) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dossier, ec)) return false;
-    const std::string essai = JointChemin(dossier, ".lamelix-essai-ecriture");
-    {
-        std::ofstream flux(essai, std::ios::binary);
-        if (!flux) return false;
-    }
-    std::filesystem::remove(essai, ec);
-    return true;
-}
-
-bool EcritFichierSur(const std::string &chemin, std::string_view contenu, std::string *pourquoi) {
-    const auto echec = [pourquoi](std::string raison) {
-        if (pourquoi != nullptr) *pourquoi = std::move(raison);
-        return false;
-    };
-    std::error_code ec;
-    if (std::filesystem::is_directory(chemin, ec)) return echec("c'est un dossier");
-    const std::string dossier = DossierDe(chemin);
-    if (!dossier.empty() && !std::filesystem::is_directory(dossier, ec))
-        return echec("le dossier " + dossier + " n'existe pas");
-    const std::string provisoire = chemin + ".tmp-lamelix";
-    {
-        std::ofstream flux(provisoire, std::ios::binary | std::ios::trunc);
-        if (!flux) return echec("écriture refusée dans le dossier");
-        flux.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-        flux.close();
-        if (!flux) {
-            std::filesystem::remove(provisoire, ec);
-            return echec("écriture interrompue (disque plein ?)");
-        }
-    }
-    std::filesystem::rename(provisoire, chemin, ec);
-    if (!ec) return true;
-    const std::string raison = ec.message();
-    std::filesystem::remove(provisoire, ec);
-    return echec("remplacement impossible : " + raison);
-}
-
 } // namespace lamelix

@@ -40,12 +40,27 @@ std::string SeparateursLocaux(std::string_view chemin);
 // name, the one file whose name differs only by letter case (folder by folder). The exact path
 // when nothing matches.
 std::string ResoutDansDossier(const std::string &dossier, const std::string &nom);
-// True when a file can be created in this folder.
+// True when a file can be created in this folder (tried with a temporary file of its own).
 bool DossierInscriptible(const std::string &dossier);
-// Writes the whole content to a temporary file beside the target, then renames it into place,
-// so that a failure never leaves a truncated file and the old file stays as it was. False when
-// anything failed, with the reason in pourquoi when given.
+
+// The one way the program rewrites a file. The content goes whole to an exclusive temporary file
+// beside the target (a unique name, created never through a link, readable by its owner only),
+// made durable, given the mode of the file it replaces (or the umask's mode for a new file, or
+// the mode asked for), then renamed over the target: a failure never leaves a truncated file and
+// the old file stays as it was. Only a regular file is replaced: a folder, a named pipe or a
+// device is refused, and so is a file without write permission. A symbolic link is written
+// through to the file it names, which is rewritten beside itself. A file with other hard links
+// is replaced under this name only: its other names keep the old content, so that nothing is lost
+// and the write stays all or nothing. When the folder takes no new file, nothing is written
+// anywhere else. False when anything failed, with the reason in pourquoi when given.
 bool EcritFichierSur(const std::string &chemin, std::string_view contenu,
-                     std::string *pourquoi = nullptr);
+                     std::string *pourquoi = nullptr, std::optional<unsigned> mode = std::nullopt);
+
+// Why EcritFichierSur would refuse to replace what stands at chemin (a folder, a pipe, a device,
+// a read-only file), checked before anything else is written; nothing when it may.
+std::optional<std::string> PourquoiPasReecrivable(const std::string &chemin);
+
+// The permission bits of a file (links followed), nothing when it cannot be examined.
+std::optional<unsigned> ModeFichier(const std::string &chemin);
 
 } // namespace lamelix

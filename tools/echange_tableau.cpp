@@ -90,30 +90,62 @@ struct Proposition {
     std::string Taxon;
 };
 
+// The header row: words naming the three columns (de, proposition, vers, or the author's own),
+// nothing like a couplet number. A first row with a digit, a dot, a sign or a second byte order
+// mark in it is a faulty row of the key, reported as such.
+bool EstEnTete(const RangeeTableau &r) {
+    if (r.Champs.size() != 3) return false;
+    for (const std::string &champ : r.Champs) {
+        const std::string mot = SansBlancs(champ);
+        if (mot.empty() || mot.find("\xEF\xBB\xBF") != std::string::npos) return false;
+        for (const char c : mot) {
+            const auto u = static_cast<unsigned char>(c);
+            const bool lettre = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
+            if (!lettre && std::string_view(" '-_/()").find(c) == std::string_view::npos)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The errors kept of one kind: the first ErreursMontrees, however many the table has.
+struct Erreurs {
+    std::vector<ErreurTableau> Gardees;
+    std::size_t Nombre = 0;
+
+    void Ajoute(ErreurTableau e) {
+        if (++Nombre <= ErreursMontrees) Gardees.push_back(std::move(e));
+    }
+};
+
+// The table is read record by record: only the propositions a key can hold and the errors shown
+// are kept, so that a table of any size takes little memory.
 class Importation {
   public:
     CleImportee Fait(std::string_view tableau) {
-        ResultatTableau lu = LitTableau(tableau);
-        resultat_.Erreurs = std::move(lu.Erreurs);
-        for (std::size_t k = 0; k < lu.Rangees.size(); ++k) {
-            // The header row: a first row whose first field is no couplet number.
-            if (k == 0 && !lu.Rangees[0].Champs.empty() &&
-                !Numero(SansBlancs(lu.Rangees[0].Champs[0])))
-                continue;
-            Lit(lu.Rangees[k]);
-        }
-        if (propositions_.empty() && resultat_.Erreurs.empty())
+        bool premiere = true;
+        LitTableau(
+            tableau,
+            [&](RangeeTableau &&r) {
+                const bool entete = premiere && EstEnTete(r);
+                premiere = false;
+                if (!entete) Lit(r);
+            },
+            [&](ErreurTableau &&e) { lecture_.Ajoute(std::move(e)); });
+        if (propositions_.empty() && lecture_.Nombre + cle_.Nombre == 0)
             Erreur(1, "le tableau ne contient aucune proposition");
         VerifieLesRenvois();
-        if (resultat_.Erreurs.empty()) Ecrit();
+        if (lecture_.Nombre + cle_.Nombre == 0) Ecrit();
+        // The reader's errors first, then the key's, as many as are shown.
+        resultat_.Erreurs = std::move(lecture_.Gardees);
+        for (ErreurTableau &e : cle_.Gardees)
+            resultat_.Erreurs.push_back(std::move(e));
         if (resultat_.Erreurs.size() > ErreursMontrees) resultat_.Erreurs.resize(ErreursMontrees);
         return std::move(resultat_);
     }
 
   private:
-    void Erreur(long ligne, std::string message) {
-        resultat_.Erreurs.push_back({ligne, std::move(message)});
-    }
+    void Erreur(long ligne, std::string message) { cle_.Ajoute({ligne, std::move(message)}); }
 
     void Lit(const RangeeTableau &r) {
         if (r.Champs.size() != 3) {
@@ -157,8 +189,10 @@ class Importation {
             rang_[p.De] = static_cast<long>(ordre_.size()) + 1;
             ordre_.emplace_back();
         }
-        ordre_[static_cast<std::size_t>(rang_[p.De] - 1)].push_back(propositions_.size());
         lignesCle_ += static_cast<long>(Decoupe(p.Texte, '\n').size());
+        // Past what a key holds the table is refused: its rows are only counted.
+        if (lignesCle_ > MaxLignesCle) return;
+        ordre_[static_cast<std::size_t>(rang_[p.De] - 1)].push_back(propositions_.size());
         propositions_.push_back(std::move(p));
     }
 
@@ -196,6 +230,8 @@ class Importation {
     }
 
     CleImportee resultat_;
+    Erreurs lecture_; // records the reader could not read
+    Erreurs cle_;     // rows that make no key
     std::vector<Proposition> propositions_;
     std::unordered_map<long, long> rang_;         // couplet of the table to entity of the key
     std::vector<std::vector<std::size_t>> ordre_; // each entity's propositions, in table order

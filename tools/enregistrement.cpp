@@ -7,20 +7,11 @@
 #include "tools/lignes_fichier.hpp"
 #include "tools/outils.hpp"
 
-#include <filesystem>
 #include <functional>
 
 namespace lamelix {
 
 namespace {
-
-// The working copy goes beside the key, or into the system's temporary folder when the key's
-// folder takes no new file.
-std::string CheminCopieDeTravail(const std::string &cle) {
-    std::string dossier = DossierDe(cle);
-    if (!DossierInscriptible(dossier)) dossier = std::filesystem::temp_directory_path().string();
-    return JointChemin(dossier, "$$tmpCle");
-}
 
 std::string Tete(const RangNumerotation &r) {
     return std::to_string(r.E) + "," + std::to_string(r.S);
@@ -51,22 +42,21 @@ EmpreinteFichier EmpreinteDe(const std::string &chemin, std::string_view octets)
 }
 
 std::string NomSauvegarde(const std::string &chemin) {
-    std::string nom = NomFichier(chemin);
-    const std::size_t point = nom.find('.');
-    nom = point == std::string::npos ? nom + ".BAK" : nom.substr(0, point + 1) + "BAK";
-    const std::string dossier = chemin.substr(0, chemin.size() - NomFichier(chemin).size());
-    return dossier + nom;
+    return chemin + ".BAK";
 }
 
-bool SauverBak(Outils &o) {
-    Lamelix &f = o.Principale;
-    const auto octets = LireOctets(o.FichierCourant);
-    if (!octets) {
-        f.Systeme.Message(f.Msg(MsgFichierIllisible) + o.FichierCourant);
+bool SauverBak(Lamelix &f, const std::string &cle, std::string_view octets) {
+    // A key that will not be replaced (read-only, not a regular file) gets no backup either.
+    if (const auto refus = PourquoiPasReecrivable(cle)) {
+        f.Systeme.Message("Enregistrement impossible (clé) : " + cle + f.FinLigne + *refus);
         return false;
     }
-    return EcritOuSignale(f, NomSauvegarde(o.FichierCourant), *octets, "sauvegarde") &&
-           EcritOuSignale(f, CheminCopieDeTravail(o.FichierCourant), *octets, "copie de travail");
+    // The backup is as private as the key it copies.
+    std::string pourquoi;
+    if (EcritFichierSur(NomSauvegarde(cle), octets, &pourquoi, ModeFichier(cle))) return true;
+    f.Systeme.Message("Enregistrement impossible (sauvegarde) : " + NomSauvegarde(cle) +
+                      f.FinLigne + pourquoi);
+    return false;
 }
 
 void Enregistrer(Outils &o) {
@@ -77,16 +67,16 @@ void Enregistrer(Outils &o) {
         return;
     // The tables belong to the content that was renumbered: another key, an edited file or a
     // renumbering that met a secondary key would have its lines overwritten with wrong numbers.
+    // That content, read once, is what is backed up and rewritten: no working copy is needed.
     const auto actuel = LireOctets(o.FichierCourant);
     if (!o.Renumerote || o.CleSecondaire || !actuel ||
         !(EmpreinteDe(o.FichierCourant, *actuel) == *o.Renumerote)) {
         f.Systeme.Message(f.Msg(MsgSauverRenumRefuse));
         return;
     }
-    if (!SauverBak(o)) return;
-    const std::string copie = CheminCopieDeTravail(o.FichierCourant);
+    if (!SauverBak(f, o.FichierCourant, *actuel)) return;
     const auto ecrit = SousPiege([&] {
-        const std::string texte = TexteRenumerote(o, LitFichierOutils(copie));
+        const std::string texte = TexteRenumerote(o, *actuel);
         if (!EcritOuSignale(f, o.FichierCourant, texte, "clé renumérotée")) return;
         // The numbering now stands in the file: the tables no longer describe it.
         o.Renumerote.reset();
@@ -94,9 +84,7 @@ void Enregistrer(Outils &o) {
         f.Systeme.Message(f.Msg(MsgCleRenumeroteeDans) + "\n" + o.FichierCourant + "\n" +
                           f.Msg(MsgCopieOriginale) + "\n" + NomSauvegarde(o.FichierCourant));
     });
-    if (ecrit) f.Systeme.Message(f.Msg(MsgFichierIllisible) + copie);
-    std::error_code ec;
-    std::filesystem::remove(copie, ec);
+    if (ecrit) f.Systeme.Message(f.Msg(MsgFichierIllisible) + o.FichierCourant);
 }
 
 } // namespace lamelix

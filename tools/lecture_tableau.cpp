@@ -13,21 +13,20 @@ class Lecteur {
         if (t_.substr(0, 3) == "\xEF\xBB\xBF") p_ = 3;
     }
 
-    ResultatTableau Lit() {
-        ResultatTableau r;
+    void Lit(const std::function<void(RangeeTableau &&)> &donneRangee,
+             const std::function<void(ErreurTableau &&)> &donneErreur) {
         while (p_ < t_.size()) {
             const long debut = ligne_;
             std::string erreur;
             RangeeTableau rangee{debut, {}};
             if (LitRangee(rangee.Champs, erreur)) {
                 if (!(rangee.Champs.size() == 1 && rangee.Champs[0].empty()))
-                    r.Rangees.push_back(std::move(rangee));
+                    donneRangee(std::move(rangee));
             } else {
-                r.Erreurs.push_back({debut, erreur});
+                donneErreur({debut, std::move(erreur)});
                 SauteLaLigne();
             }
         }
-        return r;
     }
 
   private:
@@ -112,8 +111,17 @@ class Lecteur {
 
 } // namespace
 
+void LitTableau(std::string_view texte, const std::function<void(RangeeTableau &&)> &rangee,
+                const std::function<void(ErreurTableau &&)> &erreur) {
+    Lecteur(texte).Lit(rangee, erreur);
+}
+
 ResultatTableau LitTableau(std::string_view texte) {
-    return Lecteur(texte).Lit();
+    ResultatTableau r;
+    LitTableau(
+        texte, [&](RangeeTableau &&x) { r.Rangees.push_back(std::move(x)); },
+        [&](ErreurTableau &&e) { r.Erreurs.push_back(std::move(e)); });
+    return r;
 }
 
 } // namespace lamelix

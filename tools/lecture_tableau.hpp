@@ -5,6 +5,7 @@
 // at the start is skipped. Nothing here touches a file or the program's state, so that any input
 // can be thrown at it.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,12 @@ struct ResultatTableau {
     std::vector<ErreurTableau> Erreurs; // one per bad record, in line order
 };
 
+// Every record handed over as soon as it is read, so that nothing of a large table is kept: each
+// sound record to rangee (blank lines left out), each bad one to erreur, in line order.
+void LitTableau(std::string_view texte, const std::function<void(RangeeTableau &&)> &rangee,
+                const std::function<void(ErreurTableau &&)> &erreur);
+
+// The whole table at once.
 ResultatTableau LitTableau(std::string_view texte);
 
 } // namespace lamelix

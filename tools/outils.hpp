@@ -115,11 +115,15 @@ void MiseauPointFichierOutils(Outils &o);
 void renum(Outils &o);
 void CleSuite(const Outils &o, int16_t S, long &resultat);
 void Enregistrer(Outils &o);
-// The backup and the working copy of the current file: false (said) when either failed.
-bool SauverBak(Outils &o);
-// The backup's path: the file name cut after its first "." and followed by "BAK", in the file's
-// folder (a.b.cle gives a.BAK; a name without "." gets ".BAK").
+// The backup of a key's content, before the key is rewritten, with the key's mode: false (said)
+// when it could not be written.
+bool SauverBak(Lamelix &f, const std::string &cle, std::string_view octets);
+// The backup's path: the whole file name followed by ".BAK", in the file's folder (a.v1.cle gives
+// a.v1.cle.BAK), so that two keys that differ after their first "." never share a backup.
 std::string NomSauvegarde(const std::string &chemin);
+// True when the rewritten text of a key compiles to its end, and to the same lines, entities,
+// calls and notes as the text it replaces when that one compiled.
+bool CompileCommeAvant(const Lamelix &f, std::string_view avant, std::string_view apres);
 
 // --- The editor -------------------------------------------------------------------------------
 void Editeur(Outils &o, bool lance);

@@ -37,6 +37,15 @@ void renum(Outils &o) {
         const int16_t depart = NombreDe(o.Text1[0]);
         const int16_t increment = NombreDe(o.Text1[1]);
         if (o.FichierCourant.empty()) return;
+        // A start or a step below 1 would give entity 0 or numbers going down: the rewritten key
+        // would hold nothing but its backup. Refused before anything is computed.
+        if (depart < 1 || increment < 1) {
+            const std::string refus =
+                "numérotation refusée : le numéro de départ et l'incrément valent au moins 1";
+            rapport.SetText(refus + fin);
+            o.Principale.Systeme.Message(refus);
+            return;
+        }
         const std::string octets = LitFichierOutils(o.FichierCourant);
         // Only the rows the last numbering may have filled are cleared; the last row on its own.
         for (auto *table : {&o.Ancienne, &o.Nouvelle}) {
@@ -76,6 +85,11 @@ void renum(Outils &o) {
         for (long k = 1; k <= n; ++k)
             o.PremiereLigne.emplace(o.Ancienne(k).E, k);
 
+        // The last number, in a long: a numbering past the last entity a key may have is shown
+        // but cannot be saved (the key would no longer compile).
+        long dernier = depart;
+        for (long k = 2; k <= n; ++k)
+            if (o.Ancienne(k).E != o.Ancienne(k - 1).E) dernier += increment;
         if (n >= 1) o.Nouvelle(1).E = depart;
         for (long k = 2; k <= n; ++k)
             o.Nouvelle(k).E = o.Ancienne(k).E == o.Ancienne(k - 1).E
@@ -114,8 +128,17 @@ void renum(Outils &o) {
             rapport.Append(fin + "Les clés secondaires ne sont pas traitées  : ne pas sauver !");
             o.Command1[OutSauverRenum].SetEnabled(false);
         }
+        const bool tropLoin = dernier > MaxEntites;
+        const std::string refus = "numérotation refusée : elle irait jusqu'à " +
+                                  std::to_string(dernier) + ", une clé compte au plus " +
+                                  std::to_string(MaxEntites) + " entités";
+        if (tropLoin) rapport.Append(fin + refus);
         rapport.Append(fin + " ---- fin du compte rendu ---------");
         correspondances.Append(fin + fin + "nb entités : " + std::to_string(n));
+        if (tropLoin) {
+            o.Principale.Systeme.Message(refus);
+            return;
+        }
         o.Renumerote = EmpreinteDe(o.FichierCourant, octets);
     } catch (const ErreurExecution &) {
         rapport.Append(fin);

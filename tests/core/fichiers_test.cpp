@@ -49,7 +49,6 @@ TEST(Fichiers, UneEcritureQuiEchoueDitPourquoiEtGardeLAncienFichier) {
     EXPECT_EQ(pourquoi, "le dossier " + d.Chemin("manque") + " n'existe pas");
     EXPECT_TRUE(EcritFichierSur(ancien, "nouveau"));
     EXPECT_EQ(LireOctets(ancien), "nouveau");
-    EXPECT_FALSE(fs::exists(ancien + ".tmp-lamelix"));
 }
 
 using Poste = PosteEssai;

@@ -84,7 +84,7 @@ TEST(OutilsCommandes, RenumEtSauvegarde) {
                             "== correspondances\n"
                             "\r\n1,2$  => 10,15\r\n1,0$  => 10,0\r\n2,0$  => 15,0\r\n"
                             "2,0$  => 15,0\r\n\r\nnb entités : 4");
-    EXPECT_FALSE(fs::exists(d.Chemin("a.BAK")));
+    EXPECT_FALSE(fs::exists(d.Chemin("a.b.cle.BAK")));
 
     r = Lance(d, "renum --non --depart 10 --ecrire '" + cle + "'");
     EXPECT_EQ(r.statut, 1);
@@ -94,15 +94,33 @@ TEST(OutilsCommandes, RenumEtSauvegarde) {
     EXPECT_EQ(r.erreurs, "question: le fichier " + cle +
                              " va être modifié  -> oui\nmessage: Clé renumérotée enregistrée "
                              "dans :\\n" +
-                             cle + "\\nCopie de l'original :\\n" + d.Chemin("a.BAK") + "\n");
+                             cle + "\\nCopie de l'original :\\n" + d.Chemin("a.b.cle.BAK") + "\n");
     EXPECT_EQ(Lis(cle), "10,20$a\r\n10,0$b$B\r\n20,0$c$C\r\n20,0$d$D\r\n");
-    EXPECT_EQ(Lis(d.Chemin("a.BAK")), "1, 2 $a\n1, 0 $b$B\n2, 0 $c$C\n2, 0 $d$D\n");
+    EXPECT_EQ(Lis(d.Chemin("a.b.cle.BAK")), "1, 2 $a\n1, 0 $b$B\n2, 0 $c$C\n2, 0 $d$D\n");
+
+    // Numbers that make no key (entity 0, numbers going down, past the last entity a key may
+    // have) and a file that is no key by its name: said, nothing written.
+    const std::pair<const char *, const char *> refus[] = {
+        {"--depart 0 --increment 0 --ecrire", "numérotation refusée"},
+        {"--increment -1 --ecrire", "numérotation refusée"},
+        {"--depart 3995 --increment 10 --ecrire", "numérotation refusée"},
+    };
+    for (const auto &[options, message] : refus) {
+        r = Lance(d, std::string("renum ") + options + " '" + cle + "'");
+        EXPECT_EQ(r.statut, 1) << options;
+        EXPECT_NE(r.erreurs.find(message), std::string::npos) << options << r.erreurs;
+        EXPECT_EQ(Lis(cle), "10,20$a\r\n10,0$b$B\r\n20,0$c$C\r\n20,0$d$D\r\n") << options;
+    }
+    const std::string sansExtension = d.Ecrit("cle", "1, 0 $a$A\n1, 0 $b$B\n");
+    r = Lance(d, "renum '" + sansExtension + "'");
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_NE(r.erreurs.find("pas une clé"), std::string::npos) << r.erreurs;
 
     const std::string secondaire =
         d.Ecrit("cs.cle", "1, CS1 $a\r\n1, 0 $b$B\r\nCS1, 0 $S\r\n1, 0 $c$C\r\n1, 0 $d$D\r\n");
     r = Lance(d, "renum --ecrire '" + secondaire + "'");
     EXPECT_EQ(r.statut, 1);
-    EXPECT_FALSE(fs::exists(d.Chemin("cs.BAK")));
+    EXPECT_FALSE(fs::exists(d.Chemin("cs.cle.BAK")));
 }
 
 TEST(OutilsCommandes, ConversionsEcritesOuRefusees) {
@@ -152,6 +170,32 @@ TEST(OutilsCommandes, VerifieCommeUnCompilateur) {
     EXPECT_EQ(r.sortie.rfind(dollars + ":2: erreur: erreur 100/ligne2", 0), 0u) << r.sortie;
     EXPECT_NE(r.sortie.find(" : la ligne a 4 « $ » : trois au plus"), std::string::npos)
         << r.sortie;
+
+    // Faults that once went without a word (a key that starts with entity 0 did not load and
+    // said nothing; CS-1 made a line call itself): named at their line, status 1.
+    const std::pair<const char *, const char *> muettes[] = {
+        {"0, 2 $a\r\n0, 0 $b$B\r\n2, 0 $c$C\r\n2, 0 $d$D\r\n", ":1: erreur: entité 0"},
+        {"1, 0 $a$A\r\n1, 0 $b$B\r\n0, 0 $e$E\r\n", ":3: erreur: entité 0"},
+        {"1, CS-1 $a\r\n1, 0 $b$B\r\nCS1, 0 $S\r\n1, 0 $c$C\r\n1, 0 $d$D\r\n",
+         ":1: erreur: erreur 20/CSX/"},
+    };
+    for (const auto &[texte, attendu] : muettes) {
+        r = Lance(d, "verifie '" + d.Ecrit("m.cle", texte) + "'");
+        EXPECT_EQ(r.statut, 1) << texte;
+        EXPECT_NE(r.sortie.find(attendu), std::string::npos) << texte << r.sortie;
+    }
+}
+
+// Diagnostics that cannot be written (standard error on a full disk) make the run fail.
+TEST(OutilsCommandes, DiagnosticsPerdusEchec) {
+    DossierTemporaire d;
+    const std::string cle = d.Ecrit("w.cle", "1, x $a\r\n1, 0 $b$B\r\n");
+    const Resultat r = Lance(d, "tables '" + cle + "'");
+    ASSERT_EQ(r.statut, 0);
+    ASSERT_NE(r.erreurs, "");
+    const int brut =
+        std::system(("'" LAMELIX_OUTILS "' tables '" + cle + "' >/dev/null 2>/dev/full").c_str());
+    EXPECT_TRUE(WIFEXITED(brut) && WEXITSTATUS(brut) != 0);
 }
 
 TEST(OutilsCommandes, VerifieLesFautesDuRapport) {

@@ -105,6 +105,40 @@ TEST(OutilsConversions, CleTxtGardeSonMarqueur) {
     EXPECT_EQ(c.Prog->Cle.NbLignesM1, 1);
 }
 
+// Replacing the key: a byte order mark in front of its first line is dropped and the original is
+// kept; a text that would compile to another key (an overlong "$" decoded into a separator), or
+// pass the line limit with its marker line, is refused and nothing is written.
+TEST(OutilsConversions, RemplacementVerifieAvantDEcrire) {
+    std::string longue = "1, 0 $a$A\r\n1, 0 $b$B\r\n";
+    for (int k = 2; k < 32767; ++k)
+        longue += "REM$\r\n";
+    const std::pair<std::string, const char *> cas[] = {
+        {"\xEF\xBB\xBFrem$x\r\n1, 0 $C\xC3\xA8pe$A\r\n1, 0 $b$B\r\n", nullptr},
+        {"1, 0 $a\xC0\xA4"
+         "B\r\n1, 0 $b$B\r\n",
+         "conversion refusée : la clé convertie ne se compile pas comme l'originale"},
+        {longue, "conversion refusée : avec sa ligne rem$UTF8$, la clé dépasserait 32767"},
+    };
+    for (const auto &[cle, refus] : cas) {
+        Conversion c;
+        c.Ouvre(cle);
+        c.Menu(5);
+        const std::string bak = NomSauvegarde(c.Fichier);
+        if (refus != nullptr) {
+            EXPECT_EQ(Lis(c.Fichier), cle);
+            EXPECT_FALSE(fs::exists(bak));
+            EXPECT_EQ(c.Dialogues.Journal.back().rfind(std::string("message: ") + refus, 0), 0u)
+                << c.Dialogues.Journal.back();
+            continue;
+        }
+        EXPECT_EQ(Lis(bak), cle);
+        EXPECT_EQ(Lis(c.Fichier).rfind("rem$UTF8$\r\nrem$x\r\n1, 0 $C", 0), 0u);
+        c.Dialogues.Fichiers.push_back(c.Fichier);
+        c.Bouton(OutCharger);
+        EXPECT_EQ(c.Prog->Cle.TabLignes(1).Description, "Cèpe");
+    }
+}
+
 TEST(OutilsConversions, CleDejaEnUtf8) {
     Conversion c;
     c.Ouvre("CODAGETXT$UTF8\r\n1, 0 $a$A\r\n1, 0 $b$B\r\n");

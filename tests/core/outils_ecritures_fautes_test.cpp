@@ -48,7 +48,8 @@ TEST(OutilsEcritures, QuestionPuisSauvegardeEtCompteRendu) {
         for (const int reponse : {ReponseNon, ReponseOui}) {
             OutilsEssai o;
             o.Ouvre(Cle);
-            const std::string bak = o.Dossier.Chemin("essai.BAK");
+            const std::string bak = o.Dossier.Chemin("essai.cle.BAK");
+            fs::permissions(o.Fichier, fs::perms::owner_read | fs::perms::owner_write);
             o.Dialogues.Reponses.push_back(reponse);
             c.reecrit(o);
             const bool oui = reponse == ReponseOui;
@@ -56,6 +57,9 @@ TEST(OutilsEcritures, QuestionPuisSauvegardeEtCompteRendu) {
             EXPECT_EQ(fs::exists(bak), oui) << c.nom;
             if (!oui) continue;
             EXPECT_EQ(Lis(bak), Cle) << c.nom;
+            // The key and its backup stay as private as the key was.
+            EXPECT_EQ(ModeFichier(o.Fichier), 0600u) << c.nom;
+            EXPECT_EQ(ModeFichier(bak), 0600u) << c.nom;
             EXPECT_EQ(c.notice(o), c.attendue(o, bak)) << c.nom;
         }
     }

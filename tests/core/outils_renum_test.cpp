@@ -88,7 +88,7 @@ TEST(OutilsRenum, DixEnDixPuisSauvegardeAvecCopie) {
     r.Bouton(OutSauverRenum);
     EXPECT_EQ(r.Dialogues.Journal.end()[-2],
               "question: le fichier " + r.Fichier + " va être modifié  -> oui");
-    EXPECT_EQ(Lis(r.Dossier.Chemin("essai.BAK")), Cle10);
+    EXPECT_EQ(Lis(r.Dossier.Chemin("essai.cle.BAK")), Cle10);
     EXPECT_FALSE(fs::exists(r.Dossier.Chemin("$$tmpCle")));
     // The tables now describe the file before the save: no second save from them.
     EXPECT_FALSE(r.O.Command1[OutSauverRenum].Enabled);
@@ -149,46 +149,42 @@ TEST(OutilsRenum, SauvegardeRefuseeApresModificationOuNon) {
     r.Dialogues.Reponses.push_back(ReponseNon);
     r.Bouton(OutSauverRenum);
     EXPECT_EQ(r.Cle(), Cle10);
-    EXPECT_FALSE(fs::exists(r.Dossier.Chemin("essai.BAK")));
+    EXPECT_FALSE(fs::exists(r.Dossier.Chemin("essai.cle.BAK")));
 
     const std::string editee = std::string(Cle10) + "3, 0 $Rouge$Rubra\r\n";
     r.Dossier.Ecrit("essai.cle", editee);
     r.Bouton(OutSauverRenum);
     EXPECT_EQ(r.Dialogues.Journal.back(), "message: " + r.Prog->Textes[245]);
     EXPECT_EQ(r.Cle(), editee);
-    EXPECT_FALSE(fs::exists(r.Dossier.Chemin("essai.BAK")));
+    EXPECT_FALSE(fs::exists(r.Dossier.Chemin("essai.cle.BAK")));
 }
 
-// A save that cannot be written says so and leaves the key as it was; a backup that cannot be
-// made stops the save before the key is touched.
+// A key that cannot be replaced (read-only) is refused before anything is written; a backup that
+// cannot be made stops the save before the key is touched.
 TEST(OutilsRenum, EcritureImpossibleLaisseLaCleIntacte) {
     Renum r;
     r.Teste(Cle10, "10", "10");
-    fs::create_directory(r.Fichier + ".tmp-lamelix");
+    fs::permissions(r.Fichier, fs::perms::owner_read | fs::perms::group_read);
     r.Bouton(OutSauverRenum);
     EXPECT_EQ(r.Cle(), Cle10);
-    EXPECT_EQ(Lis(r.Dossier.Chemin("essai.BAK")), Cle10);
-    EXPECT_EQ(r.Dialogues.Journal.back().rfind(
-                  "message: Enregistrement impossible (clé renumérotée) : " + r.Fichier, 0),
-              0u)
-        << r.Dialogues.Journal.back();
-    EXPECT_FALSE(fs::exists(r.Dossier.Chemin("$$tmpCle")));
-    fs::remove(r.Fichier + ".tmp-lamelix");
+    EXPECT_FALSE(fs::exists(r.Dossier.Chemin("essai.cle.BAK")));
+    EXPECT_EQ(r.Dialogues.Journal.back(), "message: Enregistrement impossible (clé) : " +
+                                              r.Fichier + "\r\nle fichier est en lecture seule");
 
-    fs::remove(r.Dossier.Chemin("essai.BAK"));
-    fs::create_directory(r.Dossier.Chemin("essai.BAK"));
+    fs::permissions(r.Fichier, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directory(r.Dossier.Chemin("essai.cle.BAK"));
     r.Bouton(OutSauverRenum);
     EXPECT_EQ(r.Cle(), Cle10);
     EXPECT_EQ(
         r.Dialogues.Journal.back().rfind("message: Enregistrement impossible (sauvegarde)", 0), 0u);
 }
 
+// Named after the whole file name: two versions of a key never share a backup.
 TEST(OutilsRenum, NomDeLaSauvegarde) {
-    EXPECT_EQ(NomSauvegarde("/cles/a.b.cle"), "/cles/a.BAK");
-    EXPECT_EQ(NomSauvegarde("/home/x.y/bolets.cle"), "/home/x.y/bolets.BAK");
+    EXPECT_EQ(NomSauvegarde("/cles/a.v1.cle"), "/cles/a.v1.cle.BAK");
+    EXPECT_NE(NomSauvegarde("/cles/a.v1.cle"), NomSauvegarde("/cles/a.v2.cle"));
+    EXPECT_NE(NomSauvegarde("/cles/a.cle"), NomSauvegarde("/cles/a.txt"));
     EXPECT_EQ(NomSauvegarde("/home/x.y/cle"), "/home/x.y/cle.BAK");
-    EXPECT_EQ(NomSauvegarde("a.b.cle"), "a.BAK");
-    EXPECT_EQ(NomSauvegarde("C:\\cles\\bolets.cle"), "C:\\cles\\bolets.BAK");
 }
 
 } // namespace

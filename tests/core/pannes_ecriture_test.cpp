@@ -1,6 +1,8 @@
 // Every file the program rewrites, met by a write that fails part way: the disk fills up after a
 // few bytes, the folder loses its write permission, or the folder is removed. The user is told,
-// the file that was there keeps its content, and no temporary file is left behind.
+// the file that was there keeps its content, and no temporary file is left behind. Then the
+// rewrite itself, met by whatever may stand at the target: a pipe, a folder, a read-only file,
+// links, and a second rewrite at the same time.
 
 #include "tests/core/fenetre_essai.hpp"
 #include "tools/outils.hpp"
@@ -11,7 +13,9 @@
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace lamelix::test {
@@ -69,6 +73,14 @@ class PermissionPerdue {
     __user_cap_header_struct entete_{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct avant_[2]{};
 };
+
+// A temporary file of a rewrite left in the folder.
+bool ResteUnProvisoire(const std::string &dossier) {
+    std::error_code ec;
+    for (const auto &entree : fs::directory_iterator(dossier, ec))
+        if (entree.path().filename().string().find(".lamelix.") != std::string::npos) return true;
+    return false;
+}
 
 enum class Panne { DisquePlein, PermissionPerdue, DossierSupprime };
 
@@ -179,7 +191,7 @@ TEST_P(PanneEcriture, LAncienFichierResteEtLUtilisateurLeSait) {
     } else {
         EXPECT_EQ(LireOctets(cible), avant);
         EXPECT_EQ(LireOctets(a.Fichier), Cle);
-        EXPECT_FALSE(fs::exists(cible + ".tmp-lamelix"));
+        EXPECT_FALSE(ResteUnProvisoire(dossier));
     }
     // The consultation is where it was.
     EXPECT_EQ(a.F->Text2.Text, "Boletus");
@@ -197,6 +209,112 @@ INSTANTIATE_TEST_SUITE_P(Fichiers, PanneEcriture,
                                                           Panne::PermissionPerdue,
                                                           Panne::DossierSupprime)),
                          NomDuCas);
+
+// What stands at the target decides: a regular file is replaced keeping its mode, a new file
+// gets the umask's mode; a read-only file, a pipe and a folder are refused and left as they were.
+TEST(EcritureSure, CeQuiSeTrouveALaPlaceDeLaCible) {
+    struct Cas {
+        const char *nom;
+        std::function<void(const std::string &)> prepare;
+        const char *refus; // nullptr: written
+        unsigned mode;     // of the file written
+    };
+    const auto fichier = [](unsigned mode) {
+        return [mode](const std::string &c) {
+            std::ofstream(c) << "ancien";
+            chmod(c.c_str(), mode);
+        };
+    };
+    const Cas cas[] = {
+        {"fichier_prive", fichier(0600), nullptr, 0600},
+        {"fichier_de_groupe", fichier(0664), nullptr, 0664},
+        {"nouveau_fichier", [](const std::string &) {}, nullptr, 0640},
+        {"lecture_seule", fichier(0444), "le fichier est en lecture seule", 0},
+        {"tube", [](const std::string &c) { mkfifo(c.c_str(), 0644); },
+         "ce n'est pas un fichier ordinaire", 0},
+        {"dossier", [](const std::string &c) { fs::create_directory(c); }, "c'est un dossier", 0},
+    };
+    const mode_t masque = umask(027);
+    for (const Cas &c : cas) {
+        DossierTemporaire d;
+        const std::string cible = d.Chemin("cle.cle");
+        c.prepare(cible);
+        const auto avant = fs::symlink_status(cible).type();
+        std::string pourquoi;
+        const bool ecrit = EcritFichierSur(cible, "nouveau", &pourquoi);
+        EXPECT_EQ(ecrit, c.refus == nullptr) << c.nom << " : " << pourquoi;
+        EXPECT_FALSE(ResteUnProvisoire(d.Chemin(""))) << c.nom;
+        if (c.refus != nullptr) {
+            EXPECT_EQ(pourquoi.rfind(c.refus, 0), 0u) << c.nom << " : " << pourquoi;
+            EXPECT_EQ(fs::symlink_status(cible).type(), avant) << c.nom;
+            if (avant == fs::file_type::regular) {
+                EXPECT_EQ(LireOctets(cible), "ancien");
+            }
+            continue;
+        }
+        EXPECT_EQ(LireOctets(cible), "nouveau") << c.nom;
+        EXPECT_EQ(ModeFichier(cible), c.mode) << c.nom;
+    }
+    umask(masque);
+}
+
+// A key reached through a symbolic link is rewritten where it lives and the link stays; a key
+// with a second hard link is replaced under its own name, the other name keeping the old text.
+TEST(EcritureSure, LiensSymboliquesEtPhysiques) {
+    DossierTemporaire d;
+    fs::create_directory(d.Chemin("vraie"));
+    const std::string vraie = d.Ecrit("vraie/cle.cle", "ancien");
+    chmod(vraie.c_str(), 0600);
+    const std::string lien = d.Chemin("lien.cle");
+    fs::create_symlink("vraie/cle.cle", lien);
+    ASSERT_TRUE(EcritFichierSur(lien, "nouveau"));
+    EXPECT_TRUE(fs::is_symlink(lien));
+    EXPECT_EQ(LireOctets(vraie), "nouveau");
+    EXPECT_EQ(ModeFichier(vraie), 0600u);
+    EXPECT_FALSE(ResteUnProvisoire(d.Chemin("")) || ResteUnProvisoire(d.Chemin("vraie")));
+
+    const std::string autre = d.Chemin("autre.cle");
+    fs::create_hard_link(vraie, autre);
+    ASSERT_TRUE(EcritFichierSur(vraie, "troisième"));
+    EXPECT_EQ(LireOctets(vraie), "troisième");
+    EXPECT_EQ(LireOctets(autre), "nouveau");
+}
+
+// A folder that takes no new file: nothing is written there nor anywhere else.
+TEST(EcritureSure, DossierQuiNePrendPasDeNouveauFichier) {
+    DossierTemporaire d;
+    const std::string cible = d.Ecrit("cle.cle", "ancien");
+    std::string pourquoi;
+    {
+        PermissionPerdue lecture(d.Chemin(""));
+        EXPECT_FALSE(DossierInscriptible(d.Chemin("")));
+        EXPECT_FALSE(EcritFichierSur(cible, "nouveau", &pourquoi));
+    }
+    EXPECT_NE(pourquoi.find("n'accepte pas de nouveau fichier"), std::string::npos) << pourquoi;
+    EXPECT_EQ(LireOctets(cible), "ancien");
+    EXPECT_EQ(std::distance(fs::directory_iterator(d.Chemin("")), fs::directory_iterator()), 1);
+}
+
+// Two rewrites of one file at the same time: each is whole, the last one stays, and neither
+// leaves its temporary file.
+TEST(EcritureSure, DeuxReecrituresALaFois) {
+    DossierTemporaire d;
+    const std::string cible = d.Ecrit("cle.cle", "ancien");
+    const std::string a(5000, 'a'), b(7000, 'b');
+    const auto ecrit = [&](const std::string &texte, bool &tout) {
+        for (int k = 0; k < 200; ++k)
+            tout = EcritFichierSur(cible, texte) && tout;
+    };
+    bool toutA = true, toutB = true;
+    std::thread premier(ecrit, std::cref(a), std::ref(toutA));
+    std::thread second(ecrit, std::cref(b), std::ref(toutB));
+    premier.join();
+    second.join();
+    EXPECT_TRUE(toutA && toutB);
+    const auto fin = LireOctets(cible);
+    EXPECT_TRUE(fin == a || fin == b);
+    EXPECT_FALSE(ResteUnProvisoire(d.Chemin("")));
+}
 
 } // namespace
 } // namespace lamelix::test

@@ -52,6 +52,41 @@ TEST(CleDuTableau, RangeesQuiNeFontPasUneCle) {
     EXPECT_FALSE(CleDuTableau("de,texte,vers\r\n").Erreurs.empty());
 }
 
+// Only words make a header: a first row whose couplet is malformed is a faulty row of the key,
+// reported at line 1, never dropped as a header.
+TEST(CleDuTableau, PremiereRangeeEnTeteOuFautive) {
+    const std::string suite = "\n1,b,2\n2,c,C\n2,d,D\n";
+    const std::pair<std::string, bool> cas[] = {
+        {"de,proposition,vers", true},
+        {"Couplet, Texte de la proposition ,Destination", true},
+        {"1.,a,A", false},
+        {"-1,a,A", false},
+        {"9999999,a,A", false},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "1,a,A",
+         false},
+    };
+    for (const auto &[premiere, entete] : cas) {
+        const CleImportee c = CleDuTableau(premiere + suite);
+        EXPECT_EQ(c.Erreurs.empty(), entete) << premiere;
+        if (!entete) {
+            EXPECT_EQ(c.Erreurs.at(0).Ligne, 1) << premiere;
+        }
+    }
+}
+
+// A large table that is no key: fifty errors are shown, those the reader met first.
+TEST(CleDuTableau, ErreursBornees) {
+    std::string tableau;
+    for (int k = 0; k < 200000; ++k)
+        tableau += "x\"y,1,2\n0,a,b\n";
+    const CleImportee c = CleDuTableau(tableau);
+    ASSERT_EQ(c.Erreurs.size(), 50u);
+    EXPECT_EQ(c.Erreurs.front().Ligne, 1);
+    EXPECT_EQ(c.Erreurs.back().Ligne, 99);
+    EXPECT_TRUE(c.Octets.empty());
+}
+
 // Couplets numbered in the order they first appear, each couplet's lines together, notes as
 // continuation lines; Windows-1252 when it holds every character, else UTF-8 behind its marker.
 TEST(CleDuTableau, NumerotationEtCodage) {

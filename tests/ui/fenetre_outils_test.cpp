@@ -120,7 +120,7 @@ class OutilsTest : public QObject {
         QCOMPARE(QString::fromStdString(lis(chemin)),
                  QString("TITRE$Essai\r\n10,11$Lames\r\n10,12$Tubes\r\n11,0$Blanc$Alba\r\n"
                          "11,0$$Rosea\r\n12,0$Jaune$Lutea\r\n12,0$Vert$Viridis\r\n"));
-        QCOMPARE(QString::fromStdString(lis(dossier.filePath("essai.BAK").toStdString())),
+        QCOMPARE(QString::fromStdString(lis(dossier.filePath("essai.cle.BAK").toStdString())),
                  QString(Cle));
         QVERIFY(!outils->Command1(OutSauverRenum)->isEnabled());
 
