@@ -1,7 +1,7 @@
 #pragma once
 
 #include "consult/fenetres_annexes.hpp"
-#include "platform/services_muets.hpp"
+#include "platform/services_sans_effet.hpp"
 
 namespace lamelix::banc {
 

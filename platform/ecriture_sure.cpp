@@ -45,6 +45,7 @@ std::optional<std::string> SuitLesLiens(std::string chemin, std::string &pourquo
             return std::nullopt;
         }
         const std::string vers(cible, static_cast<std::size_t>(lu));
+        if (vers.empty()) return chemin;
         const std::string dossier = DossierLocal(chemin);
         chemin = vers.front() == '/' || dossier.empty() ? vers
                  : dossier == "/"                       ? "/" + vers
@@ -112,7 +113,9 @@ std::string RefusDuDossier(const std::string &dossier, int numero) {
 std::optional<std::string> PourquoiPasRemplacable(const std::string &chemin, struct stat &etat,
                                                   bool &existe) {
     existe = lstat(chemin.c_str(), &etat) == 0;
-    if (!existe) return errno == ENOENT ? std::nullopt : std::optional(Erreur(errno));
+    // Nothing there, or no folder there: the folder's own check says which.
+    if (!existe)
+        return errno == ENOENT || errno == ENOTDIR ? std::nullopt : std::optional(Erreur(errno));
     if (S_ISDIR(etat.st_mode)) return "c'est un dossier";
     if (!S_ISREG(etat.st_mode))
         return "ce n'est pas un fichier ordinaire (tube, périphérique…) : rien n'y est écrit";

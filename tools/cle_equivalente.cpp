@@ -4,7 +4,7 @@
 #include "key/compilateur.hpp"
 #include "key/requetes_cle.hpp"
 #include "platform/controles.hpp"
-#include "platform/services_muets.hpp"
+#include "platform/services_sans_effet.hpp"
 #include "tools/outils.hpp"
 
 #include <memory>
