@@ -134,6 +134,7 @@ void CherchSuiv(Lamelix &f) {
     // A line index out of the key's bounds, a continuation line or a loop met on a walk ends the
     // computation: List2 keeps the outcomes found so far, and the name map, its heading and its
     // counter follow what it holds, so that a pick in it still names the line it shows.
+    bool complet = false;
     SousPiege([&] {
         // The name map then lists every species line in key order; List2 is empty.
         CarteDesEspeces(f);
@@ -148,10 +149,14 @@ void CherchSuiv(Lamelix &f) {
                                                                : remontees.Remonte(issues, ligne);
             if (!suite) return;
         }
+        complet = true;
     });
     if (issues.Nombre() > 0) {
-        f.Parcours.NbEtapes = etapes;
-        SousPiege([&] { AfficheHist(f, 0, 0); });
+        // The path is shown again once the whole list is known; an interrupted one leaves it.
+        if (complet) {
+            f.Parcours.NbEtapes = etapes;
+            SousPiege([&] { AfficheHist(f, 0, 0); });
+        }
         for (int position = 0; position <= MaxIndexChoix; ++position)
             f.Parcours.MapNoms(position) = issues.Ligne(position);
     }
