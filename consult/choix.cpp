@@ -74,6 +74,14 @@ std::optional<int16_t> LigneDuResultat(Lamelix &f, long k) {
     return ligne;
 }
 
+List1Vide PourquoiList1Vide(const Lamelix &f) {
+    if (f.Parcours.RechercheAffichee || f.Parcours.DocsAffiches) return List1Vide::RienTrouve;
+    if (!f.Text2.Text.empty()) return List1Vide::EspeceAtteinte;
+    const CleCompilee &cle = f.Prog.Cle;
+    if (cle.ErreurCle || cle.TabLignes(1).E == 0) return List1Vide::SansCle;
+    return List1Vide::SansProposition;
+}
+
 long LigneChoisie(const Lamelix &f, int position) {
     const CleCompilee &cle = f.Prog.Cle;
     long i = cle.IndexEntite(f.Parcours.EntiteCourante);
@@ -146,7 +154,11 @@ void ChoisitProposition(Lamelix &f, int position) {
                     TraiteComplement(f, 0, choisie.Complements, resultat);
                     if (resultat == 1 || resultat == 2) return;
                 }
-                if (!f.AutoExec) f.List2.Clear();
+                if (!f.AutoExec) {
+                    // Nothing lies beyond a species: its outcome list is empty.
+                    f.List2.Clear();
+                    f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
+                }
                 AfficheNombreNoms(f);
                 if (f.Parcours.EntiteCourante == 0) f.List1.Clear();
             }
@@ -225,6 +237,13 @@ void RAZ_Choix(Lamelix &f) {
     f.Parcours.EntiteCourante = f.Cle().TabLignes(1).E;
     AfficheChoix(f, f.Parcours.EntiteCourante);
     ChargeListe(f, 1);
+    // At the first entity every species is an outcome: the start-up invitation and either list's
+    // heading still describe List2; any other (the sections) no longer does.
+    const std::string &titre = f.Label3.Caption;
+    if (titre != f.Msg(MsgListezEtChoisissez) && titre != f.Msg(MsgListeIssuesPossibles) &&
+        titre != f.Msg(MsgListeTerminaisons))
+        f.Label3.SetCaption(f.Msg(MsgListeTerminaisons));
+    AfficheNombreNoms(f);
     f.Command4[1].SetVisible(true);
     f.Command4[2].SetVisible(true);
 }

@@ -6,6 +6,9 @@
 #include "platform/piege.hpp"
 #include "platform/texte.hpp"
 
+#include <filesystem>
+#include <system_error>
+
 namespace lamelix {
 
 namespace {
@@ -16,6 +19,17 @@ void MontreSelection(Lamelix &f) {
     f.StatusBar1.SetCaption(f.List3.TexteSelectionne());
 }
 
+// Two paths are the same key when they lead to the same file, as the file system decides: on a
+// case-insensitive one "A.CLE" is "a.cle", on a case-sensitive one it is another key; another
+// way to the same file (a link, "./") is the same key too. A path that leads to no file is
+// compared as written.
+bool memeCle(const std::string &a, const std::string &b) {
+    if (a == b) return true;
+    std::error_code ec;
+    const bool meme = std::filesystem::equivalent(SeparateursLocaux(a), SeparateursLocaux(b), ec);
+    return !ec && meme;
+}
+
 } // namespace
 
 // The path recorded is always the one built from the key folder and the current key file name;
@@ -23,9 +37,8 @@ void MontreSelection(Lamelix &f) {
 void MAJ_List3(Lamelix &f, const std::string &) {
     SousPiege([&] {
         f.CheminCle = JointChemin(f.RepData, f.NomFichierCle);
-        const std::string cherche = Majuscules(f.CheminCle);
         for (const ElementListe &element : f.List3.Items)
-            if (Majuscules(element.Texte) == cherche) return;
+            if (memeCle(element.Texte, f.CheminCle)) return;
         if (!FichierExiste(f.CheminCle)) {
             if (f.FicExtr[1].Checked) {
                 flash(f, f.Msg(MsgFichier) + " " + f.NomFichierCle + "' " + f.Msg(MsgNonTrouve),

@@ -75,13 +75,24 @@ void Init00(Lamelix &f) {
     } else {
         f.NomFichierCle = r.FicDefaut;
     }
-    OuvreCleDeDepart(f);
+    const bool trouvee = OuvreCleDeDepart(f);
     if (r.LangueM.empty()) r.LangueM = "fr";
     ChargeLangue(f);
     CocheLangue(f);
+    if (!trouvee) ProposeUneCle(f);
 }
 
-void OuvreCleDeDepart(Lamelix &f) {
+// The start-up key is not there (a settings file naming another folder, a key moved away): the
+// user is told which file was looked for and may choose another key at once, rather than meet an
+// empty window with no word of why.
+void ProposeUneCle(Lamelix &f) {
+    const std::string texte = f.Msg(MsgFichier) + JointChemin(f.RepData, f.NomFichierCle) +
+                              f.Msg(MsgNonTrouve) + f.FinLigne + f.Libelles.OuvrirUneAutreCle;
+    if (f.Systeme.Question(texte, f.Caption.Caption) == ReponseOui)
+        mnuFileItem_Click(f, FichierOuvrir);
+}
+
+bool OuvreCleDeDepart(Lamelix &f) {
     f.Parcours.NbEtapes = 0;
     RazHist(f);
     InitDimension(f);
@@ -95,7 +106,8 @@ void OuvreCleDeDepart(Lamelix &f) {
     AfficheHist(f, 0, 0);
 
     std::string chemin = JointChemin(f.RepData, f.NomFichierCle);
-    if (FichierExiste(chemin)) {
+    const bool trouvee = FichierExiste(chemin);
+    if (trouvee) {
         f.CheminCle = chemin;
         MAJ_List3(f, chemin);
         chemin = f.CheminCle;
@@ -109,6 +121,7 @@ void OuvreCleDeDepart(Lamelix &f) {
 
     f.Parcours.LM1.clear();
     f.Parcours.LM2.clear();
+    return trouvee;
 }
 
 void MontreFichierCourant(Lamelix &f, const std::string &nom) {

@@ -43,7 +43,7 @@ std::string texteReglages(const Lamelix &f) {
     const Reglages &r = f.Prog.Options;
     const std::string fin = "\r\n";
     std::string texte = fin;
-    texte += "REPDATA =" + f.RepData + fin;
+    texte += "REPDATA =" + (r.RepData.empty() ? f.RepData : r.RepData) + fin;
     texte += "FICDEFAUT =" + r.FicDefaut + fin;
     texte += "REPDOC =" + r.RepDoc + fin;
     texte += "FNT =" + std::to_string(r.Fnt < 0 ? -r.Fnt : r.Fnt) + fin;
@@ -87,7 +87,7 @@ std::string dossierDesReglages(const Lamelix &f, const std::string &valeur) {
 void appliqueElement(Lamelix &f, const std::string &cle, const std::string &valeur) {
     Reglages &r = f.Options();
     if (cle == "REPDATA") {
-        f.RepData = dossierDesReglages(f, valeur);
+        f.RepData = r.RepData = dossierDesReglages(f, valeur);
     } else if (cle == "FICDEFAUT") {
         if (FichierExiste(JointChemin(f.RepData, SeparateursLocaux(valeur)))) r.FicDefaut = valeur;
     } else if (cle == "REPDOC") {
@@ -195,7 +195,7 @@ int16_t cherche_Lgr_liste(Lamelix &f, const std::string &langue) {
 void IniCharge(Lamelix &f) {
     SousPiege([&] {
         Reglages &r = f.Options();
-        f.RepData = f.RepProgramme;
+        f.RepData = r.RepData = f.RepProgramme;
         r.FicDefaut = "defaut.cle";
         r.RepDoc.clear();
         r.LangueM.clear();

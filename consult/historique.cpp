@@ -327,7 +327,22 @@ void List2_Click(Lamelix &f) {
 void ChoisitLigne(Lamelix &f, int16_t ligne, bool navigable) {
     SousPiege([&] {
         prepareChoix(f);
+        const uint64_t cle = f.ChargementsCle;
+        const bool mene = navigable && f.Cle().TabLignes(ligne).Prec != 0;
         suitLigne(f, ligne, navigable);
+        // A key chained by the line's complements has started afresh: nothing more to list.
+        if (!mene || f.ChargementsCle != cle) return;
+        // List2 was not the list picked from: it now lists what the new place leads to, as after
+        // a choice. A species reached leads nowhere else.
+        if (f.Parcours.EntiteCourante >= 1) {
+            CherchSuiv(f);
+        } else {
+            f.Parcours.EspeceAtteinte = true;
+            f.Command4[Cmd4Suiv].SetEnabled(false);
+            f.List2.Clear();
+            f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
+            AfficheNombreNoms(f);
+        }
     });
 }
 

@@ -152,10 +152,12 @@ struct Lamelix {
     void AbonneChargement(std::function<void()> abonne) {
         abonnesChargement_.push_back(std::move(abonne));
     }
-    void AnnonceChargement() const {
+    void AnnonceChargement() {
+        ++ChargementsCle;
         for (const auto &abonne : abonnesChargement_)
             abonne();
     }
+    uint64_t ChargementsCle = 0;  // loads announced so far: a procedure sees a key replaced
     bool SauteActivation = false; // one-shot: the next activation runs no start-up
     bool Demarre = false;         // the start-up sequence has run
     bool Termine = false;         // the program has been asked to end
@@ -189,6 +191,10 @@ void ChargerFichier(Lamelix &f, int16_t &echec, int16_t sansDialogue);
 // --- Choices --------------------------------------------------------------------------------
 void AfficheChoix(Lamelix &f, int16_t entite);
 long LigneChoisie(const Lamelix &f, int position); // the key line List1 shows at a position
+// Why List1 offers nothing, for the skin to say so: no key loaded, a species reached, a keyword
+// or documentation search that found nothing, or a loaded key with nothing to offer here.
+enum class List1Vide : uint8_t { SansCle, EspeceAtteinte, RienTrouve, SansProposition };
+List1Vide PourquoiList1Vide(const Lamelix &f);
 // The key line of hit k of a keyword search; a continuation line stands for the proposition it
 // continues, the line before it. Nothing when k or the line is outside the key's tables.
 std::optional<int16_t> LigneDuResultat(Lamelix &f, long k);
@@ -266,7 +272,9 @@ void Init00(Lamelix &f);
 void PrepareFenetre(Lamelix &f);
 // The steps of Init00 between the choice of the key and the language: the history and the
 // display options reset, then the key in RepData/NomFichierCle loaded when it exists.
-void OuvreCleDeDepart(Lamelix &f);
+bool OuvreCleDeDepart(Lamelix &f); // false when no key file was found to open
+// Says that the start-up key was not found and offers to open another one.
+void ProposeUneCle(Lamelix &f);
 void Form_QueryUnload(Lamelix &f, int16_t &Cancel, int16_t UnloadMode);
 void Form_Unload(Lamelix &f);
 void MontreFichierParDefaut(Lamelix &f); // Label7: the default key in the key folder

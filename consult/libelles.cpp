@@ -68,6 +68,8 @@ const Element Elements[] = {
      "Une clé ne remplace pas l'avis d'un spécialiste : ne consommez jamais une espèce sur la "
      "seule foi d'une clé."},
     {55, &L::Fermer, "Fermer"},
+    {56, &L::RienTrouve, "Aucune ligne ne contient le mot cherché."},
+    {57, &L::OuvrirUneAutreCle, "Ouvrir une autre clé ?"},
     {70, &L::BulleImages, "Des images de l'espèce sur le web"},
     {71, &L::BulleBase, "La fiche de l'espèce dans la base de données"},
     {72, &L::BulleDoc, "Les fichiers du dossier de documentation qui nomment l'espèce"},

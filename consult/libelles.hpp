@@ -22,7 +22,7 @@ struct LibellesFenetre : Controle {
         BulleCompare, BulleReprise;
     std::string CheminVide, SectionsVides;
     std::string AucuneProposition, OuvrezUneCle, EspeceAtteinte, RetourOuRAZ, ListeVide,
-        MontreLaListe;
+        MontreLaListe, RienTrouve, OuvrirUneAutreCle;
     std::string ActionInterrompue, ActionInterrompueCar;
     // The task panels.
     std::string InviteCommentaire, ExplicationExport, Commentaire;

@@ -87,7 +87,7 @@ void cmdCommand9_Click(Lamelix &f, int index) {
         if (f.Frame7Documentation) {
             f.Options().RepDoc = f.DirListPath;
         } else {
-            f.RepData = f.DirListPath;
+            f.RepData = f.Options().RepData = f.DirListPath;
             // Without a file chosen the default file stays.
             const std::string choisi = f.FileList.TexteSelectionne();
             if (!choisi.empty()) f.Options().FicDefaut = choisi;

@@ -128,12 +128,14 @@ void Memorise(Lamelix &f, void (*copie)(Lamelix &)) {
 } // namespace
 
 void CherchSuiv(Lamelix &f) {
-    // A line index out of the key's bounds ends the computation; List2 keeps what it holds.
+    if (f.Parcours.EspeceAtteinte) return;
+    const int16_t etapes = f.Parcours.NbEtapes;
+    Issues issues(f);
+    // A line index out of the key's bounds, a continuation line or a loop met on a walk ends the
+    // computation: List2 keeps the outcomes found so far, and the name map, its heading and its
+    // counter follow what it holds, so that a pick in it still names the line it shows.
+    bool complet = false;
     SousPiege([&] {
-        if (f.Parcours.EspeceAtteinte) return;
-        const int16_t etapes = f.Parcours.NbEtapes;
-        Issues issues(f);
-
         // The name map then lists every species line in key order; List2 is empty.
         CarteDesEspeces(f);
 
@@ -145,18 +147,21 @@ void CherchSuiv(Lamelix &f) {
             const int16_t ligne = f.Parcours.MapNoms(position);
             const bool suite = cle.TabLignes(ligne).E == cible ? issues.Ajoute(ligne)
                                                                : remontees.Remonte(issues, ligne);
-            if (!suite) return; // List2 keeps what was found; the name map stays as it was
+            if (!suite) return;
         }
-
-        if (issues.Nombre() > 0) {
-            f.Parcours.NbEtapes = etapes;
-            AfficheHist(f, 0, 0);
-            for (int position = 0; position <= MaxIndexChoix; ++position)
-                f.Parcours.MapNoms(position) = issues.Ligne(position);
-            f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
-        }
-        f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
+        complet = true;
     });
+    if (issues.Nombre() > 0) {
+        // The path is shown again once the whole list is known; an interrupted one leaves it.
+        if (complet) {
+            f.Parcours.NbEtapes = etapes;
+            SousPiege([&] { AfficheHist(f, 0, 0); });
+        }
+        for (int position = 0; position <= MaxIndexChoix; ++position)
+            f.Parcours.MapNoms(position) = issues.Ligne(position);
+    }
+    f.Label3.SetCaption(f.Msg(MsgListeIssuesPossibles));
+    f.Label1.SetCaption(std::to_string(f.List2.ListCount()));
 }
 
 void Command4_Click(Lamelix &f, int index) {

@@ -6,9 +6,11 @@
 namespace lamelix {
 
 // The settings that live for the whole process, named by the keys of the settings file. The
-// key folder (REPDATA), the switches and the target language are held by the main window's
-// controls; these are the rest.
+// switches and the target language are held by the main window's controls; these are the rest.
 struct Reglages {
+    // REPDATA: the key folder as the settings file gives it or the user chooses it. The window's
+    // working key folder follows each key opened; this one is what "Sauver les options" keeps.
+    std::string RepData;
     std::string FicDefaut = "defaut.cle"; // FICDEFAUT: default key, a name inside REPDATA
     std::string RepDoc;                   // REPDOC: root of the documentation search
     int16_t Fnt = 3;                      // FNT: checked item of the font-size menu

@@ -1,9 +1,11 @@
 // "test cohérence": the link test of the compiled key, then the path of every outcome walked
 // back to the first entity and replayed in the main window's history.
 
+#include "consult/place.hpp"
 #include "key/requetes_cle.hpp"
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
+#include "platform/piege.hpp"
 #include "platform/services.hpp"
 #include "tools/outils.hpp"
 
@@ -62,6 +64,39 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
     return true;
 }
 
+// Every outcome walked back from its line; the path of each replayed in the history.
+void RemonteLesIssues(Outils &o) {
+    Lamelix &f = o.Principale;
+    long courante = 0;
+    try {
+        // The choices are reset first, which lists the key's species again: a list emptied by
+        // the analysis report (or by a search) is no sign of a key without outcomes.
+        RAZ_Choix(f);
+        if (f.List2.ListCount() == 0) {
+            f.Systeme.Message(o.Msg(MsgCleNonChargee));
+            return;
+        }
+        for (int position = 1; position < f.List2.ListCount(); ++position) {
+            const long d = f.List2.Items[static_cast<std::size_t>(position)].ItemData;
+            if (d >= DonneeMax) {
+                f.Systeme.Message(o.Msg(MsgTeteTestLiaisons) + " 112");
+                return;
+            }
+            courante = f.Parcours.MapNoms(d);
+            if (!Remonte(f, courante, courante)) return;
+        }
+        f.Systeme.Message(o.Msg(MsgTestCoherenceTermine));
+    } catch (const ErreurExecution &) {
+        const CleCompilee &cle = f.Cle();
+        if (courante < DonneeMax && courante >= 0)
+            f.Systeme.Message(" erreur 101/cf ligne " +
+                              TexteNombre(cle.TabLignes(courante + 1).LigneTexte) +
+                              cle.TabLignes(courante).Description);
+        else
+            f.Systeme.Message(o.Msg(MsgErreur101) + std::to_string(courante));
+    }
+}
+
 } // namespace
 
 void TestLiaisons(Outils &o) {
@@ -93,34 +128,11 @@ void TestCoherence(Outils &o) {
     Lamelix &f = o.Principale;
     TestLiaisons(o);
     o.Text10[0].Append(o.FinLigne() + o.Msg(MsgAutresTests));
-    long courante = 0;
-    try {
-        // The choices are reset first, which lists the key's species again: a list emptied by
-        // the analysis report (or by a search) is no sign of a key without outcomes.
-        RAZ_Choix(f);
-        if (f.List2.ListCount() == 0) {
-            f.Systeme.Message(o.Msg(MsgCleNonChargee));
-            return;
-        }
-        for (int position = 1; position < f.List2.ListCount(); ++position) {
-            const long d = f.List2.Items[static_cast<std::size_t>(position)].ItemData;
-            if (d >= DonneeMax) {
-                f.Systeme.Message(o.Msg(MsgTeteTestLiaisons) + " 112");
-                return;
-            }
-            courante = f.Parcours.MapNoms(d);
-            if (!Remonte(f, courante, courante)) return;
-        }
-        f.Systeme.Message(o.Msg(MsgTestCoherenceTermine));
-    } catch (const ErreurExecution &) {
-        const CleCompilee &cle = f.Cle();
-        if (courante < DonneeMax && courante >= 0)
-            f.Systeme.Message(" erreur 101/cf ligne " +
-                              TexteNombre(cle.TabLignes(courante + 1).LigneTexte) +
-                              cle.TabLignes(courante).Description);
-        else
-            f.Systeme.Message(o.Msg(MsgErreur101) + std::to_string(courante));
-    }
+    // The walks go through the main window's history; the consultation then comes back to where
+    // the user left it, its lists and path agreeing again.
+    const PlaceConsultation place = PlaceActuelle(f);
+    RemonteLesIssues(o);
+    SousPiege([&] { RetrouvePlace(f, place); });
 }
 
 } // namespace lamelix

@@ -231,10 +231,9 @@ void Sections(Outils &o, Rapport &r) {
 } // namespace
 
 void MiseauPointFichierOutils(Outils &o) {
+    // The report reads the compiled key alone: the consultation in the main window stays as it
+    // is, its lists agreeing with its path.
     const CleCompilee &cle = o.Cle();
-    Lamelix &f = o.Principale;
-    f.List1.Clear();
-    f.List2.Clear();
     Rapport r(cle, o.FinLigne());
     try {
         r.Texte = o.Msg(MsgCompteRenduSyntaxe) + NomFichier(cle.FichierCle);

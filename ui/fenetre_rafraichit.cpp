@@ -154,20 +154,34 @@ void FenetrePrincipale::lieTextes() {
     Lamelix &f = modele_;
     suivi_.Lie({&f.Text1}, [this, &f] { montreTexte(text1_, f.Text1); });
     suivi_.Lie({&f.Text5}, [this, &f] { montreTexte(text5_, f.Text5); });
-    // An empty choice list says why it is empty.
+    // An empty choice list says why it is empty. List1 changes with every load, search and
+    // choice, which is when the reason may change.
     const LibellesFenetre &l = f.Libelles;
-    suivi_.Lie(
-        {&f.Text2, &f.bouton[0], &f.bouton[1], &l, &f.mnuFile, &f.mnuFileItem[0]}, [this, &f, &l] {
-            list1_->FixeTexteVide(f.Text2.Text.empty()
-                                      ? qs(l.AucuneProposition) + "\n" +
-                                            qs(l.OuvrezUneCle)
-                                                .arg(sansAccelerateur(f.mnuFile.Caption),
-                                                     sansAccelerateur(f.mnuFileItem[0].Caption))
-                                      : qs(l.EspeceAtteinte) + "\n" +
-                                            qs(l.RetourOuRAZ)
-                                                .arg(qs(f.bouton[0].Caption).simplified(),
-                                                     qs(f.bouton[1].Caption).simplified()));
-        });
+    suivi_.Lie({&f.List1, &f.Text2, &f.bouton[0], &f.bouton[1], &l, &f.mnuFile, &f.mnuFileItem[0]},
+               [this, &f, &l] {
+                   const QString retour = qs(l.RetourOuRAZ)
+                                              .arg(qs(f.bouton[0].Caption).simplified(),
+                                                   qs(f.bouton[1].Caption).simplified());
+                   QString texte;
+                   switch (PourquoiList1Vide(f)) {
+                   case List1Vide::SansCle:
+                       texte = qs(l.AucuneProposition) + "\n" +
+                               qs(l.OuvrezUneCle)
+                                   .arg(sansAccelerateur(f.mnuFile.Caption),
+                                        sansAccelerateur(f.mnuFileItem[0].Caption));
+                       break;
+                   case List1Vide::EspeceAtteinte:
+                       texte = qs(l.EspeceAtteinte) + "\n" + retour;
+                       break;
+                   case List1Vide::RienTrouve:
+                       texte = qs(l.RienTrouve);
+                       break;
+                   case List1Vide::SansProposition:
+                       texte = qs(l.AucuneProposition) + "\n" + retour;
+                       break;
+                   }
+                   list1_->FixeTexteVide(texte);
+               });
     suivi_.Lie({&f.Command4[Cmd4Liste], &l}, [this, &f, &l] {
         list2_->FixeTexteVide(
             qs(l.ListeVide) + "\n" +

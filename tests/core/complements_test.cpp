@@ -5,6 +5,7 @@
 #include "platform/surete.hpp"
 #include "tests/core/fenetre_essai.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -71,6 +72,16 @@ TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
     EXPECT_EQ(FenetreEssai::Lignes(w.F->List3).back(), russules);
     EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
+
+    // Reached again through the chain, then reopened from the list: still one line for it.
+    OuvreFichier(*w.F, w.Dossier.Chemin("essai.cle"));
+    const Textes ouvertes = FenetreEssai::Lignes(w.F->List3);
+    EXPECT_EQ(std::count(ouvertes.begin(), ouvertes.end(), russules), 1);
+    w.Choisit({0, 1});
+    EXPECT_EQ(w.Prog->Cle.FichierCle, russules);
+    w.F->List3.Selectionne(0);
+    List3_DblClick(*w.F);
+    EXPECT_EQ(FenetreEssai::Lignes(w.F->List3), ouvertes);
 }
 
 // A keyword hit that chains a key: looked at, nothing loads; chosen, the new key's propositions

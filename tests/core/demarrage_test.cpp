@@ -30,18 +30,52 @@ struct Poste : FenetreEssai {
     std::string Ini() const { return LireOctets(Dossier.Chemin("Lamelix.ini")).value_or(""); }
 };
 
+// A missing start-up key is named, and the user may open another one at once (Yes, then a file
+// chosen) or go on with an empty window (No).
 TEST(Demarrage, SansReglagesNiCleParDefaut) {
     Poste p;
+    std::filesystem::create_directory(p.Racine + "/ailleurs");
+    const std::string ailleurs = p.Dossier.Ecrit("ailleurs/plantes.cle", Plantes);
+    p.Dialogues.Fichiers = {ailleurs};
     p.Demarre();
-    // The settings file is created and the user told once; the missing key says nothing.
-    EXPECT_EQ(p.Dialogues.Journal, (Textes{"message:  création de Lamelix.ini"}));
-    EXPECT_EQ(p.F->List1.ListCount(), 0);
-    EXPECT_EQ(p.F->Label7.Caption + p.F->Label18.Caption + p.Prog->Options.LangueM,
+    const std::string question =
+        "question: fichier " + p.Racine + "/defaut.cle non trouvé \r\nOuvrir une autre clé ? -> ";
+    ASSERT_EQ(p.Dialogues.Journal.size(), 3u);
+    EXPECT_EQ(p.Dialogues.Journal[0], "message:  création de Lamelix.ini");
+    EXPECT_EQ(p.Dialogues.Journal[1], question + "oui");
+    EXPECT_EQ(p.Dialogues.Journal[2].rfind("ouvrir: ", 0), 0u);
+    EXPECT_EQ(p.Propositions(), (Textes{"Feuilles", "Aiguilles"}));
+    EXPECT_EQ(p.F->List3.ListCount(), 1);
+
+    Poste suivant;
+    suivant.F->RepProgramme = p.Racine;
+    suivant.Dialogues.Reponses = {ReponseNon};
+    suivant.Demarre();
+    EXPECT_EQ(suivant.Dialogues.Journal, (Textes{question + "non"}));
+    EXPECT_EQ(suivant.F->List1.ListCount(), 0);
+    EXPECT_EQ(suivant.F->Label7.Caption + suivant.F->Label18.Caption +
+                  suivant.Prog->Options.LangueM,
               "fichier par défaut : " + p.Racine + "/defaut.clefichier actuel : fr");
+}
+
+// "Sauver les options" keeps the key folder the settings gave or the user chose, not the folder
+// of the last key opened: the next start finds its default key again.
+TEST(Demarrage, LesOptionsGardentLeDossierChoisi) {
+    Poste p;
+    for (const char *dossier : {"/cles", "/autres"})
+        std::filesystem::create_directory(p.Racine + dossier);
+    p.Dossier.Ecrit("cles/defaut.cle", Champignons);
+    p.Dossier.Ecrit("Lamelix.ini", "REPDATA =cles\r\n");
+    const std::string autre = p.Dossier.Ecrit("autres/plantes.cle", Plantes);
+    p.Demarre();
+    OuvreFichier(*p.F, autre);
+    MnuSavIni_xy_Click(*p.F);
+    EXPECT_NE(p.Ini().find("REPDATA =" + p.Racine + "/cles\r\n"), std::string::npos);
 
     Poste suivant;
     suivant.F->RepProgramme = p.Racine;
     suivant.Demarre();
+    EXPECT_EQ(suivant.Propositions(), (Textes{"Lames", "Tubes"}));
     EXPECT_TRUE(suivant.Dialogues.Journal.empty());
 }
 

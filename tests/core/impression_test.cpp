@@ -1,6 +1,7 @@
 // The printable key: the sample keys' pages as kept in tests/data, well-formed HTML, and the
 // layouts on a small key.
 
+#include "platform/utf8.hpp"
 #include "tests/core/lance_outils.hpp"
 #include "tests/core/outils_essai.hpp"
 #include "tools/impression.hpp"
@@ -48,6 +49,23 @@ TEST(Impression, RenvoisNotesEchappementsEtClesSecondaires) {
     EXPECT_EQ(html, Attendu("impression/renvois.crochets.html", html));
     const std::string md = CleImprimable(cle, StyleImpression::Indente, FormatImpression::Markdown);
     EXPECT_EQ(md, Attendu("impression/renvois.indente.md", md));
+}
+
+// Each control character U+0080 to U+009F of a key's text is one replacement character on the
+// page, which stays valid UTF-8.
+TEST(Impression, CaracteresDeControleRemplaces) {
+    std::string texte, attendu;
+    for (unsigned c = 0x80; c <= 0x9F; ++c) {
+        texte += std::string("x\xC2") + static_cast<char>(c);
+        attendu += "x\xEF\xBF\xBD";
+    }
+    OutilsEssai o;
+    o.Ouvre("REM$UTF8$\n1, 0 $" + texte + "y$Alba\n1, 0 $b$Rosea\n");
+    const std::string html =
+        CleImprimable(o.O.Cle(), StyleImpression::Crochets, FormatImpression::Html);
+    EXPECT_NE(html.find(attendu + "y"), std::string::npos);
+    EXPECT_EQ(html.find("\xC2\x80"), std::string::npos);
+    EXPECT_TRUE(EstUTF8(html));
 }
 
 // "Exporter > Imprimable": the page saved where the save dialog says, Markdown for ".md".

@@ -13,14 +13,14 @@ namespace lamelix {
 namespace {
 
 // Lines: 1 and 2 in entity 1 (2 calls the secondary key, entity 4 once renumbered), 3 to 5 in
-// entity 2 (5 is a note under 4), 6 and 7 in entity 3, 8 the header of the secondary key, 9 and
-// 10 its entity.
+// entity 2 (5 is a note under 4; 1 and 4 begin sections), 6 and 7 in entity 3, 8 the header of the
+// secondary key, 9 and 10 its entity.
 constexpr std::string_view Cle = "rem$UTF8$\n"
                                  "titre$Champignons\n"
                                  "1,2 $Lames présentes$$S\"Lamellés\"\n"
                                  "1,CS1 $Tubes sous le chapeau\n"
                                  "2,0 $Chapeau ÉCARLATE$Amanita muscaria\n"
-                                 "2,3 $Chapeau brun\n"
+                                 "2,3 $Chapeau brun$$S\"Brunâtres\"\n"
                                  "2,0,N $une note légère\n"
                                  "3,0 $Odeur d'anis$Clitocybe odora\n"
                                  "3,0 $Sans odeur$Collybia dryophila\n"
@@ -59,7 +59,7 @@ TEST(PlanCle, RangsDeLaCle) {
     // The call of the secondary key leads to its first entity.
     EXPECT_EQ(EnfantsPlan(t.P, prop(2)), Noeuds{entite(4)});
     EXPECT_EQ(EnfantsPlan(t.P, entite(4)), (Noeuds{prop(9), prop(10)}));
-    EXPECT_EQ(EnfantsPlan(t.P, entite(2)), (Noeuds{prop(3), prop(4)}));
+    EXPECT_EQ(EnfantsPlan(t.P, entite(2)), (Noeuds{prop(3), {G::Section, 4, 0}, prop(4)}));
     EXPECT_EQ(EnfantsPlan(t.P, prop(4)), (Noeuds{{G::Note, 5, 0}, entite(3)}));
     EXPECT_EQ(EnfantsPlan(t.P, prop(3)), (Noeuds{{G::Espece, 3, 0}}));
     EXPECT_EQ(TextePlan(t.P, {G::Note, 5, 0}), "Note : une note légère");
@@ -101,17 +101,39 @@ TEST(PlanCle, FiltreSansCasseNiAccents) {
     EXPECT_EQ(EnfantsPlan(t.P, {G::Cle, 0, 1}), Noeuds{prop(2)});
     EXPECT_TRUE(OuvertParFiltre(t.P, entite(4), {{G::Cle, 0, 1}, prop(2)}));
     EXPECT_FALSE(OuvertParFiltre(t.P, entite(4), {{G::Cle, 8, 4}}));
+    // A word of a section title alone keeps the line it heads and the path down to it.
+    t.Filtre("brunatres");
+    EXPECT_EQ(EnfantsPlan(t.P, {G::Cle, 0, 1}), (Noeuds{{G::Section, 1, 0}, prop(1)}));
+    EXPECT_EQ(EnfantsPlan(t.P, entite(2)), (Noeuds{{G::Section, 4, 0}, prop(4)}));
+    EXPECT_TRUE(EtatNoeud(t.P, {G::Section, 4, 0}).Trouve && EtatNoeud(t.P, prop(4)).Trouve);
+    EXPECT_FALSE(EtatNoeud(t.P, prop(1)).Trouve);
     t.Filtre("introuvable");
     EXPECT_TRUE(RacinesPlan(t.P).empty());
     t.Filtre("  ");
     EXPECT_FALSE(t.P.Filtrant());
 }
 
+// Every letter, the last ones of the alphabet included, is found whatever its case.
+TEST(PlanCle, FiltreDeChaqueLettreDansLesDeuxCasses) {
+    test::FenetreEssai w("1,0 $ABCDEFGHIJKLMNOPQRSTUVWXYZ$\n1,0 $abcdefghijklmnopqrstuvwxyz$\n");
+    PlanCle &p = w.App->Plan();
+    for (char c = 'a'; c <= 'z'; ++c) {
+        for (const char lettre : {c, static_cast<char>(c - 'a' + 'A')}) {
+            p.Filtre.SetText(std::string(1, lettre));
+            PreparePlan(p);
+            ASSERT_EQ(p.Trouvees.size(), 3u);
+            EXPECT_TRUE(p.Trouvees[1] && p.Trouvees[2]) << lettre;
+        }
+    }
+}
+
 TEST(PlanCle, SautEgalAuChoixDansList2) {
-    // The section line picked in the list of sections, and the same line in the map.
+    // The section line picked in the list of sections, and the same line in the map: the map
+    // was not the list picked from, which then lists the outcomes of the new place.
     Plan liste, plan;
     liste.Gere([&] { Command4_Click(*liste.F, Cmd4Section); });
     liste.Prend(0);
+    liste.Gere([&] { Command4_Click(*liste.F, Cmd4Suiv); });
     plan.Gere([&] { Command4_Click(*plan.F, Cmd4Section); });
     plan.Gere([&] { Plan_DblClick(plan.P, {G::Section, 1, 0}); });
     EXPECT_EQ(test::EtatConsultation(*plan.F), test::EtatConsultation(*liste.F));

@@ -4,9 +4,14 @@
 #include "consult/lamelix.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/texte.hpp"
+#include "search/plan_cle.hpp"
+#include "search/recherche_mot_cle.hpp"
 #include "tests/core/fenetre_essai.hpp"
+#include "tools/outils.hpp"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
 
 namespace lamelix::test {
@@ -60,6 +65,7 @@ TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
     EXPECT_FALSE(f.Parcours.NomsCharges);
 }
 
+// No outcome: an empty list whose heading says it is the outcome list.
 TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
     Fenetre w("1,2$a\n1,3$b\n2,4$c\n2,4$d\n3,4$e\n3,0$f$Phi\n4,0$g$Gamma\n4,0$h$Eta\n");
     Lamelix &f = *w.F;
@@ -67,20 +73,19 @@ TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
     w.Choisit({0});
     EXPECT_EQ(
         std::tuple(f.List2.ListCount(), f.Label1.Caption + f.Label3.Caption, f.Parcours.MapNoms(2)),
-        std::tuple(0, "0avant", 8));
+        std::tuple(0, "0liste des issue possibles", 8));
 }
 
 // The first entity is 2, so its lines hold 2 as Prec: the index of the note line. Reaching it
-// ends the computation with the outcomes found so far and the labels as they were.
+// ends the computation with the outcomes found so far, which the name map, the heading and the
+// counter then describe: a pick names the species it shows.
 TEST(Suivants, LigneDeSuiteArreteLeCalcul) {
     Fenetre w("2,3$a\n2,0,N$note\n2,0$b$Espece B\n3,0$c$Espece C\n3,0$d$Espece D\n");
     Lamelix &f = *w.F;
-    f.Label1.SetCaption("compte");
-    f.Label3.SetCaption("avant");
     CherchSuiv(f);
     EXPECT_EQ(w.Noms(), (Textes{"Espece B", "Espece C"}));
-    EXPECT_EQ(f.Label1.Caption + f.Label3.Caption, "compteavant");
-    EXPECT_EQ(f.Parcours.MapNoms(2), 5); // not replaced
+    EXPECT_EQ(f.Label1.Caption + f.Label3.Caption, "2liste des issue possibles");
+    EXPECT_EQ(std::tuple(f.Parcours.MapNoms(1), f.Parcours.MapNoms(2)), std::tuple(4, 0));
     EXPECT_TRUE(w.Dialogues.Journal.empty());
 }
 
@@ -90,18 +95,107 @@ TEST(Suivants, BoucleDesPrecedents) {
               "3,0$c$Gamma\n");
     Lamelix &f = *w.F;
     w.Dialogues.Journal.clear();
-    f.Label1.SetCaption("compte");
     CherchSuiv(f);
     ASSERT_EQ(w.Dialogues.Journal.size(), 1u);
     const std::string debut = "message: " + f.Msg(112), &message = w.Dialogues.Journal[0];
     EXPECT_TRUE(message == debut + "3" || message == debut + "5") << message;
     EXPECT_EQ(w.Noms(), (Textes{"Alpha"}));
-    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(1)), std::tuple("compte", 4));
+    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(0)), std::tuple("1", 2));
 
     // From entity 2 the loop passes the target again and again: each species is listed once.
     w.Choisit({0});
     EXPECT_EQ(w.Dialogues.Journal.size(), 2u);
     EXPECT_EQ(w.Noms(), (Textes{"Beta", "Gamma"}));
+}
+
+// After every action the names list, its heading and its counter say the same thing, and an
+// empty choice list gives the right reason: the consultation walked by choices, the two lists,
+// a jump from the key map, back steps, the tools window's reports and reload, a search that
+// finds nothing.
+TEST(Suivants, ListesTitresEtCompteursConcordent) {
+    Fenetre w;
+    Lamelix &f = *w.F;
+    EXPECT_EQ(PourquoiList1Vide(f), List1Vide::SansCle);
+    w.Charge("1, 2 $Lames$$S\"Lamelles\"\n1, 0 $Tubes$Boletus\n2, 3 $Anneau$\n"
+             "2, 0 $Sans anneau$Russula\n3, 0 $Volve$Amanita phalloides\n"
+             "3, 0 $Sans volve$Amanita rubescens\n");
+    Outils &o = w.App->Outil();
+    const auto outil = [&](int bouton) {
+        return [&, bouton] {
+            MnOutil_Click(f, 10);
+            Command1_Click(o, bouton);
+        };
+    };
+    const std::string toutes = f.Msg(MsgListeTerminaisons), issues = f.Msg(MsgListeIssuesPossibles);
+    const Textes quatre{"Boletus", "Russula", "Amanita phalloides", "Amanita rubescens"};
+    const Textes depuis2{"Russula", "Amanita phalloides", "Amanita rubescens"};
+    struct Cas {
+        const char *action;
+        std::function<void()> fait;
+        std::string titre;
+        Textes noms;
+        std::optional<List1Vide> vide; // List1 empty, and why
+    };
+    const Cas cas[] = {
+        {"RAZ", [&] { bouton_Click(f, 1); }, toutes, quatre, {}},
+        {"choix Lames", [&] { w.Choisit(0); }, issues, depuis2, {}},
+        {"Liste", [&] { Command4_Click(f, Cmd4Liste); }, toutes, quatre, {}},
+        {"Section",
+         [&] { Command4_Click(f, Cmd4Section); },
+         f.Libelles.BulleSection,
+         {"Lamelles"},
+         {}},
+        {"saut du plan",
+         [&] {
+             Plan_DblClick(w.App->Plan(), {GenrePlan::Proposition, 3, 0});
+         },
+         issues,
+         {"Amanita phalloides", "Amanita rubescens"},
+         {}},
+        {"<==", [&] { w.Retour(); }, issues, depuis2, {}},
+        {"saut vers une espèce",
+         [&] {
+             Plan_DblClick(w.App->Plan(), {GenrePlan::Espece, 5, 0});
+         },
+         issues,
+         {},
+         List1Vide::EspeceAtteinte},
+        {"<== après l'espèce",
+         [&] { w.Retour(); },
+         issues,
+         {"Amanita phalloides", "Amanita rubescens"},
+         {}},
+        {"Analyse", outil(OutAnalyse), issues, {"Amanita phalloides", "Amanita rubescens"}, {}},
+        {"test cohérence",
+         outil(OutCoherence),
+         issues,
+         {"Amanita phalloides", "Amanita rubescens"},
+         {}},
+        {"choix Sans volve", [&] { w.Choisit(1); }, issues, {}, List1Vide::EspeceAtteinte},
+        // At the first entity every species is an outcome: that heading stays true.
+        {"Re-charger", outil(OutRecharger), issues, quatre, {}},
+        {"recherche sans résultat",
+         [&] {
+             RechercheMotCle &r = w.App->MotsCles();
+             MotCle_Click(r);
+             r.Textcle[0].SetText("introuvable");
+             for (std::size_t i = 0; i < r.Option3.size(); ++i)
+                 r.Option3[i].SetValue(static_cast<int>(i) == DansDescriptions);
+             MoCle_Click(r, 0);
+         },
+         issues, quatre, List1Vide::RienTrouve},
+    };
+    for (const Cas &c : cas) {
+        Fenetre::Gere(c.fait);
+        EXPECT_EQ(f.Label3.Caption, c.titre) << c.action;
+        EXPECT_EQ(w.Noms(), c.noms) << c.action;
+        EXPECT_EQ(f.Label1.Caption, std::to_string(f.List2.ListCount())) << c.action;
+        EXPECT_EQ(f.List1.ListCount() == 0 ? std::optional(PourquoiList1Vide(f)) : std::nullopt,
+                  c.vide)
+            << c.action;
+    }
+    // The reports and the consistency test leave the consultation where it was.
+    EXPECT_EQ(f.Cle().FichierCle, w.Dossier.Chemin("essai.cle"));
 }
 
 struct DeuxChemins : Fenetre {
@@ -200,12 +294,24 @@ TEST(ClesOuvertes, SansDoublonNiCleRefusee) {
     f.NomFichierCle = "a.cle";
     std::string argument;
     MAJ_List3(f, argument);
-    f.RepData = Majuscules(f.RepData); // found in the list before the file is looked for
+    // Another way to the same file is the same key. A name that differs by letter case is the
+    // same key where the file system ignores case, another key where it does not: here only
+    // once it exists as a file of its own.
+    const std::string dossier = f.RepData;
+    f.RepData = dossier + "/.";
+    MAJ_List3(f, argument);
+    f.RepData = dossier;
     f.NomFichierCle = "A.CLE";
     MAJ_List3(f, argument);
     f.NomFichierCle = w.Dossier.Ecrit("b.cle", PetiteCle); // a full path is taken as it is
     MAJ_List3(f, argument);
     EXPECT_EQ(Fenetre::Lignes(f.List3), (Textes{w.Dossier.Chemin("a.cle"), f.NomFichierCle}));
+    w.Dossier.Ecrit("A.CLE", "1,0$autre$Gamma\n");
+    f.NomFichierCle = "A.CLE";
+    MAJ_List3(f, argument);
+    const bool casseIgnoree = LireOctets(w.Dossier.Chemin("a.cle")) != std::string(PetiteCle);
+    EXPECT_EQ(f.List3.ListCount(), casseIgnoree ? 2 : 3);
+    if (!casseIgnoree) f.List3.RemoveItem(2);
 
     f.NomFichierCle = "absente.cle";
     MAJ_List3(f, argument);
@@ -242,6 +348,7 @@ TEST(ClesOuvertes, ClicsEtDoubleClic) {
     List3_DblClick(f);
     EXPECT_EQ(f.NomFichierCle, "a.cle");
     EXPECT_EQ(w.Propositions(), (Textes{"oui", "non"}));
+    EXPECT_EQ(f.List3.ListCount(), 2); // a key reopened from the list is not listed again
 }
 
 } // namespace

@@ -100,6 +100,22 @@ TEST(CleDuTableau, NumerotationEtCodage) {
     EXPECT_EQ(c.Octets, "rem$UTF8$\r\n1, 0 $Ω$A\r\n1, 0 $b$B\r\n");
 }
 
+// A proposition and a taxon holding double quotes: each quote doubled in a quoted field, and
+// the table gives back the same key.
+TEST(CleDuTableau, GuillemetsAllerRetour) {
+    OutilsEssai original;
+    original.Ouvre("1, 2 $Chapeau \"rond\"\n1, 0 $Tubes$Boletus \"edulis\"\n2, 0 $a$Alba\n"
+                   "2, 0 $b$Rosea\n");
+    const std::string tableau = TableauDeLaCle(original.O.Cle());
+    for (const char *champ : {"\"Chapeau \"\"rond\"\"\"", "\"Boletus \"\"edulis\"\"\""})
+        EXPECT_NE(tableau.find(champ), std::string::npos) << champ;
+    const CleImportee importee = CleDuTableau(tableau);
+    ASSERT_TRUE(importee.Erreurs.empty());
+    OutilsEssai relue;
+    relue.Ouvre(importee.Octets);
+    EXPECT_EQ(TableauDeLaCle(relue.O.Cle()), tableau);
+}
+
 // The species a walk from the first entity can end on.
 std::set<std::string> EspecesAtteintes(const CleCompilee &cle) {
     std::set<std::string> especes;

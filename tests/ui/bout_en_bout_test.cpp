@@ -35,16 +35,21 @@ using namespace lamelix::test;
 
 namespace {
 
-// Clicks "Yes" (or OK) in the next message box, as soon as it shows.
-void repondOui(int *reponses) {
-    QTimer::singleShot(50, [reponses] {
+// Clicks the button (or OK when the box has no such button) in the next message box, as soon
+// as it shows.
+void repond(int *reponses, QMessageBox::StandardButton bouton) {
+    QTimer::singleShot(50, [reponses, bouton] {
         auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (boite == nullptr) return repondOui(reponses);
-        QAbstractButton *oui = boite->button(QMessageBox::Yes);
-        if (oui == nullptr) oui = boite->button(QMessageBox::Ok);
+        if (boite == nullptr) return repond(reponses, bouton);
+        QAbstractButton *choisi = boite->button(bouton);
+        if (choisi == nullptr) choisi = boite->button(QMessageBox::Ok);
         ++*reponses;
-        oui->click();
+        choisi->click();
     });
+}
+
+void repondOui(int *reponses) {
+    repond(reponses, QMessageBox::Yes);
 }
 
 // One run of the program: its model, its window and its services on a program folder.
@@ -161,10 +166,12 @@ class BoutEnBoutTest : public QObject {
                         .contains("SESSION=" + cle + ";" + QString::number(entite) + ";"));
         }
         {
-            // Second start, without a key: nothing to load (no default key in the program
-            // folder), then "Session précédente" brings the consultation back.
+            // Second start, without a key: no default key in the program folder, which the
+            // window says, offering another key (declined); then "Session précédente" brings
+            // the consultation back.
+            repond(&reponses, QMessageBox::No);
             Programme_ p(dossier, {});
-            QCOMPARE(reponses, 2); // the settings file exists now: no message
+            QCOMPARE(reponses, 3); // the settings file exists now: only the missing key asks
             QCOMPARE(p.fenetre.List1()->count(), 0);
             p.fenetre.Action("mnuFileItem_3")->trigger();
             QCOMPARE(p.modele.Parcours.EntiteCourante, entite);

@@ -9,6 +9,8 @@
 
 #include "consult/lamelix.hpp"
 #include "platform/nom_programme.hpp"
+#include "platform/piege.hpp"
+#include "search/recherche_mot_cle.hpp"
 #include "tests/ui/banc_fenetre.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
@@ -435,6 +437,29 @@ class FenetreTest : public QObject {
         QVERIFY(boite->toolTip().isEmpty());
         QCOMPARE(boite->TexteVide(),
                  QString::fromStdString(banc.modele.Libelles.EspeceNonAtteinte));
+    }
+
+    // An empty choice list says why it is empty: no key yet (and how to open one), or a search
+    // that found nothing.
+    void laListeVideDitPourquoi() {
+        BancFenetre<> banc(false);
+        banc.fenetre.Rafraichit();
+        const LibellesFenetre &l = banc.modele.Libelles;
+        ListeControle *liste = banc.fenetre.List1();
+        QVERIFY(liste->TexteVide().startsWith(QString::fromStdString(l.AucuneProposition)));
+        QVERIFY(liste->TexteVide().contains(QString::fromUtf8("▸")));
+        QVERIFY(banc.Ouvre());
+        RechercheMotCle &r = banc.app->MotsCles();
+        ExecuteGestionnaire([&] {
+            MotCle_Click(r);
+            r.Textcle[0].SetText("introuvable");
+            for (std::size_t i = 0; i < r.Option3.size(); ++i)
+                r.Option3[i].SetValue(static_cast<int>(i) == DansDescriptions);
+            MoCle_Click(r, 0);
+        });
+        banc.fenetre.Rafraichit();
+        QCOMPARE(liste->count(), 0);
+        QCOMPARE(liste->TexteVide(), QString::fromStdString(l.RienTrouve));
     }
 
     // The window opens inside the free area of its screen, frame included, and shows every
