@@ -231,7 +231,7 @@ ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
         // Qt names an abort "Operation canceled": the user cancelled nothing.
         if (tropLongue) {
             reponse.Panne = PanneHttp::TropLongue;
-            reponse.Erreur = "> " + std::to_string(TailleMaxReponse);
+            reponse.Erreur = "> " + std::to_string(TailleMaxReponse) + " octets";
         } else if (expire) {
             reponse.Panne = PanneHttp::Delai;
             reponse.Erreur = QString::fromStdString(libelles().SansReponse)
