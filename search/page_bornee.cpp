@@ -146,6 +146,17 @@ std::string ReecritPage(std::string_view html) {
     return Lecteur(html).Ecrit();
 }
 
+std::string_view DebutDePage(std::string_view page, std::size_t max) {
+    if (page.size() <= max) return page;
+    std::size_t fin = page.rfind('<', max);
+    if (fin == std::string_view::npos || fin == 0) {
+        fin = max;
+        while (fin > 0 && (static_cast<unsigned char>(page[fin]) & 0xC0) == 0x80)
+            --fin;
+    }
+    return page.substr(0, fin);
+}
+
 std::string PageBornee(std::string_view html) {
     return html.size() > TaillePageMax ? std::string{} : ReecritPage(html);
 }

@@ -21,4 +21,10 @@ std::string ReecritPage(std::string_view html);
 // The same, "" for a page over TaillePageMax bytes.
 std::string PageBornee(std::string_view html);
 
+// Laying a page out on screen is far slower than reading it (seconds for a page of 2 MiB): the
+// page view shows at most this much of a page, whose translation is read from the whole.
+inline constexpr std::size_t TailleVueMax = 256 * 1024;
+// The beginning of a page, at most max bytes, cut before a tag (else between two characters).
+std::string_view DebutDePage(std::string_view page, std::size_t max);
+
 } // namespace lamelix

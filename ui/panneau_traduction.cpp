@@ -205,7 +205,7 @@ void PanneauTraduction::lieVues() {
         w_->setProperty("adresse", adresse);
         w_->setProperty("version", QVariant::fromValue<qulonglong>(t_.w.Version));
         w_->document()->setBaseUrl(adresse);
-        w_->setHtml(qs(t_.w.Html));
+        w_->setHtml(qs(std::string(DebutDePage(t_.w.Html, TailleVueMax))));
         if (t_.w.Occupee)
             QTimer::singleShot(0, this,
                                Appel(agit_, [this] { w_CommandStateChange(t_, -1, true); }));

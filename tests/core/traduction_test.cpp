@@ -116,6 +116,13 @@ TEST(PageHtml, UnePageHostileEstBorneeAvantLaLecture) {
     EXPECT_EQ(PremierDivT0(enorme), "");
     EXPECT_EQ(TexteDeLElement(enorme, "x"), std::nullopt);
     EXPECT_EQ(PageBornee(enorme), "");
+
+    // The view shows the beginning of a long page, cut before a tag or between characters.
+    for (const auto &[page, max, vue] : {std::tuple{"<p>ab</p><p>cd</p>", 12, "<p>ab</p>"},
+                                         {"<p>ab</p>", 9, "<p>ab</p>"},
+                                         {"<p>été", 4, "<p>"},
+                                         {"ééé", 3, "é"}})
+        EXPECT_EQ(DebutDePage(page, static_cast<std::size_t>(max)), vue) << page;
 }
 
 TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
