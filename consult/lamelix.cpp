@@ -102,9 +102,10 @@ Lamelix::Lamelix(Programme &programme, Services &services, FenetresAnnexes &anne
     FicExtr[1].Checked = true;
     nomme(mnuFontSizesItem, 2, {"&7", "&9", "1&1", "1&3", "17", "20"});
 
+    // No target language until the settings or the user name one: the translation panel then
+    // chooses one that suits the interface and the key.
     RemplitLanguesSource(lgr);
-    for (int i = 0; i < lgr.ListCount(); ++i)
-        if (lgr.Items[static_cast<std::size_t>(i)].Texte == "Français") lgr.ListIndex = i;
+    lgr.ListIndex = -1;
 
     // Start-up state: notes shown, the comparison buttons shown (so "Comparer" is ticked),
     // every other display option off.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -78,20 +79,37 @@ struct RequeteHttp {
     std::string Corps;
 };
 
+// What kept a request from bringing its answer back whole.
+enum class PanneHttp {
+    Aucune,
+    Injoignable, // no connection to the server (no network, unknown host, refused)
+    Delai,       // no answer in time
+    Redirection, // the server sent the request on to another server: not followed
+    TropLongue,  // the body went past TailleMaxReponse: reading stopped there
+    Autre,       // any other fault of the transfer (the HTTP status says the server's errors)
+};
+
 // The answer: the HTTP status (0 when no answer came) and the body as UTF-8 text, or what went
-// wrong.
+// wrong: Panne its kind, Erreur its words (for a redirection not followed, the address it led
+// to).
 struct ReponseHttp {
     int Statut = 0;
     std::string Texte;
     std::string Erreur;
+    PanneHttp Panne = PanneHttp::Aucune;
 };
+
+// No answer the program asks for comes near this size; a body past it is not read on.
+inline constexpr std::size_t TailleMaxReponse = 1024 * 1024;
 
 // The network: whether the machine is connected, and one request at a time.
 class Reseau {
   public:
     virtual ~Reseau() = default;
     virtual bool ConnexionInternet() = 0;
-    // Sends the request and waits for the answer (the event loop keeps running meanwhile).
+    // Sends the request and waits for the answer (the event loop keeps running meanwhile). A
+    // redirection is followed only to the same server: what the request carries (a service's
+    // key) never goes anywhere else.
     virtual ReponseHttp Requete(const RequeteHttp &requete) = 0;
 };
 

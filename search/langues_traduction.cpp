@@ -64,6 +64,13 @@ std::string CodeLangue(const std::string &nom) {
     return {};
 }
 
+std::string LangueCibleParDefaut(const std::string &codeInterface, const std::string &langueCle) {
+    const std::string code = codeInterface.empty() ? "fr" : codeInterface;
+    for (const auto &[langue, sienne] : Codes)
+        if (sienne == code && langue != langueCle) return std::string(langue);
+    return langueCle == "Anglais" ? "Français" : "Anglais";
+}
+
 std::string CodeServeur(const std::string &code) {
     for (const auto &[page, serveur] : CodesServeur)
         if (code == page) return std::string(serveur);

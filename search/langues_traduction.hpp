@@ -13,4 +13,9 @@ std::string CodeLangue(const std::string &nom);
 // ("iw" is "he", Chinese has no region), and no language at all is "auto".
 std::string CodeServeur(const std::string &code);
 
+// The language translations go to when the user has chosen none: the interface language (its
+// code, "fr" when none is set) when the key is written in another one, else English, and
+// French for an English key read in English.
+std::string LangueCibleParDefaut(const std::string &codeInterface, const std::string &langueCle);
+
 } // namespace lamelix

@@ -1,6 +1,7 @@
 #include "search/page_html.hpp"
 
 #include "platform/utf8.hpp"
+#include "search/page_bornee.hpp"
 
 #include <climits>
 #include <cstring>
@@ -34,8 +35,8 @@ std::string texteDeLaPage(std::string_view html) {
 }
 
 Document lit(std::string_view page) {
-    if (page.empty() || page.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
-    const std::string html = texteDeLaPage(page);
+    if (page.empty() || page.size() > TaillePageMax) return nullptr;
+    const std::string html = ReecritPage(texteDeLaPage(page));
     if (html.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
     // Quiet: a page's faults are recovered, never printed; no network access for its DTD.
     const int options =

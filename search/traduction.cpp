@@ -8,10 +8,13 @@
 #include "platform/texte.hpp"
 #include "search/langues_traduction.hpp"
 #include "search/liens_web.hpp"
+#include "search/page_bornee.hpp"
 #include "search/page_html.hpp"
 
 #include <cstdio>
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 namespace lamelix {
 
@@ -21,13 +24,40 @@ const char *const AgentUtilisateur = "Mozilla/4.0 (compatible; MSIE 6.0; Windows
 const char *const TraductionIncomplete = "La traduction est incomplère : nouvel essai";
 constexpr int32_t AttenteMax = 100000;
 
-bool reussie(const ReponseHttp &r) {
-    return r.Erreur.empty() && r.Statut >= 200 && r.Statut < 300;
+// The panel's line that says where the translation stands.
+void signale(Traduction &t, const std::string &texte, uint32_t couleur) {
+    t.Etat.SetForeColor(couleur);
+    t.Etat.SetCaption(texte);
+}
+
+// The request to a translation service, announced in the panel while it is awaited. The
+// failure that kept it from bringing an answer is told there too; nothing comes back then.
+std::optional<std::string> demande(Traduction &t, const RequeteHttp &requete,
+                                   const std::function<std::string(const std::string &)> &mot) {
+    Lamelix &f = t.Principale;
+    const std::string serveur = ServeurDe(requete.Adresse);
+    signale(t, f.Msg(MsgAttenteService) + " " + serveur + "\xE2\x80\xA6", CouleurNoir);
+    const ReponseHttp reponse = f.Systeme.Requete(requete);
+    const std::string echec = EchecRequete(
+        reponse, requete.Adresse, reponse.Statut != 0 ? mot(reponse.Texte) : "", f.Prog.Textes);
+    if (!echec.empty()) {
+        signale(t, echec, CouleurRouge);
+        return std::nullopt;
+    }
+    signale(t, f.Msg(MsgTraductionRecue) + " " + serveur, CouleurNoir);
+    return reponse.Texte;
+}
+
+// An answer that holds no translation: said, and nothing shown.
+std::string sansTraduction(Traduction &t, const std::string &pourquoi) {
+    signale(t, pourquoi, CouleurRouge);
+    return {};
 }
 
 // The translation page: the text travels in the address, percent-encoded.
-std::string parLaPage(Lamelix &f, const std::string &texte, const std::string &source,
+std::string parLaPage(Traduction &t, const std::string &texte, const std::string &source,
                       const std::string &cible, const std::string &adresse) {
+    Lamelix &f = t.Principale;
     RequeteHttp requete;
     requete.Methode = "POST";
     requete.Adresse = !adresse.empty()
@@ -35,18 +65,16 @@ std::string parLaPage(Lamelix &f, const std::string &texte, const std::string &s
                           : f.Options().TradPage + "/m?&sl=" + source + "&tl=" + cible +
                                 "&ie=UTF-8&prev=_m&q=" + EncodeRequete(texte);
     requete.EnTetes = {{"User-Agent", AgentUtilisateur}};
-    const ReponseHttp reponse = f.Systeme.Requete(requete);
-    if (!reussie(reponse)) {
-        flash(f, f.Msg(MsgTempsDepasse), CouleurRouge);
-        return {};
-    }
-    return PremierDivT0(reponse.Texte);
+    const auto page = demande(t, requete, [](const std::string &) { return std::string{}; });
+    if (!page) return {};
+    std::string traduit = PremierDivT0(*page);
+    return traduit.empty() ? sansTraduction(t, f.Msg(MsgReponseSansTraduction)) : traduit;
 }
 
 // A translation server: the text in a JSON body, the translation in the JSON answer.
-std::string parLeServeur(Lamelix &f, const std::string &texte, const std::string &source,
+std::string parLeServeur(Traduction &t, const std::string &texte, const std::string &source,
                          const std::string &cible) {
-    const Reglages &r = f.Options();
+    const Reglages &r = t.Principale.Options();
     nlohmann::json corps = {{"q", texte},
                             {"source", CodeServeur(source)},
                             {"target", CodeServeur(cible)},
@@ -58,13 +86,31 @@ std::string parLeServeur(Lamelix &f, const std::string &texte, const std::string
     requete.EnTetes = {{"Content-Type", "application/json"}, {"User-Agent", AgentUtilisateur}};
     // Text that is no UTF-8 goes with its faulty bytes replaced rather than not at all.
     requete.Corps = corps.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    const ReponseHttp reponse = f.Systeme.Requete(requete);
+    // The server says in its answer what went wrong, when it can.
+    const auto reponse =
+        demande(t, requete, [](const std::string &json) { return LitReponseServeur(json).Erreur; });
+    if (!reponse) return {};
+    const ReponseServeur lu = LitReponseServeur(*reponse);
+    const Lamelix &f = t.Principale;
+    if (!lu.Json) return sansTraduction(t, f.Msg(MsgReponsePasJson));
+    if (lu.Traduction) return *lu.Traduction;
+    return sansTraduction(t, lu.Erreur.empty() ? f.Msg(MsgReponseSansTraduction)
+                                               : f.Msg(MsgServiceEnErreur) + " " + lu.Erreur);
+}
 
-    const ReponseServeur lu = LitReponseServeur(reponse.Texte);
-    if (reussie(reponse) && lu.Traduction) return *lu.Traduction;
-    // The server says what went wrong when it can; otherwise the wait ran out.
-    flash(f, lu.Erreur.empty() ? f.Msg(MsgTempsDepasse) : lu.Erreur, CouleurRouge);
-    return {};
+// The target language, when the user has chosen none (or keeps the one the panel chose): the
+// one that suits the interface and the key now loaded.
+void choisitLaCible(Traduction &t) {
+    Lamelix &f = t.Principale;
+    const int choisie = f.lgr.ListIndex;
+    if (!CodeLangue(f.lgr.TexteSelectionne()).empty() && choisie != t.CibleChoisieParLePanneau)
+        return;
+    const std::string langue = LangueCibleParDefaut(f.Options().LangueM, f.lgs.TexteSelectionne());
+    for (int i = 0; i < f.lgr.ListCount(); ++i)
+        if (f.lgr.Items[static_cast<std::size_t>(i)].Texte == langue) {
+            if (i != choisie) f.lgr.Selectionne(i);
+            t.CibleChoisieParLePanneau = i;
+        }
 }
 
 // What is translated: the enlarged description, or every proposition shown followed by a line
@@ -82,18 +128,26 @@ std::string texteATraduire(Traduction &t) {
 void traduit(Traduction &t) {
     Lamelix &f = t.Principale;
     if (!f.Frame14.Visible) return;
+    choisitLaCible(t);
     t.CodeCible = CodeLangue(f.lgr.TexteSelectionne());
     t.CodeSource = CodeLangue(f.lgs.TexteSelectionne());
     if (!t.Connecte) t.Connecte = IsWebConnected(t);
     if (!t.Connecte) {
-        flash(f, f.Msg(MsgInternetNonConnecte), CouleurRouge);
+        signale(t, f.Msg(MsgInternetNonConnecte), CouleurRouge);
         return;
     }
     const std::string texte = texteATraduire(t);
     if (texte.empty()) return;
+    // The translation shown until then stays while the new one is awaited.
     std::string resultat;
     Translate(t, texte, t.CodeSource, t.CodeCible, {}, resultat);
-    t.result.SetText(Remplace(resultat, "?", "\r\n"));
+    const bool coupee = CoupeTexte(resultat, TraductionMax);
+    resultat = Remplace(resultat, "?", "\r\n");
+    if (coupee) {
+        resultat += "\r\n[" + f.Msg(MsgTraductionCoupee) + "]";
+        signale(t, f.Msg(MsgTraductionCoupee), CouleurRouge);
+    }
+    t.result.SetText(std::move(resultat));
 }
 
 void arreteLaPage(Traduction &t) {
@@ -122,17 +176,6 @@ Traduction::Traduction(Lamelix &principale) : Principale(principale) {
     timer1.Enabled = false;
 }
 
-ReponseServeur LitReponseServeur(const std::string &json) {
-    ReponseServeur r;
-    const nlohmann::json lu = nlohmann::json::parse(json, nullptr, false);
-    if (!lu.is_object()) return r;
-    const auto texte = lu.find("translatedText");
-    if (texte != lu.end() && texte->is_string()) r.Traduction = texte->get<std::string>();
-    const auto erreur = lu.find("error");
-    if (erreur != lu.end() && erreur->is_string()) r.Erreur = erreur->get<std::string>();
-    return r;
-}
-
 void traduirebtn_Click(Traduction &t, int index) {
     SousPiege([&] {
         Lamelix &f = t.Principale;
@@ -154,11 +197,10 @@ void traduirebtn_Click(Traduction &t, int index) {
 
 void Translate(Traduction &t, const std::string &texte, const std::string &source,
                const std::string &cible, const std::string &adresse, std::string &result) {
-    Lamelix &f = t.Principale;
     ++t.Traductions;
-    result = adresse.empty() && f.Options().TradService == "json"
-                 ? parLeServeur(f, texte, source, cible)
-                 : parLaPage(f, texte, source, cible, adresse);
+    result = adresse.empty() && t.Principale.Options().TradService == "json"
+                 ? parLeServeur(t, texte, source, cible)
+                 : parLaPage(t, texte, source, cible, adresse);
 }
 
 bool IsWebConnected(Traduction &t) {
@@ -171,7 +213,9 @@ void Text1_Change(Traduction &t) {
 
 void w_Ouvre(Traduction &t, const std::string &adresse, const std::string &html) {
     t.w.Occupee = true;
-    t.w.Affiche(adresse, html);
+    // The view shows the page as the translation reads it: bounded, so that laying it out
+    // cannot hold the window up either.
+    t.w.Affiche(adresse, PageBornee(html));
     t.TempsPasse = 0;
     t.timer1.SetEnabled(true);
 }
@@ -194,7 +238,7 @@ void timer1_Timer(Traduction &t) {
     t.temps_passe.SetCaption(secondes(t.TempsPasse));
     const std::string debut = t.DerniereAdresse.substr(0, 8);
     if (debut == "http:///" || t.result.Text.empty()) {
-        flash(f, TraductionIncomplete, CouleurRouge);
+        signale(t, TraductionIncomplete, CouleurRouge);
         arreteLaPage(t);
         t.result.SetText({});
         return;
@@ -209,7 +253,7 @@ void timer1_Timer(Traduction &t) {
     if (IsWebConnected(t))
         f.Systeme.Message(f.Msg(MsgTempsDepasse));
     else
-        flash(f, f.Msg(MsgInternetNonConnecte), CouleurRouge);
+        signale(t, f.Msg(MsgInternetNonConnecte), CouleurRouge);
     arreteLaPage(t);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "consult/lamelix.hpp"
+#include "search/reponses_traduction.hpp"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace lamelix {
@@ -46,21 +46,19 @@ struct Traduction {
     PageWeb w;                                // the page-based path's view
     Minuteur timer1;                          // watches over the page-based path
     Label temps_passe;                        // how long the page-based path has waited
+    // Where the last translation stands: awaited from its server, received, or what kept it
+    // from coming (shown in the panel, where the user looks for the translation).
+    Label Etat;
 
     std::string CodeSource, CodeCible; // of the last translation
     bool Connecte = false;             // a connection test has succeeded
     int32_t TempsPasse = 0;            // the page-based path's counter
     std::string DerniereAdresse;       // the last address w showed
     long Traductions = 0;              // translations asked for, of any origin
+    // The target language the panel chose itself (an index of lgr, -1 for none): while lgr
+    // still shows it, the next translation chooses again, for the key then loaded.
+    int CibleChoisieParLePanneau = -1;
 };
-
-// A translation server's JSON answer: the translation it holds, or the error it names ("" when
-// it names none, or is no JSON at all).
-struct ReponseServeur {
-    std::optional<std::string> Traduction;
-    std::string Erreur;
-};
-ReponseServeur LitReponseServeur(const std::string &json);
 
 // The panel's buttons: 0 translates, 1 copies the translation, 2 closes the panel.
 void traduirebtn_Click(Traduction &t, int index);

@@ -1,5 +1,6 @@
 #include "ui/panneau_traduction.hpp"
 
+#include "search/page_bornee.hpp"
 #include "ui/conversions.hpp"
 
 #include <QButtonGroup>
@@ -25,6 +26,15 @@
 namespace lamelix {
 
 namespace {
+
+// The page view: it shows a page's text and markup, and loads nothing the page names (no
+// picture, no style sheet), neither from the network nor from the disk: a page could name
+// a device that never ends or a pipe that never answers. The answer is empty rather than
+// null: for a null one, the document would read a local file itself.
+class VuePage : public QTextBrowser {
+  public:
+    QVariant loadResource(int, const QUrl &) override { return QByteArray(); }
+};
 
 QPlainTextEdit *boiteTexte(const char *nom, bool lectureSeule) {
     auto *t = new QPlainTextEdit;
@@ -100,7 +110,7 @@ QWidget *PanneauTraduction::vues() {
     const LibellesFenetre &l = t_.Principale.Libelles;
     source_ = boiteTexte("source", false);
     result_ = boiteTexte("result", true);
-    w_ = new QTextBrowser;
+    w_ = new VuePage;
     w_->setObjectName("w");
     w_->setOpenLinks(false); // a translation page's links lead nowhere useful here
     auto *vues = new QSplitter(Qt::Vertical);
@@ -124,8 +134,15 @@ QWidget *PanneauTraduction::vues() {
 QLayout *PanneauTraduction::pied() {
     tempsPasse_ = new QLabel;
     tempsPasse_->setObjectName("temps_passe");
+    etat_ = new QLabel;
+    etat_->setObjectName("Etat");
+    etat_->setWordWrap(true);
+    etat_->setTextFormat(Qt::PlainText);
     ouvrirPage_ = bouton("OuvrirPage");
+    auto *bas = new QVBoxLayout;
+    bas->addWidget(etat_);
     auto *pied = new QHBoxLayout;
+    bas->addLayout(pied);
     pied->addWidget(ouvrirPage_);
     pied->addWidget(tempsPasse_);
     pied->addStretch(1);
@@ -134,7 +151,7 @@ QLayout *PanneauTraduction::pied() {
         pied->addWidget(boutons_[i]);
     }
     boutons_[0]->setDefault(true);
-    return pied;
+    return bas;
 }
 
 // The languages, what is translated, "Automatique" and the buttons.
@@ -169,6 +186,10 @@ void PanneauTraduction::lieVues() {
     // What the user types or drops in the source box is the model's text.
     RelieTexte(source_, t_.source, suivi_);
     suivi_.Lie({&t_.temps_passe}, [this] { tempsPasse_->setText(qs(t_.temps_passe.Caption)); });
+    suivi_.Lie({&t_.Etat}, [this] {
+        etat_->setText(TexteQt(t_.Etat.Caption));
+        etat_->setStyleSheet(QString("color: %1;").arg(CouleurQt(t_.Etat.ForeColor).name()));
+    });
     suivi_.Lie({&t_.timer1}, [this] {
         if (!t_.timer1.Enabled)
             timer1_->stop();
@@ -184,7 +205,7 @@ void PanneauTraduction::lieVues() {
         w_->setProperty("adresse", adresse);
         w_->setProperty("version", QVariant::fromValue<qulonglong>(t_.w.Version));
         w_->document()->setBaseUrl(adresse);
-        w_->setHtml(qs(t_.w.Html));
+        w_->setHtml(qs(std::string(DebutDePage(t_.w.Html, TailleVueMax))));
         if (t_.w.Occupee)
             QTimer::singleShot(0, this,
                                Appel(agit_, [this] { w_CommandStateChange(t_, -1, true); }));
@@ -207,10 +228,13 @@ void PanneauTraduction::lieVues() {
 }
 
 void PanneauTraduction::OuvrePage(const QString &chemin) {
+    // A saved page is a few hundred kilobytes of a plain file; anything far larger is no
+    // translation page, and a pipe or a device may never end.
     QFile fichier(chemin);
-    // A saved page is a few hundred kilobytes; anything far larger is no translation page.
-    if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > 16 * 1024 * 1024) return;
-    const std::string html = QString::fromUtf8(fichier.readAll()).toStdString();
+    if (!QFileInfo(chemin).isFile() || !fichier.open(QIODevice::ReadOnly)) return;
+    const QByteArray page = fichier.read(static_cast<qint64>(TaillePageMax) + 1);
+    if (static_cast<std::size_t>(page.size()) > TaillePageMax) return;
+    const std::string html = QString::fromUtf8(page).toStdString();
     const std::string adresse =
         QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()).toString().toStdString();
     agit_([this, adresse, html] { w_Ouvre(t_, adresse, html); });

@@ -36,6 +36,7 @@ class PanneauTraduction : public Panneau {
     QPlainTextEdit *Result() const { return result_; }
     QPlainTextEdit *Source() const { return source_; }
     QTextBrowser *W() const { return w_; }
+    QLabel *Etat() const { return etat_; }
     QCheckBox *Check4() const { return check4_; }
     QRadioButton *Option4(int i) const { return option4_.at(static_cast<std::size_t>(i)); }
     // Opens a saved translation page in the view, as "Ouvrir une page…" does once it is chosen.
@@ -60,7 +61,7 @@ class PanneauTraduction : public Panneau {
     QPushButton *ouvrirPage_;
     QPlainTextEdit *source_, *result_;
     QTextBrowser *w_;
-    QLabel *tempsPasse_;
+    QLabel *tempsPasse_, *etat_;
     QTimer *timer1_;
 };
 

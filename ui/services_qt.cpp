@@ -142,15 +142,49 @@ bool ServicesQt::ConnexionInternet() {
     return e == Etat::Unknown || e == Etat::Online;
 }
 
+namespace {
+
+// The kind of fault Qt reports, as the core tells them apart.
+PanneHttp genre(QNetworkReply::NetworkError erreur) {
+    switch (erreur) {
+    case QNetworkReply::NoError:
+        return PanneHttp::Aucune;
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::UnknownNetworkError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+        return PanneHttp::Injoignable;
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::ProxyTimeoutError:
+        return PanneHttp::Delai;
+    case QNetworkReply::InsecureRedirectError:
+    case QNetworkReply::TooManyRedirectsError:
+        return PanneHttp::Redirection;
+    default:
+        return PanneHttp::Autre;
+    }
+}
+
+} // namespace
+
 // The request runs while a local event loop keeps the window drawing; it is aborted after
-// DelaiRequeteMs. Whatever goes wrong comes back in Erreur, never as an exception.
+// DelaiRequeteMs. The body is read as it comes, and no further than TailleMaxReponse: a server
+// that sends more is cut off rather than filling the memory. Whatever goes wrong comes back in
+// Erreur and Panne, never as an exception.
 ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
     ReponseHttp reponse;
     try {
+        if (AuRepos) AuRepos(); // the window says what it waits for
         if (!reseau_) reseau_ = std::make_unique<QNetworkAccessManager>();
         QNetworkRequest demande{QUrl(QString::fromStdString(requete.Adresse))};
         for (const auto &[nom, valeur] : requete.EnTetes)
             demande.setRawHeader(QByteArray::fromStdString(nom), QByteArray::fromStdString(valeur));
+        // A redirection to another server would carry the body (a service's key) there too.
+        demande.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::SameOriginRedirectPolicy);
         const QByteArray methode = QByteArray::fromStdString(requete.Methode).toUpper();
         const QByteArray corps = QByteArray::fromStdString(requete.Corps);
         // GET and HEAD through their own calls, which every scheme knows (file: and data:
@@ -159,32 +193,61 @@ ReponseHttp ServicesQt::Requete(const RequeteHttp &requete) {
             methode == "GET" && corps.isEmpty() ? reseau_->get(demande)
             : methode == "HEAD"                 ? reseau_->head(demande)
                                 : reseau_->sendCustomRequest(demande, methode, corps));
+        reponseQt->setReadBufferSize(static_cast<qint64>(TailleMaxReponse));
 
         QEventLoop boucle;
         QTimer delai;
         delai.setSingleShot(true);
-        bool expire = false;
+        bool expire = false, tropLongue = false;
+        QByteArray lu;
+        const auto coupe = [&] {
+            tropLongue = true;
+            lu.clear();
+            reponseQt->abort();
+        };
+        const auto lit = [&] {
+            if (tropLongue || !reponseQt->isOpen()) return;
+            lu += reponseQt->read(static_cast<qint64>(TailleMaxReponse) + 1 - lu.size());
+            if (static_cast<std::size_t>(lu.size()) > TailleMaxReponse) coupe();
+        };
         QObject::connect(&delai, &QTimer::timeout, reponseQt.get(), [&expire, &reponseQt] {
             expire = true;
             reponseQt->abort();
         });
+        QObject::connect(reponseQt.get(), &QNetworkReply::metaDataChanged, &boucle, [&] {
+            const QVariant taille = reponseQt->header(QNetworkRequest::ContentLengthHeader);
+            if (taille.isValid() && taille.toULongLong() > TailleMaxReponse) coupe();
+        });
+        QObject::connect(reponseQt.get(), &QNetworkReply::readyRead, &boucle, lit);
         QObject::connect(reponseQt.get(), &QNetworkReply::finished, &boucle, &QEventLoop::quit);
         if (!reponseQt->isFinished()) {
             delai.start(DelaiRequeteMs);
             boucle.exec();
         }
+        lit();
 
         reponse.Statut = reponseQt->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        reponse.Texte = QString::fromUtf8(reponseQt->readAll()).toStdString();
-        // Qt names an abort "Operation canceled": the user cancelled nothing, the wait ran out.
-        if (expire)
+        reponse.Texte = QString::fromUtf8(lu).toStdString();
+        // Qt names an abort "Operation canceled": the user cancelled nothing.
+        if (tropLongue) {
+            reponse.Panne = PanneHttp::TropLongue;
+            reponse.Erreur = "> " + std::to_string(TailleMaxReponse) + " octets";
+        } else if (expire) {
+            reponse.Panne = PanneHttp::Delai;
             reponse.Erreur = QString::fromStdString(libelles().SansReponse)
                                  .arg(std::max(1, DelaiRequeteMs / 1000))
                                  .toStdString();
-        else if (reponseQt->error() != QNetworkReply::NoError)
-            reponse.Erreur = reponseQt->errorString().toStdString();
+        } else if (reponseQt->error() != QNetworkReply::NoError) {
+            reponse.Panne = genre(reponseQt->error());
+            // A redirection refused is told by where it led.
+            const QByteArray ailleurs = reponseQt->rawHeader("Location");
+            reponse.Erreur = reponse.Panne == PanneHttp::Redirection && !ailleurs.isEmpty()
+                                 ? ailleurs.toStdString()
+                                 : reponseQt->errorString().toStdString();
+        }
     } catch (const std::exception &e) {
         reponse = ReponseHttp{};
+        reponse.Panne = PanneHttp::Autre;
         reponse.Erreur = e.what();
     }
     return reponse;

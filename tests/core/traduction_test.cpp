@@ -2,11 +2,14 @@
 // page or of a translation server is read, and the page-based path.
 
 #include "search/langues_traduction.hpp"
+#include "search/page_bornee.hpp"
 #include "search/page_html.hpp"
 #include "search/traduction.hpp"
 #include "tests/core/fenetre_essai.hpp"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -41,6 +44,17 @@ TEST(Langues, CodesDeLaPageEtDuServeur) {
                                     {"-----------------------------", ""}})
         EXPECT_EQ(CodeLangue(nom), code) << nom;
     EXPECT_EQ(CodeServeur("iw") + CodeServeur("") + CodeServeur("fr"), "heautofr");
+
+    // With no target chosen: the interface language unless the key is written in it, else
+    // English (French for an English key read in English).
+    for (const auto &[interface, cle, cible] : {std::tuple{"fr", "Anglais", "Français"},
+                                                {"fr", "Français", "Anglais"},
+                                                {"", "Français", "Anglais"},
+                                                {"", "Détection automatique", "Français"},
+                                                {"de", "Français", "Allemand"},
+                                                {"en", "Anglais", "Français"},
+                                                {"bs", "Italien", "Anglais"}})
+        EXPECT_EQ(LangueCibleParDefaut(interface, cle), cible) << interface << " " << cle;
 }
 
 TEST(PageHtml, PremierDivT0EtElementsParId) {
@@ -76,6 +90,41 @@ TEST(PageHtml, PremierDivT0EtElementsParId) {
     EXPECT_EQ(TexteDeLElement(latin, "x"), "été");
 }
 
+TEST(PageHtml, UnePageHostileEstBorneeAvantLaLecture) {
+    // Read as a browser reads it, once written anew: quoted ">" and "<", comments, stray "<".
+    for (const auto &[page, texte] :
+         {std::pair{"<div title='a>b' class=t0>oui</div>", "oui"},
+          {"<!-- <div class=t0>non</div> --><div class=t0>oui</div>", "oui"},
+          {"<div class=\"x\" class=t0 x=\"<div class=t0>\">un < deux</div>", ""},
+          {"<div id=\"a\"b=\"c\"class=t0>collés</div>", "collés"},
+          {"<p>1 < 2<div class=t0>oui<br/></div>", "oui<br>"}})
+        EXPECT_EQ(PremierDivT0(page), texte) << page;
+
+    // One element with 40 000 attributes, then the translation: read in a moment, the
+    // attributes past the first few left out; the same in the page view.
+    std::string attributs = "<div";
+    for (int i = 0; i < 40000; ++i)
+        attributs += " a" + std::to_string(i) + (i % 2 ? "" : "=\"v\"");
+    attributs += " class=t0>tard</div><div class=t0>vu</div>";
+    const auto debut = std::chrono::steady_clock::now();
+    EXPECT_EQ(PremierDivT0(attributs), "vu");
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(1));
+    EXPECT_LT(PageBornee(attributs).size(), 1000u);
+
+    // A page far larger than any translation page is neither read nor shown.
+    const std::string enorme = "<div class=t0>x</div>" + std::string(TaillePageMax, ' ');
+    EXPECT_EQ(PremierDivT0(enorme), "");
+    EXPECT_EQ(TexteDeLElement(enorme, "x"), std::nullopt);
+    EXPECT_EQ(PageBornee(enorme), "");
+
+    // The view shows the beginning of a long page, cut before a tag or between characters.
+    for (const auto &[page, max, vue] : {std::tuple{"<p>ab</p><p>cd</p>", 12, "<p>ab</p>"},
+                                         {"<p>ab</p>", 9, "<p>ab</p>"},
+                                         {"<p>été", 4, "<p>"},
+                                         {"ééé", 3, "é"}})
+        EXPECT_EQ(DebutDePage(page, static_cast<std::size_t>(max)), vue) << page;
+}
+
 TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
     Repond("<div class=t0>Lames?Tubes</div>");
     Clic();
@@ -89,6 +138,8 @@ TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
               (std::vector<std::pair<std::string, std::string>>{
                   {"User-Agent", "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"}}));
     EXPECT_EQ(T.result.Text, "Lames\r\nTubes");
+    EXPECT_EQ(F.lgr.TexteSelectionne(), "Français");
+    EXPECT_EQ(T.Etat.Caption, "Traduction reçue de : translate.google.com");
 
     // The connection is tested once; automatic source detection sends no source code.
     F.lgs.Selectionne(0);
@@ -97,6 +148,21 @@ TEST_F(Traduire, LesPropositionsParLaPageAvecLaLangueDeLaCle) {
     EXPECT_EQ(std::count(S.Appels.begin(), S.Appels.end(), std::string("connexion")), 1);
     EXPECT_EQ(S.Requetes[1].Adresse.find("/m?&sl=&tl=fr&"), 28u);
     EXPECT_EQ(T.result.Text, "");
+    EXPECT_EQ(T.Etat.Caption, F.Msg(233));
+
+    // The target the panel chose follows the key: a French key goes to English. One the user
+    // chose stays, whatever key is loaded.
+    W.Charge("REM$LANGUE$Fran\xE7"
+             "ais\r\n1, 0 $Lames$Russula\r\n1, 0 $Tubes$Boletus\r\n");
+    Repond("<div class=t0>x</div>");
+    Clic();
+    EXPECT_EQ(F.lgr.TexteSelectionne(), "Anglais");
+    EXPECT_NE(S.Requetes.back().Adresse.find("&tl=en&"), std::string::npos);
+    F.lgr.Selectionne(5); // "Italien"
+    W.Charge("REM$LANGUE$Italien\r\n1, 0 $Lamelle$Russula\r\n1, 0 $Tubuli$Boletus\r\n");
+    Repond("<div class=t0>x</div>");
+    Clic();
+    EXPECT_NE(S.Requetes.back().Adresse.find("&tl=it&"), std::string::npos);
 }
 
 TEST_F(Traduire, AgrandissementHistoriqueEtPanneauFerme) {
@@ -121,17 +187,44 @@ TEST_F(Traduire, AgrandissementHistoriqueEtPanneauFerme) {
     S.Connecte = false;
     Clic();
     EXPECT_EQ(S.Requetes.size(), avant);
-    EXPECT_EQ(F.LblflashX.Caption, F.Msg(189));
+    EXPECT_EQ(T.Etat.Caption, F.Msg(189));
 }
 
-TEST_F(Traduire, SansReponseOuErreurLeResultatResteVide) {
-    T.result.SetText("ancien");
-    S.ReponsesHttp.push_back(ReponseHttp{0, {}, "pas de réponse après 20 s"});
-    Clic();
-    EXPECT_EQ(T.result.Text, "");
-    EXPECT_EQ(F.LblflashX.Caption, F.Msg(132));
+// Each failure says in the panel what happened; no translation is shown then.
+TEST_F(Traduire, ChaqueEchecDitCeQuiEstArrive) {
+    F.Options().TradService = "json";
+    F.Options().TradServeur = "http://127.0.0.1:5000";
+    const std::string erreur = "Le service de traduction répond par une erreur : HTTP ";
+    struct Cas {
+        ReponseHttp reponse;
+        std::string etat;
+    };
+    for (const auto &[reponse, etat] : std::vector<Cas>{
+             {{0, "", "Connection refused", PanneHttp::Injoignable},
+              "Service de traduction injoignable : 127.0.0.1:5000 (Connection refused)"},
+             {{0, "", "pas de réponse après 20 s", PanneHttp::Delai}, F.Msg(132)},
+             {{400, R"({"error": "target language not supported"})", "Bad Request",
+               PanneHttp::Autre},
+              erreur + "400, target language not supported"},
+             {{502, "<html>Bad gateway</html>", "Bad Gateway", PanneHttp::Autre}, erreur + "502"},
+             {{200, R"({"error": "quota"})", ""}, F.Msg(231) + " quota"},
+             {{200, "<html>pas du json</html>", ""}, F.Msg(232)},
+             {{200, R"({"translated": "x"})", ""}, F.Msg(233)},
+             {{200, "", "> 1048576", PanneHttp::TropLongue}, F.Msg(234)},
+             {{307, "", "http://ailleurs.exemple/translate", PanneHttp::Redirection},
+              F.Msg(235) + " http://ailleurs.exemple/translate"}}) {
+        T.result.SetText("ancienne");
+        S.ReponsesHttp.push_back(reponse);
+        Clic();
+        EXPECT_EQ(T.Etat.Caption, etat);
+        EXPECT_EQ(T.Etat.ForeColor, CouleurRouge) << etat;
+        EXPECT_EQ(T.result.Text, "") << etat;
+    }
+    // The page service's server errors too.
+    F.Options().TradService = "page";
     Repond("<div class=t0>erreur</div>", 503);
     Clic();
+    EXPECT_EQ(T.Etat.Caption, erreur + "503");
     EXPECT_EQ(T.result.Text, "");
 }
 
@@ -151,13 +244,17 @@ TEST_F(Traduire, ServeurJson) {
               (std::pair<std::string, std::string>{"Content-Type", "application/json"}));
     EXPECT_EQ(T.result.Text, "Lames\r\n\nTubes");
 
-    Repond(R"({"error": "target language not supported"})", 400);
+    // A translation far longer than any description's is cut, and says so.
+    std::string longue;
+    for (int i = 0; i < 30000; ++i)
+        longue += i % 2 ? "é" : "?";
+    Repond(R"({"translatedText": ")" + longue + "\"}");
     Clic();
-    EXPECT_EQ(T.result.Text, "");
-    EXPECT_EQ(F.LblflashX.Caption, "target language not supported");
-    Repond("pas du json");
-    Clic();
-    EXPECT_EQ(F.LblflashX.Caption, F.Msg(132));
+    const std::string coupee = "[Traduction coupée à 20 000 caractères]";
+    EXPECT_EQ(T.Etat.Caption, F.Msg(236));
+    ASSERT_GT(T.result.Text.size(), coupee.size());
+    EXPECT_EQ(T.result.Text.substr(T.result.Text.size() - coupee.size() - 2), "\r\n" + coupee);
+    EXPECT_EQ(T.result.Text.size(), 10000 * 2 + 10000 * 2 + 2 + coupee.size());
 }
 
 TEST_F(Traduire, CheminParLaPageAffichee) {
@@ -178,7 +275,7 @@ TEST_F(Traduire, CheminParLaPageAffichee) {
     w_Ouvre(T, "http://t.exemple.org/m", "<p>rien</p>");
     w_CommandStateChange(T, -1, true);
     timer1_Timer(T);
-    EXPECT_EQ(F.LblflashX.Caption, "La traduction est incomplère : nouvel essai");
+    EXPECT_EQ(T.Etat.Caption, "La traduction est incomplère : nouvel essai");
     EXPECT_FALSE(T.timer1.Enabled);
 
     // A page that never finishes: the wait runs out after 1000 ticks.

@@ -5,15 +5,19 @@
 
 #include "tests/ui/gestes.hpp"
 #include "ui/bandeau_flash.hpp"
+#include "ui/conversions.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/services_qt.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,7 +54,12 @@ class Serveur : public QObject {
         });
     }
     QString Adresse() const { return QString("http://127.0.0.1:%1").arg(serveur_.serverPort()); }
-    void Repond(int statut, const QByteArray &corps) { reponses_.append({statut, corps}); }
+    // extra: header lines of the answer, each ending with CR LF; without its length, the
+    // answer's end is the connection's.
+    void Repond(int statut, const QByteArray &corps, const QByteArray &extra = {},
+                bool longueur = true) {
+        reponses_.append({statut, corps, extra, longueur});
+    }
     bool Lent = false;
     QList<Recue> Recues;
 
@@ -75,15 +84,22 @@ class Serveur : public QObject {
         tampons_.remove(s);
         Recues.append(r);
         if (Lent) return;
-        const auto [statut, corps] =
-            reponses_.isEmpty() ? qMakePair(404, QByteArray("absent")) : reponses_.takeFirst();
-        s->write("HTTP/1.1 " + QByteArray::number(statut) +
-                 " X\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
-                 QByteArray::number(corps.size()) + "\r\nConnection: close\r\n\r\n" + corps);
+        const Reponse a =
+            reponses_.isEmpty() ? Reponse{404, "absent", {}, true} : reponses_.takeFirst();
+        s->write("HTTP/1.1 " + QByteArray::number(a.statut) +
+                 " X\r\nContent-Type: text/html; charset=utf-8\r\n" + a.extra +
+                 (a.longueur ? "Content-Length: " + QByteArray::number(a.corps.size()) + "\r\n"
+                             : QByteArray()) +
+                 "Connection: close\r\n\r\n" + a.corps);
         s->disconnectFromHost();
     }
+    struct Reponse {
+        int statut;
+        QByteArray corps, extra;
+        bool longueur = true;
+    };
     QTcpServer serveur_;
-    QList<QPair<int, QByteArray>> reponses_;
+    QList<Reponse> reponses_;
     QMap<QTcpSocket *, QByteArray> tampons_;
 };
 
@@ -194,18 +210,32 @@ class TraductionTest : public QObject {
         QVERIFY(!panneau->isVisible());
     }
 
+    // The panel says what it waits for, and then what went wrong; the translation shown stays
+    // until then.
     void unServeurLentOuEnErreur() {
         Banc banc;
-        banc.serveur.Lent = true;
+        banc.serveur.Repond(200, "<div class=t0>Lames</div>");
         PanneauTraduction *panneau = banc.ouvre();
+        banc.serveur.Lent = true;
+        QString etat, resultat;
+        QTimer::singleShot(300, panneau, [&] {
+            etat = panneau->Etat()->text();
+            resultat = panneau->Result()->toPlainText();
+        });
+        QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+        const QString hote = banc.serveur.Adresse().mid(7);
+        QCOMPARE(etat, "Attente du service de traduction : " + hote + "…");
+        QCOMPARE(resultat, QString("Lames"));
         QCOMPARE(panneau->Result()->toPlainText(), QString());
-        QCOMPARE(banc.modele.LblflashX.Caption, banc.modele.Msg(132));
+        QCOMPARE(panneau->Etat()->text(), qs(banc.modele.Msg(132)));
         // The window answered while it waited, and takes gestures again.
         banc.serveur.Lent = false;
         banc.serveur.Repond(500, "<div class=t0>erreur</div>");
         QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
-        QCOMPARE(banc.serveur.Recues.size(), 2);
+        QCOMPARE(banc.serveur.Recues.size(), 3);
         QCOMPARE(panneau->Result()->toPlainText(), QString());
+        QCOMPARE(panneau->Etat()->text(),
+                 QString("Le service de traduction répond par une erreur : HTTP 500"));
     }
 
     void unServeurJson() {
@@ -226,7 +256,38 @@ class TraductionTest : public QObject {
         banc.serveur.Repond(400, R"({"error":"Invalid API key"})");
         QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
         QCOMPARE(panneau->Result()->toPlainText(), QString());
-        QCOMPARE(banc.modele.LblflashX.Caption, std::string("Invalid API key"));
+        QCOMPARE(panneau->Etat()->text(),
+                 QString("Le service de traduction répond par une erreur : HTTP 400, Invalid "
+                         "API key"));
+
+        // A redirection to another server is not followed: the key stays with the server it
+        // was given for.
+        Serveur autre;
+        const QString ailleurs = autre.Adresse() + "/translate";
+        banc.serveur.Repond(307, {}, "Location: " + ailleurs.toUtf8() + "\r\n");
+        QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+        QCOMPARE(autre.Recues.size(), 0);
+        QCOMPARE(panneau->Etat()->text(), qs(banc.modele.Msg(235)) + " " + ailleurs);
+
+        // An answer past 1 MiB, its length told or not, is not read on; a long translation is
+        // cut. Neither holds the window up.
+        QElapsedTimer chrono;
+        chrono.start();
+        const auto json = [](qsizetype n) {
+            return "{\"translatedText\":\"" + QByteArray(n, 'a') + "\"}";
+        };
+        for (const bool longueur : {true, false}) {
+            banc.serveur.Repond(200, json(2 * 1024 * 1024), {}, longueur);
+            QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+            QCOMPARE(panneau->Etat()->text(), qs(banc.modele.Msg(234)));
+            QCOMPARE(panneau->Result()->toPlainText(), QString());
+        }
+        banc.serveur.Repond(200, json(900 * 1024));
+        QTest::mouseClick(panneau->Bouton(0), Qt::LeftButton);
+        QCOMPARE(panneau->Etat()->text(), qs(banc.modele.Msg(236)));
+        QCOMPARE(panneau->Result()->toPlainText(),
+                 QString(20000, 'a') + "\n[" + qs(banc.modele.Msg(236)) + "]");
+        QVERIFY2(chrono.elapsed() < 5000, QByteArray::number(chrono.elapsed()));
     }
 
     // A translation page saved on this machine, opened in the view: the translation and the
@@ -238,11 +299,16 @@ class TraductionTest : public QObject {
         const QString page = banc.dossier.filePath("page.html");
         QFile fichier(page);
         QVERIFY(fichier.open(QIODevice::WriteOnly));
-        fichier.write("<html><body><textarea id=text>Gills free</textarea>"
+        // The view loads nothing the page names: not even a picture beside it.
+        QImage grande(400, 400, QImage::Format_RGB32);
+        grande.fill(Qt::darkGreen);
+        QVERIFY(grande.save(banc.dossier.filePath("grande.png")));
+        fichier.write("<html><body><textarea id=text>Gills free</textarea><img src=grande.png>"
                       "<span id=result_box>Lames°libres·serrées</span></body></html>");
         fichier.close();
         panneau->OuvrePage(page);
         QTRY_COMPARE(panneau->Result()->toPlainText(), QString("Lames\nlibres\nserrées"));
+        QVERIFY(panneau->W()->document()->size().height() < 200);
         QCOMPARE(panneau->Source()->toPlainText(), QString("Gills free"));
         QVERIFY(panneau->W()->toPlainText().contains("Gills free"));
         QTRY_VERIFY(!banc.app->Traducteur().timer1.Enabled);
