@@ -14,20 +14,12 @@
 using namespace lamelix;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t taille) {
-    Outils &o = fuzz::Programme().Outil();
     const bool txt = taille > 0 && (data[0] & 1) != 0;
     const std::string chemin = fuzz::Ecrit(txt ? "essai.txt" : "essai.cle", data, taille);
     const int choix = taille > 1 ? data[1] : 0;
-    struct Vide {
-        Outils &o;
-        ~Vide() { o.PremiereLigne.clear(); }
-    } vide{o};
-    bool charge = false;
-    ExecuteGestionnaire([&] {
-        MontreOutils(o);
-        charge = ChargeFichierOutils(o, chemin);
-    });
-    if (!charge) return 0;
+    fuzz::CleDesOutils charge(chemin);
+    if (!charge.Chargee()) return 0;
+    Outils &o = charge.O();
     ExecuteGestionnaire([&] {
         const CleCompilee &cle = o.Cle();
         const auto style = (choix & 1) != 0 ? StyleImpression::Indente : StyleImpression::Crochets;

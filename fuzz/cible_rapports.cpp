@@ -56,17 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t taille) {
         if (fuzz::CommandeDedans(erreurs.str(), "\n")) __builtin_trap();
         return 0;
     }
-    Outils &o = fuzz::Programme().Outil();
-    struct Vide {
-        Outils &o;
-        ~Vide() { o.PremiereLigne.clear(); }
-    } vide{o};
-    bool charge = false;
-    ExecuteGestionnaire([&] {
-        MontreOutils(o);
-        charge = ChargeFichierOutils(o, chemin);
-    });
-    if (!charge) return 0;
+    fuzz::CleDesOutils charge(chemin);
+    if (!charge.Chargee()) return 0;
+    Outils &o = charge.O();
     ExecuteGestionnaire([&] {
         if (fuzz::CommandeDedans(EchappeCommandes(Rapport(o, choix)), "\t\r\n")) __builtin_trap();
     });
