@@ -147,10 +147,12 @@ TEST(TableauDesEchantillons, ExportAttenduImportEtMemesEspeces) {
 
 TEST(TableauDesEchantillons, RangeeFautiveCodeUnEtRienNEstEcrit) {
     DossierTemporaire d;
-    const std::string csv = d.Ecrit("t.csv", "de,texte,vers\n1,a,1\n");
+    // A line feed in the table's name cannot start a line of its own.
+    const std::string csv = d.Ecrit("t\n.csv", "de,texte,vers\n1,a,1\n");
     const Resultat r = Lance(d, "importe-tableau '" + csv + "' -o '" + d.Chemin("k.cle") + "'");
     EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.erreurs, csv + ":2: erreur: la proposition mène à son propre couplet 1\n");
+    EXPECT_EQ(r.erreurs,
+              d.Chemin("t\\n.csv") + ":2: erreur: la proposition mène à son propre couplet 1\n");
     EXPECT_FALSE(std::filesystem::exists(d.Chemin("k.cle")));
 }
 
