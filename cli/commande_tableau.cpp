@@ -18,16 +18,17 @@ int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &err
     const std::string cle = appel.Valeur("-o", "");
     const auto octets = LireOctets(tableau);
     if (!octets) {
-        erreurs << "lamelix-outils: " << tableau << " : lecture impossible\n";
+        erreurs << "lamelix-outils: " << Echappe(tableau) << " : lecture impossible\n";
         return 2;
     }
     const CleImportee importee = CleDuTableau(*octets);
     for (const ErreurTableau &e : importee.Erreurs)
-        erreurs << tableau << ':' << e.Ligne << ": erreur: " << Echappe(e.Message) << '\n';
+        erreurs << Echappe(tableau) << ':' << e.Ligne << ": erreur: " << Echappe(e.Message) << '\n';
     if (!importee.Erreurs.empty()) return 1;
     std::string pourquoi;
     if (!EcritFichierSur(cle, importee.Octets, &pourquoi)) {
-        erreurs << "lamelix-outils: " << cle << " : écriture impossible : " << pourquoi << '\n';
+        erreurs << "lamelix-outils: " << Echappe(cle) << " : écriture impossible : " << pourquoi
+                << '\n';
         return 2;
     }
     return 0;

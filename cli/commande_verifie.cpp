@@ -244,14 +244,14 @@ int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erre
     bool fautes = !charge || erreur.has_value();
     for (const Diagnostic &d : diagnostics) {
         fautes = fautes || d.erreur;
-        sortie << chemin << ':';
+        sortie << Echappe(chemin) << ':';
         if (d.ligne > 0) sortie << d.ligne << ':';
         sortie << ' '
                << (d.erreur        ? "erreur: "
                    : d.information ? "information: "
                                    : "avertissement: ")
                << Echappe(d.message);
-        if (!d.explication.empty()) sortie << " : " << d.explication;
+        if (!d.explication.empty()) sortie << " : " << Echappe(d.explication);
         sortie << '\n';
         if (d.ligne >= 1 && d.ligne <= static_cast<long>(lignes.size()))
             sortie << "    " << Echappe(citees[static_cast<std::size_t>(d.ligne - 1)]) << '\n';

@@ -30,6 +30,8 @@ class ServicesConsole : public Services {
     ServicesConsole(std::ostream &sortie, bool reponseOui) : sortie_(sortie), oui_(reponseOui) {}
 
     void Message(const std::string &texte, const std::string &titre = {}) override;
+    // The window's notices of refused links and missing files are messages here.
+    void Signale(const std::string &texte) override { Message(texte); }
     int Question(const std::string &texte, const std::string &titre = {}) override;
     std::optional<std::string> Saisie(const std::string &, const std::string &,
                                       const std::string &) override {

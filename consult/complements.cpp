@@ -23,10 +23,17 @@ void revientAuChoix(Lamelix &f, bool ligneChoisie) {
     if (ligneChoisie) bouton_Click(f, 0);
 }
 
-// A document is handed to the desktop, unless it is a program: a key must never run one.
+// A notice of the panel that a console must print too: a refusal or a missing file.
+void signale(Lamelix &f, const std::string &texte, uint32_t couleur) {
+    flash(f, texte, couleur);
+    f.Systeme.Signale(texte);
+}
+
+// Only a document is handed to the desktop, which would run a program or a launcher: a key must
+// never get one run.
 void ouvreDocument(Lamelix &f, const std::string &chemin) {
-    if (EstExecutable(chemin)) {
-        flash(f, "programme non ouvert : " + NomFichier(chemin), CouleurRouge);
+    if (const auto pourquoi = PourquoiPasUnDocument(chemin)) {
+        signale(f, "fichier non ouvert : " + NomFichier(chemin) + " : " + *pourquoi, CouleurRouge);
         return;
     }
     f.Systeme.ShellEx(chemin, f.RepProgramme);
@@ -79,7 +86,7 @@ void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16
     case GenreAdresse::Fichier:
         break;
     }
-    f.CheminComplement = ResoutDansDossier(DossierDe(f.Cle().FichierCle), cible);
+    f.CheminComplement = CheminDuComplement(DossierDe(f.Cle().FichierCle), cible);
     const bool estCle = ExtensionMaj3(cible) == "CLE";
     Flash_ferme(f);
     f.LblflashX.SetCaption({});
@@ -95,7 +102,7 @@ void TraiteComplementFichier(Lamelix &f, int16_t mode, std::string &cible, int16
         return;
     }
     if (f.FicExtr[1].Checked) {
-        flash(f, f.Msg(MsgFichier) + cible + f.Msg(MsgNonTrouve), CouleurVert);
+        signale(f, f.Msg(MsgFichier) + cible + f.Msg(MsgNonTrouve), CouleurVert);
         resultat = 1;
         return;
     }

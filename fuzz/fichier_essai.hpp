@@ -5,6 +5,7 @@
 
 #include "app/application.hpp"
 #include "bench/services_muets.hpp"
+#include "platform/piege.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -54,5 +55,27 @@ inline Application &Programme() {
 inline Lamelix &Fenetre() {
     return Programme().Principale();
 }
+
+// The input's key loaded as the tools window loads it, for the run. The numbering's line index
+// is left empty at the end of the run, so that a run frees what it allocated there (see the key
+// target).
+class CleDesOutils {
+  public:
+    explicit CleDesOutils(const std::string &chemin) : o_(Programme().Outil()) {
+        ExecuteGestionnaire([&] {
+            MontreOutils(o_);
+            chargee_ = ChargeFichierOutils(o_, chemin);
+        });
+    }
+    ~CleDesOutils() { o_.PremiereLigne.clear(); }
+    CleDesOutils(const CleDesOutils &) = delete;
+    CleDesOutils &operator=(const CleDesOutils &) = delete;
+    bool Chargee() const { return chargee_; }
+    Outils &O() { return o_; }
+
+  private:
+    Outils &o_;
+    bool chargee_ = false;
+};
 
 } // namespace lamelix::fuzz

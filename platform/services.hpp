@@ -14,9 +14,9 @@ inline constexpr int ReponseNon = 7;
 
 // What the core asks of the system it runs on, one small interface per concern. The Qt skin
 // gives the real thing, the command line a console version, the tests a fake that records every
-// call. Every function but QuestionRisquee is pure virtual: a new implementation must answer each
-// one. Nothing below the skin talks to a window system, a clipboard, a shell or the network in any
-// other way.
+// call. Every function but QuestionRisquee and Signale is pure virtual: a new implementation must
+// answer each one. Nothing below the skin talks to a window system, a clipboard, a shell or the
+// network in any other way.
 
 // Modal dialogs, the beep and the busy pointer.
 class Dialogues {
@@ -31,6 +31,10 @@ class Dialogues {
     virtual int QuestionRisquee(const std::string &texte, const std::string &titre = {}) {
         return Question(texte, titre);
     }
+    // A notice the window shows in its transient panel that no one may miss where no panel
+    // shows: a link refused, a file a complement names that is missing. The panel says it in
+    // the window, so there is nothing more to do by default; a console writes it.
+    virtual void Signale(const std::string &) {}
     // A modal input box; nothing when the user cancels.
     virtual std::optional<std::string> Saisie(const std::string &invite, const std::string &titre,
                                               const std::string &defaut) = 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
-# runs each on a corpus seeded with the sample keys, settings, language files and answers, and
-# the tables of the sample keys. Each target first replays the inputs kept in
+# runs each on a corpus seeded with the sample keys, settings, language files and answers, the
+# tables of the sample keys, and consultations (a key with its actions) for parcours. Each target first replays the inputs kept in
 # fuzz/regressions/<target>/ (what an earlier campaign found).
 # Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 2000; -1 runs until stopped)
 # Extra libFuzzer options may follow, e.g. scripts/fuzz.sh -1 -jobs=2 -workers=2
@@ -22,8 +22,11 @@ declare -A graines=(
     [page_html]="$racine/cles/*.html"
     [reponse_serveur]="$racine/fuzz/graines/reponse_serveur/*"
     [tableau]="$racine/tests/data/*.csv"
+    [imprimable]="$racine/cles/*.cle $racine/cles/*.txt"
+    [rapports]="$racine/cles/*.cle $racine/cles/*.txt"
+    [parcours]="$racine/fuzz/graines/parcours/*"
 )
-for cible in ${CIBLES:-cle reglages langue page_html reponse_serveur tableau}; do
+for cible in ${CIBLES:-cle reglages langue page_html reponse_serveur tableau imprimable rapports parcours}; do
     [[ -v "graines[$cible]" ]] || { echo "cible inconnue : $cible" >&2; exit 2; }
     mkdir -p "$corpus/$cible"
     for graine in ${graines[$cible]}; do

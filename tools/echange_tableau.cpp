@@ -4,6 +4,7 @@
 
 #include "key/requetes_cle.hpp"
 #include "platform/texte.hpp"
+#include "tools/cellule_tableau.hpp"
 #include "tools/lignes_fichier.hpp"
 
 #include <cstdint>
@@ -166,8 +167,8 @@ class Importation {
             return;
         }
         p.De = *de;
-        p.Texte = Remplace(r.Champs[1], "\r", "");
-        const std::string vers = SansBlancs(r.Champs[2]);
+        p.Texte = Remplace(CelluleLue(r.Champs[1]), "\r", "");
+        const std::string vers = SansBlancs(CelluleLue(r.Champs[2]));
         if (p.Texte.find('$') != std::string::npos || vers.find('$') != std::string::npos) {
             Erreur(r.Ligne, "« $ » sépare les champs d'une ligne de clé : il ne peut pas figurer "
                             "dans le texte");
@@ -241,9 +242,10 @@ class Importation {
 } // namespace
 
 std::string ChampTableau(std::string_view texte) {
-    if (texte.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(texte);
+    std::string cellule = CelluleEcrite(texte);
+    if (cellule.find_first_of(",\"\r\n") == std::string::npos) return cellule;
     std::string champ(1, '"');
-    champ += Remplace(texte, "\"", "\"\"");
+    champ += Remplace(cellule, "\"", "\"\"");
     champ += '"';
     return champ;
 }

@@ -15,7 +15,8 @@
 namespace lamelix {
 
 // The table of the compiled key: a header row, then one row per proposition, CR LF line ends,
-// fields quoted when they hold a comma, a quote, CR or LF.
+// fields quoted when they hold a comma, a quote, CR or LF, each cell neutralised as
+// CelluleEcrite says (and read back by CelluleLue).
 std::string TableauDeLaCle(const CleCompilee &cle);
 
 // One field as the table writes it.

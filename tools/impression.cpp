@@ -77,18 +77,31 @@ std::string Lettre(std::size_t k) {
     return s;
 }
 
-// Control characters, which no printed page carries and no HTML document may hold, become
+// The length of the invisible command that starts at i, 0 when none does: a control character
+// (U+0000 to U+001F, U+007F, U+0080 to U+009F, which terminals obey) or a direction override
+// (U+202A to U+202E, U+2066 to U+2069, which turn the text that follows around).
+std::size_t CommandeInvisible(std::string_view t, std::size_t i) {
+    const auto octet = [&](std::size_t k) {
+        return k < t.size() ? static_cast<unsigned char>(t[k]) : 0u;
+    };
+    if (octet(i) < 0x20 || octet(i) == 0x7F) return 1;
+    if (octet(i) == 0xC2 && octet(i + 1) >= 0x80 && octet(i + 1) <= 0x9F) return 2;
+    if (octet(i) == 0xE2 &&
+        ((octet(i + 1) == 0x80 && octet(i + 2) >= 0xAA && octet(i + 2) <= 0xAE) ||
+         (octet(i + 1) == 0x81 && octet(i + 2) >= 0xA6 && octet(i + 2) <= 0xA9)))
+        return 3;
+    return 0;
+}
+
+// Invisible commands, which no printed page carries and no HTML document may hold, become
 // U+FFFD; the rest is escaped for HTML.
 std::string EchappeHtml(std::string_view texte) {
     std::string s;
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const auto c = static_cast<unsigned char>(texte[i]);
-        const bool c1 = c == 0xC2 && i + 1 < texte.size() &&
-                        static_cast<unsigned char>(texte[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(texte[i + 1]) <= 0x9F;
-        if (c < 0x20 || c == 0x7F || c1) {
+        if (const std::size_t n = CommandeInvisible(texte, i)) {
             s += "\xEF\xBF\xBD";
-            if (c1) ++i;
+            i += n - 1;
             continue;
         }
         switch (c) {
@@ -123,9 +136,9 @@ std::string EchappeMarkdown(std::string_view texte) {
         ++chiffres;
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const char c = texte[i];
-        const auto o = static_cast<unsigned char>(c);
-        if (o < 0x20 || o == 0x7F) {
+        if (const std::size_t n = CommandeInvisible(texte, i)) {
             s += "\xEF\xBF\xBD";
+            i += n - 1;
             continue;
         }
         const bool debut = i == 0 && std::string_view("#-+=>").find(c) != std::string_view::npos;

@@ -4,6 +4,7 @@
 #include "key/requetes_cle.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
+#include "platform/surete.hpp"
 #include "platform/texte.hpp"
 #include "tools/outils.hpp"
 
@@ -80,7 +81,7 @@ void VerifLiens(Outils &o) {
         const auto nom = FichierLie(complements);
         // A web page is no file of the key's folder.
         if (!nom || EstAdresseWeb(*nom)) return false;
-        return !FichierExiste(ResoutDansDossier(dossier, *nom));
+        return !FichierExiste(CheminDuComplement(dossier, *nom));
     };
     o.Text10[0].SetText(o.Msg(MsgLiensDefectueux) + o.Msg(MsgEnTeteIndexLignes) +
                         o.Msg(MsgRepertoireActif) + dossier + o.FinLigne() + "..........." +

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -149,7 +150,7 @@ TEST(Complements, FichierAbsentSignaleOuCherche) {
 
     // Yes: the dialog that locates the file, which then opens.
     RAZ_Choix(f);
-    const std::string trouve = w.Dossier.Ecrit("ailleurs.pdf", "%PDF");
+    const std::string trouve = w.Dossier.Ecrit("ailleurs.pdf", "%PDF-1.4\n");
     w.Dialogues.Fichiers = {trouve};
     w.Choisit({0, 0, 1, 0});
     EXPECT_EQ(f.Parcours.NbEtapes, 4);
@@ -157,24 +158,73 @@ TEST(Complements, FichierAbsentSignaleOuCherche) {
     EXPECT_TRUE(w.Dialogues.AAppele("shell: " + trouve + " | /programme"));
 }
 
-TEST(Complements, UneCleNOuvreJamaisDeProgramme) {
+TEST(Complements, SeulsLesDocumentsVontAuBureau) {
     Consultation w;
     w.Choisit({0, 0, 1, 1});
-    EXPECT_EQ(w.F->LblflashX.Caption, "programme non ouvert : outil.sh");
+    EXPECT_EQ(w.F->LblflashX.Caption, "fichier non ouvert : outil.sh : c'est un programme");
+    EXPECT_EQ(w.F->LblflashX.ForeColor, CouleurRouge);
     for (const std::string &appel : w.Dialogues.Appels)
         EXPECT_EQ(appel.rfind("shell:", 0), std::string::npos) << appel;
 
-    // By content, whatever the name; by the execute permission.
+    // Name and content must both be a document's, and the same kind of one.
+    const std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0", 29);
+    const std::pair<const char *, std::string> documents[] = {
+        {"fiche.pdf", "%PDF-1.4\n1 0 obj\n<< >>\nendobj\n"},
+        {"page.HTML",
+         "<!DOCTYPE html>\n<html><head><title>Cèpe</title></head><body></body></html>\n"},
+        {"notes.txt", "Chapeau brun, lames blanches.\n"},
+        {"photo.png", png}};
     DossierTemporaire d;
-    EXPECT_TRUE(EstExecutable(d.Ecrit("photo.jpg", "\x7F"
-                                                   "ELF\x02\x01")));
-    EXPECT_TRUE(EstExecutable(d.Ecrit("notes.txt", "#!/bin/sh\nrm -rf ~\n")));
-    EXPECT_TRUE(EstExecutable(d.Ecrit("lien.txt", "[Desktop Entry]\nExec=xterm\n")));
-    const std::string fiche = d.Ecrit("fiche.pdf", "%PDF-1.4");
-    EXPECT_FALSE(EstExecutable(fiche));
+    for (const auto &[nom, contenu] : documents)
+        EXPECT_EQ(PourquoiPasUnDocument(d.Ecrit(nom, contenu)), std::nullopt) << nom;
+    const std::tuple<const char *, std::string, const char *> refuses[] = {
+        {"lanceur", "[Desktop Entry]\nType=Application\nExec=xterm\n", "programme"},
+        {"lanceur.desktop", "[Desktop Entry]\nExec=xterm\n", "programme"},
+        {"ancien.kdelnk", "# KDE Config File\n[KDE Desktop Entry]\nExec=xterm\n", ".kdelnk"},
+        {"appli.flatpakref", "[Flatpak Ref]\nName=org.exemple.Appli\n", ".flatpakref"},
+        {"outil.py", "print('bonjour')\n", ".py"},
+        {"passwd", "root:x:0:0:root:/root:/bin/bash\n", "pas d'extension"},
+        {"script.pdf", "#!/bin/sh\nrm -rf ~\n", "programme"},
+        {"binaire.jpg",
+         "\x7F"
+         "ELF\x02\x01\x01",
+         "programme"},
+        {"image.pdf", png, "ne répond pas"},
+        {"donnees.pdf", std::string("\0\x01\x02\x03\xFE\xFF\0\0", 8), "n'est pas un document"}};
+    for (const auto &[nom, contenu, raison] : refuses) {
+        const auto pourquoi = PourquoiPasUnDocument(d.Ecrit(nom, contenu));
+        ASSERT_TRUE(pourquoi) << nom;
+        EXPECT_NE(pourquoi->find(raison), std::string::npos) << nom << " : " << *pourquoi;
+    }
+    // By the execute permission; by the name of the file a link leads to.
+    const std::string fiche = d.Chemin("fiche.pdf");
+    fs::create_symlink(d.Chemin("outil.py"), d.Chemin("lien.pdf"));
+    EXPECT_TRUE(PourquoiPasUnDocument(d.Chemin("lien.pdf")));
     fs::permissions(fiche, fs::perms::owner_exec, fs::perm_options::add);
-    EXPECT_TRUE(EstExecutable(fiche));
+    EXPECT_EQ(PourquoiPasUnDocument(fiche), "c'est un programme");
+    EXPECT_EQ(PourquoiPasUnDocument(d.Chemin("doc")), "ce n'est pas un fichier ordinaire");
+}
 
+// A complement names a file of the key's folder, however it is written.
+TEST(Complements, LaCibleEstDansLeDossierDeLaCle) {
+    Consultation w;
+    w.Dossier.Ecrit("doc.pdf", "%PDF-1.4\n");
+    fs::create_directories(w.Dossier.Chemin("etc"));
+    const std::pair<const char *, std::string> cas[] = {{"F\"\\doc.pdf\"", "doc.pdf"},
+                                                        {"F\"/doc.pdf\"", "doc.pdf"},
+                                                        {"F\"/etc/passwd\"", "etc/passwd"},
+                                                        {"F\"C:\\doc.pdf\"", "./C:/doc.pdf"}};
+    for (const auto &[complement, chemin] : cas) {
+        int16_t resultat = 0;
+        TraiteComplement(*w.F, 0, complement, resultat);
+        EXPECT_EQ(w.F->CheminComplement, w.Dossier.Chemin(chemin)) << complement;
+    }
+    EXPECT_TRUE(w.Dialogues.AAppele("shell: " + w.Dossier.Chemin("doc.pdf") + " | /programme"));
+    EXPECT_EQ(w.F->LblflashX.Caption, w.F->Msg(2) + "C:\\doc.pdf" + w.F->Msg(4));
+}
+
+TEST(Complements, SeulesLesPagesWebSontDesAdresses) {
+    Consultation w;
     // Only web pages are opened as addresses.
     EXPECT_EQ(GenreDe("HTTPS://exemple.org"), GenreAdresse::Web);
     EXPECT_EQ(GenreDe("C:\\docs\\fiche.pdf"), GenreAdresse::Fichier);

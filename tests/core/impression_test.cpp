@@ -68,6 +68,19 @@ TEST(Impression, CaracteresDeControleRemplaces) {
     EXPECT_TRUE(EstUTF8(html));
 }
 
+// What would turn the text around or drive a terminal shows as U+FFFD in either format.
+TEST(Impression, CommandesInvisiblesNeutralisees) {
+    OutilsEssai o;
+    o.Ouvre("rem$UTF8$\n1, 0 $a\xE2\x80\xAE"
+            "b \xC2\x9B"
+            "31m \xE2\x81\xA6"
+            "c\xC2\x9D\x1B$Alba\n1, 0 $d$Rosea\n");
+    for (const FormatImpression format : {FormatImpression::Html, FormatImpression::Markdown}) {
+        const std::string page = CleImprimable(o.O.Cle(), StyleImpression::Crochets, format);
+        EXPECT_NE(page.find("a\uFFFDb \uFFFD31m \uFFFDc\uFFFD\uFFFD"), std::string::npos) << page;
+    }
+}
+
 // "Exporter > Imprimable": the page saved where the save dialog says, Markdown for ".md".
 TEST(Impression, ExporteDepuisLaFenetreOutils) {
     OutilsEssai o;

@@ -171,6 +171,11 @@ TEST(OutilsCommandes, VerifieCommeUnCompilateur) {
     EXPECT_NE(r.sortie.find(" : la ligne a 4 « $ » : trois au plus"), std::string::npos)
         << r.sortie;
 
+    // A line feed in the file's name cannot start a line of its own.
+    const std::string saut = d.Ecrit("saut\nligne.cle", "1, 0 $a$A\r\n1 0, 0 $b$B\r\n");
+    r = Lance(d, "verifie '" + saut + "'");
+    EXPECT_EQ(r.sortie.rfind(d.Chemin("saut\\nligne.cle") + ":2: erreur: ", 0), 0u) << r.sortie;
+
     // Faults that once went without a word (a key that starts with entity 0 did not load and
     // said nothing; CS-1 made a line call itself): named at their line, status 1.
     const std::pair<const char *, const char *> muettes[] = {

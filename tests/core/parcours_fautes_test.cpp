@@ -49,7 +49,7 @@ TEST(ParcoursFautes, EtatFinal) {
     for (const Marche &m : Marches) {
         SCOPED_TRACE(m.nom);
         DossierTemporaire dossier;
-        dossier.Ecrit("lames.pdf", "%PDF");
+        dossier.Ecrit("lames.pdf", "%PDF-1.4\n");
         dossier.Ecrit("autre.cle", "1, 0 $x$X\r\n1, 0 $y$Y\r\n");
         const Resultat r =
             Lance(dossier, "parcours '" + dossier.Ecrit("k.cle", m.cle) + "' " + m.actions);

@@ -3,6 +3,7 @@
 #include "tests/core/lance_outils.hpp"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -45,15 +46,31 @@ TEST(Parcours, LesComplementsSuiventLaCleEtSesLiens) {
     EXPECT_NE(blocs[1].find("\netapes\t0\n"), std::string::npos) << blocs[1];
     EXPECT_EQ(blocs[1].find("Dessous du chapeau garni de lames"), std::string::npos) << blocs[1];
 
-    // A missing file and a refused address are messages; a page is an "ouvre:" line.
+    // Every missing file and every refusal is a message, as the window tells them; a document
+    // of the key's folder and a page are "ouvre:" lines.
+    dossier.Ecrit("doc.pdf", "%PDF-1.4\n");
+    dossier.Ecrit("lanceur", "[Desktop Entry]\nExec=xterm\n");
     const std::string cle = dossier.Ecrit("k.cle", "1, 0 $a$A$F\"absent.pdf\"\r\n"
                                                    "1, 0 $b$B$F\"https://exemple.org/b\"\r\n"
-                                                   "1, 0 $c$C$F\"file:///etc/passwd\"\r\n");
-    r = Lance(dossier, "parcours '" + cle + "' 0 raz 1 raz 2");
+                                                   "1, 0 $c$C$F\"file:///etc/passwd\"\r\n"
+                                                   "1, 0 $d$D$F\"\\doc.pdf\"\r\n"
+                                                   "1, 0 $e$E$F\"/bin/sh\"\r\n"
+                                                   "1, 0 $f$F$F\"absente.cle\"\r\n"
+                                                   "1, 0 $g$G$F\"lanceur\"\r\n");
+    r = Lance(dossier, "parcours '" + cle + "' 0 raz 1 raz 2 raz 3 raz 4 raz 5 raz 6");
     ASSERT_EQ(r.statut, 0) << r.erreurs;
-    EXPECT_NE(r.erreurs.find("ouvre: https://exemple.org/b\n"), std::string::npos) << r.erreurs;
-    EXPECT_NE(r.erreurs.find("message: adresse refusée : file:///etc/passwd"), std::string::npos);
-    EXPECT_EQ(r.erreurs.find("ouvre: file:"), std::string::npos);
+    std::istringstream lignes(r.erreurs);
+    std::vector<std::string> dialogues;
+    for (std::string ligne; std::getline(lignes, ligne);)
+        dialogues.push_back(ligne);
+    EXPECT_EQ(dialogues,
+              (std::vector<std::string>{
+                  "message: fichier absent.pdf non trouvé ", "ouvre: https://exemple.org/b",
+                  "message: adresse refusée : file:///etc/passwd\\r\\nseules les adresses http:// "
+                  "et https:// sont ouvertes",
+                  "ouvre: " + dossier.Chemin("doc.pdf"), "message: fichier /bin/sh non trouvé ",
+                  "message: fichier absente.cle non trouvé ",
+                  "message: fichier non ouvert : lanceur : c'est un programme"}));
 }
 
 TEST(Parcours, EtatApresChaqueAction) {

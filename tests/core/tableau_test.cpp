@@ -5,6 +5,7 @@
 #include "platform/texte.hpp"
 #include "tests/core/lance_outils.hpp"
 #include "tests/core/outils_essai.hpp"
+#include "tools/cellule_tableau.hpp"
 #include "tools/echange_tableau.hpp"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,39 @@ TEST(CleDuTableau, GuillemetsAllerRetour) {
     EXPECT_EQ(TableauDeLaCle(relue.O.Cle()), tableau);
 }
 
+// A cell shows no command to a terminal and no formula to a spreadsheet, and reads back exactly.
+TEST(CelluleTableau, NeutraliseeEtRelueALIdentique) {
+    const std::pair<std::string, std::string> cas[] = {
+        {"Chapeau rouge", "Chapeau rouge"},
+        {"=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")"},
+        {"+1", "'+1"},
+        {"-", "'-"},
+        {"@SOMME", "'@SOMME"},
+        {"\tx", "'\tx"},
+        {"'=1", "''=1"},      // its own quote before a sign: one more
+        {"'texte", "'texte"}, // its own quote before anything else: as it is
+        {"a=b", "a=b"},
+        {"bip\a \x1b[31m \b", "bip\\x07 \\x1b[31m \\x08"},
+        {"C1 \xC2\x9B \xC2\x85 é", "C1 \\x9b \\x85 é"},
+        {"note\nsuite\r", "note\nsuite\r"},
+        {"C:\\x1b \\\\xy \\t", "C:\\x5cx1b \\\\x5cxy \\t"},
+    };
+    for (const auto &[texte, ecrit] : cas) {
+        EXPECT_EQ(CelluleEcrite(texte), ecrit) << texte;
+        EXPECT_EQ(CelluleLue(ecrit), texte) << ecrit;
+    }
+    // As a spreadsheet saves what it showed as text; a hand-written backslash stays.
+    EXPECT_EQ(CelluleLue("'=1+1"), "=1+1");
+    EXPECT_EQ(CelluleLue("dossier\\xz\\x41"), "dossier\\xz\\x41");
+
+    // Through the key: the table, then the key file it gives.
+    const CleImportee c =
+        CleDuTableau("de,proposition,vers\r\n1," + ChampTableau("-Pied \x1b[2J, lisse") + "," +
+                     ChampTableau("=Amanita") + "\r\n1,b,Russula\r\n");
+    ASSERT_TRUE(c.Erreurs.empty());
+    EXPECT_EQ(c.Octets, "1, 0 $-Pied \x1b[2J, lisse$=Amanita\r\n1, 0 $b$Russula\r\n");
+}
+
 // The species a walk from the first entity can end on.
 std::set<std::string> EspecesAtteintes(const CleCompilee &cle) {
     std::set<std::string> especes;
@@ -164,10 +198,12 @@ TEST(TableauDesEchantillons, ExportAttenduImportEtMemesEspeces) {
 
 TEST(TableauDesEchantillons, RangeeFautiveCodeUnEtRienNEstEcrit) {
     DossierTemporaire d;
-    const std::string csv = d.Ecrit("t.csv", "de,texte,vers\n1,a,1\n");
+    // A line feed in the table's name cannot start a line of its own.
+    const std::string csv = d.Ecrit("t\n.csv", "de,texte,vers\n1,a,1\n");
     const Resultat r = Lance(d, "importe-tableau '" + csv + "' -o '" + d.Chemin("k.cle") + "'");
     EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.erreurs, csv + ":2: erreur: la proposition mène à son propre couplet 1\n");
+    EXPECT_EQ(r.erreurs,
+              d.Chemin("t\\n.csv") + ":2: erreur: la proposition mène à son propre couplet 1\n");
     EXPECT_FALSE(std::filesystem::exists(d.Chemin("k.cle")));
 }
 
