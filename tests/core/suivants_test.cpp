@@ -26,41 +26,6 @@ constexpr std::string_view Champignons = "titre$Champignons\n"
                                          "4,0$Anneau$Amanita junquillea\n"
                                          "4,0$Sans anneau$Amanita gemmata\n";
 
-TEST(Suivants, IssuesSuiventLaConsultation) {
-    Fenetre w(Champignons);
-    Lamelix &f = *w.F;
-    Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Boletus edulis", "Amanita junquillea",
-                                "Amanita gemmata"}));
-    // The nameless species has no position.
-    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(2), f.Parcours.MapNoms(4)),
-              std::tuple("4", 7, 0));
-
-    f.Label3.SetCaption({});
-    w.Choisit({0}); // entity 2: its own species, then those of entity 4 by a walk
-    EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Amanita junquillea", "Amanita gemmata"}));
-    EXPECT_EQ(std::tuple(f.List2.Items[2].ItemData, f.Parcours.MapNoms(1), f.Parcours.MapNoms(3)),
-              std::tuple(2, 7, 0));
-    EXPECT_EQ(f.Label3.Caption, "liste des issue possibles");
-
-    w.Choisit({1, 0}); // a species: the list is no longer recomputed
-    Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(f.List2.ListCount(), 0);
-    EXPECT_EQ(f.Label1.Caption, "0");
-}
-
-// The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so
-// from entity 2 no species is an outcome.
-TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
-    Fenetre w(Champignons);
-    Lamelix &f = *w.F;
-    Command4_Click(f, Cmd4Liste);
-    EXPECT_EQ(f.Label3.Caption, f.Msg(26));
-    Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(f.Label3.Caption, f.Msg(25));
-    EXPECT_FALSE(f.Parcours.NomsCharges);
-}
-
 TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
     Fenetre w("1,2$a\n1,3$b\n2,4$c\n2,4$d\n3,4$e\n3,0$f$Phi\n4,0$g$Gamma\n4,0$h$Eta\n");
     Lamelix &f = *w.F;
@@ -105,14 +70,19 @@ TEST(Suivants, BoucleDesPrecedents) {
     EXPECT_EQ(w.Noms(), (Textes{"Beta", "Gamma"}));
 }
 
-// Two memorised paths compared as lamelix-outils parcours prints the window (Form1 is the
-// comparison's text): an undefined path said so; paths that part after a shared step, at the
-// first step, or later meet a description of the same text (only what comes before the
-// parting is shared); equal paths compared on the current steps only, or on their own steps
-// when shorter than the history.
-TEST(Comparaison, CheminsMemorisesCompares) {
+// The outcomes and the memorised paths as lamelix-outils parcours prints the window after each
+// gesture (kept in tests/data/parcours). The outcomes follow the consultation (a nameless
+// species has no row; a name picked reaches the line its row maps to) until a species is
+// reached, and the list's title says which list it is. Form1 is the comparison's text: an
+// undefined path said so; paths that part after a shared step, at the first step, or later
+// meet a description of the same text (only what comes before the parting is shared); equal
+// paths compared on the current steps only, or on their own steps when shorter than the
+// history.
+TEST(Suivants, EtatsApresChaqueGeste) {
     DossierTemporaire dossier;
     const std::tuple<std::string_view, const char *, const char *> cas[] = {
+        {Champignons, "suiv nom:2 raz 0 nom:1 raz 0 1 0 suiv raz liste suiv",
+         "parcours/issues.txt"},
         {Champignons,
          "compare lm1 compare raz 0 1 0 lm1 raz 0 0 lm2 compare raz 1 0 lm2 compare "
          "raz 0 1 0 lm1 raz 0 1 0 lm2 compare raz 0 compare "
