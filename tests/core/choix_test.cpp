@@ -60,6 +60,11 @@ TEST(Choix, ExecutionAutomatiqueGardeLaListeDesNoms) {
 
 TEST(Choix, HistoriquePleinNeChangeRien) {
     Fenetre w(Champignons);
+    w.F->Parcours.NbEtapes = MaxEtapes - 1; // the last step still fits
+    w.Choisit(0);
+    EXPECT_EQ(std::tuple(w.F->Parcours.NbEtapes, w.F->Parcours.EntiteCourante),
+              std::tuple(MaxEtapes, 2));
+    RAZ_Choix(*w.F);
     w.F->Parcours.NbEtapes = MaxEtapes;
     w.Choisit(0);
     EXPECT_EQ(

@@ -151,6 +151,7 @@ TEST_F(Documentation, TypesDansLOrdreDesCasesEtTousSeul) {
     D.Check3[DocPages].SetValue(0);
     D.Check3[DocImages].SetValue(1);
     D.Check3[DocExtension].SetValue(1);
+    D.Text9.SetText("x?z"); // "?" stands for any one character
     EXPECT_EQ(Cherche("Amanita"), (Textes{"amanita.jpg", "amanita.xyz", Fin(2)}));
 
     for (int i = DocTous; i <= DocExtension; ++i)

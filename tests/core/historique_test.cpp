@@ -2,6 +2,7 @@
 // window model as the user would: loading a key, double clicks, buttons and list picks.
 
 #include "tests/core/fenetre_essai.hpp"
+#include "tests/core/lance_outils.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,53 +31,64 @@ constexpr std::string_view CleEssai = "titre$Essai\n"
                                       "5,4 $Branche isolee\n"
                                       "5,0 $Feuille isolee$Isolata\n";
 
-// Positions of the species in List2 (key order).
-constexpr int NomMuscaria = 0;
+// The position of Russula foetens in List2 (key order).
 constexpr int NomFoetens = 3;
-constexpr int NomIsolata = 5;
-
-const std::string SansPredecesseur = "Attention  !  cette entité n'a pas de prédédent dans la clé";
-const std::string NoteLames = " *Note*... :lames fines///et nombreuses\r\n";
 
 using Consultation = test::FenetreEssai;
 using Textes = std::vector<std::string>;
 
-TEST(Historique, MarcheEtRetourPasAPas) {
+// The walk, the back step, the notes and the prefix, the sections and the pick of a name, as
+// lamelix-outils parcours prints the window after each gesture (kept in tests/data/parcours):
+// the back step from each kind of place (a step, the first step, a species, a picked name); the
+// line breaks shown at once while hiding the notes and the prefix wait for the next redisplay;
+// a section title picked once "Section" makes the titles navigable; a picked name reached without
+// a break in the sequence (black), through an orphan line (red, with or without the notes) and
+// from a line that nothing calls.
+TEST(Historique, EtatsApresChaqueGeste) {
+    test::DossierTemporaire dossier;
+    const std::string cle = " '" + dossier.Ecrit("essai.cle", CleEssai) + "' ";
+    const std::pair<const char *, const char *> cas[] = {
+        {"1 0 sauts notes prefixe sauts retour retour 0 1 retour", "parcours/historique.txt"},
+        {"0 section nom:1 0 raz nom:0 retour raz nom:3 notes nom:3 nom:5",
+         "parcours/noms-sections.txt"}};
+    for (const auto &[gestes, fichier] : cas) {
+        test::Resultat r = test::Lance(dossier, "parcours" + cle + gestes);
+        ASSERT_EQ(r.statut, 0) << r.erreurs;
+        EXPECT_EQ(r.erreurs, "") << gestes;
+        EXPECT_EQ(r.sortie, test::Attendu(fichier, r.sortie)) << gestes;
+    }
+}
+
+// What the printed state does not show: the back step that resets once there is nothing left
+// to undo, the outcomes button given back with the species, the sections' own map, and the
+// enlarged view of a name.
+TEST(Historique, RetourSansEtapeEtSections) {
     Consultation c(CleEssai);
     Lamelix &f = *c.F;
-    c.Choisit(1);
     c.Choisit(0);
-    EXPECT_EQ(f.Parcours.EntiteCourante, 4);
-    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
-    EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
-
     c.Retour();
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.Hist(2), f.Parcours.EntiteCourante),
-              std::tuple(1, 0, 3));
-    EXPECT_EQ(c.Propositions(), (Textes{"Lames///serrees", "Lames espacees"}));
-    EXPECT_EQ(f.Text1.Text + f.Text5.Text, "Chapeau brun\r\n  Bruns\r\n");
-
-    // Back from the first entity's step: the history empties and entity 1 is offered again.
-    c.Retour();
-    EXPECT_EQ(f.Parcours.NbEtapes, 0);
-    EXPECT_EQ(f.Text1.Text, "");
-    EXPECT_EQ(c.Propositions(), (Textes{"Chapeau rouge", "Chapeau brun"}));
-
-    // With nothing left to undo the back step resets, and the names come back.
     f.List2.Clear();
     c.Retour();
-    EXPECT_EQ(f.Parcours.EntiteCourante, 1);
-    EXPECT_EQ(f.Label1.Caption, "6");
-
-    // Back from a species: its entity is offered again.
-    c.Choisit(0);
-    c.Choisit(1);
+    EXPECT_EQ(std::tuple(f.Parcours.EntiteCourante, f.Label1.Caption), std::tuple(1, "6"));
+    c.Choisit({0, 1});
     ASSERT_TRUE(f.Parcours.EspeceAtteinte);
     c.Retour();
-    EXPECT_TRUE(!f.Parcours.EspeceAtteinte && f.Command4[Cmd4Suiv].Enabled && f.Text2.Text.empty());
-    EXPECT_EQ(f.Parcours.EntiteCourante, 2);
-    EXPECT_EQ(f.Text1.Text, "Chapeau rouge\r\n");
-    EXPECT_EQ(f.Label1.Caption, std::to_string(f.List2.ListCount()));
+    EXPECT_TRUE(!f.Parcours.EspeceAtteinte && f.Command4[Cmd4Suiv].Enabled);
+
+    ChargeSection(f);
+    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.TotalListe, f.Parcours.MapNoms(1)),
+              std::tuple(0, 2, 5));
+    EXPECT_EQ(f.List2.Items[1].ItemData, 1);
+    Consultation sansTitre("1,2 $Un\n1,0 $Deux$Espece\n2,0 $Trois$Autre\n");
+    ChargeSection(*sansTitre.F);
+    EXPECT_EQ(sansTitre.F->List2.ListCount() + sansTitre.F->Parcours.NbNoms, 0);
+
+    RAZ_Choix(f);
+    f.List2.Selectionne(NomFoetens);
+    List2_MouseDown(f, BoutonDroit, 0);
+    EXPECT_EQ(f.zoomlist.Text, "Russula foetens");
+    List2_MouseUp(f, BoutonDroit, 0);
+    EXPECT_FALSE(f.zoomlist.Visible);
 }
 
 TEST(Historique, NoteEnDernierePositionRemplaceeParSonPredecesseur) {
@@ -91,108 +103,6 @@ TEST(Historique, NoteEnDernierePositionRemplaceeParSonPredecesseur) {
     c.Retour();
     EXPECT_EQ(std::tuple(f.Parcours.EntiteCourante, f.Parcours.NbEtapes), std::tuple(1, 1));
     EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n");
-}
-
-TEST(Historique, NotesSautsDeLigneEtPrefixe) {
-    Consultation c(CleEssai);
-    Lamelix &f = *c.F;
-    c.Choisit(1);
-    c.Choisit(0);
-    f.Check_saut_ligne.SetValue(1);
-    Check_saut_ligne_Click(f);
-    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\n"
-                            "Lames\r\n   serrees\r\n   \r\n"
-                            " *Note*... :lames fines\r\n   et nombreuses\r\n   \r\n");
-
-    // Hiding the notes and the prefix show at the next redisplay only.
-    f.chk_Fnote.SetValue(0);
-    chk_Fnote_Click(f);
-    Mnuprefx_Click(f, 0);
-    EXPECT_NE(f.Text1.Text.find("*Note*"), std::string::npos);
-    f.Check_saut_ligne.SetValue(0);
-    f.Parcours.Hist(3) = 0; // an empty step
-    f.Parcours.NbEtapes = 3;
-    Check_saut_ligne_Click(f);
-    EXPECT_EQ(f.Text1.Text, "\u00B0Chapeau brun\r\n\u00B0Lames///serrees\r\n\u00B0\r\n");
-
-    Mnuprefx_Click(f, 0);
-    EXPECT_FALSE(f.Mnuprefx[0].Checked);
-}
-
-TEST(Sections, TitresEtReprisePuisChoixSuivant) {
-    Consultation sansTitre("1,2 $Un\n1,0 $Deux$Espece\n2,0 $Trois$Autre\n");
-    ChargeSection(*sansTitre.F);
-    EXPECT_EQ(sansTitre.F->List2.ListCount() + sansTitre.F->Parcours.NbNoms, 0);
-
-    Consultation c(CleEssai);
-    Lamelix &f = *c.F;
-    c.Choisit(0);
-    EXPECT_EQ(f.Text5.Text, ""); // no titled line on this path
-
-    ChargeSection(f);
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.TotalListe, f.Parcours.MapNoms(1)),
-              std::tuple(0, 2, 5));
-    ASSERT_EQ(c.Noms(), (Textes{"Bruns", "Lamelles"}));
-    EXPECT_EQ(f.List2.Items[1].ItemData, 1);
-
-    // The button "Section" makes the titles navigable: picking one goes on from that line.
-    f.Parcours.LignesNavigables = true;
-    c.Prend(1);
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.EntiteCourante), std::tuple(2, 4));
-    EXPECT_EQ(f.Text1.Text, "Chapeau brun\r\nLames///serrees\r\n" + NoteLames);
-    EXPECT_EQ(f.Text5.Text, "  Bruns\r\nLamelles\r\n");
-    EXPECT_EQ(c.Propositions(), (Textes{"Odeur forte", "Sans odeur"}));
-
-    c.Choisit(0);
-    EXPECT_EQ(std::tuple(f.Parcours.NbEtapes, f.Parcours.MarqueRetour), std::tuple(3, 0));
-    EXPECT_EQ(f.Text2.Text, "Russula foetens");
-}
-
-TEST(ChoixNom, CheminSansRuptureEtRetourMarque) {
-    Consultation c(CleEssai);
-    Lamelix &f = *c.F;
-    // The enlarged view shows the name whose position is the line's running number.
-    f.List2.Selectionne(NomFoetens);
-    List2_MouseDown(f, BoutonDroit, 0);
-    EXPECT_EQ(f.zoomlist.Text, "Russula foetens");
-    List2_MouseUp(f, BoutonDroit, 0);
-    EXPECT_FALSE(f.zoomlist.Visible);
-
-    c.Prend(NomMuscaria);
-    EXPECT_EQ(f.Text1.Text + f.Text2.Text, "Chapeau rouge\r\nPied blanc\r\nAmanita muscaria");
-    EXPECT_EQ(f.Text1.ForeColor, CouleurNoir);
-    // Species names are not navigable.
-    EXPECT_EQ(std::tuple(f.Parcours.EntiteCourante, f.List1.ListCount(), f.Parcours.MarqueRetour),
-              std::tuple(2, 0, 1));
-
-    // Back from a picked name: the picked line's entity is offered, one step less.
-    c.Retour();
-    EXPECT_EQ(std::tuple(f.Parcours.MarqueRetour, f.Parcours.NbEtapes), std::tuple(0, 1));
-    EXPECT_EQ(f.Text1.Text + f.Text2.Text, "Chapeau rouge\r\n");
-    EXPECT_EQ(c.Propositions(), (Textes{"Pied blanc", "Pied jaune"}));
-}
-
-TEST(ChoixNom, RuptureDeSequence) {
-    Consultation c(CleEssai);
-    Lamelix &f = *c.F;
-    c.Prend(NomFoetens);
-    EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
-    EXPECT_EQ(f.Text1.Text, " Attention, rupture de séquence\r\ncf clé en 8/9\r\n"
-                            "Branche isolee\r\nOdeur forte\r\n");
-    EXPECT_EQ(std::tuple(f.Parcours.Hist(1), f.Parcours.Hist(2)), std::tuple(10, 8));
-
-    // Without the notes each step gives way to the orphan-line notice.
-    f.chk_Fnote.SetValue(0);
-    chk_Fnote_Click(f);
-    c.Prend(NomFoetens);
-    EXPECT_EQ(f.Text1.Text, " ligne orpheline, clé  cf  8/97//\r\n");
-
-    // A name whose line has no predecessor at all: only its own text, in red.
-    c.Prend(NomIsolata);
-    EXPECT_EQ(f.Text1.ForeColor, CouleurRouge);
-    EXPECT_EQ(f.Text1.Text + f.Text2.Text, "Feuille isolee\r\n" + SansPredecesseur + "Isolata");
-    EXPECT_EQ(f.Parcours.NbEtapes, 2); // the history is not touched
-    EXPECT_TRUE(c.Dialogues.Journal.empty());
 }
 
 std::string CleEnChaine(int entites) {

@@ -7,6 +7,7 @@
 #include "search/plan_cle.hpp"
 #include "search/recherche_mot_cle.hpp"
 #include "tests/core/fenetre_essai.hpp"
+#include "tests/core/lance_outils.hpp"
 #include "tools/outils.hpp"
 
 #include <functional>
@@ -29,41 +30,6 @@ constexpr std::string_view Champignons = "titre$Champignons\n"
                                          "3,0$Lames adnees$\n"
                                          "4,0$Anneau$Amanita junquillea\n"
                                          "4,0$Sans anneau$Amanita gemmata\n";
-
-TEST(Suivants, IssuesSuiventLaConsultation) {
-    Fenetre w(Champignons);
-    Lamelix &f = *w.F;
-    Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Boletus edulis", "Amanita junquillea",
-                                "Amanita gemmata"}));
-    // The nameless species has no position.
-    EXPECT_EQ(std::tuple(f.Label1.Caption, f.Parcours.MapNoms(2), f.Parcours.MapNoms(4)),
-              std::tuple("4", 7, 0));
-
-    f.Label3.SetCaption({});
-    w.Choisit({0}); // entity 2: its own species, then those of entity 4 by a walk
-    EXPECT_EQ(w.Noms(), (Textes{"Amanita muscaria", "Amanita junquillea", "Amanita gemmata"}));
-    EXPECT_EQ(std::tuple(f.List2.Items[2].ItemData, f.Parcours.MapNoms(1), f.Parcours.MapNoms(3)),
-              std::tuple(2, 7, 0));
-    EXPECT_EQ(f.Label3.Caption, "liste des issue possibles");
-
-    w.Choisit({1, 0}); // a species: the list is no longer recomputed
-    Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(f.List2.ListCount(), 0);
-    EXPECT_EQ(f.Label1.Caption, "0");
-}
-
-// The walk follows Prec, the highest calling line: entity 4 is called from entities 2 and 3, so
-// from entity 2 no species is an outcome.
-TEST(Suivants, LeTitreDeLaListeDitQuIlSAgitDesIssues) {
-    Fenetre w(Champignons);
-    Lamelix &f = *w.F;
-    Command4_Click(f, Cmd4Liste);
-    EXPECT_EQ(f.Label3.Caption, f.Msg(26));
-    Command4_Click(f, Cmd4Suiv);
-    EXPECT_EQ(f.Label3.Caption, f.Msg(25));
-    EXPECT_FALSE(f.Parcours.NomsCharges);
-}
 
 // No outcome: an empty list whose heading says it is the outcome list.
 TEST(Suivants, AucuneIssueLaisseLaCarteDesNoms) {
@@ -198,91 +164,55 @@ TEST(Suivants, ListesTitresEtCompteursConcordent) {
     EXPECT_EQ(f.Cle().FichierCle, w.Dossier.Chemin("essai.cle"));
 }
 
-struct DeuxChemins : Fenetre {
-    DeuxChemins() : Fenetre(Champignons) {}
-    void Memorise(std::initializer_list<int> chemin, int bouton) {
-        RAZ_Choix(*F);
-        Choisit(chemin);
-        Command4_Click(*F, bouton);
+// The outcomes and the memorised paths as lamelix-outils parcours prints the window after each
+// gesture (kept in tests/data/parcours). The outcomes follow the consultation (a nameless
+// species has no row; a name picked reaches the line its row maps to) until a species is
+// reached, and the list's title says which list it is. Form1 is the comparison's text: an
+// undefined path said so; paths that part after a shared step, at the first step, or later
+// meet a description of the same text (only what comes before the parting is shared); equal
+// paths compared on the current steps only, or on their own steps when shorter than the
+// history.
+TEST(Suivants, EtatsApresChaqueGeste) {
+    DossierTemporaire dossier;
+    const std::tuple<std::string_view, const char *, const char *> cas[] = {
+        {Champignons, "suiv nom:2 raz 0 nom:1 raz 0 1 0 suiv raz liste suiv",
+         "parcours/issues.txt"},
+        {Champignons,
+         "compare lm1 compare raz 0 1 0 lm1 raz 0 0 lm2 compare raz 1 0 lm2 compare "
+         "raz 0 1 0 lm1 raz 0 1 0 lm2 compare raz 0 compare "
+         "raz 0 0 lm1 raz 0 0 lm2 raz 0 1 0 compare",
+         "parcours/comparaison.txt"},
+        {"1,2$Chapeau rouge\n1,0$Chapeau brun$Boletus\n2,3$Pied jaune\n2,4$Pied blanc\n"
+         "3,0$Anneau$Amanita junquillea\n3,0$Sans anneau$Amanita gemmata\n"
+         "4,0$Anneau$Amanita muscaria\n4,0$Sans anneau$Amanita pantherina\n",
+         "0 0 0 lm1 raz 0 1 0 lm2 compare", "parcours/comparaison-rencontre.txt"}};
+    for (const auto &[cle, gestes, fichier] : cas) {
+        Resultat r = Lance(dossier, "parcours '" + dossier.Ecrit("c.cle", cle) + "' " + gestes);
+        ASSERT_EQ(r.statut, 0) << r.erreurs;
+        EXPECT_EQ(r.sortie, Attendu(fichier, r.sortie)) << gestes;
+        EXPECT_EQ(r.erreurs, Attendu(std::string(fichier) + ".messages", r.erreurs));
     }
-    std::string Compare() {
-        Command4_Click(*F, Cmd4Compare);
-        return App->Biblio().Text1.Text;
-    }
-};
-
-TEST(Comparaison, CheminsQuiSeSeparent) {
-    DeuxChemins w;
-    Lamelix &f = *w.F;
-    w.Memorise({0, 1, 0}, Cmd4LM1);
-    EXPECT_EQ(f.Parcours.LM1, "Amanita junquillea\r\nChapeau rouge\r\nPied jaune\r\nAnneau\r\n");
-    EXPECT_EQ(f.LblflashX.Caption, "Amanita junquillea  mémorisé");
-    w.Memorise({0, 0}, Cmd4LM2);
-    EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
-    EXPECT_EQ(f.Parcours.DerniereDescCommune, "Chapeau rouge");
-    EXPECT_TRUE(w.App->Biblio().Moi.Visible && f.SauteActivation && !f.Moi.Visible);
-
-    w.Memorise({1, 0}, Cmd4LM2); // parts at the first step
-    EXPECT_FALSE(w.App->Biblio().Moi.Visible);
-    f.Parcours.DerniereDescCommune.clear();
-    EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Boletus edulis\r\n\r\n");
-    EXPECT_EQ(f.Parcours.DerniereDescCommune, "");
 }
 
-// Two paths that part at the second step and later meet a description of the same text at the
-// same step: only what comes before the parting is shared.
-TEST(Comparaison, LaComparaisonSArreteOuLesCheminsSeSeparent) {
-    DeuxChemins w;
+// The comparison window takes the main window's place, and goes when a new path is memorised;
+// "copie liste" copies the names, an empty list included.
+TEST(Comparaison, FenetreDeComparaisonEtCopieDeLaListe) {
+    Fenetre w(Champignons);
     Lamelix &f = *w.F;
-    w.Charge("1,2$Chapeau rouge\n1,0$Chapeau brun$Boletus\n"
-             "2,3$Pied jaune\n2,4$Pied blanc\n"
-             "3,0$Anneau$Amanita junquillea\n3,0$Sans anneau$Amanita gemmata\n"
-             "4,0$Anneau$Amanita muscaria\n4,0$Sans anneau$Amanita pantherina\n");
-    w.Memorise({0, 0, 0}, Cmd4LM1);
-    w.Memorise({0, 1, 0}, Cmd4LM2);
-    EXPECT_EQ(w.Compare(), "Amanita junquillea   vs    Amanita muscaria\r\n\r\nChapeau rouge\r\n");
-    EXPECT_EQ(f.Parcours.DerniereDescCommune, "Chapeau rouge");
-}
-
-TEST(Comparaison, CheminsIdentiquesSurLesEtapesCourantes) {
-    DeuxChemins w;
-    Lamelix &f = *w.F;
-    w.Memorise({0, 1, 0}, Cmd4LM1);
-    w.Memorise({0, 1, 0}, Cmd4LM2);
-    const std::string tete = "Amanita junquillea   vs    Amanita junquillea\r\n\r\n";
-    EXPECT_EQ(w.Compare(), tete + "Chapeau rouge\r\nPied jaune\r\nAnneau\r\n");
-
-    RAZ_Choix(f);
-    w.Choisit({0}); // one step in the history: only one step compared
-    EXPECT_EQ(w.Compare(), tete + "Chapeau rouge\r\n");
-
-    // Equal paths shorter than the history: their descriptions, and no empty line after.
-    w.Memorise({0, 0}, Cmd4LM1);
-    w.Memorise({0, 0}, Cmd4LM2);
-    RAZ_Choix(f);
-    w.Choisit({0, 1, 0});
-    EXPECT_EQ(w.Compare(), "Amanita muscaria   vs    Amanita muscaria\r\n\r\n"
-                           "Chapeau rouge\r\nPied blanc\r\n");
-    EXPECT_EQ(f.Parcours.DerniereDescCommune, "Pied blanc");
-}
-
-TEST(Comparaison, CheminNonDefiniEtCopieDeLaListe) {
-    DeuxChemins w;
-    Lamelix &f = *w.F;
-    w.App->Biblio().Text1.SetText("ancien");
-    Command4_Click(f, Cmd4Compare);
-    Command4_Click(f, Cmd4LM1); // an empty history still memorises a path
-    Command4_Click(f, Cmd4Compare);
-    EXPECT_EQ(w.Dialogues.Journal,
-              (Textes{"message: LM1  non définie", "message: LM2  non définie"}));
-    EXPECT_FALSE(w.App->Biblio().Moi.Visible);
-
     Command4_Click(f, Cmd4CopieListe);
     EXPECT_EQ(w.Dialogues.PressePapier, "Amanita muscaria\r\nBoletus edulis\r\n\r\n"
                                         "Amanita junquillea\r\nAmanita gemmata\r\n");
-    w.Choisit({0, 0}); // a species: List2 is emptied
-    Command4_Click(f, Cmd4CopieListe);
+    w.Choisit({0, 0});
+    Command4_Click(f, Cmd4LM1);
+    Command4_Click(f, Cmd4CopieListe); // a species: List2 is emptied
     EXPECT_EQ(w.Dialogues.Journal.back(), "presse-papier: ");
+    RAZ_Choix(f);
+    w.Choisit({1, 0});
+    Command4_Click(f, Cmd4LM2);
+    Command4_Click(f, Cmd4Compare);
+    EXPECT_TRUE(w.App->Biblio().Moi.Visible && f.SauteActivation && !f.Moi.Visible);
+    Command4_Click(f, Cmd4LM2);
+    EXPECT_FALSE(w.App->Biblio().Moi.Visible);
 }
 
 constexpr std::string_view PetiteCle = "1,0$oui$Alpha\n1,0$non$Beta\n";
