@@ -529,6 +529,7 @@ class FenetreTest : public QObject {
         {
             Banc banc;
             QCOMPARE(oui(), QString("Oui"));
+            QVERIFY(banc.Anglais());
             banc.fenetre.Action("MnLang_5")->trigger();
             QCOMPARE(oui(), QString("Yes"));
             banc.fenetre.Action("MnLang_1")->trigger();
