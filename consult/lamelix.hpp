@@ -142,6 +142,8 @@ struct Lamelix {
 
   private:
     std::vector<std::function<void()>> abonnesChargement_;
+    std::vector<std::function<void(const std::function<std::string(const std::string &)> &)>>
+        abonnesLangue_;
 
   public:
     // --- Consultation state ---------------------------------------------------------------
@@ -157,7 +159,17 @@ struct Lamelix {
         for (const auto &abonne : abonnesChargement_)
             abonne();
     }
-    uint64_t ChargementsCle = 0;  // loads announced so far: a procedure sees a key replaced
+    uint64_t ChargementsCle = 0; // loads announced so far: a procedure sees a key replaced
+    // So is a change of the interface language: each subscriber rewrites the texts it wrote
+    // from messages, with the function that gives such a text in the new language's messages.
+    using Retraduction = std::function<std::string(const std::string &)>;
+    void AbonneLangue(std::function<void(const Retraduction &)> abonne) {
+        abonnesLangue_.push_back(std::move(abonne));
+    }
+    void AnnonceLangue(const Retraduction &retraduit) const {
+        for (const auto &abonne : abonnesLangue_)
+            abonne(retraduit);
+    }
     bool SauteActivation = false; // one-shot: the next activation runs no start-up
     bool Demarre = false;         // the start-up sequence has run
     bool Termine = false;         // the program has been asked to end
@@ -293,6 +305,14 @@ const std::string &DossierIni(const Lamelix &f); // where the settings file and 
 
 // --- Interface language ---------------------------------------------------------------------
 void ChargeLangue(Lamelix &f);
+// A caption written from messages, in the messages of the language now in force (see
+// Lamelix::AbonneLangue).
+template <typename C> void SuitLaLangue(C &controle, const Lamelix::Retraduction &suit) {
+    std::string texte = suit(controle.Caption);
+    if (texte != controle.Caption) controle.SetCaption(std::move(texte));
+}
+// The interface language file of a language code, in the program folder.
+std::string FichierDeLangue(const Lamelix &f, const std::string &code);
 void CaptionsParDefaut(Lamelix &f);
 void AfficheAvert(Lamelix &f);
 // The item n of the options menu that a language file may rename; nullptr when there is none.
@@ -321,7 +341,9 @@ void FlagPattern_Click(Lamelix &f, int index);
 void MnuSavIni_xy_Click(Lamelix &f);
 void FicExtr_Click(Lamelix &f, int index);
 void MnLang_Click(Lamelix &f, int index);
-void CocheLangue(Lamelix &f); // checks the language item of the interface language in use
+// Ticks the item of the interface language in use; the menu offers French and the languages
+// whose file is in the program folder.
+void CocheLangue(Lamelix &f);
 void MnuAide_Click(Lamelix &f);
 void MnOutil_Click(Lamelix &f, int index);
 void Command2_Click(Lamelix &f); // shows the picture of the selected proposition

@@ -89,9 +89,17 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 }
 
 // The list sections that rename captions, in the order a language file usually gives them.
-constexpr const char *SectionsDeCaptions[] = {"MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION",
-                                              "FICEXTR", "MNLANG",      "MNOUTIL",     "MNSOUT",
-                                              "BOUTONS", "CASES",       "CADRES",      "LIBELLES"};
+constexpr const char *SectionsDeCaptions[] = {
+    "MENUS",  "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR",  "MNLANG", "MNOUTIL",
+    "MNSOUT", "BOUTONS",     "CASES",       "CADRES",   "LIBELLES", "OUTILS"};
+
+// Item n of a section of the window's other texts; nothing when the section has no such item.
+std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
+    if (f.Libelles.Lit(n, section) == nullptr) return std::nullopt;
+    return Renommable{
+        [&f, n, section]() -> const std::string & { return *f.Libelles.Lit(n, section); },
+        [&f, n, section](std::string texte) { f.Libelles.Fixe(n, std::move(texte), section); }};
+}
 
 // Item n of a list section that renames captions; nothing when the section has no such item.
 std::optional<Renommable> element(Lamelix &f, const std::string &section, int n) {
@@ -106,15 +114,15 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "BOUTONS") return renommable(boutonNumero(f, n));
     if (section == "CASES") return renommable(caseNumero(f, n));
     if (section == "CADRES") return renommable(cadreNumero(f, n));
-    if (section == "LIBELLES" && f.Libelles.Lit(n) != nullptr)
-        return Renommable{[&f, n]() -> const std::string & { return *f.Libelles.Lit(n); },
-                          [&f, n](std::string texte) { f.Libelles.Fixe(n, std::move(texte)); }};
+    if (section == "LIBELLES") return libelle(f, LibellesFenetre::Section::Fenetre, n);
+    if (section == "OUTILS") return libelle(f, LibellesFenetre::Section::Outils, n);
     return std::nullopt;
 }
 
 // The applier of a list section, or nothing when the section is not one.
 std::optional<Applique> listeDe(Lamelix &f, const std::string &nom) {
-    if (nom == "MSG") return [&f](int n, const std::string &t) { f.Prog.Textes.Remplace(n, t); };
+    if (nom == "MSG")
+        return [&f](int n, const std::string &t) { f.Prog.Textes.RemplaceParTraduction(n, t); };
     for (const char *section : SectionsDeCaptions) {
         if (nom != section) continue;
         return [&f, nom](int n, const std::string &t) {
@@ -138,10 +146,8 @@ void appliqueSection(Lamelix &f, const LigneSection &section) {
 }
 
 void litFichierDeLangue(Lamelix &f) {
-    const std::string chemin =
-        JointChemin(f.RepProgramme, "Lamelix_" + f.Options().LangueM + ".lng");
-    const auto contenu = LireOctets(chemin); // a missing file changes nothing
-    if (!contenu) return;
+    const auto contenu = LireOctets(FichierDeLangue(f, f.Options().LangueM));
+    if (!contenu) return; // a missing file changes nothing
     const std::vector<std::string> lignes = LignesTexte(*contenu);
     std::size_t i = 0;
     // A failing line ends the loading there; what came before stays applied.
@@ -213,19 +219,20 @@ std::string retraduit(const std::string &texte, const Messages &avant,
     return sortie;
 }
 
-// The labels that show messages follow the table now in force.
+// The labels that show messages follow the table now in force, and so do the other windows'.
 void retraduitLesLibelles(Lamelix &f) {
     const Messages &avant = f.MessagesAffiches;
     const Messages &apres = f.Prog.Textes;
     const MessagesParOctet index = parPremierOctet(avant);
-    for (Label *libelle : {&f.StatusBar1, &f.Label3, &f.Label5, &f.Label7, &f.Label18}) {
-        std::string texte = retraduit(libelle->Caption, avant, index, apres);
-        if (texte != libelle->Caption) libelle->SetCaption(std::move(texte));
-    }
-    std::string titre = retraduit(f.Frame7.Caption, avant, index, apres);
-    if (titre != f.Frame7.Caption) f.Frame7.SetCaption(std::move(titre));
-    std::string parametres = retraduit(f.txtEdit.Text, avant, index, apres);
+    const Lamelix::Retraduction suit = [&](const std::string &texte) {
+        return retraduit(texte, avant, index, apres);
+    };
+    for (Label *libelle : {&f.StatusBar1, &f.Label3, &f.Label5, &f.Label7, &f.Label18})
+        SuitLaLangue(*libelle, suit);
+    SuitLaLangue(f.Frame7, suit);
+    std::string parametres = suit(f.txtEdit.Text);
     if (parametres != f.txtEdit.Text) f.txtEdit.SetText(std::move(parametres));
+    f.AnnonceLangue(suit);
     f.MessagesAffiches = apres;
 }
 

@@ -1,5 +1,7 @@
 #include "consult/libelles.hpp"
 
+#include <span>
+
 namespace lamelix {
 
 namespace {
@@ -149,28 +151,62 @@ const Element Elements[] = {
     {68, &L::SansReponse, "pas de réponse après %1 s"},
 };
 
+// Section OUTILS, numbered on its own.
+const Element ElementsOutils[] = {
+    {0, &L::OutilCharger, "Charger"},
+    {1, &L::OutilSauverRenum, "Sauver renum"},
+    {2, &L::OutilQuitter, "Quitter"},
+    {3, &L::OutilTestNumerotation, "Test numérotation"},
+    {4, &L::OutilAnalyse, "Analyse/Tests"},
+    {5, &L::OutilRecharger, "Re-charger"},
+    {6, &L::OutilEditer, "Editer"},
+    {7, &L::OutilVoirCompil, "voir compil"},
+    {8, &L::OutilCoherence, "test cohérence"},
+    {9, &L::OutilListeNotes, "liste notes"},
+    {10, &L::OutilListeComplements, "liste Complt"},
+    {11, &L::OutilVerifLiens, "Verif Liens"},
+    {12, &L::OutilSuite, "Suite >>"},
+    {13, &L::OutilListeLiens, "Liste liens"},
+    {14, &L::OutilNumDepart, "Num. départ"},
+    {15, &L::OutilIncrement, "Incrément"},
+    {16, &L::OutilCopier, "Copier"},
+    {17, &L::OutilEnregistrer, "Enregistrer..."},
+    {18, &L::OutilExporter, "Exporter"},
+    {19, &L::OutilImprimable, "Imprimable..."},
+};
+
+std::span<const Element> elementsDe(LibellesFenetre::Section section) {
+    if (section == LibellesFenetre::Section::Outils) return ElementsOutils;
+    return Elements;
+}
+
+constexpr LibellesFenetre::Section Sections[] = {LibellesFenetre::Section::Fenetre,
+                                                 LibellesFenetre::Section::Outils};
+
 } // namespace
 
 const std::string &LibellesFenetre::Legende(const std::string &francais) const {
-    for (const Element &e : Elements)
-        if (francais == e.Francais) return this->*e.Texte;
+    for (const auto section : Sections)
+        for (const Element &e : elementsDe(section))
+            if (francais == e.Francais) return this->*e.Texte;
     return francais;
 }
 
 void LibellesFenetre::Defauts() {
-    for (const Element &e : Elements)
-        this->*e.Texte = e.Francais;
+    for (const auto section : Sections)
+        for (const Element &e : elementsDe(section))
+            this->*e.Texte = e.Francais;
     Change();
 }
 
-const std::string *LibellesFenetre::Lit(int numero) const {
-    for (const Element &e : Elements)
+const std::string *LibellesFenetre::Lit(int numero, Section section) const {
+    for (const Element &e : elementsDe(section))
         if (e.Numero == numero) return &(this->*e.Texte);
     return nullptr;
 }
 
-bool LibellesFenetre::Fixe(int numero, std::string texte) {
-    for (const Element &e : Elements) {
+bool LibellesFenetre::Fixe(int numero, std::string texte, Section section) {
+    for (const Element &e : elementsDe(section)) {
         if (e.Numero != numero) continue;
         this->*e.Texte = std::move(texte);
         Change();

@@ -8,9 +8,10 @@
 namespace lamelix {
 
 // The texts of the main window, its panels and its dialogs that belong to no control of their
-// own: box titles, tooltips, what an empty box says, the labels of the task panels. French until
-// an interface language file replaces them, item by item (section LIBELLES, numbered as
-// Numero gives). A "%1" in a text is where the skin puts what it names (a path, a caption).
+// own: box titles, tooltips, what an empty box says, the labels of the task panels, and the
+// captions of the tools window. French until an interface language file replaces them, item by
+// item (sections LIBELLES and OUTILS, each numbered on its own). A "%1" in a text is where the skin
+// puts what it names (a path, a caption).
 struct LibellesFenetre : Controle {
     LibellesFenetre() { Defauts(); }
 
@@ -57,13 +58,22 @@ struct LibellesFenetre : Controle {
     // The help window and the system dialogs.
     std::string TitreAide, Precedent, Sommaire, AideIntrouvable, PageAbsente;
     std::string TitreOuvrir, TitreEnregistrer, TousFichiers, SansReponse;
+    // The key authors' tools window (section OUTILS): its buttons and number boxes, whose models
+    // hold the French captions (see Legende), and the actions of its report boxes.
+    std::string OutilCharger, OutilSauverRenum, OutilQuitter, OutilTestNumerotation, OutilAnalyse,
+        OutilRecharger, OutilEditer, OutilVoirCompil, OutilCoherence, OutilListeNotes,
+        OutilListeComplements, OutilVerifLiens, OutilSuite, OutilListeLiens, OutilNumDepart,
+        OutilIncrement;
+    std::string OutilCopier, OutilEnregistrer, OutilExporter, OutilImprimable;
 
     // The built-in French texts, every one.
     void Defauts();
+    // The two numbered sections of a language file these texts come from.
+    enum class Section { Fenetre, Outils };
     // The text of that item number, nullptr when there is no such item.
-    const std::string *Lit(int numero) const;
+    const std::string *Lit(int numero, Section section = Section::Fenetre) const;
     // Replaces the text of that item number; false when there is no such item.
-    bool Fixe(int numero, std::string texte);
+    bool Fixe(int numero, std::string texte, Section section = Section::Fenetre);
     // A caption that a window model gives in French, in the interface language: the text of the
     // item whose built-in French text it is, else the caption itself.
     const std::string &Legende(const std::string &francais) const;

@@ -3,7 +3,11 @@
 
 #include "consult/lamelix.hpp"
 #include "platform/erreur.hpp"
+#include "platform/fichiers.hpp"
 #include "platform/piege.hpp"
+#include "platform/services.hpp"
+
+#include <iterator>
 
 namespace lamelix {
 
@@ -113,15 +117,35 @@ void FicExtr_Click(Lamelix &f, int index) {
 }
 
 namespace {
-const char *const CodesLangue[] = {"", "fr", "it", "es", "de", "en", "bs"}; // by language item
+
+// The code of each item of the language menu: French, then the languages a file may supply.
+const char *const CodesLangue[] = {"", "fr", "it", "es", "de", "en", "bs", "ru", "uk"};
+constexpr int NombreLangues = static_cast<int>(std::size(CodesLangue));
+
+} // namespace
+
+std::string FichierDeLangue(const Lamelix &f, const std::string &code) {
+    return JointChemin(f.RepProgramme, "Lamelix_" + code + ".lng");
 }
 
 void MnLang_Click(Lamelix &f, int index) {
-    if (index >= 1 && index <= 6) f.Options().LangueM = CodesLangue[index];
-    if (f.Options().LangueM.empty()) return;
-    // French is the program's own language: its texts come back whole, blanks included, which
-    // a language file (whose item texts are trimmed) could not give back.
-    if (f.Options().LangueM == "fr") {
+    if (index < 1 || index >= NombreLangues) return;
+    const std::string code = CodesLangue[index];
+    // French is built in; any other language is its file. A file that cannot be read is said,
+    // and the language in use stays, ticked as it was.
+    if (code != "fr") {
+        const std::string chemin = FichierDeLangue(f, code);
+        if (!LireOctets(chemin)) {
+            f.Systeme.Message(f.Msg(MsgLeFichier) + chemin + f.Msg(MsgNonTrouve),
+                              f.Caption.Caption);
+            CocheLangue(f);
+            return;
+        }
+    }
+    f.Options().LangueM = code;
+    // French is the program's own language: its texts come back whole, which a language file
+    // applied over another language's texts could not give back.
+    if (code == "fr") {
         f.Prog.Textes.ChargeDefauts();
         CaptionsParDefaut(f);
         mnuFontSizesItem_Click(f, f.Options().Fnt);
@@ -131,10 +155,12 @@ void MnLang_Click(Lamelix &f, int index) {
 }
 
 void CocheLangue(Lamelix &f) {
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i < NombreLangues; ++i) {
+        MenuItem &item = f.MnLang[static_cast<std::size_t>(i)];
         const bool courant = f.Options().LangueM == CodesLangue[i];
-        if (f.MnLang[static_cast<std::size_t>(i)].Checked != courant)
-            f.MnLang[static_cast<std::size_t>(i)].SetChecked(courant);
+        if (item.Checked != courant) item.SetChecked(courant);
+        const bool offerte = i == 1 || FichierExiste(FichierDeLangue(f, CodesLangue[i]));
+        if (item.Visible != offerte) item.SetVisible(offerte);
     }
 }
 

@@ -151,4 +151,16 @@ void Messages::Remplace(int numero, std::string texte) {
     textes_[static_cast<std::size_t>(numero)] = std::move(texte);
 }
 
+void Messages::RemplaceParTraduction(int numero, std::string_view texte) {
+    static const Messages francais;
+    const std::string &defaut = francais[numero];
+    const std::size_t debut = defaut.find_first_not_of(' ');
+    if (debut == std::string::npos) {
+        Remplace(numero, std::string(texte));
+        return;
+    }
+    const std::size_t fin = defaut.find_last_not_of(' ') + 1;
+    Remplace(numero, defaut.substr(0, debut) + std::string(texte) + defaut.substr(fin));
+}
+
 } // namespace lamelix

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace lamelix {
 
@@ -20,6 +21,9 @@ class Messages {
     // Checked: a number outside 0..256 is a run-time error.
     const std::string &operator[](int numero) const;
     void Remplace(int numero, std::string texte);
+    // A language file's text for a message: its items are read trimmed, so the text takes the
+    // blanks the built-in French text has before and after it, which the callers join on.
+    void RemplaceParTraduction(int numero, std::string_view texte);
 
   private:
     std::array<std::string, Nombre> textes_;

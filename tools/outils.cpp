@@ -87,6 +87,11 @@ void Recharger(Outils &o) {
 
 Outils::Outils(Lamelix &principale) : Principale(principale) {
     principale.AbonneChargement([this] { ++ClesChargees; });
+    // The title and the file line, written from messages, follow the interface language.
+    principale.AbonneLangue([this](const Lamelix::Retraduction &suit) {
+        SuitLaLangue(Moi, suit);
+        SuitLaLangue(Label2, suit);
+    });
     Moi.Visible = false;
     static const std::pair<int, const char *> legendes[] = {
         {OutCharger, "Charger"},

@@ -51,9 +51,7 @@ FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, Q
         text10_[static_cast<std::size_t>(i)] = texte;
         auto *actions = new QHBoxLayout;
         copie_[static_cast<std::size_t>(i)] = bouton(QString("Copie_%1").arg(i));
-        copie_[static_cast<std::size_t>(i)]->setText(tr("Copier"));
         enregistre_[static_cast<std::size_t>(i)] = bouton(QString("Enregistre_%1").arg(i));
-        enregistre_[static_cast<std::size_t>(i)]->setText(tr("Enregistrer..."));
         RelieClic(copie_[static_cast<std::size_t>(i)], agit_,
                   [this, i] { CopieRapport(modele_, i); });
         RelieClic(enregistre_[static_cast<std::size_t>(i)], agit_,
@@ -120,14 +118,13 @@ QWidget *FenetreOutils::boutons() {
     }
     nombres->addStretch(1);
     // "Exporter > Imprimable": the key laid out for printing, saved to a file.
-    auto *exporter = bouton("Exporter");
-    exporter->setText(tr("Exporter"));
-    auto *menu = new QMenu(exporter);
-    QAction *imprimable = menu->addAction(tr("Imprimable..."));
-    imprimable->setObjectName("Imprimable");
-    RelieClic(imprimable, agit_, [this] { ExporteImprimable(modele_); });
-    exporter->setMenu(menu);
-    nombres->addWidget(exporter);
+    exporter_ = bouton("Exporter");
+    auto *menu = new QMenu(exporter_);
+    imprimable_ = menu->addAction(QString());
+    imprimable_->setObjectName("Imprimable");
+    RelieClic(imprimable_, agit_, [this] { ExporteImprimable(modele_); });
+    exporter_->setMenu(menu);
+    nombres->addWidget(exporter_);
     nombres->addWidget(command3_);
     nombres->addWidget(command2_);
     grille->addLayout(nombres, 2, 0, 1, 6);
@@ -136,6 +133,7 @@ QWidget *FenetreOutils::boutons() {
 
 void FenetreOutils::lie(SuiviControles &suivi) {
     Outils &o = modele_;
+    const LibellesFenetre &l = o.Principale.Libelles;
     suivi.Lie({&o.Moi}, [this, &o] {
         setWindowTitle(qs(o.Moi.Caption));
         if (o.Moi.Visible) {
@@ -152,17 +150,26 @@ void FenetreOutils::lie(SuiviControles &suivi) {
     for (std::size_t i = 0; i < 2; ++i) {
         suivi.Lie({&o.Text10[i]},
                   [this, i, &o] { text10_[i]->setPlainText(TexteQt(o.Text10[i].Text)); });
-        suivi.Lie({&o.Text1[i], &o.Label1[i]}, [this, i, &o] {
+        suivi.Lie({&o.Text1[i], &o.Label1[i], &l}, [this, i, &o, &l] {
             if (text1_[i]->text().toStdString() != o.Text1[i].Text)
                 text1_[i]->setText(qs(o.Text1[i].Text));
-            label1_[i]->setText(qs(o.Label1[i].Caption));
+            label1_[i]->setText(qs(l.Legende(o.Label1[i].Caption)));
         });
     }
     suivi.Lie({&o.Label2}, [this, &o] { label2_->setText(qs(o.Label2.Caption)); });
+    // The model's buttons hold French captions; the interface language names them.
     for (std::size_t i = 0; i < command1_.size(); ++i)
-        LieBouton(suivi, command1_[i], o.Command1[i]);
-    LieBouton(suivi, command2_, o.Command2);
-    LieBouton(suivi, command3_, o.Command3);
+        LieBouton(suivi, command1_[i], o.Command1[i], &l);
+    LieBouton(suivi, command2_, o.Command2, &l);
+    LieBouton(suivi, command3_, o.Command3, &l);
+    suivi.Lie({&l}, [this, &l] {
+        for (std::size_t i = 0; i < 2; ++i) {
+            copie_[i]->setText(qs(l.OutilCopier));
+            enregistre_[i]->setText(qs(l.OutilEnregistrer));
+        }
+        exporter_->setText(qs(l.OutilExporter));
+        imprimable_->setText(qs(l.OutilImprimable));
+    });
 }
 
 void FenetreOutils::DoubleClicLigne(int boite, int ligne) {

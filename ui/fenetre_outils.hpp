@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -54,7 +55,8 @@ class FenetreOutils : public QWidget {
     std::array<QLabel *, 2> label1_{};
     std::array<QPushButton *, 15> command1_{};
     std::array<QPushButton *, 2> copie_{}, enregistre_{};
-    QPushButton *command2_ = nullptr, *command3_ = nullptr;
+    QPushButton *command2_ = nullptr, *command3_ = nullptr, *exporter_ = nullptr;
+    QAction *imprimable_ = nullptr;
     QLabel *label2_ = nullptr;
 };
 

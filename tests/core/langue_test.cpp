@@ -61,17 +61,37 @@ TEST(Langue, SectionsEtListes) {
     EXPECT_EQ(f.MnOutil[1].Caption + f.MnOutil[10].Caption + f.MnOutil[20].Caption +
                   f.MnOutil[30].Caption,
               "Exporter la cléVérifierRéglagesS nul");
-    // A list cut by the end of the file keeps its items.
-    EXPECT_EQ(f.Msg(3) + f.Msg(256), "défaut :dernier");
+    // A list cut by the end of the file keeps its items; a message keeps the blanks around its
+    // built-in text ("fichier par défaut : "), which its callers join on.
+    EXPECT_EQ(f.Msg(3) + f.Msg(256), "défaut : dernier");
     EXPECT_TRUE(p.Dialogues.Journal.empty());
+}
 
-    // The menu items 7 and 8 reload the language in use.
-    for (int item : {7, 8}) {
-        p.Dossier.Ecrit("Lamelix_zz.lng", "MNUSETTINGS;Autre " + std::to_string(item) + "\r\n");
+TEST(Langue, MenuDesLanguesPresentes) {
+    Poste p;
+    Lamelix &f = *p.F;
+    p.Dossier.Ecrit("Lamelix_de.lng", "MNUSETTINGS;Einstellungen\r\n");
+    p.Dossier.Ecrit("Lamelix_uk.lng", "MNUSETTINGS;Налаштування\r\n");
+    CocheLangue(f);
+    std::string offertes;
+    for (int i = 1; i <= 8; ++i)
+        if (f.MnLang[static_cast<std::size_t>(i)].Visible) offertes += std::to_string(i);
+    EXPECT_EQ(offertes, "148"); // French, then the languages that have a file
+    MnLang_Click(f, 8);
+    EXPECT_EQ(f.mnuSettings.Caption, "Налаштування");
+    // A language whose file is gone is said, and the language in use stays, ticked.
+    for (int item : {5, 4}) {
+        if (item == 4) fs::remove(p.Racine + "/Lamelix_de.lng");
         MnLang_Click(f, item);
-        EXPECT_EQ(f.mnuSettings.Caption, "Autre " + std::to_string(item));
+        ASSERT_EQ(p.Dialogues.Journal.size(), 1u);
+        EXPECT_EQ(p.Dialogues.Journal[0].rfind("message: Le fichier ", 0), 0u);
+        p.Dialogues.Journal.clear();
+        EXPECT_EQ(f.Options().LangueM, "uk");
+        EXPECT_TRUE(f.MnLang[8].Checked && !f.MnLang[static_cast<std::size_t>(item)].Checked);
     }
-    EXPECT_EQ(f.Options().LangueM, "zz");
+    EXPECT_FALSE(f.MnLang[4].Visible);
+    MnLang_Click(f, 1);
+    EXPECT_EQ(f.mnuSettings.Caption + f.Options().LangueM, "&Optionsfr");
 }
 
 TEST(Langue, CaptionsDesControlesEtLibelles) {
@@ -129,7 +149,7 @@ TEST(Langue, ChargementInterrompu) {
     Poste p;
     p.Langue("MSG;\r\n#3;trois\r\n#300;trop loin\r\n#4;quatre\r\n#*;\r\nMNUSETTINGS;Après\r\n");
     EXPECT_EQ(p.F->Msg(3) + "|" + p.F->Msg(4) + "|" + p.F->mnuSettings.Caption,
-              "trois| non trouvé |&Options");
+              "trois | non trouvé |&Options");
     // So does an item number that is not one.
     Poste q;
     q.Langue("MNUFILEITEM;\r\n#0;Zéro\r\n#x;illisible\r\n#1;Un\r\n#*;\r\nMNUPREFX;Après\r\n");
@@ -182,11 +202,23 @@ TEST(Langue, AnglaisPuisFrancais) {
     // What the labels already showed follows the language.
     EXPECT_EQ(f.StatusBar1.Caption, f.Msg(51));
     EXPECT_EQ(f.Label3.Caption + "|" + f.Label5.Caption + "|" + f.Frame7.Caption,
-              "List and choose|Chosen propositions|Default key file");
+              " List and choose| Chosen propositions|Default key file");
     EXPECT_EQ(f.Label7.Caption.rfind("default file:", 0), 0u) << f.Label7.Caption;
     EXPECT_EQ(f.Label18.Caption.rfind("current file:", 0), 0u) << f.Label18.Caption;
     EXPECT_EQ(f.txtEdit.Text.rfind("Key folder:", 0), 0u) << f.txtEdit.Text;
     EXPECT_NE(f.txtEdit.Text.find("\r\nDefault key:"), std::string::npos) << f.txtEdit.Text;
+    // English texts are joined with the blanks the French ones have.
+    for (const auto &[n, texte] :
+         std::vector<std::pair<int, std::string>>{{3, "default file: "},
+                                                  {21, " matching propositions"},
+                                                  {151, "Syntax analysis report for "},
+                                                  {177, " risk of looping (backward call): "},
+                                                  {178, " Warning, sequence break"}})
+        EXPECT_EQ(f.Msg(n), texte) << "message " << n;
+    // The tools window's captions follow the language, by their French ones.
+    EXPECT_EQ(f.Libelles.Legende("Sauver renum") + "|" + f.Libelles.Legende("Num. départ") + "|" +
+                  f.Libelles.OutilImprimable,
+              "Save renumbering|Start no.|Printable...");
 
     MnLang_Click(f, 1);
     const Messages defauts;

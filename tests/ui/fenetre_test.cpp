@@ -15,6 +15,7 @@
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_form1.hpp"
+#include "ui/fenetre_outils.hpp"
 #include "ui/panneaux.hpp"
 #include "ui/suivi_controles.hpp"
 #include "ui/traduction_qt.hpp"
@@ -87,20 +88,23 @@ void ajouteMenu(QSet<QString> &textes, const QList<QAction *> &actions) {
     }
 }
 
-// Every caption a user can see on the main window, its menus, its panels and the comparison
-// window (titles, buttons, boxes, labels, tooltips, what empty boxes say), but the key's own
-// texts (the title, the comment, the lists' lines).
+// Every caption a user can see on the main window, its menus, its panels, the comparison window
+// and the tools window (titles, buttons and their menus, boxes, labels, tooltips, what empty
+// boxes say), but the key's own texts (the title, the comment, the lists' lines) and the reports.
 QSet<QString> textesAffiches(FenetrePrincipale &fenetre) {
     QSet<QString> textes;
     ajouteMenu(textes, fenetre.menuBar()->actions());
     QList<QWidget *> widgets = fenetre.findChildren<QWidget *>();
-    if (fenetre.Form1()) widgets << fenetre.Form1() << fenetre.Form1()->findChildren<QWidget *>();
+    for (QWidget *annexe : std::initializer_list<QWidget *>{fenetre.Form1(), fenetre.Outils_()})
+        if (annexe) widgets << annexe << annexe->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
         const QString nom = w->objectName();
         if (nom == "Label6" || nom == "Label1" || nom == "Label14") continue;
         QStringList vus{w->toolTip()};
         if (w->isWindow()) vus << w->windowTitle();
         if (auto *b = qobject_cast<QAbstractButton *>(w)) vus << b->text();
+        if (auto *b = qobject_cast<QPushButton *>(w); b && b->menu())
+            ajouteMenu(textes, b->menu()->actions());
         if (auto *g = qobject_cast<QGroupBox *>(w)) vus << g->title();
         if (auto *l = qobject_cast<QLabel *>(w)) vus << l->text();
         if (auto *t = qobject_cast<QTextEdit *>(w)) vus << t->placeholderText();
@@ -548,11 +552,13 @@ class FenetreTest : public QObject {
         {
             Banc banc;
             QCOMPARE(oui(), QString("Oui"));
+            QVERIFY(banc.Anglais());
             banc.fenetre.Action("MnLang_5")->trigger();
             QCOMPARE(oui(), QString("Yes"));
             banc.fenetre.Action("MnLang_1")->trigger();
             QCOMPARE(oui(), QString("Oui"));
             // A language Qt has no translation for leaves Qt's English.
+            QVERIFY(ecrit(banc.dossier.filePath("Lamelix_bs.lng"), "MNUPREFX;Prefiks\r\n"));
             banc.fenetre.Action("MnLang_6")->trigger();
             QVERIFY(!banc.fenetre.TraductionDeQt().Chargee());
             QCOMPARE(oui(), QString("Yes"));
@@ -584,8 +590,11 @@ class FenetreTest : public QObject {
         banc.modele.Moi.SetVisible(true);
         fenetre.Rafraichit();
         QVERIFY(fenetre.Form1() != nullptr && fenetre.isVisible());
+        fenetre.Action("MnOutil_10")->trigger(); // the tools window, left open
+        QVERIFY(fenetre.Outils_() != nullptr && fenetre.Outils_()->isVisible());
         const QSet<QString> francais = textesAffiches(fenetre);
         QVERIFY(francais.contains("Chercher") && francais.contains(fenetre.Form1()->windowTitle()));
+        QVERIFY(francais.contains("Sauver renum") && francais.contains("Imprimable..."));
         QSet<QString> connus = francais;
         Application neuve(banc.services); // the built-in captions, as a new window has them
         for (const CaptionDeLangue &caption : CaptionsDeLangue(neuve.Principale()))
@@ -608,6 +617,7 @@ class FenetreTest : public QObject {
         QVERIFY2(restes.isEmpty(), qPrintable(liste.join(" | ")));
         QVERIFY(anglais.contains("File"));
         QVERIFY(anglais.contains("Show settings"));
+        QVERIFY(anglais.contains("Save renumbering") && anglais.contains("Checking"));
 
         fenetre.Action("MnLang_1")->trigger();
         QCOMPARE(textesAffiches(fenetre), francais);
