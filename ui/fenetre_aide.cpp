@@ -1,5 +1,7 @@
 #include "ui/fenetre_aide.hpp"
 
+#include "ui/geometrie.hpp"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -35,7 +37,7 @@ FenetreAide::FenetreAide(QWidget *parent) : QWidget(parent, Qt::Window) {
     auto *disposition = new QVBoxLayout(this);
     disposition->addLayout(barre);
     disposition->addWidget(navigateur_, 1);
-    resize(860, 720);
+    OuvreDansLEcran(*this, {860, 720});
 }
 
 FenetreAide *FenetreAide::Instance() {

@@ -1,5 +1,6 @@
 #include "ui/fenetre_form1.hpp"
 
+#include "ui/geometrie.hpp"
 #include "ui/liaison_controles.hpp"
 
 #include <QCloseEvent>
@@ -69,7 +70,7 @@ QPushButton { padding: 5px 14px; min-height: 20px; }
     disposition->addWidget(texte_, 1);
     disposition->addWidget(cadreMots_);
     disposition->addLayout(pied);
-    resize(640, 460);
+    OuvreDansLEcran(*this, {640, 460});
 }
 
 // A window with words and no text is only as large as its words.
@@ -81,7 +82,7 @@ void FenetreForm1::MontreTexte(const QString &texte) {
 
 void FenetreForm1::ajuste() {
     if (texte_->isVisibleTo(this) || !cadreMots_->isVisibleTo(this)) {
-        if (height() < 460) resize(640, 460);
+        if (height() < 460) resize(TailleDansLEcran(*this, {640, 460}));
         return;
     }
     resize(qMax(width(), 480), layout()->minimumSize().height());

@@ -1,6 +1,7 @@
 #include "ui/fenetre_outils.hpp"
 
 #include "ui/conversions.hpp"
+#include "ui/geometrie.hpp"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -74,7 +75,7 @@ FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, Q
     disposition->addWidget(label2_);
     disposition->addWidget(boites, 1);
     lie(suivi);
-    resize(980, 640);
+    OuvreDansLEcran(*this, {980, 640});
 }
 
 FenetreOutils::~FenetreOutils() {

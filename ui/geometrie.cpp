@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <QScreen>
+#include <QWidget>
+
 namespace lamelix {
 
 QRect GeometrieFenetre(const QRect &disponible, const QMargins &cadre, const QSize &souhaitee) {
@@ -13,6 +16,21 @@ QRect GeometrieFenetre(const QRect &disponible, const QMargins &cadre, const QSi
     const int x = disponible.x() + (disponible.width() - largeur - largeurCadre) / 2;
     const int y = disponible.y() + (disponible.height() - hauteur - hauteurCadre) / 2;
     return {x + cadre.left(), y + cadre.top(), largeur, hauteur};
+}
+
+void OuvreDansLEcran(QWidget &fenetre, const QSize &souhaitee) {
+    const QScreen *ecran = fenetre.screen();
+    if (ecran == nullptr) {
+        fenetre.resize(souhaitee);
+        return;
+    }
+    fenetre.setGeometry(GeometrieFenetre(ecran->availableGeometry(), CadreEstime(), souhaitee));
+}
+
+QSize TailleDansLEcran(const QWidget &fenetre, const QSize &souhaitee) {
+    const QScreen *ecran = fenetre.screen();
+    if (ecran == nullptr) return souhaitee;
+    return GeometrieFenetre(ecran->availableGeometry(), CadreEstime(), souhaitee).size();
 }
 
 } // namespace lamelix

@@ -2,6 +2,7 @@
 
 #include "search/page_bornee.hpp"
 #include "ui/conversions.hpp"
+#include "ui/geometrie.hpp"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -54,7 +55,7 @@ PanneauTraduction::PanneauTraduction(Traduction &modele, SuiviControles &suivi, 
     disposition->addLayout(quoi());
     disposition->addWidget(vues(), 1);
     disposition->addLayout(pied());
-    resize(520, 620);
+    OuvreDansLEcran(*this, {520, 620});
 
     timer1_ = new QTimer(this);
     connect(timer1_, &QTimer::timeout, this, Appel(agit_, [this] { timer1_Timer(t_); }));

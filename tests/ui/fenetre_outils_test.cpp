@@ -10,6 +10,7 @@
 #include "tests/ui/gestes.hpp"
 #include "ui/fenetre_outils.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/geometrie.hpp"
 
 #include <fstream>
 #include <memory>
@@ -62,6 +63,9 @@ class OutilsTest : public QObject {
         FenetreOutils *outils = fenetre.Outils_();
         QVERIFY(outils != nullptr);
         QVERIFY(outils->isVisible());
+        // Every button within reach on the 800×600 screen, frame included.
+        QVERIFY(outils->screen()->availableGeometry().contains(
+            outils->geometry().marginsAdded(CadreEstime())));
         QCOMPARE(outils->Text1(0)->text(), QString("1"));
         QCOMPARE(outils->Text1(1)->text(), QString("1"));
         QVERIFY(!outils->Command1(OutAnalyse)->isEnabled());

@@ -7,6 +7,7 @@
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/geometrie.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/services_qt.hpp"
 
@@ -170,6 +171,9 @@ class TraductionTest : public QObject {
                                  "et serrées?Tubes n°1?</div><div class=t0>non</div>");
         PanneauTraduction *panneau = banc.ouvre();
         QVERIFY(panneau->isVisible());
+        // Title bar and buttons within reach on the 800×600 screen.
+        QVERIFY(panneau->screen()->availableGeometry().contains(
+            panneau->geometry().marginsAdded(CadreEstime())));
         QCOMPARE(panneau->Lgs()->currentText(), QString("Anglais")); // the key's language
         QCOMPARE(banc.serveur.Recues.size(), 1);
         const Recue &r = banc.serveur.Recues[0];
