@@ -1,12 +1,10 @@
 #pragma once
 
-#include "platform/services.hpp"
+#include "platform/services_sans_effet.hpp"
 
 #include <chrono>
-#include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace lamelix {
 
@@ -25,7 +23,7 @@ std::string EchappeCommandes(const std::string &texte);
 // on the error stream, in the order they happen; questions get the answer chosen on the command
 // line. No one sits in front of a console run to type or pick a file, and it opens nothing: the
 // other calls answer "cancelled", "failed" or "offline" and write nothing.
-class ServicesConsole : public Services {
+class ServicesConsole : public ServicesMuets {
   public:
     ServicesConsole(std::ostream &sortie, bool reponseOui) : sortie_(sortie), oui_(reponseOui) {}
 
@@ -33,19 +31,6 @@ class ServicesConsole : public Services {
     // The window's notices of refused links and missing files are messages here.
     void Signale(const std::string &texte) override { Message(texte); }
     int Question(const std::string &texte, const std::string &titre = {}) override;
-    std::optional<std::string> Saisie(const std::string &, const std::string &,
-                                      const std::string &) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> DialogueOuvrir(const std::string &, const std::string &) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> DialogueEnregistrer(const std::string &, const std::string &,
-                                                   const std::string &) override {
-        return std::nullopt;
-    }
-    void Bip() override {}
-    void Sablier(bool) override {}
 
     void PressePapierVide() override { pressePapier_.clear(); }
     void PressePapierTexte(const std::string &texte) override;
@@ -53,17 +38,11 @@ class ServicesConsole : public Services {
 
     // What the window would hand to the desktop: one line "ouvre: CIBLE"; nothing is opened.
     bool ShellEx(const std::string &cible, const std::string &dossier) override;
-    long LanceProgramme(const std::string &, const std::vector<std::string> &) override {
-        return 0;
-    }
-    bool TermineProgramme(long) override { return false; }
-    void Aide(const std::string &) override {}
 
     // Counted as connected, so that the web addresses of a key are listed like its documents.
     bool ConnexionInternet() override { return true; }
     ReponseHttp Requete(const RequeteHttp &requete) override;
 
-    void Patiente() override {}
     double Chrono() override;
 
   private:
