@@ -144,6 +144,24 @@ const char *TitreConstat(GenreConstat genre) {
     return "";
 }
 
+const char *TermeKeyBase(GenreConstat genre) {
+    switch (genre) {
+    case GenreConstat::EntiteInaccessible:
+        return "orphan";
+    case GenreConstat::Cycle:
+        return "loop";
+    case GenreConstat::PropositionUnique:
+        return "singleton";
+    case GenreConstat::EspeceRepetee:
+        return "reticulation";
+    case GenreConstat::EntiteAbsente:
+        return "dead end";
+    case GenreConstat::CleNonAppelee:
+        return "";
+    }
+    return "";
+}
+
 std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle) {
     const long n = NombreLignesCle(cle);
     const Graphe g = Construit(cle);

@@ -33,4 +33,9 @@ std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle);
 // The title of a kind of finding, as the report and lamelix-outils verifie write it.
 const char *TitreConstat(GenreConstat genre);
 
+// The word other key systems use for the same kind of fault ("orphan", "loop", "singleton",
+// "reticulation", "dead end"), so that authors coming from them recognise it; empty for a kind
+// they have no word for.
+const char *TermeKeyBase(GenreConstat genre);
+
 } // namespace lamelix
