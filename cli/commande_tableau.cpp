@@ -4,13 +4,24 @@
 #include "cli/console.hpp"
 #include "platform/fichiers.hpp"
 #include "tools/echange_tableau.hpp"
+#include "tools/export_keybase.hpp"
+#include "tools/import_keybase.hpp"
 #include "tools/outils.hpp"
 
 namespace lamelix {
 
 int CommandeExporteTableau(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
-    return SurCleChargee(appel.fichier, appel.oui, erreurs,
-                         [&](Outils &o) { sortie << TableauDeLaCle(o.Cle()); });
+    const bool keybase = appel.Valeur("--format", "csv") == "keybase";
+    return SurCleChargee(appel.fichier, appel.oui, erreurs, [&](Outils &o) {
+        if (!keybase) {
+            sortie << TableauDeLaCle(o.Cle());
+            return;
+        }
+        const TableauKeyBase t = EcritTableauKeyBase(o.Cle());
+        sortie << t.Texte;
+        for (const std::string &a : t.Avertissements)
+            erreurs << Echappe(appel.fichier) << ": avertissement: " << Echappe(a) << '\n';
+    });
 }
 
 int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &erreurs) {
@@ -21,12 +32,16 @@ int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &err
         erreurs << "lamelix-outils: " << Echappe(tableau) << " : lecture impossible\n";
         return 2;
     }
-    const CleImportee importee = CleDuTableau(*octets);
-    for (const ErreurTableau &e : importee.Erreurs)
+    const TableauImporte importe = ImporteTableau(*octets);
+    for (const ErreurTableau &e : importe.Refus)
         erreurs << Echappe(tableau) << ':' << e.Ligne << ": erreur: " << Echappe(e.Message) << '\n';
-    if (!importee.Erreurs.empty()) return 1;
+    if (!importe.Refus.empty()) return 1;
+    for (const ConstatImport &c : importe.Constats)
+        erreurs << Echappe(tableau) << ':' << c.Ligne
+                << (c.Information ? ": information: " : ": avertissement: ") << Echappe(c.Message)
+                << (c.Terme.empty() ? "" : " [" + c.Terme + "]") << '\n';
     std::string pourquoi;
-    if (!EcritFichierSur(cle, importee.Octets, &pourquoi)) {
+    if (!EcritFichierSur(cle, importe.Octets, &pourquoi)) {
         erreurs << "lamelix-outils: " << Echappe(cle) << " : écriture impossible : " << pourquoi
                 << '\n';
         return 2;

@@ -3,6 +3,8 @@
 #include "platform/fichiers.hpp"
 
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 
 namespace lamelix {
 
@@ -96,6 +98,9 @@ Lecture LitArguments(const Commande &commande, const std::vector<std::string> &a
             return refus(std::string("option ") + o.nom + ' ' + o.argument + " manquante");
     appel.fichier = operandes.front();
     appel.suite.assign(operandes.begin() + 1, operandes.end());
+    std::error_code pasDossier;
+    if (commande.dossier && std::filesystem::is_directory(appel.fichier, pasDossier))
+        return Lecture{std::move(appel), false};
     if (const auto pourquoi = PourquoiIllisible(appel.fichier)) {
         erreurs << "lamelix-outils: " << commande.nom << ": impossible de lire " << appel.fichier
                 << " (" << *pourquoi << ")\n";

@@ -3,6 +3,7 @@
 #include "cli/commande_imprime.hpp"
 #include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
+#include "cli/commande_projet.hpp"
 #include "cli/commande_tableau.hpp"
 #include "cli/commande_tables.hpp"
 #include "cli/commande_verifie.hpp"
@@ -93,22 +94,45 @@ std::vector<Commande> construitTable() {
         {"exporte-tableau",
          Echange,
          "écrit le tableau de la clé sur la sortie standard",
-         "",
+         "keybase : le tableau de KeyBase (tabulations ; colonnes from, statement, to, subkey,\n"
+         "et complements quand la clé en a), chaque clé secondaire en sous-clé nommée par la\n"
+         "proposition qui l'appelle ; ce que le tableau ne peut pas porter (titre, commentaire)\n"
+         "est signalé sur la sortie d'erreur.",
          true,
-         {},
+         {{"--format", G::Choix, "csv|keybase", "csv (par défaut, trois colonnes) ou keybase"}},
          "FICHIER",
          nullptr,
          CommandeExporteTableau},
         {"importe-tableau",
          Echange,
          "écrit la clé du tableau",
-         "La clé est écrite en Windows-1252, ou en UTF-8 avec sa ligne rem$UTF8$ ; chaque rangée\n"
-         "fautive est signalée TABLE.csv:LIGNE: erreur: ... et rien n'est écrit (code 1).",
+         "Le tableau à trois colonnes, ou un tableau de KeyBase (CSV ou tabulations, en-tête\n"
+         "facultatif, sous-clés, raccourcis, HTML). La clé est écrite en Windows-1252, ou en "
+         "UTF-8\n"
+         "avec sa ligne rem$UTF8$ ; les fautes de la clé (dead end, loop, orphan, singleton) sont\n"
+         "signalées TABLE:LIGNE: avertissement: ... sans empêcher l'écriture ; un tableau dont\n"
+         "aucune clé ne peut sortir est refusé TABLE:LIGNE: erreur: ... et rien n'est écrit\n"
+         "(code 1).",
          false,
          {{"-o", G::Fichier, "CLE.cle", "la clé à écrire", true}},
          "TABLE.csv",
          nullptr,
          CommandeImporteTableau},
+        {"importe-projet",
+         Echange,
+         "écrit les clés d'un projet KeyBase (dossier ou .zip)",
+         "Une clé par ligne de keys.tsv, titrée de même, écrite dans DOSSIER ; une proposition\n"
+         "qui aboutit au taxon d'une autre clé renvoie à son fichier (F\"...cle\"). Les fichiers\n"
+         "écrits, puis la première clé, sur la sortie standard ; les fautes sur la sortie\n"
+         "d'erreur.",
+         false,
+         {{"-o", G::Fichier, "DOSSIER", "le dossier où écrire les clés", true},
+          {"--pages", G::Aucun, "",
+           "un taxon sans clé mais avec sa page (items.tsv) reçoit la page en complément"}},
+         "PROJET",
+         nullptr,
+         CommandeImporteProjet,
+         true},
     };
 }
 

@@ -55,6 +55,7 @@ struct Commande {
     const char *fichier; // the file read, as the usage line names it: FICHIER, TABLE.csv
     const char *suite;   // the operands after it ("ACTION..."), nullptr when there are none
     Gestionnaire gestionnaire;
+    bool dossier = false; // the file read may also be a folder
 };
 
 // Every command, in the order the general help lists them.

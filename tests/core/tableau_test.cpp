@@ -199,11 +199,11 @@ TEST(TableauDesEchantillons, ExportAttenduImportEtMemesEspeces) {
 TEST(TableauDesEchantillons, RangeeFautiveCodeUnEtRienNEstEcrit) {
     DossierTemporaire d;
     // A line feed in the table's name cannot start a line of its own.
-    const std::string csv = d.Ecrit("t\n.csv", "de,texte,vers\n1,a,1\n");
+    const std::string csv = d.Ecrit("t\n.csv", "de,texte,vers\n");
     const Resultat r = Lance(d, "importe-tableau '" + csv + "' -o '" + d.Chemin("k.cle") + "'");
     EXPECT_EQ(r.statut, 1);
     EXPECT_EQ(r.erreurs,
-              d.Chemin("t\\n.csv") + ":2: erreur: la proposition mène à son propre couplet 1\n");
+              d.Chemin("t\\n.csv") + ":1: erreur: le tableau ne contient aucune proposition\n");
     EXPECT_FALSE(std::filesystem::exists(d.Chemin("k.cle")));
 }
 
