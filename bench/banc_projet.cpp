@@ -56,7 +56,9 @@ void ImportProjet(benchmark::State &state) {
     const std::string &projet = Projet();
     const std::string sortie = "/tmp/lamelix-banc-projet-cles";
     for (auto _ : state) {
+        state.PauseTiming();
         std::filesystem::remove_all(sortie);
+        state.ResumeTiming();
         const RapportProjet r = ImporteProjet(projet, sortie, {true});
         if (r.Ecrits.size() != ClesProjet) state.SkipWithError("clés manquantes");
     }
@@ -64,7 +66,8 @@ void ImportProjet(benchmark::State &state) {
                                                       static_cast<double>(state.iterations()),
                                                   benchmark::Counter::kIsRate);
 }
-BENCHMARK(ImportProjet)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Real time: the writes wait for the disk on threads of their own.
+BENCHMARK(ImportProjet)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void ImportTableGeante(benchmark::State &state) {
     const std::string table =

@@ -9,7 +9,7 @@ bash "$racine/scripts/dependances.sh"
 cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=Release -DLAMELIX_TESTS=OFF \
       -DLAMELIX_BENCH=ON >/dev/null
 cmake --build "$racine/build" -j"$(nproc)"
-for banc in compilation consultation recherche outils plan documentation; do
+for banc in compilation consultation recherche outils plan documentation projet; do
     printf '\n=== %s\n' "$banc"
     "$racine/build/bin/lamelix_banc_$banc" --benchmark_min_time=0.5
 done

@@ -11,15 +11,19 @@
 #include "tools/rangees_keybase.hpp"
 #include "tools/texte_html.hpp"
 
+#include <atomic>
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
 #include <system_error>
+#include <thread>
 
 namespace lamelix {
 
 namespace {
+
+constexpr int EcrituresSimultanees = 8;
 
 struct CleProjet {
     std::string Id, Titre, Portee, Table, Fichier;
@@ -106,6 +110,7 @@ class Importation {
         }
         for (CleProjet &c : cles_)
             Importe(c, f.Fichiers.at(c.Table));
+        EcritTout();
         for (const CleProjet &c : cles_)
             if (!c.Appelee &&
                 std::find(r_.Ecrits.begin(), r_.Ecrits.end(), c.Fichier) != r_.Ecrits.end()) {
@@ -182,7 +187,7 @@ class Importation {
                     return "F\"" + p->second + "\"";
             return {};
         };
-        const TableauImporte t = LitTableauKeyBase(table, o);
+        TableauImporte t = LitTableauKeyBase(table, o);
         for (const ConstatImport &k : t.Constats)
             r_.Lignes.push_back(c.Table + ":" + std::to_string(k.Ligne) +
                                 (k.Information ? ": information: " : ": avertissement: ") +
@@ -190,13 +195,43 @@ class Importation {
         for (const ErreurTableau &e : t.Refus)
             r_.Lignes.push_back(c.Table + ":" + std::to_string(e.Ligne) + ": erreur: " + e.Message);
         if (!t.Refus.empty()) return;
-        std::string pourquoi;
-        if (EcritFichierSur(JointChemin(dossier_, c.Fichier), t.Octets, &pourquoi))
-            r_.Ecrits.push_back(c.Fichier);
-        else
-            r_.Lignes.push_back("lamelix-outils: " + c.Fichier +
-                                " : écriture impossible : " + pourquoi);
+        aEcrire_.push_back({c.Fichier, std::move(t.Octets), {}, false});
     }
+
+    // Every key through the safe write, several at once: each write waits for its file to reach
+    // the disk, and those waits, not the work, are most of a project's import.
+    void EcritTout() {
+        std::atomic<std::size_t> suivant{0};
+        const auto ecrivain = [&] {
+            for (std::size_t k; (k = suivant++) < aEcrire_.size();) {
+                Ecriture &e = aEcrire_[k];
+                // Nothing may leave a thread: a failure is this file's reason.
+                try {
+                    e.Faite =
+                        EcritFichierSur(JointChemin(dossier_, e.Fichier), e.Octets, &e.Pourquoi);
+                } catch (const std::exception &x) {
+                    e.Pourquoi = x.what();
+                }
+            }
+        };
+        std::vector<std::thread> ecrivains;
+        for (int n = 0; n < EcrituresSimultanees; ++n)
+            ecrivains.emplace_back(ecrivain);
+        for (std::thread &t : ecrivains)
+            t.join();
+        for (const Ecriture &e : aEcrire_)
+            if (e.Faite)
+                r_.Ecrits.push_back(e.Fichier);
+            else
+                r_.Lignes.push_back("lamelix-outils: " + e.Fichier +
+                                    " : écriture impossible : " + e.Pourquoi);
+    }
+
+    struct Ecriture {
+        std::string Fichier, Octets, Pourquoi;
+        bool Faite;
+    };
+    std::vector<Ecriture> aEcrire_;
 
     const std::string dossier_;
     const OptionsProjet options_;
