@@ -41,18 +41,7 @@ struct Proposition {
 // nothing like a couplet number. A first row with a digit, a dot, a sign or a second byte order
 // mark in it is a faulty row of the key, reported as such.
 bool EstEnTete(const RangeeTableau &r) {
-    if (r.Champs.size() != 3) return false;
-    for (const std::string &champ : r.Champs) {
-        const std::string mot = SansBlancs(champ);
-        if (mot.empty() || mot.find("\xEF\xBB\xBF") != std::string::npos) return false;
-        for (const char c : mot) {
-            const auto u = static_cast<unsigned char>(c);
-            const bool lettre = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
-            if (!lettre && std::string_view(" '-_/()").find(c) == std::string_view::npos)
-                return false;
-        }
-    }
-    return true;
+    return r.Champs.size() == 3 && QueDesMots(r.Champs);
 }
 
 // The errors kept of one kind: the first ErreursMontrees, however many the table has.

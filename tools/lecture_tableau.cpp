@@ -3,6 +3,8 @@
 
 #include "tools/lecture_tableau.hpp"
 
+#include "platform/texte.hpp"
+
 namespace lamelix {
 
 namespace {
@@ -114,6 +116,20 @@ class Lecteur {
 void LitTableau(std::string_view texte, const std::function<void(RangeeTableau &&)> &rangee,
                 const std::function<void(ErreurTableau &&)> &erreur) {
     Lecteur(texte).Lit(rangee, erreur);
+}
+
+bool QueDesMots(const std::vector<std::string> &champs) {
+    for (const std::string &champ : champs) {
+        const std::string mot = SansBlancs(champ);
+        if (mot.empty() || mot.find("\xEF\xBB\xBF") != std::string::npos) return false;
+        for (const char c : mot) {
+            const auto u = static_cast<unsigned char>(c);
+            const bool lettre = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
+            if (!lettre && std::string_view(" '-_/()").find(c) == std::string_view::npos)
+                return false;
+        }
+    }
+    return true;
 }
 
 ResultatTableau LitTableau(std::string_view texte) {

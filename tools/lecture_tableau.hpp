@@ -35,4 +35,8 @@ void LitTableau(std::string_view texte, const std::function<void(RangeeTableau &
 // The whole table at once.
 ResultatTableau LitTableau(std::string_view texte);
 
+// Fields that can only be column headings: each a word or a few (letters, blanks, ' - _ / ( )),
+// without a digit, a dot, a sign or a byte order mark.
+bool QueDesMots(const std::vector<std::string> &champs);
+
 } // namespace lamelix

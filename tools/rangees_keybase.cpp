@@ -42,20 +42,6 @@ Role RoleDe(const std::string &nom) {
     return Role::Aucun;
 }
 
-bool QueDesMots(const std::vector<std::string> &champs) {
-    for (const std::string &champ : champs) {
-        const std::string mot = SansBlancs(champ);
-        if (mot.empty()) return false;
-        for (const char c : mot) {
-            const auto u = static_cast<unsigned char>(c);
-            const bool lettre = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
-            if (!lettre && std::string_view(" '-_/()").find(c) == std::string_view::npos)
-                return false;
-        }
-    }
-    return true;
-}
-
 // A name reached through a chain of single taxa, "Genus:Genus species".
 bool EstChaine(std::string_view vers) {
     const std::size_t deux = vers.find(':');
