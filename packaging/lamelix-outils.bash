@@ -1,7 +1,7 @@
 # bash completion of lamelix-outils, written by "lamelix-outils completion bash".
 _lamelix_outils() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commandes="tables parcours verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau"
+    local commandes="tables parcours verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
     local options
     if ((COMP_CWORD == 1)); then
         mapfile -t COMPREPLY < <(compgen -W "$commandes help completion --help --version" -- "$cur")
@@ -16,7 +16,7 @@ _lamelix_outils() {
         ((COMP_CWORD == 2)) && mapfile -t COMPREPLY < <(compgen -W "bash" -- "$cur")
         return
         ;;
-    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt | exporte-tableau)
+    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
         options="--oui --non --help"
         ;;
     renum)
@@ -46,6 +46,15 @@ _lamelix_outils() {
         esac
         options="--oui --non --style --format --help"
         ;;
+    exporte-tableau)
+        case $prev in
+        --format)
+            mapfile -t COMPREPLY < <(compgen -W "csv keybase" -- "$cur")
+            return
+            ;;
+        esac
+        options="--oui --non --format --help"
+        ;;
     importe-tableau)
         case $prev in
         -o)
@@ -55,6 +64,16 @@ _lamelix_outils() {
             ;;
         esac
         options="-o --help"
+        ;;
+    importe-projet)
+        case $prev in
+        -o)
+            compopt -o filenames 2>/dev/null
+            mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+            return
+            ;;
+        esac
+        options="-o --pages --help"
         ;;
     *)
         return
