@@ -1,6 +1,8 @@
-// A table of any bytes: read as the key exchange reads it, and the key file it gives, if any.
+// A table of any bytes: read as the key exchange and as importe-tableau read it, and the key
+// file each gives, if any.
 
 #include "tools/echange_tableau.hpp"
+#include "tools/import_keybase.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,5 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t taille) {
     const lamelix::CleImportee cle = lamelix::CleDuTableau(octets);
     // A table either gives a key or says why not.
     if (cle.Octets.empty() == cle.Erreurs.empty()) __builtin_trap();
+    // Read as importe-tableau reads it (KeyBase's forms too): a key, or the reasons for none.
+    const lamelix::TableauImporte importe = lamelix::ImporteTableau(octets);
+    if (importe.Octets.empty() == importe.Refus.empty()) __builtin_trap();
     return 0;
 }

@@ -123,12 +123,20 @@ class Importation {
 
   private:
     void LitCles(const std::string &octets, const FichiersProjet &f) {
-        const Liste l = LitListe(octets);
-        const auto id = Colonne(l.Entete, {"key id", "keys id", "id"});
-        const auto titre = Colonne(l.Entete, {"key name", "key title", "title", "name"});
-        const auto portee = Colonne(
+        Liste l = LitListe(octets);
+        auto id = Colonne(l.Entete, {"key id", "keys id", "id"});
+        auto titre = Colonne(l.Entete, {"key name", "key title", "title", "name"});
+        auto portee = Colonne(
             l.Entete, {"taxonomic scope", "taxonomic scope name", "scope", "taxon", "item"});
         const auto fichier = Colonne(l.Entete, {"file", "filename", "file name"});
+        if (!id && !l.Entete.empty() && !l.Entete[0].empty() &&
+            l.Entete[0].find_first_not_of("0123456789") == std::string::npos) {
+            // No header: the id, the title and the taxon in their usual places.
+            l.Rangees.insert(l.Rangees.begin(), RangeeTableau{1, l.Entete});
+            id = 0;
+            titre = 1;
+            portee = 2;
+        }
         if (!id) {
             r_.Refus.push_back("keys.tsv : pas de colonne key_id");
             return;

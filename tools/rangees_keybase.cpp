@@ -49,9 +49,9 @@ bool EstChaine(std::string_view vers) {
            vers[deux - 1] != ' ' && vers[deux + 1] != ' ';
 }
 
-class LectureTsv {
+class LectureDelimitee {
   public:
-    explicit LectureTsv(std::string_view t) : t_(t) {}
+    LectureDelimitee(std::string_view t, char separateur) : t_(t), separateur_(separateur) {}
 
     std::vector<RangeeTableau> Lit() {
         std::vector<RangeeTableau> rangees;
@@ -60,7 +60,7 @@ class LectureTsv {
             for (;;) {
                 r.Champs.push_back(Champ());
                 if (p_ >= t_.size() || FinDeLigne()) break;
-                ++p_; // the tab
+                ++p_; // the separator
             }
             if (!(r.Champs.size() == 1 && QueDesBlancs(r.Champs[0])))
                 rangees.push_back(std::move(r));
@@ -77,7 +77,7 @@ class LectureTsv {
     }
 
     bool Fin(std::size_t q) const {
-        return q >= t_.size() || t_[q] == '\t' || t_[q] == '\n' || t_[q] == '\r';
+        return q >= t_.size() || t_[q] == separateur_ || t_[q] == '\n' || t_[q] == '\r';
     }
 
     std::string Champ() {
@@ -113,6 +113,7 @@ class LectureTsv {
     }
 
     std::string_view t_;
+    const char separateur_;
     std::size_t p_ = 0;
     long ligne_ = 1;
 };
@@ -142,7 +143,7 @@ std::string TexteUtf8(std::string_view octets) {
 }
 
 std::vector<RangeeTableau> LitTsv(std::string_view texte) {
-    return LectureTsv(texte).Lit();
+    return LectureDelimitee(texte, '\t').Lit();
 }
 
 RangeesKeyBase LitRangeesKeyBase(std::string_view octets) {
@@ -150,13 +151,7 @@ RangeesKeyBase LitRangeesKeyBase(std::string_view octets) {
     RangeesKeyBase r;
     std::vector<RangeeTableau> brutes;
     const bool tabulations = AvecTabulations(texte);
-    if (tabulations) {
-        brutes = LitTsv(texte);
-    } else {
-        ResultatTableau csv = LitTableau(texte);
-        brutes = std::move(csv.Rangees);
-        r.Illisibles = std::move(csv.Erreurs);
-    }
+    brutes = LectureDelimitee(texte, tabulations ? '\t' : ',').Lit();
     r.FormeKeyBase = tabulations;
 
     // The columns: named by the header, else in their usual places.

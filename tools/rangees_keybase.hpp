@@ -1,11 +1,11 @@
 #pragma once
 
 // The rows of a key table as key-hosting sites export them and as their import takes them:
-// comma- or tab-separated (told by the content), UTF-8 with or without its byte order mark (a
-// table that is not UTF-8 is read as Windows-1252), CR LF or LF, an optional header row that
-// names the columns (from, statement, to, subkey, shortcut, or the program's own de,
-// proposition, vers), leads in any order. Nothing here interprets the key: the rows are handed
-// over with their table lines.
+// comma- or tab-separated (told by the content; quoted fields as LitTsv reads them), UTF-8 with or
+// without its byte order mark (a table that is not UTF-8 is read as Windows-1252), CR LF or LF, an
+// optional header row that names the columns (from, statement, to, subkey, shortcut, or the
+// program's own de, proposition, vers), leads in any order. Nothing here interprets the key: the
+// rows are handed over with their table lines.
 
 #include "tools/lecture_tableau.hpp"
 

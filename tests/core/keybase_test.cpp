@@ -104,7 +104,7 @@ TEST(TableauKeyBase, FormesLuesEtFautesAuxLignesDuTableau) {
         {"simple.csv",
          {"Boletus edulis", "Agaricus campestris", "Clitocybe nebularis"},
          {},
-         "1, 2 $Cap with gills, thin\r\n1, 0 $Cap with pores & tubes$Boletus edulis\r\n"
+         "1, 2 $Cap with gills, thin\r\n1, 0 $Cap 3\" wide with pores & tubes$Boletus edulis\r\n"
          "2, 0 $Stem with a ring, 10° – 12\xE2\x80\x89"
          "cm$Agaricus campestris\r\n"
          "2, 0 $Stem \"bare\"$"},
