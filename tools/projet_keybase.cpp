@@ -219,6 +219,8 @@ class Importation {
                         EcritFichierSur(JointChemin(dossier_, e.Fichier), e.Octets, &e.Pourquoi);
                 } catch (const std::exception &x) {
                     e.Pourquoi = x.what();
+                } catch (...) {
+                    e.Pourquoi = "erreur d'exécution";
                 }
             }
         };
