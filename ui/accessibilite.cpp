@@ -50,7 +50,10 @@ QString nomPour(const QWidget *w) {
 
 void NommeControles(QWidget &fenetre) {
     for (QWidget *w : fenetre.findChildren<QWidget *>()) {
-        if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_")) continue;
+        // Qt's own parts and the drop-downs of list boxes are named by what they belong to.
+        if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_") ||
+            w->window()->windowType() == Qt::Popup)
+            continue;
         const bool donneIci = w->property(NomDonneIci).toBool();
         if (!donneIci && !w->accessibleName().isEmpty()) continue;
         // A caption with words is the name Qt gives already, and follows it.

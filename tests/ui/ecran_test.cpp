@@ -53,12 +53,12 @@ int hauteurUneLigne(QListWidget *liste) {
 }
 
 // What a screen reader says a widget is.
-[[maybe_unused]] QString nomAccessible(QWidget *w) {
+QString nomAccessible(QWidget *w) {
     QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(w);
     return interface ? interface->text(QAccessible::Name) : QString();
 }
 
-[[maybe_unused]] bool aUneLettre(const QString &texte) {
+bool aUneLettre(const QString &texte) {
     return std::any_of(texte.begin(), texte.end(), [](QChar c) { return c.isLetter(); });
 }
 
@@ -115,6 +115,80 @@ class EcranTest : public QObject {
                 verifie(rangs >= 5, QString("%1 rows").arg(rangs));
             }
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
+    }
+
+    // In English, with every window and panel made: each widget the keyboard reaches has a name
+    // with words that a screen reader says (a caption such as "<==" is no name).
+    void chaqueControleANom() {
+        Banc banc(false);
+        QVERIFY(banc.Anglais());
+        QVERIFY(banc.Ouvre());
+        FenetrePrincipale &fenetre = banc.fenetre;
+        fenetre.Action("MnLang_5")->trigger();
+        fenetre.Action("MnuOptFic_xy_0")->trigger(); // the task panels
+        QTest::mouseClick(fenetre.MotCle(), Qt::LeftButton);
+        fenetre.Action("mnuPlan")->trigger();
+        fenetre.Action("MnOutil_10")->trigger(); // the tools window
+        banc.modele.Frame14.SetVisible(true);    // the translation panel
+        banc.app->Biblio().Moi.SetVisible(true); // the comparison window
+        fenetre.Rafraichit();
+        QVERIFY(fenetre.Panneaux_() && fenetre.Frame6() && fenetre.FramePlan() &&
+                fenetre.Outils_() && fenetre.Frame14() && fenetre.Form1());
+        QStringList sansNom;
+        for (QWidget *fenetreVue : std::initializer_list<QWidget *>{
+                 &fenetre, fenetre.Outils_(), fenetre.Frame14(), fenetre.Form1()})
+            for (QWidget *w : fenetreVue->findChildren<QWidget *>()) {
+                if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_") ||
+                    w->window()->windowType() == Qt::Popup) // a list box's drop-down
+                    continue;
+                if (!aUneLettre(nomAccessible(w)))
+                    sansNom << QString("%1 (%2)").arg(w->objectName(),
+                                                      w->metaObject()->className());
+            }
+        QVERIFY2(sansNom.isEmpty(), qPrintable(sansNom.join(", ")));
+        QCOMPARE(nomAccessible(fenetre.List1()), QString("Choices"));
+        QCOMPARE(nomAccessible(fenetre.Bouton(0)),
+                 QString::fromStdString(banc.modele.Libelles.BulleRetour));
+    }
+
+    // The walk with the keyboard alone: Enter follows the selected proposition, Backspace steps
+    // back, the species box names the species reached, Esc closes the open panel; a long
+    // message on the status bar gives way in its middle and is whole in its tooltip.
+    void parcoursAuClavier() {
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        ListeControle *propositions = fenetre.List1();
+        QVERIFY(propositions->hasFocus());
+        QTest::keyClick(propositions, Qt::Key_Down);
+        QTest::keyClick(propositions, Qt::Key_Return);
+        QCOMPARE(banc.modele.Parcours.NbEtapes, int16_t{1});
+        QTest::keyClick(propositions, Qt::Key_Backspace);
+        QCOMPARE(banc.modele.Parcours.NbEtapes, int16_t{0});
+        for (int pas = 0; fenetre.Text2()->text().isEmpty() && pas < 50; ++pas) {
+            propositions->setCurrentRow(0);
+            QTest::keyClick(propositions, Qt::Key_Return);
+        }
+        const QString espece = fenetre.Text2()->text();
+        QVERIFY(!espece.isEmpty());
+        QVERIFY(nomAccessible(fenetre.Text2()).endsWith(espece));
+
+        // Each panel open, then closed by Esc where the keyboard is.
+        for (const PanneauOuvert &panneau : Panneaux_) {
+            panneau.ouvre(fenetre);
+            QWidget *clavier = QApplication::focusWidget();
+            QVERIFY2(clavier != nullptr, panneau.nom);
+            QTest::keyClick(clavier, Qt::Key_Escape);
+            QVERIFY2(!banc.modele.Frame6.Visible && !banc.app->Plan().Cadre.Visible &&
+                         !banc.modele.Frame11.Visible,
+                     panneau.nom);
+        }
+
+        QLabel *statut = fenetre.findChild<QLabel *>("StatusBar1");
+        QVERIFY(dynamic_cast<LibelleElide *>(statut) != nullptr);
+        const QString long_ = QString("début ") + QString(300, 'x') + " fin.cle";
+        banc.modele.StatusBar1.SetCaption(long_.toStdString());
+        fenetre.Rafraichit();
+        QCOMPARE(statut->toolTip(), long_);
     }
 };
 
