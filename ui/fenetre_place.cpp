@@ -11,7 +11,8 @@
 namespace lamelix {
 
 void FenetrePrincipale::placePanneaux() {
-    suivi_.Lie({&modele_.Frame6, &modele_.Text2, &plan_.Cadre}, [this] { disposePanneaux(); });
+    suivi_.Lie({&modele_.Frame6, &modele_.Text2, &plan_.Cadre, &modele_.Frame11},
+               [this] { disposePanneaux(); });
 }
 
 void FenetrePrincipale::disposePanneaux() {
@@ -19,9 +20,12 @@ void FenetrePrincipale::disposePanneaux() {
     if (frame6_) frame6_->Dispose(etroite);
     // The keyword search empties the species box: in a low window the panel takes the box's
     // room for as long as no species is reached.
+    const bool basse = height() < HauteurBasse;
     const bool recherche = frame6_ != nullptr && modele_.Frame6.Visible;
-    cadreEspece_->setVisible(
-        !(recherche && height() < HauteurBasse && qs(modele_.Text2.Text).trimmed().isEmpty()));
+    cadreEspece_->setVisible(!(recherche && basse && qs(modele_.Text2.Text).trimmed().isEmpty()));
+    // The opened keys show while the user picks one: in a low window they take the room of the
+    // comparison buttons for that time.
+    cadreComparaison_->setVisible(comparaison_ && !(basse && modele_.Frame11.Visible));
     // The map shows the path taken as the rows it opens: in a narrow window it takes the place
     // of the path column.
     colonneHistorique_->setVisible(!(etroite && plan_.Cadre.Visible));

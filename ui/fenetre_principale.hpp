@@ -121,7 +121,8 @@ class FenetrePrincipale : public QMainWindow {
     // Below this height the keyword panel takes the place of the species box while it is empty.
     static constexpr int HauteurBasse = 720;
     // The open panels in a small window (fenetre_place.cpp): the keyword panel narrow and in
-    // the species box's place, the key map in the path column's place.
+    // the species box's place, the key map in the path column's place, the opened keys in the
+    // comparison box's.
     void disposePanneaux();
     void placePanneaux();
     int largeurPourLePlan() const;
@@ -197,8 +198,9 @@ class FenetrePrincipale : public QMainWindow {
     QScrollArea *defilement_ = nullptr;
     QSplitter *separation_ = nullptr;
     QWidget *colonneHistorique_ = nullptr;
-    QString especeAnnoncee_; // the species reached last told to the screen reader
-    bool nomsAJour_ = false; // the accessible names follow the captions shown
+    bool comparaison_ = false; // a comparison button shows
+    QString especeAnnoncee_;   // the species reached last told to the screen reader
+    bool nomsAJour_ = false;   // the accessible names follow the captions shown
     std::array<QPushButton *, 2> bouton_{};
     std::array<QPushButton *, 11> command4_{};
     std::array<QPushButton *, 9> command6_{};

@@ -295,7 +295,8 @@ void FenetrePrincipale::lieBoutons() {
                    bool comparaison = false;
                    for (std::size_t i = Cmd4Compare; i < command4_.size(); ++i)
                        comparaison = comparaison || f.Command4[i].Visible;
-                   cadreComparaison_->setVisible(comparaison);
+                   comparaison_ = comparaison;
+                   disposePanneaux();
                });
 }
 

@@ -101,7 +101,9 @@ class EcranTest : public QObject {
                 };
                 verifie(fenetre.screen()->availableGeometry().contains(fenetre.frameGeometry()),
                         "outside the screen");
-                verifie(!fenetre.Defilement()->horizontalScrollBar()->isVisible(), "scrolls");
+                verifie(!fenetre.Defilement()->horizontalScrollBar()->isVisible() &&
+                            !fenetre.Defilement()->verticalScrollBar()->isVisible(),
+                        "scrolls");
                 const QWidget *vue = fenetre.Defilement()->viewport();
                 for (QWidget *noms : {static_cast<QWidget *>(fenetre.List2()),
                                       static_cast<QWidget *>(fenetre.Command4(Cmd4CopieListe))}) {
