@@ -1,5 +1,6 @@
 #include "ui/fenetre_aide.hpp"
 
+#include "ui/accessibilite.hpp"
 #include "ui/geometrie.hpp"
 
 #include <QFileInfo>
@@ -65,6 +66,7 @@ void FenetreAide::Montre(const QString &page, QWidget *proprietaire,
                                            .arg("<code>" + page.toHtmlEscaped() + "</code>") +
                                        "</p>");
     }
+    NommeControles(*instance);
     instance->show();
     instance->raise();
     instance->activateWindow();

@@ -100,7 +100,7 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     label6_->setWordWrap(true);
     label6_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *separation = new QSplitter(Qt::Horizontal);
+    auto *separation = separation_ = new QSplitter(Qt::Horizontal);
     separation->setObjectName("Colonnes");
     separation->setChildrenCollapsible(false);
     separation->setHandleWidth(8);
@@ -140,6 +140,8 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     relieListes();
     relieCommandes();
     lieControles();
+    placePanneaux();
+    rendAccessible();
     resize(1320, 740);
     Rafraichit();
 }
@@ -230,7 +232,7 @@ QWidget *FenetrePrincipale::colonneHistorique() {
     (new QGridLayout(cadreOptions_))->setHorizontalSpacing(12);
     disposeOptions(false);
 
-    auto *colonne = new QWidget;
+    auto *colonne = colonneHistorique_ = new QWidget;
     auto *disposition = new QVBoxLayout(colonne);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(cadreHistorique_, 3);
@@ -298,7 +300,7 @@ QWidget *FenetrePrincipale::colonneNoms() {
 }
 
 void FenetrePrincipale::creeBarreEtat() {
-    statut_ = new QLabel;
+    statut_ = new LibelleElide; // a long message gives way in its middle, whole in its tooltip
     statut_->setObjectName("StatusBar1");
     statut_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label7_ = new LibelleElide;
@@ -365,6 +367,7 @@ void FenetrePrincipale::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     disposeOptions(width() < LargeurEtroite);
     disposeBarre(width() < LargeurEtroite);
+    disposePanneaux();
 }
 
 void FenetrePrincipale::showEvent(QShowEvent *event) {

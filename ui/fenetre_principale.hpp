@@ -26,6 +26,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QSplitter;
 class QTextEdit;
 class QVBoxLayout;
 
@@ -100,6 +101,9 @@ class FenetrePrincipale : public QMainWindow {
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Esc closes the open panel, Backspace is the back step, when the widget with the keyboard
+    // has no use for them.
+    void keyPressEvent(QKeyEvent *event) override;
     // A double click on a step of the path Text1.
     bool eventFilter(QObject *objet, QEvent *event) override;
 
@@ -114,6 +118,22 @@ class FenetrePrincipale : public QMainWindow {
     void disposeOptions(bool etroite);
     // The look-ups in rows of five, or of three in a narrow window.
     void disposeBarre(bool etroite);
+    // Below this height the keyword panel takes the place of the species box while it is empty.
+    static constexpr int HauteurBasse = 720;
+    // The open panels in a small window (fenetre_place.cpp): the keyword panel narrow and in
+    // the species box's place, the key map in the path column's place, the opened keys in the
+    // comparison box's.
+    void disposePanneaux();
+    void placePanneaux();
+    int largeurPourLePlan() const;
+
+    // Keyboard and screen readers (fenetre_clavier.cpp): names, focus order, Esc and Backspace,
+    // the species reached announced.
+    void rendAccessible();
+    void ordreTabulation();
+    void annonceEspece();
+    bool fermePanneau();
+    void nommeFenetres();
     // Size and place on the screen the window opens on, with the frame around it.
     void placeSurEcran(const QMargins &cadre);
 
@@ -176,6 +196,11 @@ class FenetrePrincipale : public QMainWindow {
     QGroupBox *cadreHistorique_ = nullptr;
     QGroupBox *cadreEspece_ = nullptr, *cadreChoix_ = nullptr, *cadreNoms_ = nullptr;
     QScrollArea *defilement_ = nullptr;
+    QSplitter *separation_ = nullptr;
+    QWidget *colonneHistorique_ = nullptr;
+    bool comparaison_ = false; // a comparison button shows
+    QString especeAnnoncee_;   // the species reached last told to the screen reader
+    bool nomsAJour_ = false;   // the accessible names follow the captions shown
     std::array<QPushButton *, 2> bouton_{};
     std::array<QPushButton *, 11> command4_{};
     std::array<QPushButton *, 9> command6_{};

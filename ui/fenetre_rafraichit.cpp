@@ -93,12 +93,16 @@ void FenetrePrincipale::Rafraichit() {
     if (auto erreur = suivi_.Rafraichit(); !faute) faute = std::move(erreur);
     if (auto erreur = ExecuteGestionnaire([this] { focalise(); }); !faute)
         faute = std::move(erreur);
+    if (auto erreur = ExecuteGestionnaire([this] { nommeFenetres(); }); !faute)
+        faute = std::move(erreur);
     if (faute) signale(*faute);
 }
 
 // The tools window and the panels that start hidden are made the first time they are to show:
 // the start-up does not pay for them.
 void FenetrePrincipale::creeFenetres() {
+    const std::array<const void *, 5> avant{outils_.get(), form1_.get(), frame14_.get(), framePlan_,
+                                            frame6_};
     if (!outils_ && outil_.Moi.Visible)
         outils_ = std::make_unique<FenetreOutils>(outil_, suivi_, agir_);
     if (!form1_ && biblio_.Moi.Visible) creeForm1();
@@ -111,6 +115,7 @@ void FenetrePrincipale::creeFenetres() {
         frame14_ = std::make_unique<PanneauTraduction>(traducteur_, suivi_, agir_, this);
     if (!framePlan_ && plan_.Cadre.Visible) {
         framePlan_ = new PanneauPlan(plan_, suivi_, agir_, this);
+        framePlan_->LargeurPossible = [this] { return largeurPourLePlan(); };
         addDockWidget(Qt::RightDockWidgetArea, framePlan_);
         framePlan_->hide(); // its binding shows it, at its share of the window
     }
@@ -119,6 +124,9 @@ void FenetrePrincipale::creeFenetres() {
         frame6_->hide(); // its binding shows it
         colonneChoix_->insertWidget(1, frame6_);
     }
+    if (avant != std::array<const void *, 5>{outils_.get(), form1_.get(), frame14_.get(),
+                                             framePlan_, frame6_})
+        nomsAJour_ = false; // a window came: its controls are to be named
 }
 
 // The keyboard goes where the model asks; the window shows or hides as its model does.
@@ -287,7 +295,8 @@ void FenetrePrincipale::lieBoutons() {
                    bool comparaison = false;
                    for (std::size_t i = Cmd4Compare; i < command4_.size(); ++i)
                        comparaison = comparaison || f.Command4[i].Visible;
-                   cadreComparaison_->setVisible(comparaison);
+                   comparaison_ = comparaison;
+                   disposePanneaux();
                });
 }
 

@@ -246,9 +246,12 @@ void ListeControle::keyPressEvent(QKeyEvent *event) {
         return;
     }
     const int code = codeCaractere(event);
-    if (code == 27) {
-        event->accept();
-        if (AuCaractere) AuCaractere(code);
+    // Esc closes the enlarged view; without one, it goes on to the window (which closes its
+    // open panel), as Backspace does (the back step).
+    if (code == 27 || event->key() == Qt::Key_Backspace) {
+        const bool vue = vue_->isVisible();
+        if (code != 0 && AuCaractere) AuCaractere(code);
+        event->setAccepted(code == 27 && vue);
         return;
     }
     const int avant = currentRow();

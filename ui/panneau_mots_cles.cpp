@@ -43,6 +43,7 @@ PanneauMotsCles::PanneauMotsCles(RechercheMotCle &modele, SuiviControles &suivi,
     disposition->addWidget(label2_);
     disposition->addLayout(portees());
     disposition->addLayout(pied());
+    Dispose(false);
 
     // Esc anywhere in the panel gives up, as "&Annuler" does.
     auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -79,18 +80,16 @@ QLayout *PanneauMotsCles::mots() {
 
 // Where the words are looked for.
 QLayout *PanneauMotsCles::portees() {
-    auto *portees = new QGridLayout;
-    portees->setHorizontalSpacing(12);
-    portees->setVerticalSpacing(2);
+    portees_ = new QGridLayout;
+    portees_->setHorizontalSpacing(12);
+    portees_->setVerticalSpacing(2);
     auto *groupe = new QButtonGroup(this);
     for (std::size_t i = 0; i < option3_.size(); ++i) {
         option3_[i] = new QRadioButton;
         option3_[i]->setObjectName(QString("Option3_%1").arg(i));
         groupe->addButton(option3_[i]);
-        portees->addWidget(option3_[i], 0, static_cast<int>(i));
     }
-    portees->setColumnStretch(static_cast<int>(option3_.size()), 1);
-    return portees;
+    return portees_;
 }
 
 // How the words compare, and the three buttons.
@@ -99,16 +98,35 @@ QLayout *PanneauMotsCles::pied() {
     check1_->setObjectName("Check1");
     check2_ = new QCheckBox;
     check2_->setObjectName("Check2");
-    auto *pied = new QHBoxLayout;
-    pied->setSpacing(8);
-    pied->addWidget(check1_);
-    pied->addWidget(check2_);
-    pied->addStretch(1);
-    for (std::size_t i = 0; i < mocle_.size(); ++i) {
+    pied_ = new QGridLayout;
+    pied_->setHorizontalSpacing(8);
+    for (std::size_t i = 0; i < mocle_.size(); ++i)
         mocle_[i] = bouton(QString("MoCle_%1").arg(i));
-        pied->addWidget(mocle_[i]);
+    return pied_;
+}
+
+void PanneauMotsCles::Dispose(bool etroit) {
+    if (etroit_ == static_cast<int>(etroit)) return;
+    etroit_ = etroit ? 1 : 0;
+    const int parRang = etroit ? 2 : 4;
+    for (int i = 0; i < static_cast<int>(option3_.size()); ++i) {
+        portees_->removeWidget(option3_[static_cast<std::size_t>(i)]);
+        portees_->addWidget(option3_[static_cast<std::size_t>(i)], i / parRang, i % parRang);
     }
-    return pied;
+    for (int c = 0; c <= 4; ++c)
+        portees_->setColumnStretch(c, c == parRang ? 1 : 0);
+    // Wide: the check boxes, room, then the buttons; narrow: the buttons on a row of their own.
+    for (QWidget *w : {static_cast<QWidget *>(check1_), static_cast<QWidget *>(check2_)})
+        pied_->removeWidget(w);
+    for (QPushButton *b : mocle_)
+        pied_->removeWidget(b);
+    pied_->addWidget(check1_, 0, 0);
+    pied_->addWidget(check2_, 0, 1, 1, etroit ? 3 : 1);
+    for (int i = 0; i < static_cast<int>(mocle_.size()); ++i)
+        pied_->addWidget(mocle_[static_cast<std::size_t>(i)], etroit ? 1 : 0,
+                         etroit ? i + 1 : i + 3);
+    for (int c = 0; c <= 5; ++c)
+        pied_->setColumnStretch(c, c == (etroit ? 0 : 2) ? 1 : 0);
 }
 
 void PanneauMotsCles::lie() {

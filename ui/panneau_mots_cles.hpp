@@ -10,6 +10,7 @@
 #include <QGroupBox>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -30,6 +31,8 @@ class PanneauMotsCles : public QGroupBox {
 
     // Gives the keyboard to the word box the model asks for.
     void Focalise();
+    // In a narrow window the places to search go two a row, the buttons under the check boxes.
+    void Dispose(bool etroit);
 
     QLineEdit *Textcle(int i) const { return textcle_.at(static_cast<std::size_t>(i)); }
     QPushButton *MoCle(int i) const { return mocle_.at(static_cast<std::size_t>(i)); }
@@ -58,6 +61,8 @@ class PanneauMotsCles : public QGroupBox {
     std::array<QRadioButton *, 4> option3_{};
     QCheckBox *check1_, *check2_;
     QLabel *label2_;
+    QGridLayout *portees_ = nullptr, *pied_ = nullptr;
+    int etroit_ = -1; // laid out narrow (1) or wide (0)
 };
 
 } // namespace lamelix

@@ -112,10 +112,13 @@ void PanneauPlan::lie() {
 }
 
 void PanneauPlan::elargit() {
-    // The map takes about a third of the window, never less than it needs to be read.
+    // The map takes about a third of the window, never less than it needs to be read, unless
+    // the columns beside it would not fit.
     auto *fenetre = qobject_cast<QMainWindow *>(parentWidget());
-    if (fenetre && !isFloating())
-        fenetre->resizeDocks({this}, {std::max(260, fenetre->width() * 3 / 10)}, Qt::Horizontal);
+    if (fenetre == nullptr || isFloating()) return;
+    int largeur = std::max(260, fenetre->width() * 3 / 10);
+    if (LargeurPossible) largeur = std::min(largeur, std::max(200, LargeurPossible()));
+    fenetre->resizeDocks({this}, {largeur}, Qt::Horizontal);
 }
 
 bool PanneauPlan::eventFilter(QObject *objet, QEvent *event) {

@@ -25,6 +25,9 @@ class PanneauPlan : public QDockWidget {
   public:
     PanneauPlan(PlanCle &modele, SuiviControles &suivi, Agit agit, QWidget *parent = nullptr);
 
+    // The width the window can give the map docked beside its columns (none: any).
+    std::function<int()> LargeurPossible;
+
     QTreeWidget *Arbre() const { return arbre_; }
     QLineEdit *Filtre() const { return filtre_; }
     // The row of the current entity (or of the species reached), nullptr when none shows.

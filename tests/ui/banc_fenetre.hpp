@@ -12,8 +12,10 @@
 #include <functional>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,6 +95,34 @@ inline void captureEcrans(QWidget &fenetre, const char *quoi, const char *langue
     }
     fenetre.resize(avant);
     QTest::qWait(50);
+}
+
+// Runs the test function `test` of this test program again in a process of its own, on an
+// offscreen screen of that size ("800x600"), with LAMELIX_ECRAN naming it: the offscreen
+// platform's screen is chosen at start. Returns what went wrong, or nothing.
+inline QString SurEcran(const QString &ecran, const char *test) {
+    const QStringList cotes = ecran.split('x');
+    QTemporaryDir dossier;
+    QFile config(dossier.filePath("ecran.json"));
+    if (!config.open(QIODevice::WriteOnly)) return "ecran.json";
+    config.write(QString(R"({"screens":[{"name":"ecran","x":0,"y":0,"width":%1,"height":%2,)"
+                         R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})")
+                     .arg(cotes[0], cotes[1])
+                     .toUtf8());
+    config.close();
+    QProcess essai;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+    environnement.insert("LAMELIX_ECRAN", ecran);
+    essai.setProcessEnvironment(environnement);
+    essai.setProcessChannelMode(QProcess::MergedChannels);
+    essai.start(QCoreApplication::applicationFilePath(), {test});
+    if (!essai.waitForFinished(120000)) return ecran + ": too slow";
+    if (essai.exitStatus() == QProcess::NormalExit && essai.exitCode() == 0) return {};
+    QStringList fautes; // what the test said, without Qt's notes
+    for (const QString &ligne : QString::fromUtf8(essai.readAll()).split('\n'))
+        if (!ligne.startsWith("QWARN") && !ligne.startsWith("PASS")) fautes << ligne;
+    return ecran + "\n" + fautes.join('\n');
 }
 
 } // namespace lamelix::test

@@ -37,7 +37,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -478,27 +477,8 @@ class FenetreTest : public QObject {
         const QString taille = qEnvironmentVariable("LAMELIX_ECRAN");
         if (taille.isEmpty()) {
             for (const char *ecran : {"800x600", "1366x768", "1920x1080"}) {
-                const QStringList cotes = QString(ecran).split('x');
-                QTemporaryDir dossier;
-                QFile config(dossier.filePath("ecran.json"));
-                QVERIFY(config.open(QIODevice::WriteOnly));
-                config.write(QString(R"({"screens":[{"name":"ecran","x":0,"y":0,"width":%1,)"
-                                     R"("height":%2,"logicalDpi":96,"logicalBaseDpi":96,)"
-                                     R"("dpr":1}]})")
-                                 .arg(cotes[0], cotes[1])
-                                 .toUtf8());
-                config.close();
-                QProcess essai;
-                QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-                environnement.insert("QT_QPA_PLATFORM",
-                                     "offscreen:configfile=" + config.fileName());
-                environnement.insert("LAMELIX_ECRAN", ecran);
-                essai.setProcessEnvironment(environnement);
-                essai.setProcessChannelMode(QProcess::MergedChannels);
-                essai.start(QCoreApplication::applicationFilePath(), {"tientDansLEcran"});
-                QVERIFY(essai.waitForFinished(60000));
-                QVERIFY2(essai.exitStatus() == QProcess::NormalExit && essai.exitCode() == 0,
-                         qPrintable(QString(ecran) + "\n" + essai.readAll()));
+                const QString faute = SurEcran(ecran, "tientDansLEcran");
+                QVERIFY2(faute.isEmpty(), qPrintable(faute));
             }
             return;
         }
