@@ -90,8 +90,8 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 
 // The list sections that rename captions, in the order a language file usually gives them.
 constexpr const char *SectionsDeCaptions[] = {
-    "MENUS",  "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR",  "MNLANG", "MNOUTIL",
-    "MNSOUT", "BOUTONS",     "CASES",       "CADRES",   "LIBELLES", "OUTILS"};
+    "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",   "MNOUTIL", "MNSOUT",
+    "BOUTONS", "CASES",       "CADRES",      "LIBELLES", "OUTILS",  "RAPPORTS", "LANGUES"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
@@ -99,6 +99,13 @@ std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, 
     return Renommable{
         [&f, n, section]() -> const std::string & { return *f.Libelles.Lit(n, section); },
         [&f, n, section](std::string texte) { f.Libelles.Fixe(n, std::move(texte), section); }};
+}
+
+// Item n of a table of built-in French texts; nothing when it has no such item.
+std::optional<Renommable> texteDe(TextesTraduits &table, int n) {
+    if (table.Lit(n) == nullptr) return std::nullopt;
+    return Renommable{[&table, n]() -> const std::string & { return *table.Lit(n); },
+                      [&table, n](std::string texte) { table.Fixe(n, texte); }};
 }
 
 // Item n of a list section that renames captions; nothing when the section has no such item.
@@ -116,6 +123,8 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "CADRES") return renommable(cadreNumero(f, n));
     if (section == "LIBELLES") return libelle(f, LibellesFenetre::Section::Fenetre, n);
     if (section == "OUTILS") return libelle(f, LibellesFenetre::Section::Outils, n);
+    if (section == "RAPPORTS") return texteDe(f.Prog.Rapports, n);
+    if (section == "LANGUES") return texteDe(f.Prog.Langues, n);
     return std::nullopt;
 }
 
