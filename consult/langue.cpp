@@ -199,14 +199,18 @@ MessagesParOctet parPremierOctet(const Messages &table) {
 }
 
 // A text the window wrote from messages of the table `avant`: each of its lines that begins with
-// one of them (the longest that fits) begins with the same message of `apres` instead.
+// one of them (the longest that fits), or with a count and then one of them ("9  lignes
+// analysées"), has the same message of `apres` there instead.
 std::string retraduit(const std::string &texte, const Messages &avant,
                       const MessagesParOctet &index, const Messages &apres) {
     std::string sortie;
     std::size_t debut = 0;
     while (debut <= texte.size()) {
         const std::size_t fin = std::min(texte.find("\r\n", debut), texte.size());
-        const std::string_view ligne = std::string_view(texte).substr(debut, fin - debut);
+        std::string_view ligne = std::string_view(texte).substr(debut, fin - debut);
+        const std::size_t compte = std::min(ligne.find_first_not_of("0123456789"), ligne.size());
+        sortie.append(ligne.substr(0, compte));
+        ligne.remove_prefix(compte);
         int trouve = -1;
         std::size_t longueur = 0;
         if (!ligne.empty())

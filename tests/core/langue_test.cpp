@@ -236,12 +236,12 @@ TEST(Langue, AnglaisPuisFrancais) {
 
 // The words of the built-in French texts of the tools' reports and of the files written.
 const std::set<std::string> MotsFrancais = {
-    "ligne",    "lignes",    "erreur",     "erreurs",    "entité",   "entités",   "clé",
-    "clés",     "fichier",   "fin",        "analyse",    "liste",    "sans",      "suite",
-    "désordre", "remarquée", "compte",     "rendu",      "espèce",   "compilée",  "sortie",
-    "trouvée",  "voir",      "cf",         "attention",  "rupture",  "séquence",  "risque",
-    "bouclage", "noeud",     "appelée",    "étiqueté",   "utile",    "vues",      "dernière",
-    "maillées", "absente",   "principale", "secondaire", "résultat", "recherche", "notes"};
+    "ligne",    "lignes",    "erreur",     "erreurs",   "entité",   "entités",  "clé",
+    "clés",     "fichier",   "fin",        "analyse",   "liste",    "sans",     "suite",
+    "désordre", "remarquée", "compte",     "rendu",     "espèce",   "compilée", "sortie",
+    "trouvée",  "voir",      "cf",         "attention", "rupture",  "séquence", "risque",
+    "bouclage", "noeud",     "appelée",    "étiqueté",  "utile",    "vues",     "dernière",
+    "maillées", "absente",   "principale", "résultat",  "recherche"};
 
 // The French words of a text: its runs of letters (any byte of a UTF-8 sequence is one),
 // lower-cased, that are in MotsFrancais.
@@ -277,7 +277,7 @@ TEST(Langue, RapportsEnAnglais) {
                                                         "2, 0 $$Russula\r\n"
                                                         "2, 0 $Milk$Boletus\r\n"
                                                         "4, 0 $Alone$Lactarius\r\n"
-                                                        "3, 0 $Back$x$a$b\r\n");
+                                                        "3, 0 $Back$Lactarius$S\"Milky\"$b\r\n");
     const auto rapports = [&](int langue) {
         Lamelix &f = *p.F;
         FenetreEssai::Gere([&] { MnLang_Click(f, langue); });
@@ -295,7 +295,7 @@ TEST(Langue, RapportsEnAnglais) {
         tout += o.Text10[0].Text + "\n";
         for (const std::string &dit : p.Dialogues.Journal)
             tout += dit + "\n";
-        return tout + CleImprimable(f.Cle(), StyleImpression::Crochets, FormatImpression::Html,
+        return tout + CleImprimable(f.Cle(), StyleImpression::Crochets, FormatImpression::Markdown,
                                     &f.Prog.Rapports);
     };
     const std::string francais = rapports(1);
@@ -308,7 +308,10 @@ TEST(Langue, RapportsEnAnglais) {
             anglais[i - 1] <= 'z')
             ADD_FAILURE() << anglais.substr(i > 30 ? i - 30 : 0, 60);
     EXPECT_NE(anglais.find("Syntax analysis report for 7key.cle"), std::string::npos);
-    EXPECT_NE(anglais.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_NE(CleImprimable(p.F->Cle(), StyleImpression::Crochets, FormatImpression::Html,
+                            &p.F->Prog.Rapports)
+                  .find("<html lang=\"en\">"),
+              std::string::npos);
     // Back in French, every report is the French one again.
     EXPECT_EQ(rapports(1), francais);
 }
