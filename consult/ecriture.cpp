@@ -6,12 +6,15 @@
 
 namespace lamelix {
 
+std::string EnregistrementImpossible(const Lamelix &f, const std::string &quoi) {
+    return f.Dit("Enregistrement impossible (") + f.Dit(quoi) + f.Dit(") : ");
+}
+
 bool EcritOuSignale(Lamelix &f, const std::string &chemin, std::string_view contenu,
                     const std::string &quoi) {
     std::string pourquoi;
     if (EcritFichierSur(chemin, contenu, &pourquoi)) return true;
-    f.Systeme.Message("Enregistrement impossible (" + quoi + ") : " + chemin + f.FinLigne +
-                      pourquoi);
+    f.Systeme.Message(EnregistrementImpossible(f, quoi) + chemin + f.FinLigne + pourquoi);
     return false;
 }
 

@@ -38,8 +38,8 @@ void ExportResultat(Lamelix &f) {
         const auto chemin = f.Systeme.DialogueEnregistrer(filtre, nom, f.RepData);
         if (!chemin || chemin->empty()) return; // cancelled: the export ends
         const std::string fin = "\r\n";
-        std::string texte = "Résultat de la recherche" + fin;
-        texte += "fichier clé : " + f.Cle().FichierCle + fin;
+        std::string texte = f.Dit("Résultat de la recherche") + fin;
+        texte += f.Dit("fichier clé : ") + f.Cle().FichierCle + fin;
         texte += f.Cle().CommentaireCle + fin;
         texte += fin;
         texte += f.Text7.Text + fin;

@@ -89,6 +89,8 @@ void CaptionsParDefaut(Lamelix &f) {
     f.frmAbout.SetCaption("À propos de Lamelix");
 
     f.Libelles.Defauts();
+    f.Prog.Rapports.Defauts();
+    f.Prog.Langues.Defauts();
 }
 
 Lamelix::Lamelix(Programme &programme, Services &services, FenetresAnnexes &annexes)

@@ -190,6 +190,8 @@ struct Lamelix {
     CleCompilee &Cle() { return Prog.Cle; }
     Reglages &Options() { return Prog.Options; }
     const std::string &Msg(int numero) const { return Prog.Textes[numero]; }
+    // A built-in French text of the reports and of the files written, in the interface language.
+    std::string Dit(std::string_view francais) const { return Prog.Rapports.Traduit(francais); }
     EnvironnementCompilation Compilation() {
         return {Prog.Cle, Prog.Textes, Systeme, Systeme, lgs};
     }
@@ -318,6 +320,8 @@ void AfficheAvert(Lamelix &f);
 // The item n of the options menu that a language file may rename; nullptr when there is none.
 MenuItem *MnOption(Lamelix &f, int n);
 
+// "Enregistrement impossible (quoi) : " in the interface language.
+std::string EnregistrementImpossible(const Lamelix &f, const std::string &quoi);
 // Writes a file through a temporary file; a failure is shown ("Enregistrement impossible (quoi)"
 // with the path and the reason) and leaves the old file intact. False when nothing was written.
 bool EcritOuSignale(Lamelix &f, const std::string &chemin, std::string_view contenu,

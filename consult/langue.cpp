@@ -90,8 +90,8 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 
 // The list sections that rename captions, in the order a language file usually gives them.
 constexpr const char *SectionsDeCaptions[] = {
-    "MENUS",  "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR",  "MNLANG", "MNOUTIL",
-    "MNSOUT", "BOUTONS",     "CASES",       "CADRES",   "LIBELLES", "OUTILS"};
+    "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",   "MNOUTIL", "MNSOUT",
+    "BOUTONS", "CASES",       "CADRES",      "LIBELLES", "OUTILS",  "RAPPORTS", "LANGUES"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
@@ -99,6 +99,13 @@ std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, 
     return Renommable{
         [&f, n, section]() -> const std::string & { return *f.Libelles.Lit(n, section); },
         [&f, n, section](std::string texte) { f.Libelles.Fixe(n, std::move(texte), section); }};
+}
+
+// Item n of a table of built-in French texts; nothing when it has no such item.
+std::optional<Renommable> texteDe(TextesTraduits &table, int n) {
+    if (table.Lit(n) == nullptr) return std::nullopt;
+    return Renommable{[&table, n]() -> const std::string & { return *table.Lit(n); },
+                      [&table, n](std::string texte) { table.Fixe(n, texte); }};
 }
 
 // Item n of a list section that renames captions; nothing when the section has no such item.
@@ -116,6 +123,8 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "CADRES") return renommable(cadreNumero(f, n));
     if (section == "LIBELLES") return libelle(f, LibellesFenetre::Section::Fenetre, n);
     if (section == "OUTILS") return libelle(f, LibellesFenetre::Section::Outils, n);
+    if (section == "RAPPORTS") return texteDe(f.Prog.Rapports, n);
+    if (section == "LANGUES") return texteDe(f.Prog.Langues, n);
     return std::nullopt;
 }
 
@@ -190,14 +199,18 @@ MessagesParOctet parPremierOctet(const Messages &table) {
 }
 
 // A text the window wrote from messages of the table `avant`: each of its lines that begins with
-// one of them (the longest that fits) begins with the same message of `apres` instead.
+// one of them (the longest that fits), or with a count and then one of them ("9  lignes
+// analysées"), has the same message of `apres` there instead.
 std::string retraduit(const std::string &texte, const Messages &avant,
                       const MessagesParOctet &index, const Messages &apres) {
     std::string sortie;
     std::size_t debut = 0;
     while (debut <= texte.size()) {
         const std::size_t fin = std::min(texte.find("\r\n", debut), texte.size());
-        const std::string_view ligne = std::string_view(texte).substr(debut, fin - debut);
+        std::string_view ligne = std::string_view(texte).substr(debut, fin - debut);
+        const std::size_t compte = std::min(ligne.find_first_not_of("0123456789"), ligne.size());
+        sortie.append(ligne.substr(0, compte));
+        ligne.remove_prefix(compte);
         int trouve = -1;
         std::size_t longueur = 0;
         if (!ligne.empty())

@@ -154,7 +154,12 @@ void MnuMemo_Click(Lamelix &f) {
 }
 
 void MnuAide_Click(Lamelix &f) {
-    f.Systeme.Aide(JointChemin(f.RepProgramme, "aide/index.html"));
+    // The help in the interface language when it is installed ("aide/index_en.html"), else the
+    // French one.
+    const std::string &code = f.Options().LangueM;
+    const std::string traduite = JointChemin(f.RepProgramme, "aide/index_" + code + ".html");
+    const bool francais = code.empty() || code == "fr" || !FichierExiste(traduite);
+    f.Systeme.Aide(francais ? JointChemin(f.RepProgramme, "aide/index.html") : traduite);
 }
 
 void MnOutil_Click(Lamelix &f, int index) {

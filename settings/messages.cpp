@@ -151,16 +151,18 @@ void Messages::Remplace(int numero, std::string texte) {
     textes_[static_cast<std::size_t>(numero)] = std::move(texte);
 }
 
+std::string AvecLesBlancsDe(std::string_view francais, std::string_view texte) {
+    const std::size_t debut = francais.find_first_not_of(' ');
+    if (debut == std::string_view::npos) return std::string(texte);
+    const std::size_t fin = francais.find_last_not_of(' ') + 1;
+    std::string avec(francais.substr(0, debut));
+    avec.append(texte).append(francais.substr(fin));
+    return avec;
+}
+
 void Messages::RemplaceParTraduction(int numero, std::string_view texte) {
     static const Messages francais;
-    const std::string &defaut = francais[numero];
-    const std::size_t debut = defaut.find_first_not_of(' ');
-    if (debut == std::string::npos) {
-        Remplace(numero, std::string(texte));
-        return;
-    }
-    const std::size_t fin = defaut.find_last_not_of(' ') + 1;
-    Remplace(numero, defaut.substr(0, debut) + std::string(texte) + defaut.substr(fin));
+    Remplace(numero, AvecLesBlancsDe(francais[numero], texte));
 }
 
 } // namespace lamelix

@@ -29,4 +29,8 @@ class Messages {
     std::array<std::string, Nombre> textes_;
 };
 
+// A language file's text (read trimmed) with the blanks the built-in French text has before and
+// after it, which the callers join on.
+std::string AvecLesBlancsDe(std::string_view francais, std::string_view texte);
+
 } // namespace lamelix

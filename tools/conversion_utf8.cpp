@@ -52,17 +52,18 @@ void CONVediter(Lamelix &f, int16_t mode) {
             LignesSansRetour(octets), ExtensionMaj3(NomFichier(sortie)) == "TXT", f.FinLigne);
         if (static_cast<std::size_t>(std::count(texte.begin(), texte.end(), '\n')) >
             MaxLignesPhysiques) {
-            f.Systeme.Message("conversion refusée : avec sa ligne rem$UTF8$, la clé dépasserait " +
-                              std::to_string(MaxLignesPhysiques) + " lignes ; rien n'est écrit");
+            f.Systeme.Message(
+                f.Dit("conversion refusée : avec sa ligne rem$UTF8$, la clé dépasserait ") +
+                std::to_string(MaxLignesPhysiques) + f.Dit(" lignes ; rien n'est écrit"));
             return;
         }
         // The key is replaced only by a text that still compiles to the same key, and its
         // original is kept beside it as a renumbering keeps it.
         if (mode == 1) {
             if (!CompileCommeAvant(f, octets, texte)) {
-                f.Systeme.Message("conversion refusée : la clé convertie ne se compile pas comme "
-                                  "l'originale ; " +
-                                  sortie + " n'est pas remplacé");
+                f.Systeme.Message(f.Dit("conversion refusée : la clé convertie ne se compile pas "
+                                        "comme l'originale ; ") +
+                                  sortie + f.Dit(" n'est pas remplacé"));
                 return;
             }
             if (!SauverBak(f, sortie, octets)) return;
@@ -73,7 +74,7 @@ void CONVediter(Lamelix &f, int16_t mode) {
         if (mode == 1) notice += " ; " + f.Msg(MsgCopieOriginale) + " " + NomSauvegarde(sortie);
         flash(f, notice, 0);
     } catch (const ErreurExecution &) {
-        f.Systeme.Message("erreur inconnue export UTF8");
+        f.Systeme.Message(f.Dit("erreur inconnue export UTF8"));
     }
 }
 

@@ -131,7 +131,8 @@ std::optional<long> LigneNommee(const std::string &ligne) {
     std::string_view t = ligne;
     while (!t.empty() && (t.back() == '\r' || t.back() == '\n'))
         t.remove_suffix(1);
-    if (t.rfind("@ligne ", 0) == 0) {
+    // "@ligne", or its word in the interface language, then the index and the text line.
+    if (t.size() > 1 && t.front() == '@' && (t[1] < '0' || t[1] > '9')) {
         const std::size_t barre = t.find(" / ");
         if (barre == std::string_view::npos) return std::nullopt;
         const long n = Nombre(t.substr(barre + 3));

@@ -48,22 +48,22 @@ std::string NomSauvegarde(const std::string &chemin) {
 bool SauverBak(Lamelix &f, const std::string &cle, std::string_view octets) {
     // A key that will not be replaced (read-only, not a regular file) gets no backup either.
     if (const auto refus = PourquoiPasReecrivable(cle)) {
-        f.Systeme.Message("Enregistrement impossible (clé) : " + cle + f.FinLigne + *refus);
+        f.Systeme.Message(EnregistrementImpossible(f, "clé") + cle + f.FinLigne + *refus);
         return false;
     }
     // The backup is as private as the key it copies.
     std::string pourquoi;
     if (EcritFichierSur(NomSauvegarde(cle), octets, &pourquoi, ModeFichier(cle))) return true;
-    f.Systeme.Message("Enregistrement impossible (sauvegarde) : " + NomSauvegarde(cle) +
-                      f.FinLigne + pourquoi);
+    f.Systeme.Message(EnregistrementImpossible(f, "sauvegarde") + NomSauvegarde(cle) + f.FinLigne +
+                      pourquoi);
     return false;
 }
 
 void Enregistrer(Outils &o) {
     Lamelix &f = o.Principale;
     // The file is rewritten: Return alone must not do it.
-    if (f.Systeme.QuestionRisquee("le fichier " + o.FichierCourant + " va être modifié ") !=
-        ReponseOui)
+    if (f.Systeme.QuestionRisquee(f.Dit("le fichier ") + o.FichierCourant +
+                                  f.Dit(" va être modifié ")) != ReponseOui)
         return;
     // The tables belong to the content that was renumbered: another key, an edited file or a
     // renumbering that met a secondary key would have its lines overwritten with wrong numbers.

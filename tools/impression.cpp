@@ -33,19 +33,24 @@ struct Plan {
     bool Existe(long e) const { return e >= 1 && e <= MaxEntites && !Branches[e].empty(); }
 };
 
-Plan Lit(const CleCompilee &cle) {
+// A French word of the page, in the language of mots when there are some.
+std::string Mot(const TextesTraduits *mots, std::string_view francais) {
+    return mots ? mots->Traduit(francais) : std::string(francais);
+}
+
+Plan Lit(const CleCompilee &cle, const TextesTraduits *mots) {
     Plan p;
     p.Branches.resize(MaxEntites + 1);
     p.Appelants.resize(MaxEntites + 1);
-    p.Parties.push_back({"Clé principale", {}});
+    p.Parties.push_back({Mot(mots, "Clé principale"), {}});
     const long n = NombreLignesCle(cle);
     for (long i = 1; i <= n; ++i) {
         const LigneCle &l = cle.TabLignes(i);
         if (l.E < 0) {
             const std::string texte = SansBlancs(l.Description);
-            p.Parties.push_back(
-                {"Clé secondaire " + std::to_string(-l.E) + (texte.empty() ? "" : " : " + texte),
-                 {}});
+            p.Parties.push_back({Mot(mots, "Clé secondaire ") + std::to_string(-l.E) +
+                                     (texte.empty() ? "" : " : " + texte),
+                                 {}});
             continue;
         }
         if (l.E < 1 || l.E > MaxEntites) continue;
@@ -175,8 +180,9 @@ a { color: inherit; text-decoration: none; }
 // One layout written in one format.
 class Ecriture {
   public:
-    Ecriture(const CleCompilee &cle, const Plan &plan, FormatImpression format)
-        : cle_(cle), plan_(plan), html_(format == FormatImpression::Html) {
+    Ecriture(const CleCompilee &cle, const Plan &plan, FormatImpression format,
+             const TextesTraduits *mots)
+        : cle_(cle), plan_(plan), html_(format == FormatImpression::Html), mots_(mots) {
         for (std::size_t k = 0; k < plan.Parties.size(); ++k)
             for (long e : plan.Parties[k].Couplets)
                 partieDe_[e] = k;
@@ -187,9 +193,9 @@ class Ecriture {
             QueDesBlancs(cle_.TitreCle) ? NomFichier(cle_.FichierCle) : SansBlancs(cle_.TitreCle);
         const std::string commentaire = SansBlancs(cle_.CommentaireCle);
         if (html_) {
-            t_ += "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n"
-                  "<title>" +
-                  Texte(titre) + "</title>\n" + StyleHtml + "</head>\n<body class=\"" +
+            t_ += "<!DOCTYPE html>\n<html lang=\"" + Mot(mots_, "fr") +
+                  "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + Texte(titre) + "</title>\n" +
+                  StyleHtml + "</head>\n<body class=\"" +
                   (style == StyleImpression::Indente ? "indente" : "crochets") + "\">\n<h1>" +
                   Texte(titre) + "</h1>\n";
             if (!commentaire.empty())
@@ -314,7 +320,8 @@ class Ecriture {
                 if (descend)
                     issue = espece;
                 else if (plan_.Existe(l.S))
-                    issue = (espece.empty() ? "" : espece + " ") + "voir " + Renvoi(l.S);
+                    issue =
+                        (espece.empty() ? "" : espece + " ") + Mot(mots_, "voir ") + Renvoi(l.S);
                 const std::string ancre =
                     html_ && k == 0 ? " id=\"c" + std::to_string(e) + "\"" : std::string();
                 Paragraphe(branches[k], Lead(l, std::to_string(e) + Lettre(k), issue), profondeur,
@@ -331,6 +338,7 @@ class Ecriture {
     const CleCompilee &cle_;
     const Plan &plan_;
     bool html_;
+    const TextesTraduits *mots_;
     std::string t_;
     std::vector<bool> vus_ = std::vector<bool>(MaxEntites + 1, false);
     std::vector<std::size_t> partieDe_ = std::vector<std::size_t>(MaxEntites + 1, 0);
@@ -338,9 +346,10 @@ class Ecriture {
 
 } // namespace
 
-std::string CleImprimable(const CleCompilee &cle, StyleImpression style, FormatImpression format) {
-    const Plan plan = Lit(cle);
-    return Ecriture(cle, plan, format).Document(style);
+std::string CleImprimable(const CleCompilee &cle, StyleImpression style, FormatImpression format,
+                          const TextesTraduits *mots) {
+    const Plan plan = Lit(cle, mots);
+    return Ecriture(cle, plan, format, mots).Document(style);
 }
 
 std::optional<StyleImpression> StyleNomme(const std::string &nom) {

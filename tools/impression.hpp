@@ -7,6 +7,7 @@
 // with its own heading.
 
 #include "key/tables.hpp"
+#include "settings/textes_traduits.hpp"
 
 #include <optional>
 #include <string>
@@ -16,7 +17,9 @@ namespace lamelix {
 enum class StyleImpression { Crochets, Indente };
 enum class FormatImpression { Html, Markdown };
 
-std::string CleImprimable(const CleCompilee &cle, StyleImpression style, FormatImpression format);
+// Its headings and its language are French, or those of mots (the interface language's texts).
+std::string CleImprimable(const CleCompilee &cle, StyleImpression style, FormatImpression format,
+                          const TextesTraduits *mots = nullptr);
 
 // The option values of lamelix-outils imprime: "crochets"/"indente", "html"/"md".
 std::optional<StyleImpression> StyleNomme(const std::string &nom);

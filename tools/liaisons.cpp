@@ -46,7 +46,7 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
         }
         if (courante == 0) {
             f.Systeme.Message(TexteNombre(cle.TabLignes(precedente).LigneTexte) +
-                              "avertissement 12/? cf clé ");
+                              f.Dit("avertissement 12/? cf clé "));
             return false;
         }
         const LigneCle &l = cle.TabLignes(courante);
@@ -56,7 +56,7 @@ bool Remonte(Lamelix &f, long ligne, long &courante) {
         chemin.push_back(courante);
         if (chemin.size() == static_cast<std::size_t>(MaxEtapes))
             f.Systeme.Message(TexteNombre(cle.TabLignes(precedente).LigneTexte) +
-                              "avertissement 11 /-dépassement index- cf ligne");
+                              f.Dit("avertissement 11 /-dépassement index- cf ligne"));
     }
     // The path from the first entity to the outcome becomes the consultation's history.
     f.Parcours.RemplaceChemin({chemin.rbegin(), chemin.rend()});
@@ -89,7 +89,7 @@ void RemonteLesIssues(Outils &o) {
     } catch (const ErreurExecution &) {
         const CleCompilee &cle = f.Cle();
         if (courante < DonneeMax && courante >= 0)
-            f.Systeme.Message(" erreur 101/cf ligne " +
+            f.Systeme.Message(f.Dit(" erreur 101/cf ligne ") +
                               TexteNombre(cle.TabLignes(courante + 1).LigneTexte) +
                               cle.TabLignes(courante).Description);
         else
@@ -118,8 +118,8 @@ void TestLiaisons(Outils &o) {
     for (long i = 1; i <= n; ++i) {
         const LigneCle &l = cle.TabLignes(i);
         if (l.S > 0 && !portees.Contient(l.S))
-            texte += "ligne " + std::to_string(i) + " / " + TexteNombre(l.LigneTexte) +
-                     " sans suite" + fin;
+            texte += o.Dit("ligne ") + std::to_string(i) + " / " + TexteNombre(l.LigneTexte) +
+                     o.Dit(" sans suite") + fin;
     }
     o.Text10[0].SetText(std::move(texte));
 }

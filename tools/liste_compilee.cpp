@@ -12,13 +12,15 @@ namespace {
 constexpr std::size_t TaillePage = 32000;
 
 std::string Entete(const Outils &o, bool premiere, bool compacte) {
-    const std::string debut = " clé compilée" + o.FinLigne();
+    const std::string debut = o.Dit(" clé compilée") + o.FinLigne();
     // The compact lines begin where the line before ended: their heading ends its own line.
     if (!premiere)
         return debut +
-               "ligne utile | ligne texte | E , S | prec |description | nom espèce | compléments" +
+               o.Dit("ligne utile | ligne texte | E , S | prec |description | nom espèce | "
+                     "compléments") +
                (compacte ? o.FinLigne() : std::string{});
-    if (compacte) return debut + " E , S $description $ nom espèce $ compléments" + o.FinLigne();
+    if (compacte)
+        return debut + o.Dit(" E , S $description $ nom espèce $ compléments") + o.FinLigne();
     return debut + o.Msg(MsgEnTeteListeCompilee);
 }
 

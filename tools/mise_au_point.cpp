@@ -24,7 +24,7 @@ const char *const Fleche = " |----------------- >";
 // exceed any 16-bit number.
 class Rapport {
   public:
-    Rapport(const CleCompilee &cle, const std::string &fin) : cle_(cle), fin_(fin) {}
+    explicit Rapport(const Outils &o) : o_(o), cle_(o.Principale.Cle()), fin_(o.FinLigne()) {}
 
     std::string Texte;
     long long Erreurs = 0;
@@ -33,7 +33,7 @@ class Rapport {
     void Ligne(const std::string &morceau) { Texte += fin_ + morceau; }
     // The line reference of key line i.
     void Reference(long i) {
-        Texte += fin_ + "@ligne " + std::to_string(i) + " / " +
+        Texte += fin_ + o_.Dit("@ligne ") + std::to_string(i) + " / " +
                  TexteNombre(cle_.TabLignes(i).LigneTexte) + " \\";
     }
     std::string Tete(long i) const {
@@ -55,6 +55,7 @@ class Rapport {
     }
 
   private:
+    const Outils &o_;
     const CleCompilee &cle_;
     const std::string &fin_;
 };
@@ -128,21 +129,28 @@ long Mailles(Rapport &r, const CleCompilee &cle) {
     return touches;
 }
 
+// A finding's detail, its French words in the interface language.
+std::string DetailTraduit(const Outils &o, std::string detail) {
+    for (const char *francais : {" : déjà à la ligne ", "entité "})
+        detail = Remplace(detail, francais, o.Dit(francais));
+    return detail;
+}
+
 // The checks of the key's graph, after the report's own sections, shown only when they find
 // something: each kind of finding under its title, each line with its reference.
-long Structure(Rapport &r, const CleCompilee &cle) {
+long Structure(const Outils &o, Rapport &r, const CleCompilee &cle) {
     const std::vector<ConstatStructure> constats = VerifieStructure(cle);
     const ConstatStructure *precedent = nullptr;
     for (const ConstatStructure &c : constats) {
         if (precedent == nullptr || precedent->Genre != c.Genre)
-            r.Ligne(std::string("  * ") + TitreConstat(c.Genre) + " :");
+            r.Ligne("  * " + o.Dit(TitreConstat(c.Genre)) + " :");
         precedent = &c;
         r.Courant = c.Ligne;
         r.Reference(c.Ligne);
         r.Texte += r.Tete(c.Ligne) + "\\" + cle.TabLignes(c.Ligne).Description;
-        if (!c.Detail.empty()) r.Texte += " \\ " + c.Detail;
+        if (!c.Detail.empty()) r.Texte += " \\ " + DetailTraduit(o, c.Detail);
     }
-    if (!constats.empty()) r.Ligne("----fin des vérifications supplémentaires------");
+    if (!constats.empty()) r.Ligne(o.Dit("----fin des vérifications supplémentaires------"));
     return static_cast<long>(constats.size());
 }
 
@@ -161,15 +169,15 @@ void Sections(Outils &o, Rapport &r) {
     const std::string tete = std::string(Fleche) + "    ";
 
     section(
-        tete + "lignes en désordre : ", true, true,
+        tete + o.Dit("lignes en désordre : "), true, true,
         [&](long i) { return L(i).E > 0 && L(i).E < L(i - 1).E; }, etoile);
     section(
-        tete + "Branche appelée au delà de la dernière entité : ", true, true,
+        tete + o.Dit("Branche appelée au delà de la dernière entité : "), true, true,
         [&](long i) { return L(i).S > cle.EntiteMaxCourante; }, simple);
     section(
-        tete + "Appel de branche inexistante : ", true, true,
+        tete + o.Dit("Appel de branche inexistante : "), true, true,
         [&](long i) { return BrancheAbsente(cle, L(i).S); }, simple);
-    r.Section(tete + "Noeud étiqueté : ", false, true, [&] {
+    r.Section(tete + o.Dit("Noeud étiqueté : "), false, true, [&] {
         return Parcourt(
                    r, cle,
                    [&](long i) { return L(i).S > 0 && !SansBlancs(L(i).NomEspece).empty(); },
@@ -181,11 +189,11 @@ void Sections(Outils &o, Rapport &r) {
                    });
     });
     section(
-        tete + "Description terminale absente : ", true, true,
+        tete + o.Dit("Description terminale absente : "), true, true,
         [&](long i) { return EstTerminale(L(i)) && SansBlancs(L(i).Description).empty(); },
         [&](long i) { return r.Tete(i) + "\\" + L(i).NomEspece; });
     section(
-        tete + "Nom d'espèce  absent : ", false, true,
+        tete + o.Dit("Nom d'espèce  absent : "), false, true,
         [&](long i) { return EstTerminale(L(i)) && L(i).NomEspece.empty() && !EstNote(cle, i); },
         simple);
     section(
@@ -193,7 +201,7 @@ void Sections(Outils &o, Rapport &r) {
         [&](long i) { return L(i).E > 0 && L(i).S > 0 && L(i).E >= L(i).S; }, etoile);
     // Both text scans read the loaded file by its full path.
     const std::vector<std::string> lignes = LignesDecodees(LitFichierOutils(cle.FichierCle));
-    r.Section(tete + "Lignes ignorées: ", false, false, [&] {
+    r.Section(tete + o.Dit("Lignes ignorées: "), false, false, [&] {
         return ScanneTexte(
             r, lignes,
             [](const std::string &t) {
@@ -204,15 +212,15 @@ void Sections(Outils &o, Rapport &r) {
             });
     });
     section(
-        std::string(Fleche) + "   Liste notes", false, true,
-        [&](long i) { return EstNote(cle, i); }, simple);
+        Fleche + o.Dit("   Liste notes"), false, true, [&](long i) { return EstNote(cle, i); },
+        simple);
 
     r.Ligne("-----------------------------");
     const std::string nombre = std::to_string(r.Erreurs);
-    r.Ligne(nombre + (r.Erreurs < 2 ? " erreur remarquée" : " erreurs possibles"));
+    r.Ligne(nombre + o.Dit(r.Erreurs < 2 ? " erreur remarquée" : " erreurs possibles"));
     r.Texte += o.FinLigne();
 
-    r.Section(tete + "nb de séparateurs excessif", false, true, [&] {
+    r.Section(tete + o.Dit("nb de séparateurs excessif"), false, true, [&] {
         return ScanneTexte(
             r, lignes, [](const std::string &t) { return NombreDollars(t) >= 4; },
             [&](long n, const std::string &t) {
@@ -220,12 +228,11 @@ void Sections(Outils &o, Rapport &r) {
                        " \\ Nb= " + std::to_string(NombreDollars(t)) + " :" + t;
             });
     });
-    r.Ligne("----fin d'analyse------");
-    r.Section(std::string(Fleche) + "    entités maillées", false, true,
-              [&] { return Mailles(r, cle); });
-    r.Ligne("----fin d'analyse------");
-    r.Section(tete + "Vérifications supplémentaires de la structure", false, true,
-              [&] { return Structure(r, cle); });
+    r.Ligne(o.Dit("----fin d'analyse------"));
+    r.Section(Fleche + o.Dit("    entités maillées"), false, true, [&] { return Mailles(r, cle); });
+    r.Ligne(o.Dit("----fin d'analyse------"));
+    r.Section(tete + o.Dit("Vérifications supplémentaires de la structure"), false, true,
+              [&] { return Structure(o, r, cle); });
 }
 
 } // namespace
@@ -234,21 +241,21 @@ void MiseauPointFichierOutils(Outils &o) {
     // The report reads the compiled key alone: the consultation in the main window stays as it
     // is, its lists agreeing with its path.
     const CleCompilee &cle = o.Cle();
-    Rapport r(cle, o.FinLigne());
+    Rapport r(o);
     try {
         r.Texte = o.Msg(MsgCompteRenduSyntaxe) + NomFichier(cle.FichierCle);
-        r.Ligne(" nb de lignes vues :" + std::to_string(cle.NbLignesTexte));
-        r.Ligne(" nb de lignes utiles :" + std::to_string(cle.EntiteMax));
-        r.Ligne(" dernière entité     : " + std::to_string(cle.EntiteMaxCourante));
+        r.Ligne(o.Dit(" nb de lignes vues :") + std::to_string(cle.NbLignesTexte));
+        r.Ligne(o.Dit(" nb de lignes utiles :") + std::to_string(cle.EntiteMax));
+        r.Ligne(o.Dit(" dernière entité     : ") + std::to_string(cle.EntiteMaxCourante));
         r.Ligne({});
-        r.Ligne(" Listes des lignes comportant une erreur possible");
+        r.Ligne(o.Dit(" Listes des lignes comportant une erreur possible"));
         Sections(o, r);
     } catch (const ErreurExecution &) {
         const bool dansTable = r.Courant >= 0 && r.Courant <= MaxLignesCle;
-        r.Texte += o.FinLigne() + o.FinLigne() + "erreur fatale d'indexation à l'index  @ligne " +
-                   std::to_string(r.Courant) + " / " +
+        r.Texte += o.FinLigne() + o.FinLigne() + o.Dit("erreur fatale d'indexation à l'index  ") +
+                   o.Dit("@ligne ") + std::to_string(r.Courant) + " / " +
                    (dansTable ? TexteNombre(cle.TabLignes(r.Courant).LigneTexte) : "?");
-        r.Ligne("---- analyse interrompue ------");
+        r.Ligne(o.Dit("---- analyse interrompue ------"));
     }
     o.Text10[0].SetText(std::move(r.Texte));
 }

@@ -206,7 +206,8 @@ void Command3_Click(Outils &o) {
 
 void Command1_MouseMove(Outils &o, int index, int Button) {
     if (index != OutVoirCompil || Button != BoutonDroit) return;
-    const auto code = o.Principale.Systeme.Saisie("votre code ? ", "Export texte", "");
+    const auto code =
+        o.Principale.Systeme.Saisie(o.Dit("votre code ? "), o.Dit("Export texte"), "");
     if (code && *code == CodeListeTexte) ListeCompileeTexte(o);
 }
 
@@ -219,9 +220,9 @@ void CopieRapport(Outils &o, int boite) {
 void EnregistreRapport(Outils &o, int boite) {
     Lamelix &f = o.Principale;
     const std::string propose =
-        NomFichier(o.FichierCourant) + (boite == 0 ? "-rapport.txt" : "-renum.txt");
-    const auto chemin = f.Systeme.DialogueEnregistrer("Texte (*.txt)|*.txt|(*.*)|*.*", propose,
-                                                      DossierDe(o.FichierCourant));
+        NomFichier(o.FichierCourant) + o.Dit(boite == 0 ? "-rapport.txt" : "-renum.txt");
+    const auto chemin = f.Systeme.DialogueEnregistrer(o.Dit("Texte (*.txt)|*.txt|(*.*)|*.*"),
+                                                      propose, DossierDe(o.FichierCourant));
     if (!chemin || chemin->empty()) return;
     EcritOuSignale(f, *chemin, o.Text10.at(static_cast<std::size_t>(boite)).Text, "compte rendu");
 }
@@ -237,7 +238,7 @@ void MnSOut_Click(Lamelix &f, int index) {
     }
     if (index != 5 && index != 6) return;
     if (f.Cle().CodageTxt == "UTF8") {
-        f.Systeme.Message("cette clé est déjà codée en UTF8");
+        f.Systeme.Message(f.Dit("cette clé est déjà codée en UTF8"));
         return;
     }
     CONVediter(f, index == 5 ? 1 : 0);

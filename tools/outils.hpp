@@ -82,6 +82,7 @@ struct Outils {
 
     CleCompilee &Cle() { return Principale.Cle(); }
     const std::string &Msg(int n) const { return Principale.Msg(n); }
+    std::string Dit(std::string_view francais) const { return Principale.Dit(francais); }
     const std::string &FinLigne() const { return Principale.FinLigne; }
 };
 

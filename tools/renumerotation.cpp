@@ -40,8 +40,8 @@ void renum(Outils &o) {
         // A start or a step below 1 would give entity 0 or numbers going down: the rewritten key
         // would hold nothing but its backup. Refused before anything is computed.
         if (depart < 1 || increment < 1) {
-            const std::string refus =
-                "numérotation refusée : le numéro de départ et l'incrément valent au moins 1";
+            const std::string refus = o.Dit(
+                "numérotation refusée : le numéro de départ et l'incrément valent au moins 1");
             rapport.SetText(refus + fin);
             o.Principale.Systeme.Message(refus);
             return;
@@ -66,8 +66,8 @@ void renum(Outils &o) {
                 RangNumerotation &rang = o.Ancienne(k);
                 if (tete.find("CS") != std::string::npos) {
                     o.CleSecondaire = true;
-                    rapport.Append(fin + " CS non traitée, ligne " + std::to_string(k) + " (" +
-                                   tete + ")");
+                    rapport.Append(fin + o.Dit(" CS non traitée, ligne ") + std::to_string(k) +
+                                   " (" + tete + ")");
                     return;
                 }
                 const std::vector<std::string> parties = Decoupe(tete, ',');
@@ -76,8 +76,8 @@ void renum(Outils &o) {
                 rang.S = VersEntier16(Valeur(parties[1]));
                 if (parties.size() >= 3 && parties[2].find('N') != std::string::npos) rang.Note = 1;
                 if (rang.E < o.Ancienne(k - 1).E)
-                    rapport.Append(fin + " la ligne " + std::to_string(k) + " (" + tete + ")" +
-                                   " est mal rangée");
+                    rapport.Append(fin + o.Dit(" la ligne ") + std::to_string(k) + " (" + tete +
+                                   ")" + o.Dit(" est mal rangée"));
             },
             [](const std::string &) {});
         o.Cle().EntiteMax = VersEntier16(static_cast<double>(n));
@@ -106,9 +106,9 @@ void renum(Outils &o) {
                     nouveau.S = o.Nouvelle(j).E;
                 } else {
                     nouveau.S = 9999;
-                    rapport.Append(fin + "Sortie ligne " + std::to_string(k) +
+                    rapport.Append(fin + o.Dit("Sortie ligne ") + std::to_string(k) +
                                    " (: " + std::to_string(ancien.E) + "," +
-                                   std::to_string(ancien.S) + "$) non trouvée");
+                                   std::to_string(ancien.S) + "$" + o.Dit(") non trouvée"));
                 }
             } else {
                 nouveau.S = 0;
@@ -123,18 +123,19 @@ void renum(Outils &o) {
                                        std::to_string(o.Nouvelle(k - 1).S) + ",N");
         }
         o.Label2.SetCaption(std::to_string(n) + o.Msg(MsgLignesAnalysees));
-        rapport.Append(fin + "nb entités : " + std::to_string(n));
+        rapport.Append(fin + o.Dit("nb entités : ") + std::to_string(n));
         if (o.CleSecondaire) {
-            rapport.Append(fin + "Les clés secondaires ne sont pas traitées  : ne pas sauver !");
+            rapport.Append(fin +
+                           o.Dit("Les clés secondaires ne sont pas traitées  : ne pas sauver !"));
             o.Command1[OutSauverRenum].SetEnabled(false);
         }
         const bool tropLoin = dernier > MaxEntites;
-        const std::string refus = "numérotation refusée : elle irait jusqu'à " +
-                                  std::to_string(dernier) + ", une clé compte au plus " +
-                                  std::to_string(MaxEntites) + " entités";
+        const std::string refus = o.Dit("numérotation refusée : elle irait jusqu'à ") +
+                                  std::to_string(dernier) + o.Dit(", une clé compte au plus ") +
+                                  std::to_string(MaxEntites) + o.Dit(" entités");
         if (tropLoin) rapport.Append(fin + refus);
-        rapport.Append(fin + " ---- fin du compte rendu ---------");
-        correspondances.Append(fin + fin + "nb entités : " + std::to_string(n));
+        rapport.Append(fin + o.Dit(" ---- fin du compte rendu ---------"));
+        correspondances.Append(fin + fin + o.Dit("nb entités : ") + std::to_string(n));
         if (tropLoin) {
             o.Principale.Systeme.Message(refus);
             return;

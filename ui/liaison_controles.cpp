@@ -230,4 +230,15 @@ void LieListe(SuiviControles &suivi, QComboBox *widget, const ListBox &modele) {
     });
 }
 
+void LieListe(SuiviControles &suivi, QComboBox *widget, const ListBox &modele,
+              const TextesTraduits &noms) {
+    suivi.Lie({&modele, &noms}, [widget, &modele, &noms] {
+        const QSignalBlocker bloque(widget);
+        widget->clear();
+        for (const ElementListe &e : modele.Items)
+            widget->addItem(qs(noms.Traduit(e.Texte)));
+        widget->setCurrentIndex(modele.ListIndex);
+    });
+}
+
 } // namespace lamelix

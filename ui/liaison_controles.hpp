@@ -8,6 +8,7 @@
 
 #include "consult/lamelix.hpp"
 #include "consult/libelles.hpp"
+#include "settings/textes_traduits.hpp"
 #include "ui/suivi_controles.hpp"
 
 #include <cstddef>
@@ -88,5 +89,9 @@ void LieMenu(SuiviControles &suivi, QAction *action, const MenuItem &item);
 // A list's lines and selection (and, for a list box, whether it is enabled).
 void LieListe(SuiviControles &suivi, QListWidget *widget, const ListBox &modele);
 void LieListe(SuiviControles &suivi, QComboBox *widget, const ListBox &modele);
+// A list of French names (the translation languages) shown in the interface language: the model
+// keeps the names the settings and the keys use.
+void LieListe(SuiviControles &suivi, QComboBox *widget, const ListBox &modele,
+              const TextesTraduits &noms);
 
 } // namespace lamelix

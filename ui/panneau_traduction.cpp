@@ -159,9 +159,9 @@ QLayout *PanneauTraduction::pied() {
 void PanneauTraduction::lieChoix() {
     Lamelix &f = t_.Principale;
     const LibellesFenetre &l = f.Libelles;
-    LieListe(suivi_, lgs_, f.lgs);
+    LieListe(suivi_, lgs_, f.lgs, f.Prog.Langues);
     RelieSelection(lgs_, f.lgs, agit_);
-    LieListe(suivi_, lgr_, f.lgr);
+    LieListe(suivi_, lgr_, f.lgr, f.Prog.Langues);
     RelieSelection(lgr_, f.lgr, agit_);
     for (std::size_t i = 0; i < option4_.size(); ++i) {
         LieOption(suivi_, option4_[i], t_.Option4[i], l);

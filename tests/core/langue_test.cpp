@@ -3,7 +3,10 @@
 
 #include "settings/fichier_langue.hpp"
 #include "tests/core/fenetre_essai.hpp"
+#include "tools/impression.hpp"
+#include "tools/outils.hpp"
 
+#include <cctype>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -189,9 +192,11 @@ TEST(Langue, AnglaisPuisFrancais) {
     EXPECT_EQ(f.mnuFileItem[4].Caption, "&Quit");
     EXPECT_EQ(f.Msg(6), "Do you really want to quit the key manager?");
     // The English file names every caption, but for the words both languages share.
-    const std::set<std::string> communs = {"&?",       "&Options", "&Memo", "<==", "Section",
-                                           "Sections", "Compare",  "LM1",   "LM2", "fr",
-                                           "it",       "es",       "de",    "en",  "Basque"};
+    const std::set<std::string> communs = {
+        "&?", "&Options", "&Memo", "<==", "Section", "Sections", "Compare", "LM1", "LM2", "fr",
+        "it", "es", "de", "en", "Basque",
+        // the report texts and language names that read the same in both languages
+        "export", "session", "-renum.txt", "Catalan", "Hindi", "-----------------------------"};
     const auto anglaises = CaptionsDeLangue(f);
     ASSERT_EQ(anglaises.size(), captionsFrancaises.size());
     for (std::size_t i = 0; i < anglaises.size(); ++i)
@@ -227,6 +232,88 @@ TEST(Langue, AnglaisPuisFrancais) {
     EXPECT_EQ(p.Captions(), francais);
     EXPECT_EQ(p.Etat(), etatFrancais);
     EXPECT_TRUE(f.MnLang[1].Checked && !f.MnLang[5].Checked);
+}
+
+// The words of the built-in French texts of the tools' reports and of the files written.
+const std::set<std::string> MotsFrancais = {
+    "ligne",    "lignes",    "erreur",     "erreurs",   "entité",   "entités",  "clé",
+    "clés",     "fichier",   "fin",        "analyse",   "liste",    "sans",     "suite",
+    "désordre", "remarquée", "compte",     "rendu",     "espèce",   "compilée", "sortie",
+    "trouvée",  "voir",      "cf",         "attention", "rupture",  "séquence", "risque",
+    "bouclage", "noeud",     "appelée",    "étiqueté",  "utile",    "vues",     "dernière",
+    "maillées", "absente",   "principale", "résultat",  "recherche"};
+
+// The French words of a text: its runs of letters (any byte of a UTF-8 sequence is one),
+// lower-cased, that are in MotsFrancais.
+std::set<std::string> FrancaisDans(const std::string &texte) {
+    std::set<std::string> trouves;
+    std::string mot;
+    for (const char c : texte + " ") {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalpha(u) || u >= 0x80) {
+            mot += static_cast<char>(std::tolower(u));
+            continue;
+        }
+        if (MotsFrancais.count(mot)) trouves.insert(mot);
+        mot.clear();
+    }
+    return trouves;
+}
+
+// In English the tools' reports, their messages and the printable page hold no French word,
+// and each number or file name keeps the blank its French text has before it (a lower-case
+// letter right before a digit would be a word run into what follows it).
+TEST(Langue, RapportsEnAnglais) {
+    const fs::path livree = fs::path(LAMELIX_CLES) / ".." / "lang" / "Lamelix_en.lng";
+    Poste p;
+    fs::copy_file(livree, p.Racine + "/Lamelix_en.lng");
+    // Every finding of the reports, in English words, in a file whose name begins with a digit.
+    const std::string cle = p.Dossier.Ecrit("7key.cle", "rem$UTF8$\r\n"
+                                                        "1, 2 $Gills$\r\n"
+                                                        "1, 0 $Pores$Boletus$F\"gone.pdf\"\r\n"
+                                                        "1, 0, N $A note\r\n"
+                                                        "2, 9 $Ring$Amanita\r\n"
+                                                        "2, 1 $Volva$\r\n"
+                                                        "2, 0 $$Russula\r\n"
+                                                        "2, 0 $Milk$Boletus\r\n"
+                                                        "4, 0 $Alone$Lactarius\r\n"
+                                                        "3, 0 $Back$Lactarius$S\"Milky\"$b\r\n");
+    const auto rapports = [&](int langue) {
+        Lamelix &f = *p.F;
+        FenetreEssai::Gere([&] { MnLang_Click(f, langue); });
+        Outils &o = p.App->Outil();
+        p.Dialogues.Journal.clear();
+        FenetreEssai::Gere([&] { MnOutil_Click(f, 10); });
+        FenetreEssai::Gere([&] { ChargeFichierOutils(o, cle); });
+        std::string tout;
+        for (const int bouton : {OutAnalyse, OutTestNumerotation, OutCoherence, OutListeNotes,
+                                 OutListeComplements, OutVerifLiens, OutVoirCompil}) {
+            FenetreEssai::Gere([&] { Command1_Click(o, bouton); });
+            tout += o.Text10[0].Text + "\n" + o.Text10[1].Text + "\n" + o.Label2.Caption + "\n";
+        }
+        FenetreEssai::Gere([&] { ListeCompileeTexte(o); });
+        tout += o.Text10[0].Text + "\n";
+        for (const std::string &dit : p.Dialogues.Journal)
+            tout += dit + "\n";
+        return tout + CleImprimable(f.Cle(), StyleImpression::Crochets, FormatImpression::Markdown,
+                                    &f.Prog.Rapports);
+    };
+    const std::string francais = rapports(1);
+    EXPECT_GE(FrancaisDans(francais).size(), 30u);
+    const std::string anglais = rapports(5);
+    const auto restes = FrancaisDans(anglais);
+    EXPECT_TRUE(restes.empty()) << ::testing::PrintToString(restes) << "\n" << anglais;
+    for (std::size_t i = 1; i < anglais.size(); ++i)
+        if (std::isdigit(static_cast<unsigned char>(anglais[i])) && anglais[i - 1] >= 'a' &&
+            anglais[i - 1] <= 'z')
+            ADD_FAILURE() << anglais.substr(i > 30 ? i - 30 : 0, 60);
+    EXPECT_NE(anglais.find("Syntax analysis report for 7key.cle"), std::string::npos);
+    EXPECT_NE(CleImprimable(p.F->Cle(), StyleImpression::Crochets, FormatImpression::Html,
+                            &p.F->Prog.Rapports)
+                  .find("<html lang=\"en\">"),
+              std::string::npos);
+    // Back in French, every report is the French one again.
+    EXPECT_EQ(rapports(1), francais);
 }
 
 TEST(Langue, Avertissements) {

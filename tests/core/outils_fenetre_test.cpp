@@ -131,6 +131,7 @@ TEST(OutilsFenetre, CommandesDEditeur) {
     EXPECT_FALSE(CommandeOuvrant("   ", "x", 1));
 
     EXPECT_EQ(LigneNommee("@ligne 12 / 34 \\(1,2)\\a"), 34);
+    EXPECT_EQ(LigneNommee("@line 12 / 34 \\(1,2)\\a"), 34);
     EXPECT_EQ(LigneNommee("@34/12/ une note\r"), 34);
     EXPECT_EQ(LigneNommee("7\\REM$commentaire"), 7);
     EXPECT_EQ(LigneNommee("15 \\ Nb= 4 :a$b$c$d$"), 15);

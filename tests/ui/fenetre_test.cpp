@@ -14,6 +14,7 @@
 #include "tests/ui/banc_fenetre.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
+#include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_outils.hpp"
 #include "ui/panneaux.hpp"
@@ -25,6 +26,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -43,6 +45,7 @@
 #include <QScrollArea>
 #include <QSet>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
@@ -87,14 +90,16 @@ void ajouteMenu(QSet<QString> &textes, const QList<QAction *> &actions) {
     }
 }
 
-// Every caption a user can see on the main window, its menus, its panels, the comparison window
-// and the tools window (titles, buttons and their menus, boxes, labels, tooltips, what empty
-// boxes say), but the key's own texts (the title, the comment, the lists' lines) and the reports.
+// Every caption a user can see on the main window, its menus, its panels, the comparison, tools
+// and help windows (titles, buttons and their menus, boxes, labels, tooltips, what empty boxes
+// say, the entries of drop-down lists, the help page's title), but the key's own texts (the
+// title, the comment, the lists' lines) and the reports.
 QSet<QString> textesAffiches(FenetrePrincipale &fenetre) {
     QSet<QString> textes;
     ajouteMenu(textes, fenetre.menuBar()->actions());
     QList<QWidget *> widgets = fenetre.findChildren<QWidget *>();
-    for (QWidget *annexe : std::initializer_list<QWidget *>{fenetre.Form1(), fenetre.Outils_()})
+    for (QWidget *annexe : std::initializer_list<QWidget *>{fenetre.Form1(), fenetre.Outils_(),
+                                                            FenetreAide::Instance()})
         if (annexe) widgets << annexe << annexe->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
         const QString nom = w->objectName();
@@ -110,6 +115,10 @@ QSet<QString> textesAffiches(FenetrePrincipale &fenetre) {
         if (auto *t = qobject_cast<QPlainTextEdit *>(w)) vus << t->placeholderText();
         if (auto *l = qobject_cast<ListeControle *>(w)) vus << l->TexteVide();
         if (auto *b = qobject_cast<BoiteEspece *>(w)) vus << b->TexteVide();
+        if (auto *c = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < c->count(); ++i)
+                vus << c->itemText(i);
+        if (auto *t = qobject_cast<QTextBrowser *>(w)) vus << t->documentTitle();
         for (const QString &vu : vus)
             for (const QString &ligne : lignesDe(vu))
                 textes << ligne;
@@ -551,13 +560,29 @@ class FenetreTest : public QObject {
         QVERIFY(traduction.Suit("fr"));
     }
 
-    // In English no built-in French caption is left on the window, its menus and its panels;
-    // back in French, every caption is the French one again.
+    // In English no built-in French caption is left on the window, its menus, its panels and
+    // its other windows, the help page in the interface language; back in French, every caption
+    // is the French one again.
     void rienDeFrancaisEnAnglais() {
         Banc banc(false);
         QVERIFY(banc.Anglais());
         QVERIFY(banc.Ouvre());
         FenetrePrincipale &fenetre = banc.fenetre;
+        QVERIFY(QDir(banc.dossier.path()).mkdir("aide"));
+        for (const char *page : {"/index.html", "/index_en.html"})
+            QVERIFY(
+                QFile::copy(LAMELIX_AIDE + QString(page), banc.dossier.path() + "/aide" + page));
+        const auto aide = [&] { // the page the help menu asks for, in the help window
+            banc.services.Journal.clear();
+            fenetre.Action("MnuAide")->trigger();
+            QCOMPARE(banc.services.Journal.size(), std::size_t{1});
+            const QString page = qs(banc.services.Journal[0]).remove(0, QString("aide: ").size());
+            FenetreAide::Montre(page, &fenetre, banc.modele.Libelles);
+        };
+        aide();
+        banc.modele.Frame14.SetVisible(true); // the translation panel, with its language lists
+        fenetre.Rafraichit();
+        QVERIFY(fenetre.Frame14() != nullptr);
         fenetre.Action("MnuOptFic_xy_0")->trigger(); // the chooser, with its texts
         // The panels made when first shown: the keyword search and the key map.
         QTest::mouseClick(fenetre.findChild<QPushButton *>("MotCle"), Qt::LeftButton);
@@ -575,6 +600,7 @@ class FenetreTest : public QObject {
         const QSet<QString> francais = textesAffiches(fenetre);
         QVERIFY(francais.contains("Chercher") && francais.contains(fenetre.Form1()->windowTitle()));
         QVERIFY(francais.contains("Sauver renum") && francais.contains("Imprimable..."));
+        QVERIFY(francais.contains("Néerlandais") && francais.contains("Aide de Lamelix"));
         QSet<QString> connus = francais;
         Application neuve(banc.services); // the built-in captions, as a new window has them
         for (const CaptionDeLangue &caption : CaptionsDeLangue(neuve.Principale()))
@@ -582,6 +608,7 @@ class FenetreTest : public QObject {
                 connus << ligne;
 
         fenetre.Action("MnLang_5")->trigger();
+        aide();
         const QSet<QString> anglais = textesAffiches(fenetre);
         QSet<QString> restes = anglais & connus;
         for (const char *commun :
@@ -589,7 +616,9 @@ class FenetreTest : public QObject {
               "9", "11", "13", "17", "20", "fr", "it", "es", "de", "en", "Basque",
               // the look-ups and file types that read the same in both languages
               "INPN", "Web", "Web PDF", ".", "Txt, Doc, Pdf, Xls", "Htm, Html", "Jpg, Gif, Tif ..",
-              "Ignore accents", "Descriptions"})
+              "Ignore accents", "Descriptions",
+              // the language names that read the same, and the lists' separator
+              "Catalan", "Hindi", "-----------------------------"})
             restes.remove(commun);
         restes.remove(QString::fromStdString(NomProgrammeVersion()));
         QStringList liste = restes.values();
@@ -598,8 +627,10 @@ class FenetreTest : public QObject {
         QVERIFY(anglais.contains("File"));
         QVERIFY(anglais.contains("Show settings"));
         QVERIFY(anglais.contains("Save renumbering") && anglais.contains("Checking"));
+        QVERIFY(anglais.contains("Dutch") && anglais.contains("Lamelix help"));
 
         fenetre.Action("MnLang_1")->trigger();
+        aide();
         QCOMPARE(textesAffiches(fenetre), francais);
     }
 
