@@ -3,14 +3,17 @@
 #include "cli/cle_chargee.hpp"
 #include "cli/console.hpp"
 #include "platform/fichiers.hpp"
+#include "tools/echange_lpxk.hpp"
 #include "tools/echange_tableau.hpp"
 #include "tools/outils.hpp"
 
 namespace lamelix {
 
 int CommandeExporteTableau(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
-    return SurCleChargee(appel.fichier, appel.oui, erreurs,
-                         [&](Outils &o) { sortie << TableauDeLaCle(o.Cle()); });
+    return SurCleChargee(appel.fichier, appel.oui, erreurs, [&](Outils &o) {
+        sortie << (appel.Valeur("--format", "csv") == "lpxk" ? LpxkDeLaCle(o.Cle())
+                                                             : TableauDeLaCle(o.Cle()));
+    });
 }
 
 int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &erreurs) {
@@ -21,7 +24,8 @@ int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &err
         erreurs << "lamelix-outils: " << Echappe(tableau) << " : lecture impossible\n";
         return 2;
     }
-    const CleImportee importee = CleDuTableau(*octets);
+    // An LPXK document is told from a table by its content, whatever its name.
+    const CleImportee importee = EstLpxk(*octets) ? CleDuLpxk(*octets) : CleDuTableau(*octets);
     for (const ErreurTableau &e : importee.Erreurs)
         erreurs << Echappe(tableau) << ':' << e.Ligne << ": erreur: " << Echappe(e.Message) << '\n';
     if (!importee.Erreurs.empty()) return 1;

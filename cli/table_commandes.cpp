@@ -93,15 +93,17 @@ std::vector<Commande> construitTable() {
         {"exporte-tableau",
          Echange,
          "écrit le tableau de la clé sur la sortie standard",
-         "",
+         "Avec --format lpxk, la clé est écrite en XML de clé à étapes (LPXK), que d'autres\n"
+         "logiciels de clés lisent ; importe-tableau la relit telle quelle.",
          true,
-         {},
+         {{"--format", G::Choix, "csv|lpxk", "csv (par défaut, trois colonnes) ou lpxk"}},
          "FICHIER",
          nullptr,
          CommandeExporteTableau},
         {"importe-tableau",
          Echange,
          "écrit la clé du tableau",
+         "Un document LPXK (XML de clé à étapes) est reconnu à son contenu.\n"
          "La clé est écrite en Windows-1252, ou en UTF-8 avec sa ligne rem$UTF8$ ; chaque rangée\n"
          "fautive est signalée TABLE.csv:LIGNE: erreur: ... et rien n'est écrit (code 1).",
          false,

@@ -16,7 +16,7 @@ _lamelix_outils() {
         ((COMP_CWORD == 2)) && mapfile -t COMPREPLY < <(compgen -W "bash" -- "$cur")
         return
         ;;
-    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt | exporte-tableau)
+    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
         options="--oui --non --help"
         ;;
     renum)
@@ -45,6 +45,15 @@ _lamelix_outils() {
             ;;
         esac
         options="--oui --non --style --format --help"
+        ;;
+    exporte-tableau)
+        case $prev in
+        --format)
+            mapfile -t COMPREPLY < <(compgen -W "csv lpxk" -- "$cur")
+            return
+            ;;
+        esac
+        options="--oui --non --format --help"
         ;;
     importe-tableau)
         case $prev in

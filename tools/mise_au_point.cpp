@@ -130,12 +130,13 @@ long Mailles(Rapport &r, const CleCompilee &cle) {
 
 // The checks of the key's graph, after the report's own sections, shown only when they find
 // something: each kind of finding under its title, each line with its reference.
-long Structure(Rapport &r, const CleCompilee &cle) {
+long Structure(Rapport &r, const CleCompilee &cle, const LibellesFenetre &libelles) {
     const std::vector<ConstatStructure> constats = VerifieStructure(cle);
     const ConstatStructure *precedent = nullptr;
     for (const ConstatStructure &c : constats) {
         if (precedent == nullptr || precedent->Genre != c.Genre)
-            r.Ligne(std::string("  * ") + TitreConstat(c.Genre) + " :");
+            r.Ligne(std::string("  * ") + TitreConstat(c.Genre) +
+                    TermeKeyBaseEntre(c.Genre, libelles.TermeKeyBase) + " :");
         precedent = &c;
         r.Courant = c.Ligne;
         r.Reference(c.Ligne);
@@ -225,7 +226,7 @@ void Sections(Outils &o, Rapport &r) {
               [&] { return Mailles(r, cle); });
     r.Ligne("----fin d'analyse------");
     r.Section(tete + "Vérifications supplémentaires de la structure", false, true,
-              [&] { return Structure(r, cle); });
+              [&] { return Structure(r, cle, o.Principale.Libelles); });
 }
 
 } // namespace
