@@ -14,7 +14,11 @@
 
 namespace lamelix {
 
-// The LPXK document of the compiled key, in UTF-8.
+// The namespace of the program's own attributes in an LPXK document.
+inline constexpr const char *EspaceLpxkLamelix = "urn:lamelix:cle";
+
+// The LPXK document of the compiled key, in UTF-8 (tools/echange_lpxk.cpp; the reading is in
+// tools/lecture_lpxk.cpp).
 std::string LpxkDeLaCle(const CleCompilee &cle);
 
 // True when the bytes look like an LPXK document rather than a table: an XML document whose
