@@ -3,6 +3,7 @@
 #include "cli/cle_chargee.hpp"
 #include "cli/console.hpp"
 #include "platform/fichiers.hpp"
+#include "tools/echange_lpxk.hpp"
 #include "tools/echange_tableau.hpp"
 #include "tools/export_keybase.hpp"
 #include "tools/import_keybase.hpp"
@@ -10,10 +11,24 @@
 
 namespace lamelix {
 
+namespace {
+
+// An LPXK document's key in the form of a table's: its errors refuse it, it has no findings.
+TableauImporte DepuisLpxk(std::string_view octets) {
+    CleImportee cle = CleDuLpxk(octets);
+    return {std::move(cle.Octets), cle.Utf8, {}, std::move(cle.Erreurs)};
+}
+
+} // namespace
+
 int CommandeExporteTableau(const Appel &appel, std::ostream &sortie, std::ostream &erreurs) {
-    const bool keybase = appel.Valeur("--format", "csv") == "keybase";
+    const std::string format = appel.Valeur("--format", "csv");
     return SurCleChargee(appel.fichier, appel.oui, erreurs, [&](Outils &o) {
-        if (!keybase) {
+        if (format == "lpxk") {
+            sortie << LpxkDeLaCle(o.Cle());
+            return;
+        }
+        if (format != "keybase") {
             sortie << TableauDeLaCle(o.Cle());
             return;
         }
@@ -32,7 +47,8 @@ int CommandeImporteTableau(const Appel &appel, std::ostream &, std::ostream &err
         erreurs << "lamelix-outils: " << Echappe(tableau) << " : lecture impossible\n";
         return 2;
     }
-    const TableauImporte importe = ImporteTableau(*octets);
+    // An LPXK document is told from a table by its content, whatever its name.
+    const TableauImporte importe = EstLpxk(*octets) ? DepuisLpxk(*octets) : ImporteTableau(*octets);
     for (const ErreurTableau &e : importe.Refus)
         erreurs << Echappe(tableau) << ':' << e.Ligne << ": erreur: " << Echappe(e.Message) << '\n';
     if (!importe.Refus.empty()) return 1;

@@ -3,6 +3,7 @@
 #include "app/application.hpp"
 #include "cli/cle_chargee.hpp"
 #include "cli/console.hpp"
+#include "consult/libelles.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/piege.hpp"
@@ -161,9 +162,10 @@ std::vector<Diagnostic> DuRapport(const std::string &rapport) {
     return diagnostics;
 }
 
-// The checks of the key's graph: warnings, and the species reached twice as information.
+// The checks of the key's graph: warnings, and the shapes keys often have on purpose as
+// information; each named as KeyBase names it too, where it has a word for it.
 std::vector<Diagnostic> DeLaStructure(const CleCompilee &cle) {
-    const auto nom = [](GenreConstat g) {
+    const auto nom = [](GenreConstat g) -> std::string {
         switch (g) {
         case GenreConstat::EntiteInaccessible:
             return "entité inaccessible";
@@ -177,18 +179,23 @@ std::vector<Diagnostic> DeLaStructure(const CleCompilee &cle) {
             return "entité absente";
         case GenreConstat::CleNonAppelee:
             return "clé secondaire non appelée";
+        case GenreConstat::Polytomie:
+            return "polytomie";
+        case GenreConstat::Reticulation:
+            return "réticulation";
         }
         return "";
     };
+    const std::string cadre = LibellesFenetre().TermeKeyBase; // the command line speaks French
     std::vector<Diagnostic> diagnostics;
     for (const ConstatStructure &c : VerifieStructure(cle)) {
         const LigneCle &l = cle.TabLignes(c.Ligne);
         Diagnostic d;
         d.ligne = static_cast<long>(l.LigneTexte);
         d.erreur = false;
-        d.information = c.Genre == GenreConstat::EspeceRepetee;
-        d.message = std::string(nom(c.Genre)) + " (" + std::to_string(l.E) + "," +
-                    std::to_string(l.S) + ")" + (c.Detail.empty() ? "" : " " + c.Detail);
+        d.information = EstInformation(c.Genre);
+        d.message = nom(c.Genre) + TermeKeyBaseEntre(c.Genre, cadre) + " (" + std::to_string(l.E) +
+                    "," + std::to_string(l.S) + ")" + (c.Detail.empty() ? "" : " " + c.Detail);
         d.explication = TitreConstat(c.Genre);
         diagnostics.push_back(std::move(d));
     }

@@ -97,19 +97,22 @@ std::vector<Commande> construitTable() {
          "keybase : le tableau de KeyBase (tabulations ; colonnes from, statement, to, subkey,\n"
          "et complements quand la clé en a), chaque clé secondaire en sous-clé nommée par la\n"
          "proposition qui l'appelle ; ce que le tableau ne peut pas porter (titre, commentaire)\n"
-         "est signalé sur la sortie d'erreur.",
+         "est signalé sur la sortie d'erreur.\n"
+         "lpxk : la clé en XML de clé à étapes (LPXK), que d'autres logiciels de clés lisent ;\n"
+         "importe-tableau la relit telle quelle.",
          true,
-         {{"--format", G::Choix, "csv|keybase", "csv (par défaut, trois colonnes) ou keybase"}},
+         {{"--format", G::Choix, "csv|keybase|lpxk",
+           "csv (par défaut, trois colonnes), keybase ou lpxk"}},
          "FICHIER",
          nullptr,
          CommandeExporteTableau},
         {"importe-tableau",
          Echange,
          "écrit la clé du tableau",
-         "Le tableau à trois colonnes, ou un tableau de KeyBase (CSV ou tabulations, en-tête\n"
-         "facultatif, sous-clés, raccourcis, HTML). La clé est écrite en Windows-1252, ou en "
-         "UTF-8\n"
-         "avec sa ligne rem$UTF8$ ; les fautes de la clé (dead end, loop, orphan, singleton) sont\n"
+         "Le tableau à trois colonnes, un tableau de KeyBase (CSV ou tabulations, en-tête\n"
+         "facultatif, sous-clés, raccourcis, HTML) ou un document LPXK (XML de clé à étapes),\n"
+         "reconnus à leur contenu. La clé est écrite en Windows-1252, ou en UTF-8 avec sa ligne\n"
+         "rem$UTF8$ ; les fautes de la clé (dead end, loop, orphan, singleton) sont\n"
          "signalées TABLE:LIGNE: avertissement: ... sans empêcher l'écriture ; un tableau dont\n"
          "aucune clé ne peut sortir est refusé TABLE:LIGNE: erreur: ... et rien n'est écrit\n"
          "(code 1).",

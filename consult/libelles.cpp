@@ -175,13 +175,29 @@ const Element ElementsOutils[] = {
     {19, &L::OutilImprimable, "Imprimable..."},
 };
 
+// Section IMPORT, numbered on its own.
+const Element ElementsImport[] = {
+    {0, &L::MenuImporter, "&Importer..."},
+    {1, &L::TitreImporter, "Importer une clé : tableau, LPXK ou projet KeyBase"},
+    {2, &L::FiltreImporter, "Tableaux, LPXK et projets"},
+    {3, &L::EchecImport, "Le fichier %1 n'a pas été importé :"},
+    {4, &L::CleImporteeDans, "Clé importée dans %1"},
+    {5, &L::TermeKeyBase, "KeyBase : %1"},
+    {6, &L::ExportTableau, "Tableau CSV..."},
+    {7, &L::ExportKeyBase, "Tableau KeyBase..."},
+    {8, &L::ExportLpxk, "Clé LPXK (Lucid)..."},
+    {9, &L::FormatIndisponible, "Ce format n'est pas encore disponible."},
+};
+
 std::span<const Element> elementsDe(LibellesFenetre::Section section) {
     if (section == LibellesFenetre::Section::Outils) return ElementsOutils;
+    if (section == LibellesFenetre::Section::Import) return ElementsImport;
     return Elements;
 }
 
 constexpr LibellesFenetre::Section Sections[] = {LibellesFenetre::Section::Fenetre,
-                                                 LibellesFenetre::Section::Outils};
+                                                 LibellesFenetre::Section::Outils,
+                                                 LibellesFenetre::Section::Import};
 
 } // namespace
 

@@ -65,11 +65,15 @@ struct LibellesFenetre : Controle {
         OutilListeComplements, OutilVerifLiens, OutilSuite, OutilListeLiens, OutilNumDepart,
         OutilIncrement;
     std::string OutilCopier, OutilEnregistrer, OutilExporter, OutilImprimable;
+    // The exchange with other key systems (section IMPORT): "Fichier > Importer...", the export
+    // formats of the tools window, and the frame that names a fault as KeyBase names it.
+    std::string MenuImporter, TitreImporter, FiltreImporter, EchecImport, CleImporteeDans,
+        TermeKeyBase, ExportTableau, ExportKeyBase, ExportLpxk, FormatIndisponible;
 
     // The built-in French texts, every one.
     void Defauts();
-    // The two numbered sections of a language file these texts come from.
-    enum class Section { Fenetre, Outils };
+    // The numbered sections of a language file these texts come from.
+    enum class Section { Fenetre, Outils, Import };
     // The text of that item number, nullptr when there is no such item.
     const std::string *Lit(int numero, Section section = Section::Fenetre) const;
     // Replaces the text of that item number; false when there is no such item.

@@ -97,6 +97,12 @@ for cle in *.cle *.txt; do
         lance "$cle.importe-tableau" importe-tableau "table-$cle.csv" -o "importee-$cle.cle"
         [ -f "importee-$cle.cle" ] && cp "importee-$cle.cle" "$sortie/$cle.importee"
     fi
+    lance "$cle.exporte-lpxk" exporte-tableau --format lpxk "$cle"
+    if [ "$(cat "$sortie/$cle.exporte-lpxk.rc")" = 0 ]; then
+        cp "$sortie/$cle.exporte-lpxk.out" "lpxk-$cle.lpxk"
+        lance "$cle.importe-lpxk" importe-tableau "lpxk-$cle.lpxk" -o "lpxk-$cle.cle"
+        [ -f "lpxk-$cle.cle" ] && cp "lpxk-$cle.cle" "$sortie/$cle.importee-lpxk"
+    fi
     i=0
     for actions in "${parcours[@]}"; do
         # shellcheck disable=SC2086

@@ -143,7 +143,8 @@ long Structure(const Outils &o, Rapport &r, const CleCompilee &cle) {
     const ConstatStructure *precedent = nullptr;
     for (const ConstatStructure &c : constats) {
         if (precedent == nullptr || precedent->Genre != c.Genre)
-            r.Ligne("  * " + o.Dit(TitreConstat(c.Genre)) + " :");
+            r.Ligne("  * " + o.Dit(TitreConstat(c.Genre)) +
+                    TermeKeyBaseEntre(c.Genre, o.Principale.Libelles.TermeKeyBase) + " :");
         precedent = &c;
         r.Courant = c.Ligne;
         r.Reference(c.Ligne);

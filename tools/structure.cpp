@@ -140,8 +140,23 @@ const char *TitreConstat(GenreConstat genre) {
         return "proposition menant à une entité qui n'existe pas";
     case GenreConstat::CleNonAppelee:
         return "clé secondaire jamais appelée";
+    case GenreConstat::Polytomie:
+        return "entité à plus de deux propositions (pour information)";
+    case GenreConstat::Reticulation:
+        return "entité atteinte par plusieurs propositions (pour information)";
     }
     return "";
+}
+
+std::string TermeKeyBaseEntre(GenreConstat genre, const std::string &cadre) {
+    const std::string terme = TermeKeyBase(genre);
+    if (terme.empty()) return {};
+    return " [" + Remplace(cadre, "%1", terme) + "]";
+}
+
+bool EstInformation(GenreConstat genre) {
+    return genre == GenreConstat::EspeceRepetee || genre == GenreConstat::Polytomie ||
+           genre == GenreConstat::Reticulation;
 }
 
 const char *TermeKeyBase(GenreConstat genre) {
@@ -152,10 +167,13 @@ const char *TermeKeyBase(GenreConstat genre) {
         return "loop";
     case GenreConstat::PropositionUnique:
         return "singleton";
-    case GenreConstat::EspeceRepetee:
-        return "reticulation";
     case GenreConstat::EntiteAbsente:
         return "dead end";
+    case GenreConstat::Polytomie:
+        return "polytomy";
+    case GenreConstat::Reticulation:
+        return "reticulation";
+    case GenreConstat::EspeceRepetee:
     case GenreConstat::CleNonAppelee:
         return "";
     }
@@ -221,6 +239,28 @@ std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle) {
             constats.push_back({GenreConstat::EntiteAbsente, i, "entité " + std::to_string(s)});
 
     constats.insert(constats.end(), clesMortes.begin(), clesMortes.end());
+
+    for (long e = 1; e <= g.Haut; ++e)
+        if (const long nombre = g.Debut[e + 1] - g.Debut[e]; nombre > 2)
+            constats.push_back(
+                {GenreConstat::Polytomie, g.Premiere[e], std::to_string(nombre) + " propositions"});
+
+    // Each call of an entity after its first; a line closing a cycle is a loop, not a second
+    // way in.
+    std::vector<bool> boucle(static_cast<std::size_t>(n) + 1, false);
+    for (const ConstatStructure &c : cycles)
+        boucle[static_cast<std::size_t>(c.Ligne)] = true;
+    std::vector<long> premierAppel(static_cast<std::size_t>(g.Haut) + 1, 0);
+    for (long i = 1; i <= n; ++i) {
+        const long s = cle.TabLignes(i).S;
+        if (!EstProposition(cle, i) || !g.Porte(s) || boucle[static_cast<std::size_t>(i)]) continue;
+        if (premierAppel[s] == 0)
+            premierAppel[s] = i;
+        else
+            constats.push_back({GenreConstat::Reticulation, i,
+                                "entité " + std::to_string(s) + " : déjà appelée à la ligne " +
+                                    std::to_string(LignePhysique(cle, premierAppel[s]))});
+    }
     return constats;
 }
 

@@ -19,7 +19,12 @@ enum class GenreConstat {
     EspeceRepetee,      // the species is reached by another line too (often on purpose)
     EntiteAbsente,      // the line leads to an entity that no line bears
     CleNonAppelee,      // no proposition calls the secondary key
+    Polytomie,          // the entity offers more than two propositions (for information)
+    Reticulation,       // a second proposition leads to the same entity (for information)
 };
+
+// The kinds that describe a shape keys often have on purpose rather than a fault.
+bool EstInformation(GenreConstat genre);
 
 struct ConstatStructure {
     GenreConstat Genre;
@@ -33,9 +38,14 @@ std::vector<ConstatStructure> VerifieStructure(const CleCompilee &cle);
 // The title of a kind of finding, as the report and lamelix-outils verifie write it.
 const char *TitreConstat(GenreConstat genre);
 
-// The word other key systems use for the same kind of fault ("orphan", "loop", "singleton",
-// "reticulation", "dead end"), so that authors coming from them recognise it; empty for a kind
-// they have no word for.
+// The word KeyBase uses for the same kind of fault ("orphan", "loop", "singleton", "dead end",
+// "polytomy", "reticulation"), so that authors coming from it recognise it; empty for a kind it
+// has no word for. A taxon keyed out at several places is no fault there: KeyBase's reticulation
+// is an entity reached from several propositions.
 const char *TermeKeyBase(GenreConstat genre);
+
+// That word in its frame (the interface language's "KeyBase : %1"), between brackets after a
+// blank, to stand beside the program's own name of the finding; empty when KeyBase has no word.
+std::string TermeKeyBaseEntre(GenreConstat genre, const std::string &cadre);
 
 } // namespace lamelix

@@ -1,6 +1,7 @@
 // The menu bar: every item is bound to its menu-item model (caption, check, enabled, visible)
 // and runs the handler of the same name.
 
+#include "tools/echange_fenetre.hpp"
 #include "ui/conversions.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/liaison_controles.hpp"
@@ -47,6 +48,12 @@ void FenetrePrincipale::creeMenuFichier() {
                        [&f, i] { mnuFileItem_Click(f, i); });
     };
     item(FichierOuvrir, "mnuFileItem_0")->setShortcut(QKeySequence::Open);
+    // "Importer...": a key of another system (table, LPXK, KeyBase project) made a key file.
+    QAction *importer = fichier->addAction(QString());
+    importer->setObjectName("mnuImporter");
+    RelieClic(importer, agir_, [&f] { ImporteFichier(f); });
+    actions_.push_back(importer);
+    suivi_.Lie({&f.Libelles}, [importer, &f] { importer->setText(qs(f.Libelles.MenuImporter)); });
     item(FichierClesOuvertes, "mnuFileItem_1");
     item(FichierExporter, "mnuFileItem_2")->setShortcut(QKeySequence::Save);
     fichier->addSeparator();

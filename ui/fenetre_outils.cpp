@@ -1,7 +1,11 @@
 #include "ui/fenetre_outils.hpp"
 
+#include "tools/echange_fenetre.hpp"
 #include "ui/conversions.hpp"
 #include "ui/geometrie.hpp"
+
+#include <iterator>
+#include <utility>
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -118,9 +122,20 @@ QWidget *FenetreOutils::boutons() {
         nombres->addWidget(boite);
     }
     nombres->addStretch(1);
-    // "Exporter > Imprimable": the key laid out for printing, saved to a file.
+    // "Exporter": the key as a table, a KeyBase table, an LPXK document, or laid out for
+    // printing, saved to a file.
     exporter_ = bouton("Exporter");
     auto *menu = new QMenu(exporter_);
+    const std::pair<const char *, FormatEchange> formats[] = {
+        {"ExportTableau", FormatEchange::Tableau},
+        {"ExportKeyBase", FormatEchange::KeyBase},
+        {"ExportLpxk", FormatEchange::Lpxk}};
+    for (std::size_t k = 0; k < std::size(formats); ++k) {
+        formats_[k] = menu->addAction(QString());
+        formats_[k]->setObjectName(formats[k].first);
+        const FormatEchange format = formats[k].second;
+        RelieClic(formats_[k], agit_, [this, format] { ExporteEchange(modele_, format); });
+    }
     imprimable_ = menu->addAction(QString());
     imprimable_->setObjectName("Imprimable");
     RelieClic(imprimable_, agit_, [this] { ExporteImprimable(modele_); });
@@ -170,6 +185,9 @@ void FenetreOutils::lie(SuiviControles &suivi) {
         }
         exporter_->setText(qs(l.OutilExporter));
         imprimable_->setText(qs(l.OutilImprimable));
+        formats_[0]->setText(qs(l.ExportTableau));
+        formats_[1]->setText(qs(l.ExportKeyBase));
+        formats_[2]->setText(qs(l.ExportLpxk));
     });
 }
 

@@ -57,6 +57,7 @@ class FenetreOutils : public QWidget {
     std::array<QPushButton *, 2> copie_{}, enregistre_{};
     QPushButton *command2_ = nullptr, *command3_ = nullptr, *exporter_ = nullptr;
     QAction *imprimable_ = nullptr;
+    std::array<QAction *, 3> formats_{}; // "Exporter": table, KeyBase table, LPXK
     QLabel *label2_ = nullptr;
 };
 

@@ -209,16 +209,17 @@ TEST(OutilsCommandes, VerifieLesFautesDuRapport) {
                                              "3, 0 $e$E\r\n3, 1 $f\r\n");
     Resultat r = Lance(d, "verifie '" + cle + "'");
     EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.sortie, cle +
-                            ":4: erreur: Description terminale absente (2,0) : la ligne mène à "
-                            "une espèce sans la décrire\n    2, 0 $$D\n" +
-                            cle +
-                            ":6: avertissement: rupture de séquence (3,1) : la ligne appelle une "
-                            "entité qui n'est pas plus loin qu'elle : risque de boucle\n"
-                            "    3, 1 $f\n" +
-                            cle +
-                            ":6: avertissement: cycle (3,1) 1 → 3 → 1 : cycle : la consultation "
-                            "reviendrait à une entité déjà vue\n    3, 1 $f\n");
+    EXPECT_EQ(r.sortie,
+              cle +
+                  ":4: erreur: Description terminale absente (2,0) : la ligne mène à "
+                  "une espèce sans la décrire\n    2, 0 $$D\n" +
+                  cle +
+                  ":6: avertissement: rupture de séquence (3,1) : la ligne appelle une "
+                  "entité qui n'est pas plus loin qu'elle : risque de boucle\n"
+                  "    3, 1 $f\n" +
+                  cle +
+                  ":6: avertissement: cycle [KeyBase : loop] (3,1) 1 → 3 → 1 : cycle : la "
+                  "consultation reviendrait à une entité déjà vue\n    3, 1 $f\n");
 }
 
 // A file that is no key leaves nothing to run the tool on: status 1, nothing on standard output.

@@ -55,10 +55,10 @@ TEST(RapportsFautes, VerifieCiteLaLigneDuFichier) {
             LignesSansRetour(Lance(dossier, "verifie '" + chemin + "'").sortie);
         const long avant = static_cast<long>(tete.size());
         const std::pair<long, std::string> attendus[] = {
-            {3, "avertissement: proposition unique (2,3)"},
+            {3, "avertissement: proposition unique [KeyBase : singleton] (2,3)"},
             {5, "information: espèce répétée (3,0) Amanita : déjà à la ligne " +
                     std::to_string(avant + 4)},
-            {6, "avertissement: entité inaccessible (5,0)"}};
+            {6, "avertissement: entité inaccessible [KeyBase : orphan] (5,0)"}};
         for (const auto &[n, message] : attendus) {
             const std::string debut = chemin + ":" + std::to_string(avant + n) + ": " + message;
             const auto trouve = std::find_if(sortie.begin(), sortie.end(),

@@ -5,6 +5,7 @@
 #include "tools/structure.hpp"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -42,6 +43,10 @@ TEST(Structure, UneFauteParCle) {
         // A secondary key nobody calls is reported once, not entity by entity.
         {"1, 0 $a$A\n1, 0 $b$B\nCS1, 0 $Clé\n1, 0 $c$C\n1, 0 $d$D\n",
          {{G::CleNonAppelee, 3, "CS1"}}},
+        // Shapes keys have on purpose: more than two propositions, an entity reached twice.
+        {"1, 0 $a$A\n1, 0 $b$B\n1, 0 $c$C\n", {{G::Polytomie, 1, "3 propositions"}}},
+        {"1, 2 $a\n1, 2 $b\n2, 0 $c$C\n2, 0 $d$D\n",
+         {{G::Reticulation, 2, "entité 2 : déjà appelée à la ligne 1"}}},
     };
     for (const auto &[cle, attendus] : cas)
         EXPECT_EQ(Constats(cle), attendus) << cle;
@@ -60,29 +65,40 @@ TEST(Structure, CyclesLongsEtCyclesHorsDAtteinte) {
                                 "2 → 3 → 4 → 5 → 6 → 7 → … → 25 → 26 → 27 → 28 → 29 → 30 → 2"}));
 }
 
-TEST(Structure, DansLeRapportEtDansVerifie) {
+// Each kind named as KeyBase names it, beside the program's own name, in the report and in
+// verifie; the shapes a key has on purpose are information.
+TEST(Structure, NommeesCommeKeyBase) {
+    const std::tuple<G, const char *, bool> termes[] = {
+        {G::EntiteInaccessible, "orphan", false},   {G::Cycle, "loop", false},
+        {G::PropositionUnique, "singleton", false}, {G::EspeceRepetee, "", true},
+        {G::EntiteAbsente, "dead end", false},      {G::CleNonAppelee, "", false},
+        {G::Polytomie, "polytomy", true},           {G::Reticulation, "reticulation", true}};
+    for (const auto &[genre, terme, information] : termes) {
+        EXPECT_STREQ(TermeKeyBase(genre), terme);
+        EXPECT_EQ(EstInformation(genre), information) << terme;
+    }
+    EXPECT_EQ(TermeKeyBaseEntre(G::Cycle, "KeyBase: %1"), " [KeyBase: loop]");
+    EXPECT_EQ(TermeKeyBaseEntre(G::CleNonAppelee, "KeyBase: %1"), "");
+
     const std::string cle = "1, 2 $a\n1, 0 $b$Alba\n2, 1 $c\n2, 0 $d$Alba\n";
     OutilsEssai o;
     o.Ouvre(cle);
     o.Bouton(OutAnalyse);
-    EXPECT_NE(
-        o.Rapport().find(Crlf({" |----------------- >    Vérifications supplémentaires de la "
-                               "structure",
-                               "  * cycle : la consultation reviendrait à une entité déjà vue :",
-                               "@ligne 3 / 3 \\(2,1)\\c \\ 1 → 2 → 1"})),
-        std::string::npos)
+    EXPECT_NE(o.Rapport().find(Crlf({" |----------------- >    Vérifications supplémentaires de la "
+                                     "structure",
+                                     "  * cycle : la consultation reviendrait à une entité déjà "
+                                     "vue [KeyBase : loop] :",
+                                     "@ligne 3 / 3 \\(2,1)\\c \\ 1 → 2 → 1"})),
+              std::string::npos)
         << o.Rapport();
 
     // Warnings and information leave verifie's status as it was: no error, 0.
     const Resultat r = Lance(o.Dossier, "verifie '" + o.Fichier + "'");
     EXPECT_EQ(r.statut, 0) << r.sortie;
-    EXPECT_NE(r.sortie.find(o.Fichier + ":3: avertissement: cycle (2,1) 1 → 2 → 1 : cycle"),
-              std::string::npos)
-        << r.sortie;
-    EXPECT_NE(r.sortie.find(o.Fichier + ":4: information: espèce répétée (2,0) Alba : déjà à la "
-                                        "ligne 2"),
-              std::string::npos)
-        << r.sortie;
+    for (const std::string attendu :
+         {":3: avertissement: cycle [KeyBase : loop] (2,1) 1 → 2 → 1 : cycle",
+          ":4: information: espèce répétée (2,0) Alba : déjà à la ligne 2"})
+        EXPECT_NE(r.sortie.find(o.Fichier + attendu), std::string::npos) << r.sortie;
 }
 
 } // namespace

@@ -116,6 +116,11 @@ class OutilsTest : public QObject {
         imprimable->trigger();
         QVERIFY(QString::fromStdString(lis(page)).startsWith("<!DOCTYPE html>\n"));
         QVERIFY(QString::fromStdString(lis(page)).contains("<i>Viridis</i>"));
+        // "Exporter > LPXK" the same way.
+        const std::string lpxk = dossier.filePath("essai.lpxk").toStdString();
+        services.Fichiers.push_back(lpxk);
+        outils->findChild<QAction *>("ExportLpxk")->trigger();
+        QVERIFY(QString::fromStdString(lis(lpxk)).contains("name=\"Viridis\""));
 
         // A double click on the line of the faulty key line opens the editor there.
         int ligne = 0;

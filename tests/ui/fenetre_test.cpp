@@ -395,6 +395,27 @@ class FenetreTest : public QObject {
         QVERIFY(!cadre->isVisible());
     }
 
+    // "Fichier > Importer...": a document told by its content, saved as a key where the author
+    // says and opened; a project, until its import is connected, is refused with a word.
+    void importerUneCle() {
+        Banc banc;
+        const std::string cle = banc.dossier.filePath("oiseaux.cle").toStdString();
+        banc.services.Fichiers = {LAMELIX_CLES "/../tests/data/lpxk/etapes.lpxk", cle};
+        banc.fenetre.Action("mnuImporter")->trigger();
+        QVERIFY(QFileInfo::exists(QString::fromStdString(cle)));
+        QCOMPARE(QString::fromStdString(banc.modele.Cle().FichierCle), QString::fromStdString(cle));
+        QVERIFY(lignes(banc.fenetre.List1()).join('\n').contains("Petit, moins de 15 cm"));
+
+        const QString zip = banc.dossier.filePath("projet.txt");
+        QVERIFY(ecrit(zip, QByteArray("PK\x03\x04", 4)));
+        banc.services.Journal.clear();
+        banc.services.Fichiers = {zip.toStdString(), banc.dossier.filePath("p").toStdString()};
+        banc.fenetre.Action("mnuImporter")->trigger();
+        QVERIFY(banc.services.Journal.back().rfind("message: Le fichier projet.txt n'a pas", 0) ==
+                0);
+        QCOMPARE(QString::fromStdString(banc.modele.Cle().FichierCle), QString::fromStdString(cle));
+    }
+
     // A system that cannot beep: its failure stops at the window, not in Qt's event loop, and
     // the window goes on answering.
     void uneErreurSArreteALaFenetre() {
