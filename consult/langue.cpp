@@ -91,7 +91,7 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 // The list sections that rename captions, in the order a language file usually gives them.
 constexpr const char *SectionsDeCaptions[] = {
     "MENUS",  "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR",  "MNLANG", "MNOUTIL",
-    "MNSOUT", "BOUTONS",     "CASES",       "CADRES",   "LIBELLES", "OUTILS"};
+    "MNSOUT", "BOUTONS",     "CASES",       "CADRES",   "LIBELLES", "OUTILS", "THEME"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
@@ -116,6 +116,7 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "CADRES") return renommable(cadreNumero(f, n));
     if (section == "LIBELLES") return libelle(f, LibellesFenetre::Section::Fenetre, n);
     if (section == "OUTILS") return libelle(f, LibellesFenetre::Section::Outils, n);
+    if (section == "THEME") return libelle(f, LibellesFenetre::Section::Theme, n);
     return std::nullopt;
 }
 
