@@ -1,6 +1,7 @@
 #include "ui/boite_nom.hpp"
 
 #include "ui/couleurs.hpp"
+#include "ui/selection_au_survol.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -27,7 +28,7 @@ BoiteEspece::BoiteEspece(QWidget *parent) : QLabel(parent) {
     setFont(base_);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SelectionnableAuSurvol(this);
     // The column gives the width; the name takes the height it needs at that width.
     QSizePolicy politique(QSizePolicy::Ignored, QSizePolicy::Preferred);
     politique.setHeightForWidth(true);

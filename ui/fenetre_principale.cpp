@@ -11,6 +11,7 @@
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
+#include "ui/selection_au_survol.hpp"
 
 #include <algorithm>
 
@@ -72,7 +73,7 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     label6_->setObjectName("Label6");
     accentue(label6_, false, true);
     label6_->setWordWrap(true);
-    label6_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SelectionnableAuSurvol(label6_);
 
     auto *separation = new QSplitter(Qt::Horizontal);
     separation->setObjectName("Colonnes");

@@ -240,7 +240,7 @@ TEST_F(Documentation, LigneChoisiePendantLaRechercheEtOuverture) {
     F.List1.Selectionne(1);
     F.Parcours.DocsAffiches = false;
     EXPECT_FALSE(OuvreDocument(D));
-    EXPECT_EQ(Services.Appels.size(), 4u);
+    EXPECT_EQ(Services.Appels.size(), 5u);
 }
 
 } // namespace

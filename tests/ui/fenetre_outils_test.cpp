@@ -99,13 +99,14 @@ class OutilsTest : public QObject {
                        (outils->cursor().shape() == Qt::WaitCursor ? " ..." : "");
         };
         outils->Etat()->installEventFilter(&espion);
+        QVERIFY(QTest::qWaitForWindowExposed(outils));
         QTest::mouseClick(outils->Command1(OutAnalyse), Qt::LeftButton);
         outils->Etat()->removeEventFilter(&espion);
         QVERIFY2(vus.contains("Analyse/Tests : en cours… ..."), qPrintable(vus.join('|')));
         QCOMPARE(
             outils->Etat()->text(),
             QString("Analyse/Tests : terminé, %1 lignes").arg(outils->Text10(0)->blockCount()));
-        QVERIFY(!outils->testAttribute(Qt::WA_SetCursor));
+        QCOMPARE(outils->cursor().shape(), Qt::ArrowCursor);
         const QString rapport = outils->Text10(0)->toPlainText();
         QVERIFY2(rapport.startsWith("Compte rendu analyse de syntaxe de essai.cle\n"),
                  qPrintable(rapport));
