@@ -91,7 +91,8 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 // The list sections that rename captions, in the order a language file usually gives them.
 constexpr const char *SectionsDeCaptions[] = {
     "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",   "MNOUTIL", "MNSOUT",
-    "BOUTONS", "CASES",       "CADRES",      "LIBELLES", "OUTILS",  "RAPPORTS", "LANGUES", "IMPORT"};
+    "BOUTONS", "CASES",       "CADRES",      "LIBELLES", "OUTILS",  "THEME",    "RAPPORTS", "LANGUES",
+    "IMPORT"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
@@ -126,6 +127,7 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "RAPPORTS") return texteDe(f.Prog.Rapports, n);
     if (section == "LANGUES") return texteDe(f.Prog.Langues, n);
     if (section == "IMPORT") return libelle(f, LibellesFenetre::Section::Import, n);
+    if (section == "THEME") return libelle(f, LibellesFenetre::Section::Theme, n);
     return std::nullopt;
 }
 

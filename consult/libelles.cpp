@@ -189,15 +189,27 @@ const Element ElementsImport[] = {
     {9, &L::FormatIndisponible, "Ce format n'est pas encore disponible."},
 };
 
+// Section THEME, numbered on its own. "%1" is the work (a button's caption), "%2" what it gave.
+const Element ElementsTheme[] = {
+    {0, &L::TravailEnCours, "%1 : en cours…"},
+    {1, &L::TravailTermine, "%1 : terminé, %2 lignes"},
+    {2, &L::TravailInterrompu, "%1 : interrompu, %2"},
+    {3, &L::DocumentationTrouvee, "Recherche de la documentation terminée : %1 fichiers trouvés"},
+    {4, &L::DocumentationArretee, "Recherche de la documentation arrêtée : %1 fichiers trouvés"},
+    {5, &L::DocumentationInterrompue, "Recherche de la documentation interrompue : %1"},
+};
+
 std::span<const Element> elementsDe(LibellesFenetre::Section section) {
     if (section == LibellesFenetre::Section::Outils) return ElementsOutils;
     if (section == LibellesFenetre::Section::Import) return ElementsImport;
+    if (section == LibellesFenetre::Section::Theme) return ElementsTheme;
     return Elements;
 }
 
 constexpr LibellesFenetre::Section Sections[] = {LibellesFenetre::Section::Fenetre,
                                                  LibellesFenetre::Section::Outils,
-                                                 LibellesFenetre::Section::Import};
+                                                 LibellesFenetre::Section::Import,
+                                                 LibellesFenetre::Section::Theme};
 
 } // namespace
 

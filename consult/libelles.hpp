@@ -10,8 +10,8 @@ namespace lamelix {
 // The texts of the main window, its panels and its dialogs that belong to no control of their
 // own: box titles, tooltips, what an empty box says, the labels of the task panels, and the
 // captions of the tools window. French until an interface language file replaces them, item by
-// item (sections LIBELLES and OUTILS, each numbered on its own). A "%1" in a text is where the skin
-// puts what it names (a path, a caption).
+// item (sections LIBELLES, OUTILS and THEME, each numbered on its own). A "%1" in a text is where
+// the skin puts what it names (a path, a caption).
 struct LibellesFenetre : Controle {
     LibellesFenetre() { Defauts(); }
 
@@ -69,11 +69,14 @@ struct LibellesFenetre : Controle {
     // formats of the tools window, and the frame that names a fault as KeyBase names it.
     std::string MenuImporter, TitreImporter, FiltreImporter, EchecImport, CleImporteeDans,
         TermeKeyBase, ExportTableau, ExportKeyBase, ExportLpxk, FormatIndisponible;
+    // What long work says on a status line while it runs and when it ends (section THEME).
+    std::string TravailEnCours, TravailTermine, TravailInterrompu, DocumentationTrouvee,
+        DocumentationArretee, DocumentationInterrompue;
 
     // The built-in French texts, every one.
     void Defauts();
     // The numbered sections of a language file these texts come from.
-    enum class Section { Fenetre, Outils, Import };
+    enum class Section { Fenetre, Outils, Import, Theme };
     // The text of that item number, nullptr when there is no such item.
     const std::string *Lit(int numero, Section section = Section::Fenetre) const;
     // Replaces the text of that item number; false when there is no such item.

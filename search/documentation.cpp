@@ -324,16 +324,18 @@ void Command6_Documentation(RechercheDocumentation &d) {
     f.Parcours.MontreDocuments();
     d.Command40[0].SetVisible(true);
     // An error in the walk ends the walk only: the stop button still goes and the count comes.
-    SousPiege([&] { DocRecherche(d); });
+    const auto erreur = SousPiege([&] { DocRecherche(d); });
     d.Command40[0].SetVisible(false);
-    // A row the user chose while the walk ran stays chosen: no count is added after it, and the
-    // busy pointer and the status text stay as they are.
-    if (f.List1.ListIndex < 0) {
-        f.List1.AddItem(std::string(DebutLigneFin) + std::to_string(f.List1.ListCount()) +
-                        " fichiers trouvés");
-        f.Systeme.Sablier(false);
-        f.StatusBar1.SetCaption({});
-    }
+    const std::string trouves = std::to_string(f.List1.ListCount());
+    // A row the user chose while the walk ran stays chosen: no count is added after it.
+    if (f.List1.ListIndex < 0)
+        f.List1.AddItem(std::string(DebutLigneFin) + trouves + " fichiers trouvés");
+    // The walk is over: the pointer is no longer busy and the status line tells how it ended.
+    f.Systeme.Sablier(false);
+    const LibellesFenetre &l = f.Libelles;
+    f.StatusBar1.SetCaption(erreur    ? Remplace(l.DocumentationInterrompue, "%1", *erreur)
+                            : d.Arret ? Remplace(l.DocumentationArretee, "%1", trouves)
+                                      : Remplace(l.DocumentationTrouvee, "%1", trouves));
 }
 
 void Command9_Click(RechercheDocumentation &d) {

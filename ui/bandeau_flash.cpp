@@ -1,11 +1,13 @@
 #include "ui/bandeau_flash.hpp"
 
 #include "ui/conversions.hpp"
+#include "ui/couleurs.hpp"
 
 #include <algorithm>
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QPainter>
 #include <QTimer>
 
 namespace lamelix {
@@ -15,6 +17,7 @@ BandeauFlash::BandeauFlash(QWidget *parent) : QLabel(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
+    setContentsMargins(22, 12, 22, 12);
     QFont police = font();
     police.setPointSize(police.pointSize() + 2);
     police.setBold(true);
@@ -36,21 +39,31 @@ BandeauFlash::BandeauFlash(QWidget *parent) : QLabel(parent) {
 }
 
 void BandeauFlash::Montre(const QString &texte, uint32_t couleur) {
+    // The ink is the model's; the banner's background is the one it reads on (a light ink, the
+    // green of the missing-file notice, needs a dark one), whatever the desktop's theme.
     const QColor encre = CouleurQt(couleur);
-    // A light ink (the green of the missing-file notice) needs a dark background to be read.
-    const double luminance =
-        0.2126 * encre.redF() + 0.7152 * encre.greenF() + 0.0722 * encre.blueF();
-    const bool claire = luminance > 0.5;
-    const QString fond = claire ? "#27332b" : "#fff8e1";
-    const QString bord = claire ? "#27332b" : "#e0c36a";
-    setStyleSheet(QString("QLabel { color: %1; background: %2; border: 1px solid %3;"
-                          " border-radius: 8px; padding: 12px 22px; }")
-                      .arg(encre.name(), fond, bord));
+    const bool claire = EncreSur(encre) == QColor(Qt::black);
+    fond_ = claire ? QColor(0x27, 0x33, 0x2b) : QColor(0xff, 0xf8, 0xe1);
+    bord_ = claire ? fond_ : QColor(0xe0, 0xc3, 0x6a);
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, encre);
+    setPalette(palette);
     setText(texte.trimmed());
     show();
     raise();
     place();
     minuterie_->start();
+}
+
+void BandeauFlash::paintEvent(QPaintEvent *event) {
+    {
+        QPainter peintre(this);
+        peintre.setRenderHint(QPainter::Antialiasing);
+        peintre.setPen(bord_);
+        peintre.setBrush(fond_);
+        peintre.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    }
+    QLabel::paintEvent(event);
 }
 
 void BandeauFlash::Cache() {

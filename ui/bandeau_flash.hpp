@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include <QColor>
 #include <QLabel>
 
 class QTimer;
@@ -27,10 +28,12 @@ class BandeauFlash : public QLabel {
 
   protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
   private:
     void place();
     QTimer *minuterie_;
+    QColor fond_, bord_;
 };
 
 } // namespace lamelix

@@ -1,8 +1,13 @@
 #include "ui/boite_nom.hpp"
 
+#include "ui/couleurs.hpp"
+#include "ui/selection_au_survol.hpp"
+
 #include <algorithm>
 #include <climits>
 
+#include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -12,12 +17,6 @@ namespace {
 
 constexpr int ReductionMax = 6; // points below the box's own size
 constexpr int TailleMin = 8;
-
-const char *const StyleVide = "QLabel { background: white; border: 1px solid #c8d2c6;"
-                              " border-radius: 4px; padding: 5px 8px; }";
-const char *const StyleEspece = "QLabel { color: #1b5e2b; background: #eaf5e9;"
-                                " border: 1px solid #8cbf95; border-radius: 4px;"
-                                " padding: 5px 8px; }";
 
 } // namespace
 
@@ -29,21 +28,38 @@ BoiteEspece::BoiteEspece(QWidget *parent) : QLabel(parent) {
     setFont(base_);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SelectionnableAuSurvol(this);
     // The column gives the width; the name takes the height it needs at that width.
     QSizePolicy politique(QSizePolicy::Ignored, QSizePolicy::Preferred);
     politique.setHeightForWidth(true);
     setSizePolicy(politique);
+    setContentsMargins(9, 6, 9, 6);
     setMinimumHeight(QFontMetrics(base_).lineSpacing() + 14);
-    setStyleSheet(StyleVide);
+    encre();
 }
 
 void BoiteEspece::Montre(const QString &nom) {
     if (nom == text()) return;
     setText(nom);
     setToolTip(nom);
-    setStyleSheet(nom.isEmpty() ? StyleVide : StyleEspece);
+    encre();
     ajustePolice();
+}
+
+// A species reached is written in green, light in a dark theme; the box is otherwise drawn
+// in the desktop's colours.
+void BoiteEspece::encre() {
+    QPalette palette;
+    if (!text().isEmpty())
+        palette.setColor(QPalette::WindowText, ThemeSombre(QApplication::palette())
+                                                   ? VertEspece.lighter(160)
+                                                   : VertEspece.darker(190));
+    setPalette(palette);
+}
+
+void BoiteEspece::changeEvent(QEvent *event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange) encre();
 }
 
 void BoiteEspece::FixeTexteVide(const QString &texte) {
@@ -80,12 +96,22 @@ void BoiteEspece::resizeEvent(QResizeEvent *event) {
 }
 
 void BoiteEspece::paintEvent(QPaintEvent *event) {
+    {
+        // A box of the list's background, tinted green once a species is reached.
+        QPainter fond(this);
+        fond.setRenderHint(QPainter::Antialiasing);
+        const QPalette &p = palette();
+        const QColor base = p.color(QPalette::Base);
+        fond.setPen(Melange(base, text().isEmpty() ? p.color(QPalette::Text) : VertEspece, 0.35));
+        fond.setBrush(text().isEmpty() ? base : Melange(base, VertEspece, 0.16));
+        fond.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    }
     QLabel::paintEvent(event);
     if (!text().isEmpty() || texteVide_.isEmpty()) return;
     QPainter peintre(this);
     peintre.setPen(palette().color(QPalette::PlaceholderText));
     peintre.setFont(base_);
-    const QRect place = contentsRect().adjusted(9, 0, -9, 0);
+    const QRect place = contentsRect();
     peintre.drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetrics(base_).elidedText(texteVide_, Qt::ElideRight, place.width()));
 }

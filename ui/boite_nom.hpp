@@ -25,9 +25,11 @@ class BoiteEspece : public QLabel {
   protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
   private:
     void ajustePolice();
+    void encre();
 
     QFont base_;
     QString texteVide_;

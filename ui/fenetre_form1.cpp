@@ -18,18 +18,6 @@ namespace lamelix {
 
 FenetreForm1::FenetreForm1(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form1");
-    setStyleSheet(R"(
-QGroupBox {
-    border: 1px solid #c8d2c6; border-radius: 7px; margin-top: 14px;
-    padding: 10px 8px 8px 8px; background: #fbfcfa;
-}
-QGroupBox::title {
-    subcontrol-origin: margin; left: 12px; padding: 0 5px; color: #2f5a3a; font-weight: bold;
-}
-QRadioButton { padding: 3px 2px; }
-QRadioButton:checked { color: #1d4a2b; font-weight: bold; }
-QPushButton { padding: 5px 14px; min-height: 20px; }
-)");
 
     texte_ = new QPlainTextEdit;
     texte_->setObjectName("Form1Texte");
@@ -94,6 +82,12 @@ void FenetreForm1::MontreMot(int i, const QString &mot, bool visible, bool chois
     bouton->setText(mot);
     bouton->setVisible(visible);
     bouton->setChecked(choisi);
+    // The chosen word stands out in bold.
+    QFont police = bouton->font();
+    if (police.bold() != choisi) {
+        police.setBold(choisi);
+        bouton->setFont(police);
+    }
 }
 
 void FenetreForm1::MontreCadreMots(bool visible, const QString &titre) {

@@ -1,10 +1,14 @@
 #include "ui/fenetre_outils.hpp"
 
+#include "platform/erreur.hpp"
+#include "platform/piege.hpp"
 #include "tools/echange_fenetre.hpp"
 #include "ui/conversions.hpp"
 #include "ui/geometrie.hpp"
 
 #include <iterator>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include <QCloseEvent>
@@ -31,6 +35,22 @@ constexpr int OrdreBoutons[] = {OutCharger,          OutRecharger,        OutEdi
                                 OutAnalyse,          OutTestNumerotation, OutSauverRenum,
                                 OutVoirCompil,       OutCoherence,        OutListeNotes,
                                 OutListeComplements, OutVerifLiens,       OutQuitter};
+
+// The reports that take a while on a large key: they run with the window busy.
+bool estRapport(int index) {
+    switch (index) {
+    case OutTestNumerotation:
+    case OutAnalyse:
+    case OutVoirCompil:
+    case OutCoherence:
+    case OutListeNotes:
+    case OutListeComplements:
+    case OutVerifLiens:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -73,11 +93,16 @@ FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, Q
 
     label2_ = new QLabel;
     label2_->setObjectName("Label2");
+    etat_ = new QLabel;
+    etat_->setObjectName("EtatOutils");
+    etat_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    etat_->setMinimumHeight(etat_->fontMetrics().height()); // its line is there, ready to speak
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(10, 10, 10, 10);
     disposition->addWidget(boutons());
     disposition->addWidget(label2_);
     disposition->addWidget(boites, 1);
+    disposition->addWidget(etat_);
     lie(suivi);
     OuvreDansLEcran(*this, {980, 640});
 }
@@ -94,7 +119,13 @@ QWidget *FenetreOutils::boutons() {
         command1_[i] = bouton(QString("Command1_%1").arg(i));
         command1_[i]->setVisible(false);
         const int index = static_cast<int>(i);
-        RelieClic(command1_[i], agit_, [this, index] { Command1_Click(modele_, index); });
+        const auto clic = [this, index] { Command1_Click(modele_, index); };
+        if (estRapport(index))
+            connect(command1_[i], &QPushButton::clicked, this, [this, index, clic] {
+                travaille(command1_[static_cast<std::size_t>(index)], clic);
+            });
+        else
+            RelieClic(command1_[i], agit_, clic);
     }
     // The right button held over "voir compil" asks for the text listing.
     command1_[OutVoirCompil]->installEventFilter(this);
@@ -105,8 +136,10 @@ QWidget *FenetreOutils::boutons() {
     }
     command2_ = bouton("Command2");
     command3_ = bouton("Command3");
-    RelieClic(command2_, agit_, [this] { Command2_Click(modele_); });
-    RelieClic(command3_, agit_, [this] { Command3_Click(modele_); });
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { travaille(command2_, [this] { Command2_Click(modele_); }); });
+    connect(command3_, &QPushButton::clicked, this,
+            [this] { travaille(command3_, [this] { Command3_Click(modele_); }); });
     auto *nombres = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
         label1_[static_cast<std::size_t>(i)] = new QLabel;
@@ -189,6 +222,29 @@ void FenetreOutils::lie(SuiviControles &suivi) {
         formats_[1]->setText(qs(l.ExportKeyBase));
         formats_[2]->setText(qs(l.ExportLpxk));
     });
+}
+
+// The report runs on the window's thread (a few milliseconds on the largest key, its display
+// a few tens): meanwhile the pointer waits and the status line says what runs; then it says how
+// the report ended, with its lines or the fault that ended it.
+void FenetreOutils::travaille(const QPushButton *bouton, const std::function<void()> &rapport) {
+    const LibellesFenetre &l = modele_.Principale.Libelles;
+    const QString quoi = bouton->text().remove(QLatin1Char('&'));
+    etat_->setText(qs(l.TravailEnCours).arg(quoi));
+    setCursor(Qt::WaitCursor);
+    etat_->repaint();
+    std::optional<std::string> faute;
+    const bool fait = agit_([&] {
+        faute = ExecuteGestionnaire(rapport);
+        if (faute) throw ErreurExecution(*faute); // the main window reports it as well
+    });
+    unsetCursor();
+    if (!fait)
+        etat_->clear();
+    else if (faute)
+        etat_->setText(qs(l.TravailInterrompu).arg(quoi, qs(*faute)));
+    else
+        etat_->setText(qs(l.TravailTermine).arg(quoi).arg(text10_[0]->blockCount()));
 }
 
 void FenetreOutils::DoubleClicLigne(int boite, int ligne) {

@@ -36,6 +36,8 @@ class FenetreOutils : public QWidget {
     QPushButton *Copie(int i) const { return copie_.at(static_cast<std::size_t>(i)); }
     QPushButton *Enregistre(int i) const { return enregistre_.at(static_cast<std::size_t>(i)); }
     QLabel *Label2() const { return label2_; }
+    // The status line: what report runs, then how it ended.
+    QLabel *Etat() const { return etat_; }
     // The report line under a point of a box, as a double click there takes it.
     void DoubleClicLigne(int boite, int ligne);
 
@@ -46,6 +48,8 @@ class FenetreOutils : public QWidget {
   private:
     QWidget *boutons();
     void lie(SuiviControles &suivi);
+    // Runs a report's handler with the window busy, then tells how it ended.
+    void travaille(const QPushButton *bouton, const std::function<void()> &rapport);
 
     Outils &modele_;
     Agit agit_;
@@ -58,7 +62,7 @@ class FenetreOutils : public QWidget {
     QPushButton *command2_ = nullptr, *command3_ = nullptr, *exporter_ = nullptr;
     QAction *imprimable_ = nullptr;
     std::array<QAction *, 3> formats_{}; // "Exporter": table, KeyBase table, LPXK
-    QLabel *label2_ = nullptr;
+    QLabel *label2_ = nullptr, *etat_ = nullptr;
 };
 
 } // namespace lamelix

@@ -11,6 +11,7 @@
 #include "ui/liste_controle.hpp"
 #include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
+#include "ui/selection_au_survol.hpp"
 
 #include <algorithm>
 
@@ -37,39 +38,13 @@ namespace lamelix {
 
 namespace {
 
-const char *const Apparence = R"(
-QGroupBox {
-    border: 1px solid #c8d2c6; border-radius: 7px; margin-top: 14px;
-    padding: 10px 8px 8px 8px; background: #fbfcfa;
+// A label's font in bold or in italics: the desktop's font, the weight or slant of emphasis.
+void accentue(QWidget *widget, bool gras, bool italique) {
+    QFont police = widget->font();
+    police.setBold(gras);
+    police.setItalic(italique);
+    widget->setFont(police);
 }
-QGroupBox::title {
-    subcontrol-origin: margin; left: 12px; padding: 0 5px; color: #2f5a3a; font-weight: bold;
-}
-QPushButton { padding: 5px 10px; min-height: 20px; }
-QTextEdit, QLineEdit { selection-background-color: #b9d8bf; selection-color: black; }
-QListWidget { border: 1px solid #c8d2c6; border-radius: 4px; padding: 2px 6px; }
-QListWidget::item { padding: 5px 0px; border-bottom: 1px solid #e6ebe4; }
-QListWidget::item:hover { background: #eaf3e8; }
-QListWidget::item:selected { background: #cfe5d2; color: #10301a; }
-#List1::item { padding: 9px 0px; }
-#Label6 { color: #44524a; font-style: italic; padding: 2px 4px 4px 4px; }
-#Label3 { color: #44524a; }
-#Label1 {
-    color: #2f5a3a; background: #e3eee2; border-radius: 8px; padding: 1px 8px; font-weight: bold;
-}
-#Frame9 QPushButton {
-    padding: 3px 8px; min-height: 16px; border: 1px solid #b9cbb6; border-radius: 11px;
-    background: #eef5ec; color: #24492f;
-}
-#Frame9 QPushButton:hover { background: #dcebd9; border-color: #8fb08a; }
-#Frame9 QPushButton:pressed { background: #c6ddc2; }
-#Frame9 QPushButton:disabled { color: #a7b0a9; background: #f5f7f4; border-color: #dfe5de; }
-#Command40 {
-    color: white; background: #b4472f; border: 1px solid #8e3322; border-radius: 4px;
-    font-weight: bold;
-}
-#Command40:hover { background: #c85438; }
-)";
 
 QGroupBox *cadre(const char *nom) {
     auto *boite = new QGroupBox;
@@ -92,13 +67,13 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     : QMainWindow(parent), modele_(app.Principale()), biblio_(app.Biblio()),
       motsCles_(app.MotsCles()), traducteur_(app.Traducteur()), barre_(app.Barre()),
       documentation_(app.Documentation()), plan_(app.Plan()), outil_(app.Outil()) {
-    setStyleSheet(Apparence);
     traduction_.Suit("fr"); // the interface starts in French
 
     label6_ = new QLabel;
     label6_->setObjectName("Label6");
+    accentue(label6_, false, true);
     label6_->setWordWrap(true);
-    label6_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SelectionnableAuSurvol(label6_);
 
     auto *separation = separation_ = new QSplitter(Qt::Horizontal);
     separation->setObjectName("Colonnes");
@@ -179,6 +154,7 @@ QWidget *FenetrePrincipale::colonneChoix() {
     list1_ = new ListeControle;
     list1_->setObjectName("List1");
     list1_->setSpacing(1);
+    list1_->FixeMargeLignes(9);
     list1_->Vue()->setObjectName("zoomDesc");
 
     bouton_[0] = bouton("bouton_0");
@@ -191,6 +167,7 @@ QWidget *FenetrePrincipale::colonneChoix() {
     motCle_ = bouton("MotCle");
     pied->addWidget(motCle_);
     command40_ = bouton("Command40");
+    accentue(command40_, true, false);
     pied->addWidget(command40_);
     pied->addStretch(1);
     command2_ = bouton("Command2");
@@ -247,6 +224,7 @@ QWidget *FenetrePrincipale::colonneNoms() {
     label3_->setWordWrap(true);
     label1_ = new QLabel;
     label1_->setObjectName("Label1");
+    accentue(label1_, true, false);
     auto *entete = new QHBoxLayout;
     entete->addWidget(label3_, 1);
     entete->addWidget(label1_, 0, Qt::AlignRight | Qt::AlignVCenter);
@@ -312,7 +290,7 @@ void FenetrePrincipale::creeBarreEtat() {
     label18_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label4_ = new QLabel;
     label4_->setObjectName("Label4");
-    label4_->setStyleSheet("color: #2f5a3a; font-weight: bold;");
+    accentue(label4_, true, false);
     statusBar()->addWidget(statut_, 3);
     statusBar()->addWidget(label4_);
     statusBar()->addWidget(label7_, 2);

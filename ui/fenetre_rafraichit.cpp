@@ -5,6 +5,7 @@
 #include "platform/texte.hpp"
 #include "ui/bandeau_flash.hpp"
 #include "ui/conversions.hpp"
+#include "ui/couleurs.hpp"
 #include "ui/fenetre_form1.hpp"
 #include "ui/fenetre_outils.hpp"
 #include "ui/fenetre_principale.hpp"
@@ -73,8 +74,7 @@ void montreTexte(QTextEdit *widget, const TextBox &modele) {
         police.setPointSize(std::clamp(modele.FontSize, 6, 48));
         widget->setFont(police);
     }
-    widget->setStyleSheet(
-        QString("QTextEdit { color: %1; }").arg(CouleurQt(modele.ForeColor).name()));
+    MontreEncre(widget, QPalette::Text, modele.ForeColor);
 }
 
 void montreLibelle(QLabel *widget, const Label &modele, bool cacheSiVide) {

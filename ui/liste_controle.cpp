@@ -2,9 +2,11 @@
 
 #include "consult/lamelix.hpp"
 #include "ui/conversions.hpp"
+#include "ui/couleurs.hpp"
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 namespace lamelix {
 
@@ -53,6 +56,27 @@ int codeCaractere(const QKeyEvent *event) {
 
 } // namespace
 
+// Rows a little apart, with a faint line under each: a long proposition that wraps stays one
+// proposition to the eye.
+class LignesAerees : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int Marge = 5; // pixels above and below the text of a row
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 2 * Marge);
+    }
+    void paint(QPainter *peintre, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(peintre, option, index);
+        const QPalette &p = option.palette;
+        peintre->save();
+        peintre->setPen(Melange(p.color(QPalette::Base), p.color(QPalette::Text), 0.12));
+        peintre->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        peintre->restore();
+    }
+};
+
 ListeControle::ListeControle(QWidget *parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(true);
@@ -64,8 +88,13 @@ ListeControle::ListeControle(QWidget *parent) : QListWidget(parent) {
     vue_->setReadOnly(true);
     vue_->setFrameShape(QFrame::NoFrame);
     vue_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    vue_->setStyleSheet("QPlainTextEdit { background: #fffbea; color: #1f2a22;"
-                        " border: 2px solid #7d9a6e; border-radius: 6px; padding: 6px; }");
+    // The enlarged line reads as a note laid over the list, in the desktop's tooltip colours.
+    vue_->setFrameShape(QFrame::Box);
+    vue_->setLineWidth(2);
+    vue_->document()->setDocumentMargin(8);
+    peintVue();
+    delegue_ = new LignesAerees(this);
+    setItemDelegate(delegue_);
     vue_->installEventFilter(this);
     vue_->hide();
 }
@@ -138,13 +167,16 @@ void ListeControle::Montre(const ListBox &modele) {
     }
     if (fond_ != modele.BackColor) {
         fond_ = modele.BackColor;
-        QPalette p = palette();
-        const QColor fond = CouleurQt(fond_);
-        p.setColor(QPalette::Base, fond);
-        p.setColor(QPalette::AlternateBase, fond.darker(104));
+        // The window's background is the desktop's; another one (the hits of a search) gets
+        // an ink that reads on it in a light or a dark theme.
+        QPalette p;
+        if (fond_ != CouleurFondFenetre) {
+            const QColor fond = CouleurQt(fond_);
+            p.setColor(QPalette::Base, fond);
+            p.setColor(QPalette::AlternateBase, fond.darker(104));
+            p.setColor(QPalette::Text, EncreSur(fond));
+        }
         setPalette(p);
-        // The window's style sheet draws the list's box; its background has to be said there.
-        setStyleSheet(QStringLiteral("QListWidget { background: %1; }").arg(fond.name()));
     }
     if (taille_ != modele.FontSize) {
         taille_ = modele.FontSize;
@@ -183,6 +215,24 @@ void ListeControle::placeVue() {
         if (visualItemRect(choisi).center().y() > viewport()->height() / 2) y = marge;
     }
     vue_->setGeometry(marge, y, largeur, hauteur);
+}
+
+void ListeControle::peintVue() {
+    const QPalette bureau = QApplication::palette();
+    QPalette note;
+    note.setBrush(QPalette::Base, bureau.toolTipBase());
+    note.setBrush(QPalette::Text, bureau.toolTipText());
+    vue_->setPalette(note);
+}
+
+void ListeControle::changeEvent(QEvent *event) {
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange) peintVue();
+}
+
+void ListeControle::FixeMargeLignes(int pixels) {
+    delegue_->Marge = pixels;
+    doItemsLayout();
 }
 
 void ListeControle::FixeTexteVide(const QString &texte) {

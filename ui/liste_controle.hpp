@@ -12,6 +12,8 @@ class QPlainTextEdit;
 
 namespace lamelix {
 
+class LignesAerees;
+
 // A list box as the handlers expect it: mouse buttons and Shift numbered as they are (left 1,
 // right 2, middle 4; Shift 1), a press of the right button that leaves the selection alone, a
 // click that is not repeated by the release after a double click, and the focus changes of the
@@ -46,6 +48,9 @@ class ListeControle : public QListWidget {
     void CacheVue();
     QPlainTextEdit *Vue() const { return vue_; }
 
+    // The space above and below the text of each row.
+    void FixeMargeLignes(int pixels);
+
     // What the list says while it holds no line.
     void FixeTexteVide(const QString &texte);
     const QString &TexteVide() const { return texteVide_; }
@@ -63,12 +68,16 @@ class ListeControle : public QListWidget {
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
     void placeVue();
+    // The enlarged view in the desktop's tooltip colours, again when the desktop's change.
+    void peintVue();
 
     QPlainTextEdit *vue_;
+    LignesAerees *delegue_;
     QString texteVide_;
     std::vector<std::string> textes_; // the lines shown, as the model holds them
     uint32_t fond_ = 0xFFFFFF;

@@ -1,6 +1,7 @@
 #include "ui/panneau_plan.hpp"
 
 #include "ui/conversions.hpp"
+#include "ui/couleurs.hpp"
 
 #include <algorithm>
 #include <exception>
@@ -23,8 +24,6 @@ constexpr int RangsOuvertsParFiltre = 3000;
 
 enum Role : int { RoleGenre = Qt::UserRole, RoleLigne, RoleEntite, RolePeuple };
 
-const QColor FondChemin(0xe8, 0xf0, 0xfb);
-const QColor FondCourant(0xc6, 0xdb, 0xf7);
 const QColor FondTrouve(0xff, 0xe0, 0xc2); // the peach of the keyword search's hits
 
 NoeudPlan noeud(const QTreeWidgetItem *item) {
@@ -50,8 +49,6 @@ PanneauPlan::PanneauPlan(PlanCle &modele, SuiviControles &suivi, Agit agit, QWid
     arbre_->setUniformRowHeights(true);
     arbre_->setExpandsOnDoubleClick(false);
     arbre_->setIndentation(12);
-    // The current row keeps the map's pale blue when selected, its text stays readable.
-    arbre_->setStyleSheet("QTreeWidget::item:selected { background: #c6dbf7; color: black; }");
     // A long proposition ends in "…"; its whole text is the row's tooltip.
     arbre_->setTextElideMode(Qt::ElideRight);
     arbre_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -148,15 +145,20 @@ QTreeWidgetItem *PanneauPlan::cree(QTreeWidgetItem *parent, const NoeudPlan &n) 
     police.setItalic(n.Genre == GenrePlan::Espece || n.Genre == GenrePlan::Note ||
                      n.Genre == GenrePlan::Section);
     item->setFont(0, police);
+    // The path in the selection's colour, faint, the current row stronger; the hits of a filter
+    // in the search's peach, in black ink whatever the theme.
+    const QPalette &p = arbre_->palette();
+    const QColor base = p.color(QPalette::Base), encre = p.color(QPalette::Text);
     if (n.Genre == GenrePlan::Entite || n.Genre == GenrePlan::Section || n.Genre == GenrePlan::Note)
-        item->setForeground(0, QColor(0x55, 0x5f, 0x6d));
-    if (n.Genre == GenrePlan::Espece) item->setForeground(0, QColor(0x1d, 0x5e, 0x2b));
-    if (etat.Trouve)
+        item->setForeground(0, Melange(encre, base, 0.3));
+    if (n.Genre == GenrePlan::Espece) item->setForeground(0, Melange(encre, VertEspece, 0.6));
+    if (etat.Trouve) {
         item->setBackground(0, FondTrouve);
-    else if (etat.Courant)
-        item->setBackground(0, FondCourant);
-    else if (etat.SurChemin)
-        item->setBackground(0, FondChemin);
+        item->setForeground(0, EncreSur(FondTrouve));
+    } else if (etat.Courant || etat.SurChemin) {
+        item->setBackground(0,
+                            Melange(base, p.color(QPalette::Highlight), etat.Courant ? 0.4 : 0.15));
+    }
     return item;
 }
 

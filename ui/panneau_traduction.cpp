@@ -2,6 +2,7 @@
 
 #include "search/page_bornee.hpp"
 #include "ui/conversions.hpp"
+#include "ui/couleurs.hpp"
 #include "ui/geometrie.hpp"
 
 #include <QButtonGroup>
@@ -189,7 +190,7 @@ void PanneauTraduction::lieVues() {
     suivi_.Lie({&t_.temps_passe}, [this] { tempsPasse_->setText(qs(t_.temps_passe.Caption)); });
     suivi_.Lie({&t_.Etat}, [this] {
         etat_->setText(TexteQt(t_.Etat.Caption));
-        etat_->setStyleSheet(QString("color: %1;").arg(CouleurQt(t_.Etat.ForeColor).name()));
+        MontreEncre(etat_, QPalette::WindowText, t_.Etat.ForeColor);
     });
     suivi_.Lie({&t_.timer1}, [this] {
         if (!t_.timer1.Enabled)

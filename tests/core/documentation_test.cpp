@@ -142,7 +142,7 @@ TEST_F(Documentation, TypesDansLOrdreDesCasesEtTousSeul) {
     D.Check3[DocPages].SetValue(1);
     EXPECT_EQ(Cherche("Amanita"), (Textes{"a/amanita.txt", "b/AMANITA.TXT", "amanita.pdf",
                                           "a/amanita.htm", "a/amanita.html", Fin(5)}));
-    EXPECT_EQ(F.StatusBar1.Caption, "");
+    EXPECT_EQ(F.StatusBar1.Caption, "Recherche de la documentation terminée : 5 fichiers trouvés");
     EXPECT_TRUE(F.Parcours.DocsAffiches);
     EXPECT_FALSE(D.Command40[0].Visible);
     EXPECT_EQ(Services.Appels, (Textes{"sablier: oui", "sablier: non"}));
@@ -194,6 +194,7 @@ TEST_F(Documentation, ArretRefusePuisAccepte) {
               (Textes{"question: arrêt recherche ? -> non", "question: arrêt recherche ? -> oui"}));
     EXPECT_EQ(D.NbDossiers - dossiers, 3); // the root, d1, d2: d3 is never opened
     EXPECT_EQ(F.Label1.Caption, std::to_string(dossiers + 2));
+    EXPECT_EQ(F.StatusBar1.Caption, "Recherche de la documentation arrêtée : 3 fichiers trouvés");
 }
 
 TEST_F(Documentation, DossierDisparuEtLiensSansFinDeLaRecherche) {
@@ -224,12 +225,12 @@ TEST_F(Documentation, LigneChoisiePendantLaRechercheEtOuverture) {
     Services.AChaquePas = [&] {
         if (F.List1.ListIndex < 0) F.List1.Selectionne(0);
     };
-    // A row chosen during the walk: no count, the busy pointer and the status text stay.
+    // A row chosen during the walk: no count line after it; the walk still says it ended.
     EXPECT_EQ(Cherche("Amanita"), (Textes{"amanita.txt", "b/amanita.pdf"}));
-    EXPECT_EQ(F.StatusBar1.Caption, " recherche de la documentation,  patientez ...");
+    EXPECT_EQ(F.StatusBar1.Caption, "Recherche de la documentation terminée : 2 fichiers trouvés");
     EXPECT_TRUE(OuvreDocument(D));
-    EXPECT_EQ(Services.Appels,
-              (Textes{"sablier: oui", "shell: " + Racine + "/amanita.txt | /prog"}));
+    EXPECT_EQ(Services.Appels, (Textes{"sablier: oui", "sablier: non",
+                                       "shell: " + Racine + "/amanita.txt | /prog"}));
 
     Services.AChaquePas = nullptr;
     Cherche("Amanita");
@@ -239,7 +240,7 @@ TEST_F(Documentation, LigneChoisiePendantLaRechercheEtOuverture) {
     F.List1.Selectionne(1);
     F.Parcours.DocsAffiches = false;
     EXPECT_FALSE(OuvreDocument(D));
-    EXPECT_EQ(Services.Appels.size(), 4u);
+    EXPECT_EQ(Services.Appels.size(), 5u);
 }
 
 } // namespace

@@ -13,12 +13,14 @@
 #include "ui/geometrie.hpp"
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,15 @@ std::string lis(const std::string &chemin) {
 
 const char *const Cle = "TITRE$Essai\r\n1, 2 $Lames\r\n1, 3 $Tubes\r\n2, 0 $Blanc$Alba\r\n"
                         "2, 0 $$Rosea\r\n3, 0 $Jaune$Lutea\r\n3, 0 $Vert$Viridis\r\n";
+
+// Calls back at each paint of the widget it watches: what the user sees while a handler runs.
+struct EspionPeinture : QObject {
+    std::function<void()> AuPeint;
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint) AuPeint();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -80,7 +91,23 @@ class OutilsTest : public QObject {
         QVERIFY(outils->Command1(OutAnalyse)->isEnabled());
         QCOMPARE(outils->windowTitle(), QString(" Mise au point de  essai.cle"));
 
+        // While the analysis runs the pointer waits and the status line says what runs; then
+        // it tells how the report ended.
+        QStringList vus;
+        EspionPeinture espion;
+        espion.AuPeint = [&] {
+            vus << outils->Etat()->text() +
+                       (outils->cursor().shape() == Qt::WaitCursor ? " ..." : "");
+        };
+        outils->Etat()->installEventFilter(&espion);
+        QVERIFY(QTest::qWaitForWindowExposed(outils));
         QTest::mouseClick(outils->Command1(OutAnalyse), Qt::LeftButton);
+        outils->Etat()->removeEventFilter(&espion);
+        QVERIFY2(vus.contains("Analyse/Tests : en cours… ..."), qPrintable(vus.join('|')));
+        QCOMPARE(
+            outils->Etat()->text(),
+            QString("Analyse/Tests : terminé, %1 lignes").arg(outils->Text10(0)->blockCount()));
+        QCOMPARE(outils->cursor().shape(), Qt::ArrowCursor);
         const QString rapport = outils->Text10(0)->toPlainText();
         QVERIFY2(rapport.startsWith("Compte rendu analyse de syntaxe de essai.cle\n"),
                  qPrintable(rapport));

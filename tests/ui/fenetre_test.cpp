@@ -21,7 +21,9 @@
 #include "ui/suivi_controles.hpp"
 #include "ui/traduction_qt.hpp"
 
+#include <initializer_list>
 #include <stdexcept>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,6 +39,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -681,6 +684,48 @@ class FenetreTest : public QObject {
         const QRect libre = fenetre.screen()->availableGeometry();
         QVERIFY(libre.contains(panneaux->Image()->geometry().marginsAdded(CadreEstime())));
         capture(panneaux->Image(), "-image");
+    }
+
+    // On a dark desktop every box is dark with a light ink, the species reached included; a
+    // colour the model gives (the peach of a search's hits) keeps an ink that reads on it.
+    void suitLeThemeDuBureau() {
+        const QPalette clair = QApplication::palette();
+        QPalette sombre;
+        for (auto [role, couleur] : {std::pair{QPalette::Window, 0x2d2d2d},
+                                     {QPalette::Base, 0x1e1e1e},
+                                     {QPalette::AlternateBase, 0x262626},
+                                     {QPalette::Button, 0x353535},
+                                     {QPalette::ToolTipBase, 0x3a3a3a},
+                                     {QPalette::Highlight, 0x2a82da}})
+            sombre.setColor(role, QColor::fromRgb(static_cast<QRgb>(couleur)));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                          QPalette::ToolTipText, QPalette::HighlightedText})
+            sombre.setColor(role, QColor(0xe6, 0xe6, 0xe6));
+        QApplication::setPalette(sombre);
+        Banc banc;
+        FenetrePrincipale &fenetre = banc.fenetre;
+        QVERIFY(banc.Descend());
+        const auto fond = [](QWidget *w) {
+            const QImage image = w->grab().toImage();
+            return image.pixelColor(image.width() - 4, image.height() / 2).lightness();
+        };
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 &fenetre, fenetre.List1()->viewport(), fenetre.List2()->viewport(),
+                 fenetre.Text1()->viewport(), fenetre.Text5()->viewport(), fenetre.Text2()})
+            QVERIFY2(fond(w) < 80, qPrintable(w->objectName()));
+        QVERIFY(fenetre.List2()->palette().color(QPalette::Text).lightness() > 180);
+        QVERIFY(fenetre.Text1()->palette().color(QPalette::Text).lightness() > 180);
+        QVERIFY(fenetre.Text2()->palette().color(QPalette::WindowText).lightness() > 120);
+        captureEcrans(fenetre, "-sombre", "");
+
+        banc.modele.List2.SetBackColor(0xC0E0FF); // RGB(255, 224, 192)
+        fenetre.Rafraichit();
+        QCOMPARE(fenetre.List2()->palette().color(QPalette::Base), QColor(255, 224, 192));
+        QCOMPARE(fenetre.List2()->palette().color(QPalette::Text), QColor(Qt::black));
+        banc.modele.List2.SetBackColor(CouleurFondFenetre);
+        fenetre.Rafraichit();
+        QCOMPARE(fenetre.List2()->palette().color(QPalette::Base), sombre.color(QPalette::Base));
+        QApplication::setPalette(clair);
     }
 };
 
