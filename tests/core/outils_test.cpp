@@ -14,24 +14,6 @@
 namespace lamelix::test {
 namespace {
 
-TEST(Outils, TablesDUneCleComplete) {
-    DossierTemporaire dossier;
-    const std::string cle = dossier.Ecrit("essai.cle", "TITRE$Cl\xE9 test\r\n"
-                                                       "COM$Essai\ttab\\dos\r\n"
-                                                       "REM$LANGUE$Anglais\r\n"
-                                                       "1, 2 $Lames$$S\"Lamell\xE9s\"\r\n"
-                                                       "1, CS2 $Tubes\r\n"
-                                                       "2, 0 $Blanc$Alba\r\n"
-                                                       "2, 0, n $note\r\n"
-                                                       "3, 0 $Seule$Orpha\r\n"
-                                                       "CS2, 0 $Bolets\r\n"
-                                                       "1, 0 $Pores$Boletus$F\"b.html\"\r\n");
-    Resultat r = Lance(dossier, "tables '" + cle + "'");
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(r.erreurs, "");
-    EXPECT_EQ(r.sortie, Attendu("tables/complete.txt", r.sortie));
-}
-
 // What reaches the terminal: the line structure, and printable text only.
 bool SansCaractereDeCommande(const std::string &sortie) {
     for (std::size_t i = 0; i < sortie.size(); ++i) {
@@ -44,12 +26,14 @@ bool SansCaractereDeCommande(const std::string &sortie) {
     return true;
 }
 
-// The tables and the dialogs of keys that stop, are refused or ask a question, kept whole in
-// tests/data/tables/dialogues.txt: the E = S question answered by the option (Yes by default,
-// No fails); a syntax stop and its clipboard line; a single-field file; a txt file without its
-// marker; a UTF-8 one with it; files with nothing in them (no dialog, but no success either);
-// a key whose escape sequences, DEL and C1 controls reach the tables, the walk and the dialog
-// lines escaped, so that it cannot drive the author's terminal.
+// The tables of a key with every kind of line (title, comment, language, section, secondary
+// key, note, complement, an entity nothing calls), then the tables and the dialogs of keys that
+// stop, are refused or ask a question, kept whole in tests/data/tables/dialogues.txt: the E = S
+// question answered by the option (Yes by default, No fails); a syntax stop and its clipboard
+// line; a single-field file; a txt file without its marker; a UTF-8 one with it; files with
+// nothing in them (no dialog, but no success either); a key whose escape sequences, DEL and C1
+// controls reach the tables, the walk and the dialog lines escaped, so that it cannot drive the
+// author's terminal.
 TEST(Outils, TablesEtDialoguesSurLaSortieDErreur) {
     DossierTemporaire d;
     Transcription t{d};
@@ -57,6 +41,11 @@ TEST(Outils, TablesEtDialoguesSurLaSortieDErreur) {
                            std::string_view octets) {
         t.Lance(commande + " '" + d.Ecrit(nom, octets) + "'");
     };
+    lance("tables", "essai.cle",
+          "TITRE$Cl\xE9 test\r\nCOM$Essai\ttab\\dos\r\nREM$LANGUE$Anglais\r\n"
+          "1, 2 $Lames$$S\"Lamell\xE9s\"\r\n1, CS2 $Tubes\r\n2, 0 $Blanc$Alba\r\n"
+          "2, 0, n $note\r\n3, 0 $Seule$Orpha\r\nCS2, 0 $Bolets\r\n"
+          "1, 0 $Pores$Boletus$F\"b.html\"\r\n");
     for (const char *option : {"", "--oui ", "--non "})
         lance(std::string("tables ") + option, "q.cle", "TITRE$T\n5, 5 $a\n5, 0 $b$c\n");
     lance("tables", "s.cle", "TITRE$T\n1 $a\\b\n");
