@@ -108,15 +108,5 @@ TEST(Chargement, CompilationArreteeNeLaisseAucuneCle) {
     }
 }
 
-TEST(Chargement, FichierTxtSansMarqueurGardeLaCleOuverte) {
-    Fenetre w(Champignons);
-    w.Charge("1, 0 $a$A\r\n1, 0 $b$B\r\n", "pas-une-cle.txt");
-    ASSERT_FALSE(w.Dialogues.Journal.empty());
-    EXPECT_EQ(w.Dialogues.Journal.back(), "message:  le fichier " +
-                                              w.Dossier.Chemin("pas-une-cle.txt") +
-                                              " n'est pas un fichier clé");
-    EXPECT_EQ(w.Propositions(), (Textes{"Lames", "Tubes"}));
-}
-
 } // namespace
 } // namespace lamelix::test

@@ -2,6 +2,7 @@
 // UTF-8 copy of the default key gives the same key, and the error keys show their errors.
 
 #include "tests/core/banc_cle.hpp"
+#include "tests/core/lance_outils.hpp"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -79,32 +80,16 @@ TEST(Echantillons, CopieUTF8IdentiqueALaCleAnsi) {
         EXPECT_EQ(a.IndexEntite(e), u.IndexEntite(e)) << e;
 }
 
-TEST(Echantillons, CleDErreursDonneSesAvertissements) {
-    auto b = Charge("erreurs.cle");
-    EXPECT_EQ(b->Echec, 0);
-    const char *debuts[] = {"question:  erreur clé (E=S)ligne ", "message: erreur dest. dans CS 0,",
-                            "message: erreur 20/CSX/", "message: Attention ; ne pas utiliser"};
-    ASSERT_EQ(b->Dialogues.Journal.size(), std::size(debuts));
-    for (std::size_t k = 0; k < std::size(debuts); ++k)
-        EXPECT_EQ(b->Dialogues.Journal[k].rfind(debuts[k], 0), 0u) << b->Dialogues.Journal[k];
-    bool orpheline = false;
-    for (int i = 1; i <= b->Cle->NbLignesM1 + 1; ++i)
-        orpheline = orpheline || b->Cle->TabLignes(i).Orpheline;
-    EXPECT_TRUE(orpheline);
-}
-
-TEST(Echantillons, ClesQuiArretentLaCompilation) {
-    const std::pair<const char *, const char *> cas[] = {
-        {"erreur-syntaxe.cle", "message:  syntaxe incorrecte ligne "},
-        {"erreur-96.cle", "message: erreur 96/cf ligne  "},
-    };
-    for (const auto &[nom, debut] : cas) {
-        auto b = Charge(nom);
-        EXPECT_EQ(b->Echec, 1) << nom;
-        ASSERT_EQ(b->Dialogues.Journal.size(), 2u) << nom;
-        EXPECT_EQ(b->Dialogues.Journal[0].rfind(debut, 0), 0u) << b->Dialogues.Journal[0];
-        EXPECT_EQ(b->Dialogues.Journal[1].rfind("presse-papier: ", 0), 0u) << nom;
-    }
+// The sample keys with errors as lamelix-outils tables shows them, dialogs included (kept in
+// tests/data/tables/echantillons-fautifs.txt): erreurs.cle compiles after its question and its
+// warnings, with an orphan line; erreur-syntaxe.cle and erreur-96.cle stop the compilation, each
+// with its message and the clipboard line.
+TEST(Echantillons, ClesFautives) {
+    DossierTemporaire d;
+    Transcription t(d);
+    for (const char *nom : {"erreurs.cle", "erreur-syntaxe.cle", "erreur-96.cle"})
+        t.Lance(std::string("tables '" LAMELIX_CLES "/") + nom + "'");
+    EXPECT_EQ(t.Texte, Attendu("tables/echantillons-fautifs.txt", t.Texte));
 }
 
 } // namespace

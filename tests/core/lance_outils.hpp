@@ -5,6 +5,7 @@
 #include "tests/core/banc_cle.hpp"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -44,5 +45,35 @@ inline Resultat Lance(const DossierTemporaire &dossier, const std::string &argum
     return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, sortieVers.empty() ? Lis(sortie) : "",
             Lis(erreurs)};
 }
+
+// A run of commands kept whole: each command with its status and what it printed on each stream,
+// and the files read back, with the scratch folder and the sample keys' folder written as
+// <dossier> and <cles> so that the text is the same on every machine.
+struct Transcription {
+    const DossierTemporaire &D;
+    std::string Texte;
+
+    explicit Transcription(const DossierTemporaire &d) : D(d) {}
+
+    void Lance(const std::string &arguments) {
+        const Resultat r = test::Lance(D, arguments);
+        Ajoute("$ " + arguments + "\nstatut " + std::to_string(r.statut) + "\n-- sortie\n" +
+               r.sortie + "\n-- erreurs\n" + r.erreurs + "\n");
+    }
+    void Fichier(const std::string &nom) {
+        const bool existe = std::filesystem::exists(D.Chemin(nom));
+        Ajoute("-- " + nom + (existe ? "\n" + Lis(D.Chemin(nom)) : " absent") + "\n");
+    }
+
+  private:
+    void Ajoute(std::string texte) {
+        for (const auto &[chemin, nom] :
+             {std::pair<std::string, std::string>{D.Chemin(""), "<dossier>/"},
+              {LAMELIX_CLES "/", "<cles>/"}})
+            for (std::size_t i; (i = texte.find(chemin)) != std::string::npos;)
+                texte.replace(i, chemin.size(), nom);
+        Texte += texte;
+    }
+};
 
 } // namespace lamelix::test

@@ -51,35 +51,20 @@ TEST(OutilsUsage, ChaqueCommandeDeLaTable) {
     }
 }
 
-// The other ways to get a command line wrong, each told the same way.
+// The other ways to get a command line wrong, each told the same way (status 2, one line on
+// standard error), kept whole in tests/data/rapports/usage.txt.
 TEST(OutilsUsage, ErreursDUsage) {
     DossierTemporaire d;
-    const std::string cle = "'" + d.Ecrit("k.cle", "1, 0 $a$A\n1, 0 $b$B\n") + "'";
-    const std::string general = " (essayez lamelix-outils --help)";
-    const std::pair<std::string, std::string> cas[] = {
-        {"", "lamelix-outils: commande manquante" + general},
-        {"inconnue " + cle, "lamelix-outils: commande inconnue : inconnue" + general},
-        {"help inconnue", "lamelix-outils: help: commande inconnue : inconnue" + general},
-        {"tables", "lamelix-outils: tables: FICHIER manquant"},
-        {"tables " + cle + " " + cle, "lamelix-outils: tables: un seul FICHIER attendu"},
-        {"renum --depart " + cle, "lamelix-outils: renum: --depart attend un nombre entier"},
-        {"renum --increment x " + cle,
-         "lamelix-outils: renum: --increment attend un nombre entier"},
-        {"analyse --depart 3 " + cle, "lamelix-outils: analyse: option inconnue : --depart"},
-        {"imprime --style large " + cle,
-         "lamelix-outils: imprime: --style attend crochets ou indente"},
-        {"imprime " + cle + " --format", "lamelix-outils: imprime: --format attend html ou md"},
-        {"importe-tableau " + cle, "lamelix-outils: importe-tableau: option -o CLE.cle manquante"},
-        {"parcours " + cle + " 0 sauter", "lamelix-outils: parcours: action inconnue : sauter"},
-        {"parcours " + cle + " clic:x", "lamelix-outils: parcours: action inconnue : clic:x"},
-        {"parcours " + cle + " -1", "lamelix-outils: parcours: option inconnue : -1"}};
-    for (const auto &[arguments, ligne] : cas) {
-        const std::string commande = arguments.substr(0, arguments.find(' '));
-        const bool deLaTable = CommandeNommee(commande) != nullptr;
-        ErreurUsage(Lance(d, arguments),
-                    ligne + (deLaTable ? " (essayez lamelix-outils help " + commande + ")" : ""),
-                    arguments);
-    }
+    const std::string cle = " '" + d.Ecrit("k.cle", "1, 0 $a$A\n1, 0 $b$B\n") + "'";
+    Transcription t(d);
+    for (const std::string &arguments :
+         {std::string(), "inconnue" + cle, std::string("help inconnue"), std::string("tables"),
+          "tables" + cle + cle, "renum --depart" + cle, "renum --increment x" + cle,
+          "analyse --depart 3" + cle, "imprime --style large" + cle, "imprime" + cle + " --format",
+          "importe-tableau" + cle, "parcours" + cle + " 0 sauter", "parcours" + cle + " clic:x",
+          "parcours" + cle + " -1"})
+        t.Lance(arguments);
+    EXPECT_EQ(t.Texte, Attendu("rapports/usage.txt", t.Texte));
 }
 
 // What the completion offers after the words typed, the last one being completed.

@@ -23,54 +23,55 @@ std::vector<std::string> Blocs(const std::string &sortie) {
     return blocs;
 }
 
-TEST(Parcours, LesChoixDeLaCleParDefautMenentALAmanitePhalloide) {
+// Walks kept whole with their dialogs, in tests/data/parcours/marches.txt. The sample key's
+// choices lead to the death cap, whose page is handed to the desktop while the species stays
+// reached; its tubes proposition chains bolets.cle, whose start is printed; the names list's
+// counter gives the lines it shows after every action. Every missing file and every refusal of
+// a complement is a message, as the window tells them; a document of the key's folder and a
+// page are "ouvre:" lines. A species whose line opens a document stays reached, named, with its
+// path; a pick in the names list, alone or after a species was reached, is no choice (no back
+// step); a picked line that chains another key gives the new key's start. Files that are no
+// key, or a key with nothing to offer at the start: status 1 and the state printed. The key is
+// opened by the path given, even where splitting it into folder and file name and joining them
+// back would name another file.
+TEST(Parcours, MarchesGardees) {
     DossierTemporaire dossier;
-    Resultat r = Lance(dossier, "parcours '" LAMELIX_CLES "/defaut.cle' 0 0 0 0 1 0");
-    ASSERT_EQ(r.statut, 0) << r.erreurs;
-    auto blocs = Blocs(r.sortie);
-    ASSERT_EQ(blocs.size(), 7u);
-    EXPECT_EQ(blocs[0].rfind("== chargement\nList1\tDessous du chapeau garni de lames", 0), 0u);
-    // The species' page is handed to the desktop; the species stays reached.
-    EXPECT_NE(r.erreurs.find("ouvre: " LAMELIX_CLES "/amanite_phalloide.html\n"), std::string::npos)
-        << r.erreurs;
-    EXPECT_NE(blocs[6].find("\netapes\t6\n"), std::string::npos) << blocs[6];
-}
-
-TEST(Parcours, LesComplementsSuiventLaCleEtSesLiens) {
-    DossierTemporaire dossier;
-    // The tubes proposition chains to bolets.cle: the state printed is the new key's.
-    Resultat r = Lance(dossier, "parcours '" LAMELIX_CLES "/defaut.cle' 1");
-    ASSERT_EQ(r.statut, 0) << r.erreurs;
-    auto blocs = Blocs(r.sortie);
-    ASSERT_EQ(blocs.size(), 2u);
-    EXPECT_NE(blocs[1].find("\netapes\t0\n"), std::string::npos) << blocs[1];
-    EXPECT_EQ(blocs[1].find("Dessous du chapeau garni de lames"), std::string::npos) << blocs[1];
-
-    // Every missing file and every refusal is a message, as the window tells them; a document
-    // of the key's folder and a page are "ouvre:" lines.
     dossier.Ecrit("doc.pdf", "%PDF-1.4\n");
     dossier.Ecrit("lanceur", "[Desktop Entry]\nExec=xterm\n");
-    const std::string cle = dossier.Ecrit("k.cle", "1, 0 $a$A$F\"absent.pdf\"\r\n"
-                                                   "1, 0 $b$B$F\"https://exemple.org/b\"\r\n"
-                                                   "1, 0 $c$C$F\"file:///etc/passwd\"\r\n"
-                                                   "1, 0 $d$D$F\"\\doc.pdf\"\r\n"
-                                                   "1, 0 $e$E$F\"/bin/sh\"\r\n"
-                                                   "1, 0 $f$F$F\"absente.cle\"\r\n"
-                                                   "1, 0 $g$G$F\"lanceur\"\r\n");
-    r = Lance(dossier, "parcours '" + cle + "' 0 raz 1 raz 2 raz 3 raz 4 raz 5 raz 6");
-    ASSERT_EQ(r.statut, 0) << r.erreurs;
-    std::istringstream lignes(r.erreurs);
-    std::vector<std::string> dialogues;
-    for (std::string ligne; std::getline(lignes, ligne);)
-        dialogues.push_back(ligne);
-    EXPECT_EQ(dialogues,
-              (std::vector<std::string>{
-                  "message: fichier absent.pdf non trouvé ", "ouvre: https://exemple.org/b",
-                  "message: adresse refusée : file:///etc/passwd\\r\\nseules les adresses http:// "
-                  "et https:// sont ouvertes",
-                  "ouvre: " + dossier.Chemin("doc.pdf"), "message: fichier /bin/sh non trouvé ",
-                  "message: fichier absente.cle non trouvé ",
-                  "message: fichier non ouvert : lanceur : c'est un programme"}));
+    dossier.Ecrit("autre.cle", "1, 0 $x$X\r\n1, 0 $y$Y\r\n");
+    const std::string lames = "1, 2 $ Lames $ $ F\"doc.pdf\"\r\n1, 0 $ Tubes $ Boletus edulis\r\n"
+                              "2, 0 $ Volve $ Amanita phalloides\r\n"
+                              "2, 0 $ Anneau $ Armillaria mellea\r\n";
+    const std::tuple<const char *, std::string, const char *> marches[] = {
+        {"defaut.cle", "", "0 0 0 0 1 0 raz 1"},
+        {"defaut.cle", "",
+         "0 liste 0 section nom:1 0 suiv nom:0 retour raz 0 0 0 0 1 1 retour liste"},
+        {"liens.cle",
+         "1, 0 $a$A$F\"absent.pdf\"\r\n1, 0 $b$B$F\"https://exemple.org/b\"\r\n"
+         "1, 0 $c$C$F\"file:///etc/passwd\"\r\n1, 0 $d$D$F\"\\doc.pdf\"\r\n"
+         "1, 0 $e$E$F\"/bin/sh\"\r\n1, 0 $f$F$F\"absente.cle\"\r\n1, 0 $g$G$F\"lanceur\"\r\n",
+         "0 raz 1 raz 2 raz 3 raz 4 raz 5 raz 6"},
+        {"document.cle", "1, 0 $ Lames $ Amanita $ F\"doc.pdf\"\r\n1, 0 $ Tubes $ Boletus\r\n",
+         "0"},
+        {"lames.cle", lames, "1 liste nom:2"},
+        {"lames.cle", lames, "nom:2"},
+        {"chaine.cle",
+         "1, 2 $Lames$$S\"Lamelles\"\r\n1, 0 $Tubes$Boletus\r\n2, 3 $Anneau$\r\n"
+         "2, 0 $Sans$Russula\r\n3, 0 $Volve$Amanita$F\"autre.cle\"\r\n3, 0 $Nue$Lepiota\r\n",
+         "section nom:0 0 nom:0"},
+        {"vide.cle", "", "0"},
+        {"sans-marqueur.txt", "1, 0 $a$A\n1, 0 $b$B\n", "0"},
+        {"seule.cle", "une ligne\n", "0"},
+        {"marqueur.txt", "$FICHIER CLE$\n", "0"},
+        {"note.cle", "1, 0, N $une note\n", "0"},
+        {"a\\b.cle", "1, 0 $Lames$Agaricus\n", ""}};
+    Transcription t(dossier);
+    for (const auto &[nom, octets, gestes] : marches) {
+        const bool livree = std::string(nom) == "defaut.cle";
+        const std::string cle = livree ? LAMELIX_CLES "/defaut.cle" : dossier.Ecrit(nom, octets);
+        t.Lance("parcours '" + cle + "' " + gestes);
+    }
+    EXPECT_EQ(t.Texte, Attendu("parcours/marches.txt", t.Texte));
 }
 
 TEST(Parcours, EtatApresChaqueAction) {
@@ -129,32 +130,6 @@ TEST(Parcours, CodeDeRetourDesClesExemplesCommeTables) {
             }
         }
     }
-}
-
-// Files that are no key, or a key with nothing to offer at the start: status 1 and the state
-// printed.
-TEST(Parcours, CleSansPropositionAuDepart) {
-    DossierTemporaire dossier;
-    for (const auto &[nom, contenu] :
-         {std::pair{"vide.cle", ""}, std::pair{"sans-marqueur.txt", "1, 0 $a$A\n1, 0 $b$B\n"},
-          std::pair{"seule.cle", "une ligne\n"}, std::pair{"marqueur.txt", "$FICHIER CLE$\n"},
-          std::pair{"note.cle", "1, 0, N $une note\n"}}) {
-        Resultat r = Lance(dossier, "parcours '" + dossier.Ecrit(nom, contenu) + "' 0");
-        EXPECT_EQ(r.statut, 1) << nom;
-        auto blocs = Blocs(r.sortie);
-        ASSERT_EQ(blocs.size(), 2u) << nom;
-        EXPECT_EQ(blocs[0].find("List1\t"), std::string::npos) << blocs[0];
-    }
-}
-
-// The key is opened by the path given, even where splitting it into folder and file name and
-// joining them back would name another file.
-TEST(Parcours, CheminDonneTelQuel) {
-    DossierTemporaire dossier;
-    const std::string cle = dossier.Ecrit("a\\b.cle", "1, 0 $Lames$Agaricus\n");
-    Resultat r = Lance(dossier, "parcours '" + cle + "'");
-    EXPECT_EQ(r.statut, 0) << r.erreurs;
-    EXPECT_EQ(r.sortie.rfind("== chargement\nList1\tLames\n", 0), 0u) << r.sortie;
 }
 
 } // namespace

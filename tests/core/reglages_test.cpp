@@ -22,10 +22,6 @@ struct Poste : PosteEssai {
     }
 };
 
-bool UneSeuleFois(const std::string &texte, const std::string &motif) {
-    return texte.find(motif) != std::string::npos && texte.find(motif) == texte.rfind(motif);
-}
-
 TEST(Reglages, SauvegardeEtRelecture) {
     Poste p;
     Lamelix &f = *p.F;
@@ -126,26 +122,6 @@ TEST(Reglages, FichierEcritALaMain) {
     p.Relit("FNT =9\r\n");
     EXPECT_EQ(f.Options().Fnt, 5);
     EXPECT_TRUE(f.mnuFontSizesItem[5].Checked);
-}
-
-TEST(Reglages, LigneDeSessionUniqueEtReglagesIntacts) {
-    Poste p;
-    const std::string reglages =
-        "\r\nREPDATA =" + p.Racine + "\r\nREPDOC =/doc,2024\r\n  fnt = 4\r\nLANGUEM = fr\r\n";
-    p.Dossier.Ecrit("Lamelix.ini", reglages);
-    p.Charge(Champignons);
-    IniSession_Sauve(*p.F);
-    p.Choisit(0);
-    IniSession_Sauve(*p.F);
-    const std::string ini = p.Ini();
-    ASSERT_EQ(ini.substr(0, reglages.size()), reglages);
-    EXPECT_TRUE(UneSeuleFois(ini, "SESSION"));
-    // The key, the entity, then the date and the time.
-    const std::string debut = "SESSION=" + p.Dossier.Chemin("essai.cle") + ";2;";
-    EXPECT_EQ(ini.substr(reglages.size(), debut.size()), debut);
-    EXPECT_TRUE(UneSeuleFois(ini.substr(reglages.size() + debut.size()), ";"));
-    inisauve(*p.F);
-    EXPECT_EQ(p.Ini().find("SESSION"), std::string::npos);
 }
 
 TEST(Reglages, SessionPrecedente) {

@@ -4,6 +4,7 @@
 #include "platform/fichiers.hpp"
 #include "tests/core/fenetre_essai.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -89,7 +90,8 @@ TEST(Sessions, LaSauvegardeGardeLesOctetsDesAutresLignes) {
     ASSERT_EQ(ini.substr(0, avant.size()), avant);
     const std::string session = "SESSION=" + p.Prog->Cle.FichierCle + ";1;";
     EXPECT_EQ(ini.substr(avant.size(), session.size()), session);
-    const std::string fin = "\r\nLANGUEM = fr\r\n\r\n"; // after the session line
+    EXPECT_EQ(std::count(ini.begin(), ini.end(), ';'), 3); // then the date and the time
+    const std::string fin = "\r\nLANGUEM = fr\r\n\r\n";    // after the session line
     EXPECT_TRUE(ini.ends_with(fin)) << ini;
     EXPECT_EQ(ini.find("ancienne"), std::string::npos);
     IniSession_Sauve(*p.F); // the file does not grow from one save to the next
