@@ -90,9 +90,9 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 
 // The list sections that rename captions, in the order a language file usually gives them.
 constexpr const char *SectionsDeCaptions[] = {
-    "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",   "MNOUTIL", "MNSOUT",
-    "BOUTONS", "CASES",       "CADRES",      "LIBELLES", "OUTILS",  "THEME",    "RAPPORTS", "LANGUES",
-    "IMPORT"};
+    "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",
+    "MNOUTIL", "MNSOUT",      "BOUTONS",     "CASES",    "CADRES",  "LIBELLES",
+    "OUTILS",  "THEME",       "RAPPORTS",    "LANGUES",  "IMPORT"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {

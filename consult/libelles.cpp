@@ -206,10 +206,9 @@ std::span<const Element> elementsDe(LibellesFenetre::Section section) {
     return Elements;
 }
 
-constexpr LibellesFenetre::Section Sections[] = {LibellesFenetre::Section::Fenetre,
-                                                 LibellesFenetre::Section::Outils,
-                                                 LibellesFenetre::Section::Import,
-                                                 LibellesFenetre::Section::Theme};
+constexpr LibellesFenetre::Section Sections[] = {
+    LibellesFenetre::Section::Fenetre, LibellesFenetre::Section::Outils,
+    LibellesFenetre::Section::Import, LibellesFenetre::Section::Theme};
 
 } // namespace
 

@@ -49,7 +49,7 @@ _lamelix_outils() {
     exporte-tableau)
         case $prev in
         --format)
-            mapfile -t COMPREPLY < <(compgen -W "csv keybase" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "csv keybase lpxk" -- "$cur")
             return
             ;;
         esac

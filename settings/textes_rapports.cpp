@@ -98,6 +98,9 @@ std::vector<std::string> TextesRapports() {
         // 79
         "options",
         "session",
+        // 81: the structure findings that are only information.
+        "entité à plus de deux propositions (pour information)",
+        "entité atteinte par plusieurs propositions (pour information)",
     };
 }
 

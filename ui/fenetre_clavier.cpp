@@ -36,6 +36,7 @@ void FenetrePrincipale::rendAccessible() {
 void FenetrePrincipale::nommeFenetres() {
     if (nomsAJour_) return;
     nomsAJour_ = true;
+    ajusteBoutonsChoix();
     ordreTabulation();
     NommeControles(*this);
     for (QWidget *fenetre :

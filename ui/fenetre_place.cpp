@@ -6,6 +6,7 @@
 #include "ui/panneau_mots_cles.hpp"
 
 #include <QGroupBox>
+#include <QPushButton>
 #include <QSplitter>
 
 namespace lamelix {
@@ -18,6 +19,7 @@ void FenetrePrincipale::placePanneaux() {
 void FenetrePrincipale::disposePanneaux() {
     const bool etroite = width() < LargeurEtroite;
     if (frame6_) frame6_->Dispose(etroite);
+    ajusteBoutonsChoix();
     // The keyword search empties the species box: in a low window the panel takes the box's
     // room for as long as no species is reached.
     const bool basse = height() < HauteurBasse;
@@ -29,6 +31,15 @@ void FenetrePrincipale::disposePanneaux() {
     // The map shows the path taken as the rows it opens: in a narrow window it takes the place
     // of the path column.
     colonneHistorique_->setVisible(!(etroite && plan_.Cadre.Visible));
+}
+
+// The desktop style gives every button with a caption a least width well above "<==" or "RAZ":
+// in a narrow window the choices' buttons take their caption's width instead, so that the
+// choices and the names columns both fit. Done again whenever the captions change.
+void FenetrePrincipale::ajusteBoutonsChoix() {
+    const bool etroite = width() < LargeurEtroite;
+    for (QPushButton *b : {bouton_[0], bouton_[1], motCle_, command2_})
+        b->setMinimumWidth(etroite ? b->fontMetrics().horizontalAdvance(b->text()) + 24 : 0);
 }
 
 // What the window can give the key map with its columns whole: its width less the columns' least

@@ -124,6 +124,7 @@ class FenetrePrincipale : public QMainWindow {
     // the species box's place, the key map in the path column's place, the opened keys in the
     // comparison box's.
     void disposePanneaux();
+    void ajusteBoutonsChoix();
     void placePanneaux();
     int largeurPourLePlan() const;
 

@@ -60,6 +60,9 @@ QLayout *PanneauMotsCles::mots() {
         textcle_[i] = new QLineEdit;
         textcle_[i]->setObjectName(QString("Textcle_%1").arg(i));
         textcle_[i]->setClearButtonEnabled(true);
+        // The desktop style asks a wide least width of a word box; a word needs far less, and the
+        // panel must fit beside the names in a small window.
+        textcle_[i]->setMinimumWidth(textcle_[i]->fontMetrics().averageCharWidth() * 10);
         textcle_[i]->installEventFilter(this);
     }
     option1_ = new QRadioButton;
@@ -121,12 +124,12 @@ void PanneauMotsCles::Dispose(bool etroit) {
     for (QPushButton *b : mocle_)
         pied_->removeWidget(b);
     pied_->addWidget(check1_, 0, 0);
-    pied_->addWidget(check2_, 0, 1, 1, etroit ? 3 : 1);
+    pied_->addWidget(check2_, 0, 1, 1, etroit ? 2 : 1);
+    // Narrow, the buttons start under the first check box, so the row is no wider than they are.
     for (int i = 0; i < static_cast<int>(mocle_.size()); ++i)
-        pied_->addWidget(mocle_[static_cast<std::size_t>(i)], etroit ? 1 : 0,
-                         etroit ? i + 1 : i + 3);
+        pied_->addWidget(mocle_[static_cast<std::size_t>(i)], etroit ? 1 : 0, etroit ? i : i + 3);
     for (int c = 0; c <= 5; ++c)
-        pied_->setColumnStretch(c, c == (etroit ? 0 : 2) ? 1 : 0);
+        pied_->setColumnStretch(c, !etroit && c == 2 ? 1 : 0);
 }
 
 void PanneauMotsCles::lie() {

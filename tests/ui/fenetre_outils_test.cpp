@@ -19,8 +19,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>

@@ -21,6 +21,7 @@
 #include "ui/suivi_controles.hpp"
 #include "ui/traduction_qt.hpp"
 
+#include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
 #include <utility>
@@ -547,8 +548,11 @@ class FenetreTest : public QObject {
                 const QRect zone(w->mapTo(vue, QPoint(0, 0)), w->size());
                 const QString quoi = w->objectName() + " " + langue;
                 QVERIFY2(vue->rect().contains(zone), qPrintable(quoi));
+                // Each caption whole.
                 if (auto *b = qobject_cast<QAbstractButton *>(w))
-                    QVERIFY2(b->width() >= b->minimumSizeHint().width(), qPrintable(quoi));
+                    QVERIFY2(b->width() >= std::min(b->minimumSizeHint().width(),
+                                                    b->fontMetrics().horizontalAdvance(b->text())),
+                             qPrintable(quoi));
             }
         }
     }
