@@ -258,8 +258,7 @@ class Construction {
                 physique >= 1 && physique <= tableau_.size() ? tableau_[physique - 1] : 0;
             std::string message = TitreConstat(c.Genre);
             if (!c.Detail.empty()) message += " (" + c.Detail + ")";
-            Constat(ligne, TermeDe(c.Genre), std::move(message),
-                    c.Genre == GenreConstat::EspeceRepetee);
+            Constat(ligne, TermeDe(c.Genre), std::move(message), EstInformation(c.Genre));
         }
     }
 
