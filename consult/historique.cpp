@@ -90,9 +90,13 @@ void suitLigne(Lamelix &f, int16_t choisie, std::optional<bool> navigable) {
         int n = 1;
         f.Text2.SetText(l.NomEspece);
         if (!l.Complements.empty()) {
+            const uint64_t chargements = f.ChargementsCle;
             int16_t resultat = 0;
             std::string complements = l.Complements;
             TraiteComplement(f, EstTerminale(l) ? 0 : 1, complements, resultat);
+            // A key chained by the complements has replaced this one and started afresh: the
+            // line and the path belonged to the key that is gone.
+            if (f.ChargementsCle != chargements) return;
         }
 
         // Up the predecessors to the first entity; lines of no entity and notes are no steps.
