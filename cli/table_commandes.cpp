@@ -19,9 +19,10 @@ const char *const MiseAuPoint =
     "les caractères de commande d'une clé, écrits \\xNN) :";
 const char *const Imprimable = "Clé imprimable (sur la sortie standard, en UTF-8) :";
 const char *const Echange =
-    "Échange sous forme de tableau (CSV en UTF-8, trois colonnes : couplet, proposition,\n"
-    "couplet suivant ou nom du taxon ; les clés secondaires mises à plat, leurs couplets\n"
-    "numérotés à la suite ; les notes suivent la proposition après un saut de ligne) :";
+    "Échange avec d'autres logiciels de clés (par défaut CSV en UTF-8, trois colonnes :\n"
+    "couplet, proposition, couplet suivant ou nom du taxon ; les clés secondaires mises à plat,\n"
+    "leurs couplets numérotés à la suite ; les notes suivent la proposition après un saut de\n"
+    "ligne ; aussi les tableaux et projets de KeyBase et les documents LPXK) :";
 
 // A tool of the tools window: its button's report, nothing to add but the command's own options.
 Commande outil(const char *nom, const char *resume, std::vector<OptionCommande> options = {},

@@ -13,6 +13,7 @@
 #include "tools/export_keybase.hpp"
 #include "tools/import_keybase.hpp"
 #include "tools/projet_keybase.hpp"
+#include "tools/raccords_keybase.hpp"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -256,6 +257,12 @@ TEST(ProjetKeyBase, DossierEtZipDonnentLesMemesClesChainees) {
         }
     const RapportProjet sansListe = ImporteProjet(d.Chemin("rien"), d.Chemin("x"));
     EXPECT_FALSE(sansListe.Refus.empty());
+    // What "Fichier > Importer..." opens: the first key's path, or the reasons and no path.
+    EXPECT_EQ(ImporteProjetKeyBase(zip, d.Chemin("fenetre")).PremiereCle,
+              d.Chemin("fenetre") + "/Key-to-the-families.cle");
+    const ProjetImporte refuse = ImporteProjetKeyBase(d.Chemin("rien"), d.Chemin("y"));
+    EXPECT_TRUE(refuse.PremiereCle.empty());
+    EXPECT_FALSE(refuse.Erreurs.empty());
 }
 
 // From the command line: faults reported with their table lines and KeyBase's words, the key
