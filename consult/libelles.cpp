@@ -186,7 +186,6 @@ const Element ElementsImport[] = {
     {6, &L::ExportTableau, "Tableau CSV..."},
     {7, &L::ExportKeyBase, "Tableau KeyBase..."},
     {8, &L::ExportLpxk, "Clé LPXK (Lucid)..."},
-    {9, &L::FormatIndisponible, "Ce format n'est pas encore disponible."},
 };
 
 // Section THEME, numbered on its own. "%1" is the work (a button's caption), "%2" what it gave.

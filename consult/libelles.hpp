@@ -68,7 +68,7 @@ struct LibellesFenetre : Controle {
     // The exchange with other key systems (section IMPORT): "Fichier > Importer...", the export
     // formats of the tools window, and the frame that names a fault as KeyBase names it.
     std::string MenuImporter, TitreImporter, FiltreImporter, EchecImport, CleImporteeDans,
-        TermeKeyBase, ExportTableau, ExportKeyBase, ExportLpxk, FormatIndisponible;
+        TermeKeyBase, ExportTableau, ExportKeyBase, ExportLpxk;
     // What long work says on a status line while it runs and when it ends (section THEME).
     std::string TravailEnCours, TravailTermine, TravailInterrompu, DocumentationTrouvee,
         DocumentationArretee, DocumentationInterrompue;

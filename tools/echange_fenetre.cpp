@@ -105,7 +105,7 @@ void ExporteEchange(Outils &o, FormatEchange format) {
     Lamelix &f = o.Principale;
     const CleCompilee &cle = o.Cle();
     if (cle.FichierCle.empty() || cle.NbLignesM1 < 0) return;
-    std::optional<std::string> texte;
+    std::string texte;
     std::string filtre, extension;
     switch (format) {
     case FormatEchange::Tableau:
@@ -121,14 +121,10 @@ void ExporteEchange(Outils &o, FormatEchange format) {
         filtre = "LPXK (*.lpxk)|*.lpxk", extension = ".lpxk";
         break;
     }
-    if (!texte) {
-        f.Systeme.Message(f.Libelles.FormatIndisponible);
-        return;
-    }
     const auto chemin = f.Systeme.DialogueEnregistrer(
         filtre, SansExtension(NomFichier(cle.FichierCle)) + extension, DossierDe(cle.FichierCle));
     if (!chemin || chemin->empty()) return;
-    EcritOuSignale(f, *chemin, *texte, "export");
+    EcritOuSignale(f, *chemin, texte, "export");
 }
 
 } // namespace lamelix

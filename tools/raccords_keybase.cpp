@@ -9,7 +9,7 @@
 
 namespace lamelix {
 
-std::optional<std::string> TableauKeyBaseDeLaCle(const CleCompilee &cle) {
+std::string TableauKeyBaseDeLaCle(const CleCompilee &cle) {
     return EcritTableauKeyBase(cle).Texte;
 }
 

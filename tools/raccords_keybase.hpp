@@ -6,14 +6,13 @@
 
 #include "key/tables.hpp"
 
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace lamelix {
 
 // The KeyBase table (tab-separated, with its subkey column) of the compiled key.
-std::optional<std::string> TableauKeyBaseDeLaCle(const CleCompilee &cle);
+std::string TableauKeyBaseDeLaCle(const CleCompilee &cle);
 
 struct ProjetImporte {
     std::string PremiereCle;          // the key file to open first, "" when none was written
