@@ -11,7 +11,7 @@ IssueChargement ChargeFichierCle(const std::string &chemin, EnvironnementCompila
         throw ErreurExecution(*pourquoi + " : " + chemin);
     bool marque = false;
     try {
-        marque = TesteMarqueurTxt(chemin, env.Boites);
+        marque = TesteMarqueurTxt(chemin, env.Boites, env.Textes);
     } catch (const ErreurExecution &) {
         if (apresTest) apresTest(); // the loading notice closes on a failed test too
         throw;

@@ -7,6 +7,7 @@
 #include "platform/fichiers.hpp"
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
+#include "settings/messages.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -102,7 +103,9 @@ void compileSousPiege(Compilation &c, const std::string *chemin, std::string_vie
         demarre(c);
         if (chemin) {
             auto contenu = LireOctets(*chemin);
-            if (!contenu) throw ErreurExecution("fichier illisible : " + *chemin);
+            if (!contenu)
+                throw ErreurExecution(c.env.Textes.Compilateur().Traduit("fichier illisible : ") +
+                                      *chemin);
             compile(c, *contenu, echec);
         } else {
             compile(c, octets, echec);

@@ -5,6 +5,7 @@
 #include "platform/erreur.hpp"
 #include "platform/fichiers.hpp"
 #include "platform/services.hpp"
+#include "settings/messages.hpp"
 
 namespace lamelix {
 
@@ -14,7 +15,8 @@ constexpr int MaxLecturesVides = 1000;
 
 IssueLecture rejette(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
                      VuesChoix vues) {
-    env.Boites.Message(" fichier " + NomFichier(chemin) + "  incorrect");
+    const TextesTraduits &t = env.Textes.Compilateur();
+    env.Boites.Message(t.Traduit(" fichier ") + NomFichier(chemin) + t.Traduit("  incorrect"));
     echec = 1;
     env.Cle.ErreurCle = true;
     if (vues.List1) vues.List1->Clear();
@@ -73,16 +75,18 @@ void RazCle(CleCompilee &cle) {
     cle.TabLignes.Oublie();
 }
 
-bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues) {
+bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues, const Messages &textes) {
     if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
+    const TextesTraduits &t = textes.Compilateur();
     auto contenu = LireOctets(chemin);
-    if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);
+    if (!contenu) throw ErreurExecution(t.Traduit("fichier illisible : ") + chemin);
     // A file with no field at all (empty, or blanks alone) is read past its end.
     LecteurChamps lecteur(*contenu);
     std::string champ;
-    if (!lecteur.Lire(champ)) throw ErreurExecution("fin de fichier atteinte : " + chemin);
+    if (!lecteur.Lire(champ))
+        throw ErreurExecution(t.Traduit("fin de fichier atteinte : ") + chemin);
     if (champ == MarqueurFichierCle) return true;
-    dialogues.Message(" le fichier " + chemin + " n'est pas un fichier clé");
+    dialogues.Message(t.Traduit(" le fichier ") + chemin + t.Traduit(" n'est pas un fichier clé"));
     return false;
 }
 

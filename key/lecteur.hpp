@@ -37,6 +37,6 @@ void RazCle(CleCompilee &cle);
 // A file whose extension starts with TXT must carry the key marker as its first field. Shows
 // " le fichier <chemin> n'est pas un fichier clé" and returns false when it does not. A file
 // that cannot be read, or holds no field at all, is a run-time error.
-bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues);
+bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues, const Messages &textes);
 
 } // namespace lamelix

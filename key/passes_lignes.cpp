@@ -8,12 +8,14 @@
 #include "platform/nombres.hpp"
 #include "platform/services.hpp"
 #include "platform/texte.hpp"
+#include "settings/messages.hpp"
 
 #include <unordered_map>
 
 namespace lamelix {
 
 void PasseChampsTexte(Compilation &c) {
+    const TextesTraduits &t = c.env.Textes.Compilateur();
     CleCompilee &cle = c.env.Cle;
     for (long i = 1; i <= c.nbLignes(); ++i) {
         c.ligneCourante = i;
@@ -25,9 +27,9 @@ void PasseChampsTexte(Compilation &c) {
         if (!reste.empty()) complements = DecoupeChamp(reste, "$");
         std::size_t car19 = description.find('\x13');
         if (car19 != std::string::npos)
-            c.env.Boites.Message("Attention ; ne pas utiliser le caractère " +
-                                 std::string(1, '\x13') + " dans  ligne " + description + " / " +
-                                 std::to_string(i));
+            c.env.Boites.Message(t.Traduit("Attention ; ne pas utiliser le caractère ") +
+                                 std::string(1, '\x13') + t.Traduit(" dans  ligne ") + description +
+                                 " / " + std::to_string(i));
         l.Description = std::move(description);
         l.NomEspece = std::move(nom);
         l.Complements = std::move(complements);

@@ -34,9 +34,11 @@ void PasseNumerotation(Compilation &c, int16_t &echec) {
         LigneCle &l = c.ligne(i);
         Numerotation num = DecoupeNumerotation(l.Complements);
         if (num.Erreur) {
-            c.env.Boites.Message(" syntaxe incorrecte ligne " + ligneTexte(c, i) + FinLigne +
-                                 "chercher : \\" + l.Description + " \\ et  \\" + l.Complements +
-                                 " \\  " + FinLigne + m[MsgDansPressePapier]);
+            const TextesTraduits &t = m.Compilateur();
+            c.env.Boites.Message(t.Traduit(" syntaxe incorrecte ligne ") + ligneTexte(c, i) +
+                                 FinLigne + t.Traduit("chercher : ") + "\\" + l.Description +
+                                 " \\" + t.Traduit(" et  ") + "\\" + l.Complements + " \\  " +
+                                 FinLigne + m[MsgDansPressePapier]);
             echec = 1;
             c.env.Presse.PressePapierVide();
             c.env.Presse.PressePapierTexte("\\ " + l.Description + " \\  et  \\ " + l.Complements +
@@ -72,7 +74,8 @@ void PasseClesSecondaires(Compilation &c, int16_t &echec) {
         if (!TesteCS(e, c.dernierCS)) {
             LigneCle &l = c.ligne(i);
             c.env.Boites.Message(m[MsgErreur96] + ligneTexte(c, i) + ":" + l.Description +
-                                 FinLigne + "(enregistré dans le presse papier)");
+                                 FinLigne +
+                                 m.Compilateur().Traduit("(enregistré dans le presse papier)"));
             echec = 1;
             c.env.Presse.PressePapierVide();
             c.env.Presse.PressePapierTexte("ligne " + ligneTexte(c, i) + ":" + l.Description);

@@ -1,6 +1,7 @@
 #include "settings/messages.hpp"
 
 #include "platform/erreur.hpp"
+#include "settings/textes_compilateur.hpp"
 
 #include <utility>
 
@@ -126,7 +127,7 @@ constexpr std::pair<int, const char *> Defauts[] = {
 
 } // namespace
 
-Messages::Messages() {
+Messages::Messages() : compilateur_(FragmentsCompilateur()) {
     ChargeDefauts();
 }
 
@@ -137,6 +138,7 @@ void Messages::ChargeDefauts() {
         textes_[static_cast<std::size_t>(numero)] = texte;
     textes_[150].clear();
     textes_[172].clear();
+    compilateur_.Defauts();
 }
 
 const std::string &Messages::operator[](int numero) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/numeros_messages.hpp"
+#include "settings/textes_traduits.hpp"
 
 #include <array>
 #include <string>
@@ -25,8 +26,14 @@ class Messages {
     // blanks the built-in French text has before and after it, which the callers join on.
     void RemplaceParTraduction(int numero, std::string_view texte);
 
+    // The key compiler's own message fragments, French until a language file's section
+    // COMPILATEUR replaces them.
+    const TextesTraduits &Compilateur() const { return compilateur_; }
+    TextesTraduits &Compilateur() { return compilateur_; }
+
   private:
     std::array<std::string, Nombre> textes_;
+    TextesTraduits compilateur_;
 };
 
 // A language file's text (read trimmed) with the blanks the built-in French text has before and

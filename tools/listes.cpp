@@ -83,7 +83,8 @@ void VerifLiens(Outils &o) {
         if (!nom || EstAdresseWeb(*nom)) return false;
         return !FichierExiste(CheminDuComplement(dossier, *nom));
     };
-    o.Text10[0].SetText(o.Msg(MsgLiensDefectueux) + o.Msg(MsgEnTeteIndexLignes) +
+    // The heading, then the folder the links are looked for in, each on its own line.
+    o.Text10[0].SetText(o.Msg(MsgLiensDefectueux) + o.Msg(MsgEnTeteIndexLignes) + o.FinLigne() +
                         o.Msg(MsgRepertoireActif) + dossier + o.FinLigne() + "..........." +
                         o.FinLigne() + Lignes(cle, o.FinLigne(), defectueux, Complements));
 }

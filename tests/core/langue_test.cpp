@@ -278,6 +278,9 @@ TEST(Langue, RapportsEnAnglais) {
                                                         "2, 0 $Milk$Boletus\r\n"
                                                         "4, 0 $Alone$Lactarius\r\n"
                                                         "3, 0 $Back$Lactarius$S\"Milky\"$b\r\n");
+    // And the compiler's own messages: a numbering without a comma, a text file without marker.
+    const std::string fautives[] = {p.Dossier.Ecrit("comma.cle", "1, 2 $Gills\r\n1 0 $Pores\r\n"),
+                                    p.Dossier.Ecrit("plain.txt", "1, 2 $Gills\r\n")};
     const auto rapports = [&](int langue) {
         Lamelix &f = *p.F;
         FenetreEssai::Gere([&] { MnLang_Click(f, langue); });
@@ -293,6 +296,8 @@ TEST(Langue, RapportsEnAnglais) {
         }
         FenetreEssai::Gere([&] { ListeCompileeTexte(o); });
         tout += o.Text10[0].Text + "\n";
+        for (const std::string &fautive : fautives)
+            FenetreEssai::Gere([&] { ChargeFichierOutils(o, fautive); });
         for (const std::string &dit : p.Dialogues.Journal)
             tout += dit + "\n";
         return tout + CleImprimable(f.Cle(), StyleImpression::Crochets, FormatImpression::Markdown,

@@ -159,7 +159,8 @@ TEST(Lecteur, MarqueurDesFichiersTxt) {
         DossierTemporaire dossier;
         ServicesFactices dialogues;
         std::string chemin = dossier.Ecrit(nom, octets);
-        EXPECT_EQ(TesteMarqueurTxt(chemin, dialogues), accepte) << nom << ": " << octets;
+        EXPECT_EQ(TesteMarqueurTxt(chemin, dialogues, Messages{}), accepte)
+            << nom << ": " << octets;
         std::vector<std::string> attendu;
         if (!accepte)
             attendu.push_back("message:  le fichier " + chemin + " n'est pas un fichier clé");

@@ -67,7 +67,7 @@ TEST(OutilsListes, LiensDefectueux) {
     o.Ouvre("1, 2 $a$$F\"la.png\"\r\n1, 0 $b$B$F\"absente.png\"\r\n1, 0, N $note 1\r\n"
             "1, 0, N $note 2\r\n2, 0 $c$C$F\"https://exemple.org\"\r\n2, 0 $d$D$S\"Section\"\r\n");
     o.Bouton(OutVerifLiens);
-    EXPECT_EQ(o.Rapport(), " Liens défectueux :   index ligne/ ligne utile / texte"
+    EXPECT_EQ(o.Rapport(), " Liens défectueux :   index ligne/ ligne utile / texte\r\n"
                            "Répertoire actif  " +
                                DossierDe(o.Fichier) +
                                "\r\n...........\r\n@2/2/ F\"absente.png\"\r\n");
