@@ -84,19 +84,25 @@ ListeControle::ListeControle(QWidget *parent) : QListWidget(parent) {
     setResizeMode(QListView::Adjust); // wrapped lines are laid out again at every width
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    delegue_ = new LignesAerees(this);
+    setItemDelegate(delegue_);
+}
+
+QPlainTextEdit *ListeControle::Vue() {
+    if (vue_ != nullptr) return vue_;
     vue_ = new QPlainTextEdit(this);
+    vue_->setObjectName(nomVue_);
+    vue_->hide();
     vue_->setReadOnly(true);
-    vue_->setFrameShape(QFrame::NoFrame);
     vue_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // The enlarged line reads as a note laid over the list, in the desktop's tooltip colours.
     vue_->setFrameShape(QFrame::Box);
     vue_->setLineWidth(2);
     vue_->document()->setDocumentMargin(8);
     peintVue();
-    delegue_ = new LignesAerees(this);
-    setItemDelegate(delegue_);
     vue_->installEventFilter(this);
-    vue_->hide();
+    setTabOrder(this, vue_); // the keyboard reaches it right after its list, as when made with it
+    return vue_;
 }
 
 void ListeControle::Deconnecte() {
@@ -190,7 +196,7 @@ void ListeControle::Montre(const ListBox &modele) {
 void ListeControle::MontreVue(const QString &texte, int taillePoints) {
     QFont police = font();
     police.setPointSize(std::clamp(taillePoints, 6, 60));
-    vue_->setFont(police);
+    Vue()->setFont(police);
     vue_->setPlainText(coupe(texte, LongueurMaxVue));
     vue_->show();
     vue_->raise();
@@ -198,12 +204,12 @@ void ListeControle::MontreVue(const QString &texte, int taillePoints) {
 }
 
 void ListeControle::CacheVue() {
-    vue_->hide();
+    if (vue_ != nullptr) vue_->hide();
 }
 
 // The enlarged view covers the half of the list that does not hold the selected line.
 void ListeControle::placeVue() {
-    if (vue_->isHidden()) return;
+    if (vue_ == nullptr || vue_->isHidden()) return;
     const int marge = 8;
     const int largeur = std::max(60, width() - 2 * marge);
     const QFontMetrics mesure(vue_->font());
@@ -227,7 +233,7 @@ void ListeControle::peintVue() {
 
 void ListeControle::changeEvent(QEvent *event) {
     QListWidget::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) peintVue();
+    if (event->type() == QEvent::ApplicationPaletteChange && vue_ != nullptr) peintVue();
 }
 
 void ListeControle::FixeMargeLignes(int pixels) {
@@ -299,7 +305,7 @@ void ListeControle::keyPressEvent(QKeyEvent *event) {
     // Esc closes the enlarged view; without one, it goes on to the window (which closes its
     // open panel), as Backspace does (the back step).
     if (code == 27 || event->key() == Qt::Key_Backspace) {
-        const bool vue = vue_->isVisible();
+        const bool vue = vue_ != nullptr && vue_->isVisible();
         if (code != 0 && AuCaractere) AuCaractere(code);
         event->setAccepted(code == 27 && vue);
         return;

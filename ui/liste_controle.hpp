@@ -46,7 +46,10 @@ class ListeControle : public QListWidget {
 
     void MontreVue(const QString &texte, int taillePoints);
     void CacheVue();
-    QPlainTextEdit *Vue() const { return vue_; }
+    // The enlarged view, made the first time it is asked for: most walks never show it.
+    QPlainTextEdit *Vue();
+    // Its object name, given when it is made.
+    void NommeVue(const QString &nom) { nomVue_ = nom; }
 
     // The space above and below the text of each row.
     void FixeMargeLignes(int pixels);
@@ -76,7 +79,8 @@ class ListeControle : public QListWidget {
     // The enlarged view in the desktop's tooltip colours, again when the desktop's change.
     void peintVue();
 
-    QPlainTextEdit *vue_;
+    QPlainTextEdit *vue_ = nullptr;
+    QString nomVue_;
     LignesAerees *delegue_;
     QString texteVide_;
     std::vector<std::string> textes_; // the lines shown, as the model holds them
