@@ -150,20 +150,24 @@ void ListeControle::Montre(const ListBox &modele) {
         for (std::size_t i = textes_.size(); i < modele.Items.size(); ++i) {
             textes_.push_back(modele.Items[i].Texte);
             lignes.push_back(ligneAffichee(modele.Items[i].Texte));
+            lignesEcrites_ += lignes.back().isEmpty() ? 0 : 1;
         }
         addItems(lignes);
     } else if (!prefixe) {
         clear();
         textes_.clear();
+        lignesEcrites_ = 0;
         textes_.reserve(modele.Items.size());
         QStringList lignes;
         lignes.reserve(static_cast<qsizetype>(modele.Items.size()));
         for (const ElementListe &e : modele.Items) {
             textes_.push_back(e.Texte);
             lignes.push_back(ligneAffichee(e.Texte));
+            lignesEcrites_ += lignes.back().isEmpty() ? 0 : 1;
         }
         addItems(lignes);
     }
+    prevoitDefilement(); // before the selection is scrolled to, which lays the rows out
     if (modele.ListIndex >= 0 && modele.ListIndex < count()) {
         setCurrentRow(modele.ListIndex);
         scrollToItem(item(modele.ListIndex));
@@ -190,7 +194,20 @@ void ListeControle::Montre(const ListBox &modele) {
         police.setPointSize(std::clamp(taille_, 6, 48));
         setFont(police);
     }
+    prevoitDefilement();
     setEnabled(modele.Enabled);
+}
+
+// A list sure to overflow gets its scroll bar before its rows are laid out. Qt would otherwise
+// measure every wrapped row at the width without the bar, find that they overflow, and measure
+// them all again at the narrower width: twice the work for a long list of names. Each row is at
+// least its margins high, and a row with text a line's ascent more, so the bar would come in any
+// case.
+void ListeControle::prevoitDefilement() {
+    const qint64 hauteurMin = static_cast<qint64>(count()) * 2 * delegue_->Marge +
+                              lignesEcrites_ * QFontMetrics(font()).ascent();
+    const bool deborde = hauteurMin > maximumViewportSize().height();
+    setVerticalScrollBarPolicy(deborde ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 void ListeControle::MontreVue(const QString &texte, int taillePoints) {
@@ -238,6 +255,7 @@ void ListeControle::changeEvent(QEvent *event) {
 
 void ListeControle::FixeMargeLignes(int pixels) {
     delegue_->Marge = pixels;
+    prevoitDefilement();
     doItemsLayout();
 }
 
@@ -333,6 +351,7 @@ void ListeControle::focusOutEvent(QFocusEvent *event) {
 
 void ListeControle::resizeEvent(QResizeEvent *event) {
     QListWidget::resizeEvent(event);
+    prevoitDefilement();
     placeVue();
 }
 

@@ -75,6 +75,7 @@ class ListeControle : public QListWidget {
     bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
+    void prevoitDefilement();
     void placeVue();
     // The enlarged view in the desktop's tooltip colours, again when the desktop's change.
     void peintVue();
@@ -84,6 +85,7 @@ class ListeControle : public QListWidget {
     LignesAerees *delegue_;
     QString texteVide_;
     std::vector<std::string> textes_; // the lines shown, as the model holds them
+    qint64 lignesEcrites_ = 0;        // those of them that show some text
     uint32_t fond_ = 0xFFFFFF;
     int taille_ = 0;
     int lignePressee_ = -1;
