@@ -2,7 +2,9 @@
 # Measures the start-up: from the process start to the first propositions on screen, on the
 # bundled key, on a generated key of the format's largest size (3998 key lines, 2000 species) and
 # on a key of one line of a megabyte, against an empty Qt window started the same way, with the
-# Release build under Qt's offscreen platform. Prints the best of five runs and the memory peak.
+# Release build under Qt's offscreen platform. The four programs run in turn TOURS times (11 unless
+# set), so that a machine's load weighs on each alike; prints the median and the best time of each
+# and the memory peak of its median run.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$racine/scripts/dependances.sh"
@@ -25,22 +27,28 @@ awk 'BEGIN {
 ligne="$(dirname "$geante")/ligne.cle"
 { printf '1, 0 $'; head -c 1048576 /dev/zero | tr '\0' 'a'; printf '$Species\r\n1, 0 $b$Other\r\n'; } >"$ligne"
 
-# The best time of five runs in ms, and the memory peak of that run in MiB.
-mesure() {
-    local meilleur=999999 memoire=0
-    for _ in 1 2 3 4 5; do
-        local debut sortie ms
-        debut=$(date +%s.%N)
-        sortie=$(QT_QPA_PLATFORM=offscreen LAMELIX_CHRONO=1 "$@" 2>/dev/null)
-        ms=$(awk -v a="$debut" -v b="$(awk '{print $3}' <<<"$sortie")" 'BEGIN { printf "%d", (b - a) * 1000 }')
-        if ((ms < meilleur)); then
-            meilleur=$ms
-            memoire=$(awk '{ printf "%.0f", $4 / 1024 }' <<<"$sortie")
-        fi
-    done
-    echo "$meilleur ms, mémoire $memoire Mio"
+# One run: the time in ms from the process start to the first propositions drawn, and the memory
+# peak in KiB.
+une_mesure() {
+    local debut sortie
+    debut=$(date +%s.%N)
+    sortie=$(QT_QPA_PLATFORM=offscreen LAMELIX_CHRONO=1 "$@" 2>/dev/null)
+    awk -v a="$debut" -v s="$sortie" 'BEGIN { split(s, c, " "); printf "%.1f %d\n", (c[3] - a) * 1000, c[4] }'
 }
-echo "fenêtre Qt vide           : $(mesure "$bin/lamelix_fenetre_vide")"
-echo "clé fournie (defaut.cle)  : $(mesure "$bin/lamelix")"
-echo "clé de 3998 lignes        : $(mesure "$bin/lamelix" "$geante")"
-echo "clé d'une ligne de 1 Mio  : $(mesure "$bin/lamelix" "$ligne")"
+tours="${TOURS:-11}"
+noms=("fenêtre Qt vide          " "clé fournie (defaut.cle) " "clé de 3998 lignes       " "clé d'une ligne de 1 Mio ")
+resultats="$(mktemp -d)"
+for ((t = 0; t < tours; ++t)); do
+    for i in 0 1 2 3; do
+        case $i in
+        0) une_mesure "$bin/lamelix_fenetre_vide" ;;
+        1) une_mesure "$bin/lamelix" ;;
+        2) une_mesure "$bin/lamelix" "$geante" ;;
+        3) une_mesure "$bin/lamelix" "$ligne" ;;
+        esac >>"$resultats/$i"
+    done
+done
+for i in 0 1 2 3; do
+    sort -n "$resultats/$i" | awk -v nom="${noms[$i]}" '{ t[NR] = $1; m[NR] = $2 }
+        END { n = int((NR + 1) / 2); printf "%s: médiane %.1f ms, meilleure %.1f ms, mémoire %.0f Mio\n", nom, t[n], t[1], m[n] / 1024 }'
+done

@@ -155,7 +155,7 @@ QWidget *FenetrePrincipale::colonneChoix() {
     list1_->setObjectName("List1");
     list1_->setSpacing(1);
     list1_->FixeMargeLignes(9);
-    list1_->Vue()->setObjectName("zoomDesc");
+    list1_->NommeVue("zoomDesc");
 
     bouton_[0] = bouton("bouton_0");
     bouton_[0]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
@@ -231,7 +231,7 @@ QWidget *FenetrePrincipale::colonneNoms() {
 
     list2_ = new ListeControle;
     list2_->setObjectName("List2");
-    list2_->Vue()->setObjectName("zoomlist");
+    list2_->NommeVue("zoomlist");
 
     command4_[Cmd4Liste] = bouton("Command4_6");
     command4_[Cmd4Suiv] = bouton("Command4_0");

@@ -84,19 +84,25 @@ ListeControle::ListeControle(QWidget *parent) : QListWidget(parent) {
     setResizeMode(QListView::Adjust); // wrapped lines are laid out again at every width
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    delegue_ = new LignesAerees(this);
+    setItemDelegate(delegue_);
+}
+
+QPlainTextEdit *ListeControle::Vue() {
+    if (vue_ != nullptr) return vue_;
     vue_ = new QPlainTextEdit(this);
+    vue_->setObjectName(nomVue_);
+    vue_->hide();
     vue_->setReadOnly(true);
-    vue_->setFrameShape(QFrame::NoFrame);
     vue_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // The enlarged line reads as a note laid over the list, in the desktop's tooltip colours.
     vue_->setFrameShape(QFrame::Box);
     vue_->setLineWidth(2);
     vue_->document()->setDocumentMargin(8);
     peintVue();
-    delegue_ = new LignesAerees(this);
-    setItemDelegate(delegue_);
     vue_->installEventFilter(this);
-    vue_->hide();
+    setTabOrder(this, vue_); // the keyboard reaches it right after its list, as when made with it
+    return vue_;
 }
 
 void ListeControle::Deconnecte() {
@@ -144,20 +150,24 @@ void ListeControle::Montre(const ListBox &modele) {
         for (std::size_t i = textes_.size(); i < modele.Items.size(); ++i) {
             textes_.push_back(modele.Items[i].Texte);
             lignes.push_back(ligneAffichee(modele.Items[i].Texte));
+            lignesEcrites_ += lignes.back().isEmpty() ? 0 : 1;
         }
         addItems(lignes);
     } else if (!prefixe) {
         clear();
         textes_.clear();
+        lignesEcrites_ = 0;
         textes_.reserve(modele.Items.size());
         QStringList lignes;
         lignes.reserve(static_cast<qsizetype>(modele.Items.size()));
         for (const ElementListe &e : modele.Items) {
             textes_.push_back(e.Texte);
             lignes.push_back(ligneAffichee(e.Texte));
+            lignesEcrites_ += lignes.back().isEmpty() ? 0 : 1;
         }
         addItems(lignes);
     }
+    prevoitDefilement(); // before the selection is scrolled to, which lays the rows out
     if (modele.ListIndex >= 0 && modele.ListIndex < count()) {
         setCurrentRow(modele.ListIndex);
         scrollToItem(item(modele.ListIndex));
@@ -184,13 +194,26 @@ void ListeControle::Montre(const ListBox &modele) {
         police.setPointSize(std::clamp(taille_, 6, 48));
         setFont(police);
     }
+    prevoitDefilement();
     setEnabled(modele.Enabled);
+}
+
+// A list sure to overflow gets its scroll bar before its rows are laid out. Qt would otherwise
+// measure every wrapped row at the width without the bar, find that they overflow, and measure
+// them all again at the narrower width: twice the work for a long list of names. Each row is at
+// least its margins high, and a row with text a line's ascent more, so the bar would come in any
+// case.
+void ListeControle::prevoitDefilement() {
+    const qint64 hauteurMin = static_cast<qint64>(count()) * 2 * delegue_->Marge +
+                              lignesEcrites_ * QFontMetrics(font()).ascent();
+    const bool deborde = hauteurMin > maximumViewportSize().height();
+    setVerticalScrollBarPolicy(deborde ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 void ListeControle::MontreVue(const QString &texte, int taillePoints) {
     QFont police = font();
     police.setPointSize(std::clamp(taillePoints, 6, 60));
-    vue_->setFont(police);
+    Vue()->setFont(police);
     vue_->setPlainText(coupe(texte, LongueurMaxVue));
     vue_->show();
     vue_->raise();
@@ -198,12 +221,12 @@ void ListeControle::MontreVue(const QString &texte, int taillePoints) {
 }
 
 void ListeControle::CacheVue() {
-    vue_->hide();
+    if (vue_ != nullptr) vue_->hide();
 }
 
 // The enlarged view covers the half of the list that does not hold the selected line.
 void ListeControle::placeVue() {
-    if (vue_->isHidden()) return;
+    if (vue_ == nullptr || vue_->isHidden()) return;
     const int marge = 8;
     const int largeur = std::max(60, width() - 2 * marge);
     const QFontMetrics mesure(vue_->font());
@@ -227,11 +250,12 @@ void ListeControle::peintVue() {
 
 void ListeControle::changeEvent(QEvent *event) {
     QListWidget::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) peintVue();
+    if (event->type() == QEvent::ApplicationPaletteChange && vue_ != nullptr) peintVue();
 }
 
 void ListeControle::FixeMargeLignes(int pixels) {
     delegue_->Marge = pixels;
+    prevoitDefilement();
     doItemsLayout();
 }
 
@@ -299,7 +323,7 @@ void ListeControle::keyPressEvent(QKeyEvent *event) {
     // Esc closes the enlarged view; without one, it goes on to the window (which closes its
     // open panel), as Backspace does (the back step).
     if (code == 27 || event->key() == Qt::Key_Backspace) {
-        const bool vue = vue_->isVisible();
+        const bool vue = vue_ != nullptr && vue_->isVisible();
         if (code != 0 && AuCaractere) AuCaractere(code);
         event->setAccepted(code == 27 && vue);
         return;
@@ -327,6 +351,7 @@ void ListeControle::focusOutEvent(QFocusEvent *event) {
 
 void ListeControle::resizeEvent(QResizeEvent *event) {
     QListWidget::resizeEvent(event);
+    prevoitDefilement();
     placeVue();
 }
 

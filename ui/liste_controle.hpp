@@ -46,7 +46,10 @@ class ListeControle : public QListWidget {
 
     void MontreVue(const QString &texte, int taillePoints);
     void CacheVue();
-    QPlainTextEdit *Vue() const { return vue_; }
+    // The enlarged view, made the first time it is asked for: most walks never show it.
+    QPlainTextEdit *Vue();
+    // Its object name, given when it is made.
+    void NommeVue(const QString &nom) { nomVue_ = nom; }
 
     // The space above and below the text of each row.
     void FixeMargeLignes(int pixels);
@@ -72,14 +75,17 @@ class ListeControle : public QListWidget {
     bool eventFilter(QObject *objet, QEvent *event) override;
 
   private:
+    void prevoitDefilement();
     void placeVue();
     // The enlarged view in the desktop's tooltip colours, again when the desktop's change.
     void peintVue();
 
-    QPlainTextEdit *vue_;
+    QPlainTextEdit *vue_ = nullptr;
+    QString nomVue_;
     LignesAerees *delegue_;
     QString texteVide_;
     std::vector<std::string> textes_; // the lines shown, as the model holds them
+    qint64 lignesEcrites_ = 0;        // those of them that show some text
     uint32_t fond_ = 0xFFFFFF;
     int taille_ = 0;
     int lignePressee_ = -1;

@@ -3,13 +3,10 @@
 
 #include "app/application.hpp"
 #include "platform/nom_programme.hpp"
+#include "ui/chrono_demarrage.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/services_qt.hpp"
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -42,15 +39,6 @@ std::string ligneDeCommande(const QStringList &arguments) {
     return argument.toStdString();
 }
 
-// The most memory the process has held so far, in KiB, as the system counts it (0 where it
-// does not say).
-long pointeMemoireKio() {
-    std::ifstream statut("/proc/self/status");
-    for (std::string ligne; std::getline(statut, ligne);)
-        if (ligne.rfind("VmHWM:", 0) == 0) return std::strtol(ligne.c_str() + 6, nullptr, 10);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -77,20 +65,7 @@ int main(int argc, char **argv) {
     // The start-up sequence runs once the window is on screen, so that the compiler's messages
     // appear over it; the window's own activation comes too late on some desktops, or never
     // without a window manager.
-    QTimer::singleShot(0, &fenetre, [&fenetre, &modele] {
-        fenetre.Active();
-        // LAMELIX_CHRONO: print when the first propositions are on screen and the memory peak
-        // so far, then end (the start-up time is measured from outside, from the process
-        // start).
-        if (qEnvironmentVariableIsSet("LAMELIX_CHRONO")) {
-            QTimer::singleShot(0, &fenetre, [&modele] {
-                const auto maintenant = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("propositions %d %.6f %ld\n", modele.List1.ListCount(),
-                            std::chrono::duration<double>(maintenant).count(), pointeMemoireKio());
-                std::fflush(stdout);
-                std::_Exit(0);
-            });
-        }
-    });
+    lamelix::ChronoDemarrage::SiDemande(fenetre.List1());
+    QTimer::singleShot(0, &fenetre, [&fenetre] { fenetre.Active(); });
     return application.exec();
 }

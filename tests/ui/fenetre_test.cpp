@@ -47,6 +47,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -226,6 +227,47 @@ class FenetreTest : public QObject {
         QCOMPARE(liste->Vue()->toPlainText().size(), 400001);
         QVERIFY2(chrono.elapsed() < 8000, qPrintable(QString::number(chrono.elapsed())));
         QTest::mouseRelease(liste->viewport(), Qt::RightButton, {}, centre(liste, 0));
+    }
+
+    // The scroll bar a list gives itself before laying its rows out is the one the rows need:
+    // there when they overflow, gone when they fit, whatever their text and the list's height.
+    void barreDeDefilementSelonLesLignes_data() {
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<int>("puisHauteur");
+        const QString longue = QString("Amanita phalloides ").repeated(12);
+        QTest::newRow("vide") << 0 << "nom" << 200 << 200;
+        QTest::newRow("trois noms") << 3 << "nom" << 200 << 200;
+        QTest::newRow("deux mille noms") << 2000 << "nom" << 200 << 200;
+        QTest::newRow("lignes sans texte") << 12 << "" << 200 << 200;
+        QTest::newRow("noms qui passent a la ligne") << 6 << longue << 200 << 200;
+        QTest::newRow("agrandie jusqu'a tout montrer") << 12 << "nom" << 150 << 900;
+        QTest::newRow("reduite sous ses lignes") << 12 << "nom" << 900 << 150;
+    }
+    void barreDeDefilementSelonLesLignes() {
+        QFETCH(int, lignes);
+        QFETCH(QString, texte);
+        QFETCH(int, hauteur);
+        QFETCH(int, puisHauteur);
+        ListeControle liste;
+        liste.FixeMargeLignes(5);
+        liste.resize(160, hauteur);
+        liste.show();
+        ListBox modele;
+        for (int i = 0; i < lignes; ++i)
+            modele.AddItem(texte.toStdString());
+        liste.Montre(modele);
+        const auto verifie = [&liste] {
+            QCoreApplication::processEvents();
+            liste.doItemsLayout();
+            QCoreApplication::processEvents();
+            QScrollBar *barre = liste.verticalScrollBar();
+            QCOMPARE(barre->isVisible(), barre->maximum() > 0);
+        };
+        verifie();
+        liste.resize(160, puisHauteur);
+        verifie();
     }
 
     void vuesAgrandies() {
