@@ -92,7 +92,7 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 constexpr const char *SectionsDeCaptions[] = {
     "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",
     "MNOUTIL", "MNSOUT",      "BOUTONS",     "CASES",    "CADRES",  "LIBELLES",
-    "OUTILS",  "THEME",       "RAPPORTS",    "LANGUES",  "IMPORT"};
+    "OUTILS",  "THEME",       "RAPPORTS",    "LANGUES",  "IMPORT",  "SUIVI"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
@@ -128,6 +128,7 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "LANGUES") return texteDe(f.Prog.Langues, n);
     if (section == "IMPORT") return libelle(f, LibellesFenetre::Section::Import, n);
     if (section == "THEME") return libelle(f, LibellesFenetre::Section::Theme, n);
+    if (section == "SUIVI") return libelle(f, LibellesFenetre::Section::Suivi, n);
     return std::nullopt;
 }
 
