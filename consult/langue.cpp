@@ -90,9 +90,9 @@ template <typename C> std::optional<Renommable> renommable(C *controle) {
 
 // The list sections that rename captions, in the order a language file usually gives them.
 constexpr const char *SectionsDeCaptions[] = {
-    "MENUS",   "MNUFILEITEM", "MNUEDITITEM", "MNOPTION", "FICEXTR", "MNLANG",
-    "MNOUTIL", "MNSOUT",      "BOUTONS",     "CASES",    "CADRES",  "LIBELLES",
-    "OUTILS",  "THEME",       "RAPPORTS",    "LANGUES",  "IMPORT",  "COMPILATEUR"};
+    "MENUS",    "MNUFILEITEM", "MNUEDITITEM", "MNOPTION",    "FICEXTR",  "MNLANG", "MNOUTIL",
+    "MNSOUT",   "BOUTONS",     "CASES",       "CADRES",      "LIBELLES", "OUTILS", "THEME",
+    "RAPPORTS", "LANGUES",     "IMPORT",      "COMPILATEUR", "SUIVI"};
 
 // Item n of a section of the window's other texts; nothing when the section has no such item.
 std::optional<Renommable> libelle(Lamelix &f, LibellesFenetre::Section section, int n) {
@@ -129,6 +129,7 @@ std::optional<Renommable> element(Lamelix &f, const std::string &section, int n)
     if (section == "COMPILATEUR") return texteDe(f.Prog.Textes.Compilateur(), n);
     if (section == "IMPORT") return libelle(f, LibellesFenetre::Section::Import, n);
     if (section == "THEME") return libelle(f, LibellesFenetre::Section::Theme, n);
+    if (section == "SUIVI") return libelle(f, LibellesFenetre::Section::Suivi, n);
     return std::nullopt;
 }
 

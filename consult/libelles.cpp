@@ -198,16 +198,28 @@ const Element ElementsTheme[] = {
     {5, &L::DocumentationInterrompue, "Recherche de la documentation interrompue : %1"},
 };
 
+// Section SUIVI, numbered on its own. "%1" is the reason, or the step; "%2" the step's entity.
+const Element ElementsSuivi[] = {
+    {0, &L::SuiviRechargee, "Clé modifiée sur le disque : rechargée"},
+    {1, &L::SuiviCheminGarde, "Clé modifiée sur le disque : rechargée, parcours gardé"},
+    {2, &L::SuiviCheminRepris, "Clé modifiée sur le disque, parcours repris au début : %1"},
+    {3, &L::SuiviEntiteDisparue, "entité %2 disparue (étape %1)"},
+    {4, &L::SuiviLigneDisparue, "proposition de l'étape %1 disparue de l'entité %2"},
+    {5, &L::SuiviAutreDestination, "l'étape %1 (entité %2) mène ailleurs"},
+};
+
 std::span<const Element> elementsDe(LibellesFenetre::Section section) {
     if (section == LibellesFenetre::Section::Outils) return ElementsOutils;
     if (section == LibellesFenetre::Section::Import) return ElementsImport;
     if (section == LibellesFenetre::Section::Theme) return ElementsTheme;
+    if (section == LibellesFenetre::Section::Suivi) return ElementsSuivi;
     return Elements;
 }
 
 constexpr LibellesFenetre::Section Sections[] = {
     LibellesFenetre::Section::Fenetre, LibellesFenetre::Section::Outils,
-    LibellesFenetre::Section::Import, LibellesFenetre::Section::Theme};
+    LibellesFenetre::Section::Import, LibellesFenetre::Section::Theme,
+    LibellesFenetre::Section::Suivi};
 
 } // namespace
 

@@ -10,8 +10,8 @@ namespace lamelix {
 // The texts of the main window, its panels and its dialogs that belong to no control of their
 // own: box titles, tooltips, what an empty box says, the labels of the task panels, and the
 // captions of the tools window. French until an interface language file replaces them, item by
-// item (sections LIBELLES, OUTILS and THEME, each numbered on its own). A "%1" in a text is where
-// the skin puts what it names (a path, a caption).
+// item (sections LIBELLES, OUTILS, THEME and SUIVI, each numbered on its own). A "%1" in a text is
+// where the skin puts what it names (a path, a caption).
 struct LibellesFenetre : Controle {
     LibellesFenetre() { Defauts(); }
 
@@ -72,11 +72,15 @@ struct LibellesFenetre : Controle {
     // What long work says on a status line while it runs and when it ends (section THEME).
     std::string TravailEnCours, TravailTermine, TravailInterrompu, DocumentationTrouvee,
         DocumentationArretee, DocumentationInterrompue;
+    // The key loaded again once its file changed on disk, and why the path was given up
+    // (section SUIVI; "%1" is the step, "%2" its entity).
+    std::string SuiviRechargee, SuiviCheminGarde, SuiviCheminRepris, SuiviEntiteDisparue,
+        SuiviLigneDisparue, SuiviAutreDestination;
 
     // The built-in French texts, every one.
     void Defauts();
     // The numbered sections of a language file these texts come from.
-    enum class Section { Fenetre, Outils, Import, Theme };
+    enum class Section { Fenetre, Outils, Import, Theme, Suivi };
     // The text of that item number, nullptr when there is no such item.
     const std::string *Lit(int numero, Section section = Section::Fenetre) const;
     // Replaces the text of that item number; false when there is no such item.

@@ -154,7 +154,23 @@ bool ChargeFichierOutils(Outils &o, const std::string &chemin) {
     return ApresChargement(o, chargement);
 }
 
+bool EstRapport(int index) {
+    switch (index) {
+    case OutTestNumerotation:
+    case OutAnalyse:
+    case OutVoirCompil:
+    case OutCoherence:
+    case OutListeNotes:
+    case OutListeComplements:
+    case OutVerifLiens:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void Command1_Click(Outils &o, int index) {
+    if (EstRapport(index)) o.DernierRapport = index;
     switch (index) {
     case OutCharger:
         Charger(o);
@@ -198,6 +214,12 @@ void Command1_Click(Outils &o, int index) {
     default:
         break;
     }
+}
+
+void RelanceRapport(Outils &o) {
+    if (!o.Moi.Visible || o.DernierRapport < 0) return;
+    if (!CleEnMemoire(o.Cle()) || o.Cle().TabLignes(1).E == 0) return;
+    Command1_Click(o, o.DernierRapport);
 }
 
 void Command3_Click(Outils &o) {

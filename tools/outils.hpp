@@ -68,6 +68,7 @@ struct Outils {
     CommandButton Command3;                 // "Liste liens"
     bool Charge = false;                    // the window has been loaded (first shown)
     uint64_t ClesChargees = 0;              // keys the main window has loaded, failed loads too
+    int DernierRapport = -1; // the button of the last report shown in Text10[0], -1 for none
 
     std::string FichierCourant;
     Table<RangNumerotation, MaxLignesCle> Ancienne, Nouvelle;
@@ -93,8 +94,14 @@ void Form_Unload(Outils &o);   // ends the editor, hides the window
 void MontreOutils(Outils &o);  // "Mise au point": loaded on first use, shown, activated
 void FermeOutils(Outils &o);
 void Command1_Click(Outils &o, int index);
+// The buttons whose report fills Text10[0] from the key in memory (they take a while on a large
+// key).
+bool EstRapport(int index);
 void Command2_Click(Outils &o); // "Suite >>"
 void Command3_Click(Outils &o); // "Liste liens"
+// The key was loaded again (its file changed on disk): the last report shown is made again on
+// it, while the window shows and the key loaded.
+void RelanceRapport(Outils &o);
 // The right mouse button held over "voir compil": the text listing, behind its access code.
 void Command1_MouseMove(Outils &o, int index, int Button);
 // "Charger" with the file already chosen (the command line names it): false when no key was

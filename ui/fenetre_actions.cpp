@@ -1,6 +1,7 @@
 // From the user to the model: each widget event becomes the model change it stands for (the
 // selected line, the value of a check box) and a call of the handler of the same name.
 
+#include "consult/rechargement.hpp"
 #include "platform/piege.hpp"
 #include "search/traduction_automatique.hpp"
 #include "ui/bandeau_flash.hpp"
@@ -9,6 +10,7 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/liaison_controles.hpp"
 #include "ui/liste_controle.hpp"
+#include "ui/veille_fichier.hpp"
 
 #include <exception>
 
@@ -16,6 +18,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
@@ -140,6 +143,23 @@ void FenetrePrincipale::ChargeCle(const std::string &chemin) {
     agit([this, chemin] {
         std::string cle = chemin;
         lamelix::ChargeCle(modele_, cle);
+    });
+}
+
+void FenetrePrincipale::suitFichierCle() {
+    // A change is handled as a handler; while another one runs (a dialog is open) it waits.
+    veille_ = new VeilleFichier(
+        [this] {
+            return agit([this] {
+                if (RechargeCle(modele_)) RelanceRapport(outil_);
+            });
+        },
+        this);
+    // Every load names the file to follow, a failed one too: its next good save brings it back.
+    QPointer<VeilleFichier> veille = veille_;
+    Lamelix &modele = modele_;
+    modele_.AbonneChargement([veille, &modele] {
+        if (veille) veille->Suit(qs(modele.Cle().FichierCle));
     });
 }
 

@@ -36,22 +36,6 @@ constexpr int OrdreBoutons[] = {OutCharger,          OutRecharger,        OutEdi
                                 OutVoirCompil,       OutCoherence,        OutListeNotes,
                                 OutListeComplements, OutVerifLiens,       OutQuitter};
 
-// The reports that take a while on a large key: they run with the window busy.
-bool estRapport(int index) {
-    switch (index) {
-    case OutTestNumerotation:
-    case OutAnalyse:
-    case OutVoirCompil:
-    case OutCoherence:
-    case OutListeNotes:
-    case OutListeComplements:
-    case OutVerifLiens:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 FenetreOutils::FenetreOutils(Outils &modele, SuiviControles &suivi, Agit agit, QWidget *parent)
@@ -120,7 +104,7 @@ QWidget *FenetreOutils::boutons() {
         command1_[i]->setVisible(false);
         const int index = static_cast<int>(i);
         const auto clic = [this, index] { Command1_Click(modele_, index); };
-        if (estRapport(index))
+        if (EstRapport(index))
             connect(command1_[i], &QPushButton::clicked, this, [this, index, clic] {
                 travaille(command1_[static_cast<std::size_t>(index)], clic);
             });

@@ -114,6 +114,7 @@ FenetrePrincipale::FenetrePrincipale(Application &app, QWidget *parent)
     creeBarreEtat();
     relieListes();
     relieCommandes();
+    suitFichierCle();
     lieControles();
     placePanneaux();
     rendAccessible();

@@ -39,6 +39,7 @@ class Panneaux;
 class PanneauMotsCles;
 class PanneauPlan;
 class PanneauTraduction;
+class VeilleFichier;
 
 // The consultation window: one widget per control of the window model. It forwards the user's
 // actions to the model's procedures and, after each of them, shows the controls that changed.
@@ -86,6 +87,8 @@ class FenetrePrincipale : public QMainWindow {
     // The columns, which scroll when the window is smaller than they need.
     QScrollArea *Defilement() const { return defilement_; }
     const TraductionQt &TraductionDeQt() const { return traduction_; }
+    // The watch on the key's file.
+    VeilleFichier *Veille() const { return veille_; }
     // The menu action of that object name (such as "mnuFileItem_4").
     QAction *Action(const char *nom) const;
 
@@ -154,6 +157,8 @@ class FenetrePrincipale : public QMainWindow {
     // From the user to the model (fenetre_actions.cpp).
     void relieListes();
     void relieCommandes();
+    // The key's file watched from each load on: changed on disk, it is loaded again.
+    void suitFichierCle();
     // Runs one handler: never while another runs, never letting an exception out, and shows
     // the result. Returns false when the action was refused because a handler is running.
     bool agit(const std::function<void()> &action);
@@ -216,6 +221,7 @@ class FenetrePrincipale : public QMainWindow {
     BandeauFlash *flash_;
     std::unique_ptr<FenetreForm1> form1_;
     lamelix::Outils &outil_;                // the tools window's model
+    VeilleFichier *veille_ = nullptr;       // the watch on the key's file
     std::unique_ptr<FenetreOutils> outils_; // its window, once shown
 
     SuiviControles suivi_; // what every window's widgets show
