@@ -226,9 +226,10 @@
     return p;
   }
 
+  // The messages of every call since the dialog opened, until the user closes it.
   function montreMessages(messages) {
     if (!messages?.length) return;
-    dialogue.querySelector('.messages').replaceChildren(...messages.map(entree));
+    dialogue.querySelector('.messages').append(...messages.map(entree));
     if (!dialogue.open) {
       if (typeof dialogue.showModal === 'function') dialogue.showModal();
       else dialogue.setAttribute('open', '');
@@ -263,7 +264,7 @@
       if (el.textContent !== c.t) metChemin(el, c.t ?? '');
       el.dataset.couleur = String(c.couleur ?? 0);
     } else {
-      el.textContent = nom.startsWith('Label') || nom === 'StatusBar1' ? legende(c.t) : c.t ?? '';
+      el.textContent = c.t ?? '';
     }
   }
 
@@ -320,6 +321,7 @@
       }
     }
     dialogue.querySelector('.fermer').addEventListener('click', () => dialogue.close());
+    dialogue.addEventListener('close', () => dialogue.querySelector('.messages').replaceChildren());
   }
 
   function octets(base64) {
