@@ -295,12 +295,15 @@
 
   function agit(action) {
     if (!moteur) return;
+    const debut = performance.now();
     try {
       const etat = JSON.parse(moteur.ccall('lamelix_agit', 'string', ['string'], [action]));
       affiche(etat);
     } catch (e) {
       interruption(e);
     }
+    // Engine and page update together, for the benchmarks.
+    performance.measure('lamelix-geste', { start: debut });
     principal.dataset.gestes = String(Number(principal.dataset.gestes || 0) + 1);
   }
 
@@ -362,6 +365,7 @@
     }
     principal.removeAttribute('aria-busy');
     principal.dataset.pret = '1';
+    performance.mark('lamelix-pret');
   }
 
   demarre();
