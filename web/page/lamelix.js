@@ -122,6 +122,7 @@ function brancheListe(liste, choix, selection) {
         agit(choix(Number(o.dataset.index)));
     });
     liste.addEventListener('keydown', (ev) => {
+        if (liste.getAttribute('aria-disabled') === 'true') return;
         const n = optionsDe(liste).length;
         const page = Math.max(1, Math.floor(liste.clientHeight / 44));
         const deplacements =
