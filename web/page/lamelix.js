@@ -260,7 +260,7 @@ function metControle(el, nom, c) {
         el.textContent = legende(c.t);
         if (el.hasAttribute('aria-pressed'))
             el.setAttribute('aria-pressed', String(Number(c.val) === 1));
-    } else if (el.tagName === 'SECTION' || el.tagName === 'FIELDSET') {
+    } else if (el.tagName === 'SECTION' || el.hasAttribute('data-cadre')) {
         // a frame: only its visibility
     } else if (nom === 'Text1') {
         if (el.textContent !== c.t) metChemin(el, c.t ?? '');
