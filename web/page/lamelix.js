@@ -328,8 +328,13 @@ function branche() {
             el.addEventListener('click', () => agit(action));
         }
     }
-    dialogue.querySelector('.fermer').addEventListener('click', () => dialogue.close());
-    dialogue.addEventListener('close', () => dialogue.querySelector('.messages').replaceChildren());
+    // Closed by its button or by Escape, the dialog forgets what it showed.
+    const vide = () => dialogue.querySelector('.messages').replaceChildren();
+    dialogue.querySelector('.fermer').addEventListener('click', () => {
+        vide();
+        dialogue.close();
+    });
+    dialogue.addEventListener('close', vide);
 }
 
 function octets(base64) {
