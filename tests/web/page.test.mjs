@@ -2,7 +2,7 @@
 // stays text, nothing is fetched, a phone gets no sideways scroll and big targets, the keyboard
 // alone walks the key, the dark scheme follows the device.
 import assert from 'node:assert/strict';
-import {mkdtempSync, writeFileSync} from 'node:fs';
+import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {after, before, test} from 'node:test';
@@ -17,6 +17,7 @@ const PIXEL =
 
 let navigateur;
 let adresse;
+let adresseAnglaise;
 
 before(async () => {
     const dossier = mkdtempSync(join(tmpdir(), 'lamelix-page-'));
@@ -29,6 +30,9 @@ before(async () => {
     };
     writeFileSync(join(dossier, 'page.html'), assemble(moteurFactice(), donnees));
     adresse = 'file://' + join(dossier, 'page.html');
+    const langue = readFileSync(new URL('../../lang/Lamelix_en.lng', import.meta.url), 'utf8');
+    writeFileSync(join(dossier, 'page-en.html'), assemble(moteurFactice(), {...donnees, langue}));
+    adresseAnglaise = 'file://' + join(dossier, 'page-en.html');
     navigateur = await lanceNavigateur();
 });
 after(() => navigateur?.close());
@@ -179,5 +183,18 @@ test('the keyboard alone chooses, steps back and toggles the options', async () 
     await page.focus('[data-controle="chk_Fnote"]');
     await touches('Space');
     assert.equal(await page.$eval('[data-controle="chk_Fnote"]', (c) => c.checked), true);
+    await page.close();
+});
+
+test("the page's own texts follow the language file", async () => {
+    const page = await navigateur.newPage();
+    await page.goto(adresseAnglaise);
+    await attendPret(page);
+    const textes = await page.evaluate(() => [
+        document.documentElement.lang,
+        document.querySelector('[data-action="plan"]').textContent,
+        document.querySelector('[data-controle="dialogue"] .fermer').textContent,
+    ]);
+    assert.deepEqual(textes, ['en', 'Key map', 'Close']);
     await page.close();
 });
