@@ -26,7 +26,13 @@ before(async () => {
         oui : true,
         langue : '',
         cles : {'f.cle' : 'QQ=='},
-        images : {'photo.png' : PIXEL}
+        images : {'photo.png' : PIXEL},
+        // pages of chained keys: only plain relative .html paths become links
+        pages : {
+            'f.cle' : 'f.html',
+            'autre.cle' : 'cles/autre.html',
+            'mal.cle' : 'javascript:x//.html'
+        },
     };
     writeFileSync(join(dossier, 'page.html'), assemble(moteurFactice(), donnees));
     adresse = 'file://' + join(dossier, 'page.html');
@@ -64,6 +70,9 @@ test('a hostile key stays text, only web addresses become links, nothing is fetc
     const {page, requetes, erreurs} = await ouvre();
     const csp = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (m) => m.content);
     assert.equal(csp, CSP);
+    const pages =
+        await page.$$eval('#pages a', (liens) => liens.map((a) => a.getAttribute('href')));
+    assert.deepEqual(pages, [ 'cles/autre.html' ]);
     await page.click(option('List1', 0)); // a species reached: its documents are offered
     const cas = [
         // [document chosen, links expected, pictures expected]
@@ -190,11 +199,11 @@ test("the page's own texts follow the language file", async () => {
     const page = await navigateur.newPage();
     await page.goto(adresseAnglaise);
     await attendPret(page);
-    const textes = await page.evaluate(() => [
-        document.documentElement.lang,
-        document.querySelector('[data-action="plan"]').textContent,
-        document.querySelector('[data-controle="dialogue"] .fermer').textContent,
+    const textes = await page.evaluate(
+        () => [document.documentElement.lang,
+               document.querySelector('[data-action="plan"]').textContent,
+               document.querySelector('[data-controle="dialogue"] .fermer').textContent,
     ]);
-    assert.deepEqual(textes, ['en', 'Key map', 'Close']);
+    assert.deepEqual(textes, [ 'en', 'Key map', 'Close' ]);
     await page.close();
 });

@@ -190,6 +190,33 @@ function metPlan(noeuds) {
 
 function nomFichier(chemin) { return chemin.split(/[\\/]/).pop(); }
 
+// The page published beside this one for a chained key (publie --dossier), by the key's name:
+// only a relative path of letters, digits, dots, dashes and slashes ending in .html, so that no
+// scheme (javascript:, data:) can ever make it an address.
+function pageDeCle(nom) {
+    const page = donnees.pages?.[nomFichier(nom)];
+    return typeof page === 'string' && /^[\w.\/-]+\.html$/.test(page) ? page : null;
+}
+
+function lienPage(page, texte) {
+    const a = document.createElement('a');
+    a.href = page;
+    a.textContent = texte;
+    return a;
+}
+
+function metPages() {
+    const pages = Object.keys(donnees.pages || {})
+                      .filter((nom) => nom !== donnees.premiere && pageDeCle(nom));
+    const bloc = document.getElementById('pages');
+    bloc.querySelector('ul').replaceChildren(...pages.map((nom) => {
+        const li = document.createElement('li');
+        li.append(lienPage(pageDeCle(nom), nom));
+        return li;
+    }));
+    bloc.hidden = pages.length === 0;
+}
+
 function entree(m) {
     const p = document.createElement('p');
     p.dataset.genre = m.genre;
@@ -200,6 +227,10 @@ function entree(m) {
     if (m.genre === 'presse-papier') {
         p.append(TEXTES.copie);
         navigator.clipboard?.writeText(m.texte).catch(() => {});
+    }
+    if (m.genre === 'ouvre' && pageDeCle(m.texte)) {
+        p.append(TEXTES.ouvrir, lienPage(pageDeCle(m.texte), m.texte));
+        return p;
     }
     if (m.genre === 'ouvre') {
         const image = donnees.images?.[m.texte] ?? donnees.images?.[nomFichier(m.texte)];
@@ -374,6 +405,7 @@ async function demarre() {
             'lamelix_ouvre', 'string', [ 'string', 'number', 'string' ],
             [ '/cles/' + donnees.premiere, donnees.oui ? 1 : 0, donnees.langue || '' ]));
         affiche(etat);
+        metPages();
         document.getElementById('chargement').hidden = true;
     } catch (e) {
         document.getElementById('chargement').textContent = TEXTES.echec + String(e?.message ?? e);
