@@ -203,7 +203,9 @@ test("the page's own texts follow the language file", async () => {
         () => [document.documentElement.lang,
                document.querySelector('[data-action="plan"]').textContent,
                document.querySelector('[data-controle="dialogue"] .fermer').textContent,
+               document.querySelector('[data-controle="bouton[0]"]').getAttribute('aria-label'),
+               document.querySelector('#pages h2').textContent,
     ]);
-    assert.deepEqual(textes, [ 'en', 'Key map', 'Close' ]);
+    assert.deepEqual(textes, [ 'en', 'Key map', 'Close', 'Back one step', 'Linked keys' ]);
     await page.close();
 });

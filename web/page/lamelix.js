@@ -8,9 +8,9 @@
 // The page's own texts, French by default; the PAGE section of an interface language file
 // replaces them by number ("#n;text" lines), in the order of this list.
 const CLES_TEXTES = [
-    'langue', 'chargement', 'echec', 'plan', 'espece', 'recherche', 'mot1', 'mot2', 'operateur',
-    'noms', 'comparaison', 'options', 'messages', 'fermer', 'parcours', 'reponse-oui',
-    'reponse-non', 'copie', 'ouvrir'
+    'langue',   'chargement',  'echec',       'plan',        'espece',  'recherche', 'mot1',
+    'mot2',     'operateur',   'noms',        'comparaison', 'options', 'messages',  'fermer',
+    'parcours', 'reponse-oui', 'reponse-non', 'copie',       'ouvrir',  'pages',     'retour'
 ];
 const TEXTES = {
     langue : 'fr',
@@ -32,6 +32,8 @@ const TEXTES = {
     'reponse-non' : 'non',
     copie : 'Copié dans le presse-papier : ',
     ouvrir : 'Ouvrir : ',
+    pages : 'Clés liées',
+    retour : 'Revenir d’une étape',
 };
 
 const principal = document.getElementById('principal');
