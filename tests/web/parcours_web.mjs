@@ -222,7 +222,7 @@ export async function marche(navigateur, outils, args) {
     for (const a of textes) {
         const action = litAction(a);
         if (!action) return usage(`action inconnue : ${a}`);
-        actions.push({...action, texte : a});
+        actions.push({...action, titre : a});
     }
     const publiee = publie(outils, fichier, oui);
     if (publiee.erreur) return publiee.erreur;
@@ -239,7 +239,7 @@ export async function marche(navigateur, outils, args) {
             await fermeDialogue(page, etat);
             await execute(page, action);
             etat = await lit(page);
-            out += bloc(action.texte, etat, action.texte === 'compare');
+            out += bloc(action.titre, etat, action.titre === 'compare');
             err += messages(etat);
         }
         return {out, err, rc};
