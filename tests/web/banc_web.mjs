@@ -46,12 +46,16 @@ publie(join(dossier, 'profonde.cle'), pageProfonde);
 
 const navigateur = await lanceNavigateur();
 const chargements = [];
+const etapesChargement = []; // engine ready, key opened, page shown
 for (let i = 0; i < 7; ++i) {
     const page = await navigateur.newPage();
     await page.goto('file://' + pageProfonde);
     await attendPret(page);
-    chargements.push(
-        await page.evaluate(() => performance.getEntriesByName('lamelix-pret')[0].startTime));
+    const [moteur, ouverte, pret] =
+        await page.evaluate(() => ['lamelix-moteur', 'lamelix-ouverte', 'lamelix-pret'].map(
+                                (nom) => performance.getEntriesByName(nom)[0].startTime));
+    chargements.push(pret);
+    etapesChargement.push([ moteur, ouverte - moteur, pret - ouverte ]);
     await page.close();
 }
 
@@ -74,7 +78,10 @@ for (let i = 0; i < 21; ++i) {
         await geste();
         const fin = await page.evaluate(
             () => new Promise((r) => requestAnimationFrame(() => r(performance.now()))));
-        const mesure = await page.evaluate(() => performance.getEntriesByName('lamelix-geste')[0]);
+        const mesure = await page.evaluate(() => {
+            const e = performance.getEntriesByName('lamelix-geste')[0];
+            return {duration : e.duration, startTime : e.startTime};
+        });
         gestes.push(mesure.duration);
         images.push(fin - mesure.startTime);
     }
@@ -88,6 +95,10 @@ console.log(
 console.log(
     `navigation to the first propositions, 4000-line key: median ${ms(mediane(chargements))} of ${
         chargements.length} (${chargements.map((v) => v.toFixed(0)).join(', ')})`);
+console.log(`  of which: engine compiled and started ${
+    ms(mediane(etapesChargement.map((e) => e[0])))}, key opened ${
+    ms(mediane(etapesChargement.map(
+        (e) => e[1])))}, page filled ${ms(mediane(etapesChargement.map((e) => e[2])))}`);
 console.log(`one choice at step ${etapes} (and its step back), engine and page: median ${
     ms(mediane(gestes))}, max ${ms(Math.max(...gestes))}`);
 console.log(

@@ -398,6 +398,7 @@ async function demarre() {
     branche();
     try {
         moteur = await globalThis.LamelixMoteur();
+        performance.mark('lamelix-moteur');
         // The keys and the pictures their complements name, where the engine reads its folder.
         for (const [nom, base64] of Object.entries(donnees.cles || {}))
             ecrit('/cles/' + nom, octets(base64));
@@ -406,6 +407,7 @@ async function demarre() {
         const etat = JSON.parse(moteur.ccall(
             'lamelix_ouvre', 'string', [ 'string', 'number', 'string' ],
             [ '/cles/' + donnees.premiere, donnees.oui ? 1 : 0, donnees.langue || '' ]));
+        performance.mark('lamelix-ouverte');
         affiche(etat);
         metPages();
         document.getElementById('chargement').hidden = true;
