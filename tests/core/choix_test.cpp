@@ -1,7 +1,7 @@
 // Showing propositions and following choices in the window model, from a key loaded as the
 // window loads it.
 
-#include "tests/core/fenetre_essai.hpp"
+#include "tests/core/releve.hpp"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -19,19 +19,30 @@ constexpr std::string_view Champignons = "1, 2 $Lames$\r\n"
                                          "3, 0 $Volve$Amanita phalloides\r\n"
                                          "3, 0 $Sans volve$\r\n";
 
-TEST(Choix, ContinuationJamaisProposeeNiChoisie) {
+// The first propositions and the program's name for a key without title; a choice, then one
+// past the note (key line 5, the note on line 4 stepped over) that reaches a species and empties
+// both lists; a right click that enlarges a proposition and Esc that closes it, the status bar
+// saying each; automatic opening keeping the names list at a species.
+TEST(Choix, PropositionsChoixEtVueAgrandie) {
     Fenetre w(Champignons);
-    EXPECT_EQ(w.Propositions(), (Textes{"Lames", "Tubes"}));
-    EXPECT_EQ(w.F->Caption.Caption, "Lamelix 2.06"); // no title: the program's name
-    w.Choisit(0);
-    EXPECT_EQ(w.F->Parcours.EntiteCourante, 2);
-    EXPECT_EQ(w.Propositions(), (Textes{"Anneau", "Sans anneau"}));
-    // The second proposition shown is key line 5: the note on line 4 is stepped over.
-    w.Choisit(1);
-    EXPECT_EQ(w.F->Parcours.Hist(w.F->Parcours.NbEtapes), 5);
-    EXPECT_EQ(w.F->Text2.Text, "Russula");
-    EXPECT_TRUE(w.F->Parcours.EspeceAtteinte && !w.F->Command4[Cmd4Suiv].Enabled);
-    EXPECT_EQ(w.F->List1.ListCount() + w.F->List2.ListCount(), 0);
+    Releve r(w);
+    r("chargee");
+    r("Lames", [&] { w.Choisit(0); });
+    r("Sans anneau", [&] { w.Choisit(1); });
+    r("RAZ", [&] { RAZ_Choix(*w.F); });
+    r("clic droit sur Tubes", [&] {
+        w.F->List1.Selectionne(1);
+        List1_MouseDown(*w.F, BoutonDroit, 0);
+    });
+    r("Esc", [&] {
+        int16_t echap = 27;
+        List1_KeyPress(*w.F, echap);
+    });
+    r("Tubes en execution automatique", [&] {
+        w.F->AutoExec = true;
+        w.Choisit(1);
+    });
+    EXPECT_EQ(r.Texte(), r.Attendu("choix"));
 }
 
 TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
@@ -50,14 +61,6 @@ TEST(Choix, ListeDesEspecesEtOptionIgnoreNomsVides) {
     EXPECT_EQ(std::tuple(w.F->Parcours.NbNoms, w.F->List2.ListCount()), std::tuple(4, 3));
 }
 
-TEST(Choix, ExecutionAutomatiqueGardeLaListeDesNoms) {
-    Fenetre w(Champignons);
-    w.F->AutoExec = true;
-    w.Choisit(1);
-    EXPECT_EQ(w.F->Text2.Text, "Boletus");
-    EXPECT_GT(w.F->List2.ListCount(), 0);
-}
-
 TEST(Choix, HistoriquePleinNeChangeRien) {
     Fenetre w(Champignons);
     w.F->Parcours.NbEtapes = MaxEtapes - 1; // the last step still fits
@@ -74,19 +77,6 @@ TEST(Choix, HistoriquePleinNeChangeRien) {
     w.F->Parcours.NbEtapes = 0;
     w.Choisit(7);
     EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
-}
-
-TEST(Choix, VueAgrandieEtBarreDEtat) {
-    Fenetre w(Champignons);
-    w.F->List1.Selectionne(1);
-    List1_MouseDown(*w.F, BoutonDroit, 0);
-    EXPECT_TRUE(w.F->zoomDesc.Visible);
-    EXPECT_EQ(w.F->zoomDesc.Text, "Tubes");
-    EXPECT_EQ(w.F->StatusBar1.Caption, w.Prog->Textes[51]);
-    int16_t echap = 27;
-    List1_KeyPress(*w.F, echap);
-    EXPECT_FALSE(w.F->zoomDesc.Visible);
-    EXPECT_EQ(w.F->StatusBar1.Caption, w.Prog->Textes[50]);
 }
 
 // A key whose compilation stopped, or a file with nothing in it, leaves a window with no key:

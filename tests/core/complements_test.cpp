@@ -3,7 +3,7 @@
 
 #include "platform/fichiers.hpp"
 #include "platform/surete.hpp"
-#include "tests/core/fenetre_essai.hpp"
+#include "tests/core/releve.hpp"
 
 #include <algorithm>
 #include <filesystem>
@@ -38,124 +38,74 @@ struct Consultation : FenetreEssai {
     }
 };
 
-TEST(Complements, UnDocumentSOuvreEtLEspeceResteAtteinte) {
-    Consultation w;
-    w.Choisit(1);
-    // The case of the name on disk differs, and "\" separates its folder.
-    EXPECT_TRUE(
-        w.Dialogues.AAppele("shell: " + w.Dossier.Chemin("doc/fiche bolet.pdf") + " | /programme"));
-    EXPECT_EQ(w.F->Parcours.NbEtapes, 1);
-    EXPECT_EQ(w.F->Parcours.EntiteCourante, 0);
-    EXPECT_EQ(w.F->Text2.Text, "Boletus");
-
-    // A single click only looks at the line: nothing is opened, the path stays.
-    w.Retour();
-    w.Choisit(0);
-    w.Dialogues.Appels.clear();
-    w.F->List1.Selectionne(0);
-    List1_Click(*w.F);
-    EXPECT_TRUE(w.Dialogues.Appels.empty());
-    EXPECT_EQ(w.F->Parcours.NbEtapes, 1);
-    EXPECT_EQ(w.F->Parcours.EntiteCourante, 2);
-}
-
-TEST(Complements, UneCleEnchaineeRemplaceLaCleEtRejointLesClesOuvertes) {
-    Consultation w;
-    w.Choisit(0);
-    // The click that begins a double click loads nothing: the double click lands on the
-    // proposition the user pointed at.
-    w.F->List1.Selectionne(1);
-    List1_Click(*w.F);
-    EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("essai.cle"));
-    w.Choisit(1);
-    const std::string russules = w.Dossier.Chemin("russules.cle");
-    EXPECT_EQ(w.Prog->Cle.FichierCle, russules);
-    EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
-    EXPECT_EQ(FenetreEssai::Lignes(w.F->List3).back(), russules);
-    EXPECT_EQ(w.F->Parcours.NbEtapes, 0);
-
-    // Reached again through the chain, then reopened from the list: still one line for it.
-    OuvreFichier(*w.F, w.Dossier.Chemin("essai.cle"));
-    const Textes ouvertes = FenetreEssai::Lignes(w.F->List3);
-    EXPECT_EQ(std::count(ouvertes.begin(), ouvertes.end(), russules), 1);
-    w.Choisit({0, 1});
-    EXPECT_EQ(w.Prog->Cle.FichierCle, russules);
-    w.F->List3.Selectionne(0);
-    List3_DblClick(*w.F);
-    EXPECT_EQ(FenetreEssai::Lignes(w.F->List3), ouvertes);
-}
-
-// A keyword hit that chains a key: looked at, nothing loads; chosen, the new key's propositions
-// replace the hits, and nothing of the old key's hits is taken for the new key's lines.
-TEST(Complements, UnResultatDeRechercheQuiEnchaineUneCle) {
-    Consultation w;
-    RechercheMotCle &r = w.App->MotsCles();
-    FenetreEssai::Gere([&] {
-        MotCle_Click(r);
-        r.Textcle[0].SetText("Sans anneau");
-        MoCle_Click(r, 0);
-    });
-    ASSERT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Sans anneau"}));
-    w.F->List1.Selectionne(0);
-    List1_Click(*w.F);
-    EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("essai.cle"));
-    w.Choisit(0);
-    EXPECT_EQ(w.Prog->Cle.FichierCle, w.Dossier.Chemin("russules.cle"));
-    EXPECT_EQ(FenetreEssai::Lignes(w.F->List1), (Textes{"Acre", "Douce"}));
-    EXPECT_FALSE(w.F->Parcours.RechercheAffichee);
-    EXPECT_FALSE(w.F->Frame6.Visible);
-    w.Choisit(1);
-    EXPECT_EQ(w.F->Text2.Text, "Russula vesca");
-}
-
-TEST(Complements, UneAdresseWebSelonLaConnexion) {
-    Consultation w;
-    w.Dialogues.Connecte = false;
-    w.Choisit({0, 0, 0});
-    EXPECT_EQ(w.F->LblflashX.Caption, w.F->Msg(190));
-    EXPECT_EQ(w.F->LblflashX.ForeColor, CouleurRouge);
-    EXPECT_FALSE(w.Dialogues.AAppele("shell: https://exemple.org/a p | "));
-    w.Dialogues.Connecte = true;
-    RAZ_Choix(*w.F);
-    w.Choisit({0, 0, 0});
-    EXPECT_EQ(w.F->LblflashX.Caption, w.F->Msg(191));
-    EXPECT_EQ(w.F->LblflashX.ForeColor, CouleurBleu);
-    EXPECT_TRUE(w.Dialogues.AAppele("shell: https://exemple.org/a p | "));
-    // Never a missing file: no question, the species stays reached.
-    EXPECT_TRUE(w.Dialogues.Journal.empty());
-    EXPECT_EQ(w.F->Text2.Text, "Amanita phalloides");
-}
-
-TEST(Complements, FichierAbsentSignaleOuCherche) {
+// What each complement does once its proposition is chosen (a single click only looks at the
+// line: nothing opens, nothing loads): a document opens, its name's case and its "\\" folder
+// separator as the disk has them, the species staying reached; a chained key replaces the key and
+// joins the opened keys once, however it is reached again; a keyword hit that chains a key gives
+// the new key's propositions, nothing of the old hits taken for its lines; a web page opens only
+// with a connection, never asking for a file; a missing file is a notice that stops the
+// selection, or a question (No keeps the species reached, Yes locates the file that then opens).
+TEST(Complements, CeQueChaqueComplementOuvre) {
     Consultation w;
     Lamelix &f = *w.F;
-    // "message d'alerte ": a notice, result 1, and the selection stops (List2 not emptied).
-    w.Choisit({0, 0, 1});
-    w.Choisit(0);
-    EXPECT_EQ(f.LblflashX.Caption, f.Msg(2) + "absente.pdf" + f.Msg(4));
-    EXPECT_EQ(f.LblflashX.ForeColor, CouleurVert);
-    EXPECT_GT(f.List2.ListCount(), 0);
-    EXPECT_EQ(f.Parcours.NbEtapes, 4);
+    Releve r(w);
+    r("Tubes, un document", [&] { w.Choisit(1); });
+    r("<== puis Lames", [&] {
+        w.Retour();
+        w.Choisit(0);
+    });
+    for (int ligne : {0, 1})
+        r("clic sur " + f.List1.Items[static_cast<std::size_t>(ligne)].Texte, [&] {
+            f.List1.Selectionne(ligne);
+            List1_Click(f);
+        });
+    r("Sans anneau, une cle enchainee", [&] { w.Choisit(1); });
+    r("cle d'origine rouverte", [&] { OuvreFichier(f, w.Dossier.Chemin("essai.cle")); });
+    r("Lames, Sans anneau", [&] { w.Choisit({0, 1}); });
+    r("double clic sur la premiere cle ouverte", [&] {
+        f.List3.Selectionne(0);
+        List3_DblClick(f);
+    });
 
-    // "recherche manuelle": the question; No leaves the species reached.
-    FicExtr_Click(f, 2);
-    RAZ_Choix(f);
-    w.Dialogues.Reponses = {ReponseNon};
-    w.Choisit({0, 0, 1, 0});
-    const std::string question =
-        "question: " + f.Msg(2) + "absente.pdf" + f.Msg(4) + " :  recherche manuelle ?  -> non";
-    EXPECT_EQ(w.Dialogues.Journal.back(), question);
-    EXPECT_EQ(f.Parcours.NbEtapes, 4);
-    EXPECT_EQ(f.Parcours.EntiteCourante, 0);
+    Consultation c;
+    r.Suit(c);
+    RechercheMotCle &m = c.App->MotsCles();
+    r("recherche de Sans anneau", [&] {
+        MotCle_Click(m);
+        m.Textcle[0].SetText("Sans anneau");
+        MoCle_Click(m, 0);
+        c.F->List1.Selectionne(0);
+        List1_Click(*c.F);
+    });
+    r("le resultat choisi", [&] { c.Choisit(0); });
+    r("Douce", [&] { c.Choisit(1); });
 
-    // Yes: the dialog that locates the file, which then opens.
-    RAZ_Choix(f);
-    const std::string trouve = w.Dossier.Ecrit("ailleurs.pdf", "%PDF-1.4\n");
-    w.Dialogues.Fichiers = {trouve};
-    w.Choisit({0, 0, 1, 0});
-    EXPECT_EQ(f.Parcours.NbEtapes, 4);
-    EXPECT_EQ(f.CibleComplement, "ailleurs.pdf");
-    EXPECT_TRUE(w.Dialogues.AAppele("shell: " + trouve + " | /programme"));
+    Consultation g;
+    r.Suit(g);
+    g.Dialogues.Connecte = false;
+    r("page web sans connexion", [&] { g.Choisit({0, 0, 0}); });
+    g.Dialogues.Connecte = true;
+    r("page web avec connexion", [&] {
+        RAZ_Choix(*g.F);
+        g.Choisit({0, 0, 0});
+    });
+    r("fichier absent, message d'alerte", [&] {
+        RAZ_Choix(*g.F);
+        g.Choisit({0, 0, 1, 0});
+    });
+    r("fichier absent, recherche manuelle refusee", [&] {
+        FicExtr_Click(*g.F, 2);
+        RAZ_Choix(*g.F);
+        g.Dialogues.Reponses = {ReponseNon};
+        g.Choisit({0, 0, 1, 0});
+    });
+    r("fichier absent, trouve ailleurs", [&] {
+        RAZ_Choix(*g.F);
+        g.Dialogues.Fichiers = {g.Dossier.Ecrit("ailleurs.pdf", "%PDF-1.4\n")};
+        g.Choisit({0, 0, 1, 0});
+    });
+    EXPECT_EQ(g.F->CibleComplement, "ailleurs.pdf");
+    EXPECT_EQ(r.Texte(), r.Attendu("complements"));
 }
 
 TEST(Complements, SeulsLesDocumentsVontAuBureau) {

@@ -2,7 +2,7 @@
 // on the command line or the default key, later activations, and the two ways out.
 
 #include "platform/fichiers.hpp"
-#include "tests/core/fenetre_essai.hpp"
+#include "tests/core/releve.hpp"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -29,34 +29,6 @@ struct Poste : FenetreEssai {
     }
     std::string Ini() const { return LireOctets(Dossier.Chemin("Lamelix.ini")).value_or(""); }
 };
-
-// A missing start-up key is named, and the user may open another one at once (Yes, then a file
-// chosen) or go on with an empty window (No).
-TEST(Demarrage, SansReglagesNiCleParDefaut) {
-    Poste p;
-    std::filesystem::create_directory(p.Racine + "/ailleurs");
-    const std::string ailleurs = p.Dossier.Ecrit("ailleurs/plantes.cle", Plantes);
-    p.Dialogues.Fichiers = {ailleurs};
-    p.Demarre();
-    const std::string question =
-        "question: fichier " + p.Racine + "/defaut.cle non trouvé \r\nOuvrir une autre clé ? -> ";
-    ASSERT_EQ(p.Dialogues.Journal.size(), 3u);
-    EXPECT_EQ(p.Dialogues.Journal[0], "message:  création de Lamelix.ini");
-    EXPECT_EQ(p.Dialogues.Journal[1], question + "oui");
-    EXPECT_EQ(p.Dialogues.Journal[2].rfind("ouvrir: ", 0), 0u);
-    EXPECT_EQ(p.Propositions(), (Textes{"Feuilles", "Aiguilles"}));
-    EXPECT_EQ(p.F->List3.ListCount(), 1);
-
-    Poste suivant;
-    suivant.F->RepProgramme = p.Racine;
-    suivant.Dialogues.Reponses = {ReponseNon};
-    suivant.Demarre();
-    EXPECT_EQ(suivant.Dialogues.Journal, (Textes{question + "non"}));
-    EXPECT_EQ(suivant.F->List1.ListCount(), 0);
-    EXPECT_EQ(suivant.F->Label7.Caption + suivant.F->Label18.Caption +
-                  suivant.Prog->Options.LangueM,
-              "fichier par défaut : " + p.Racine + "/defaut.clefichier actuel : fr");
-}
 
 // "Sauver les options" keeps the key folder the settings gave or the user chose, not the folder
 // of the last key opened: the next start finds its default key again.
@@ -93,25 +65,38 @@ TEST(Demarrage, LaTailleDePoliceEnregistreeEstGardee) {
     }
 }
 
+// The key of the first start: the one the command line names, between quotes or not (its
+// folder becoming the key folder), the default key when the named one is missing; a missing
+// default key is named, and the user may open another one at once (Yes, then a file chosen) or
+// go on with an empty window (No).
 TEST(Demarrage, CleDeLaLigneDeCommandeOuCleParDefaut) {
-    for (bool entreGuillemets : {true, false}) {
+    Poste premier;
+    Releve r(premier);
+    std::filesystem::create_directory(premier.Racine + "/ailleurs");
+    premier.Dialogues.Fichiers = {premier.Dossier.Ecrit("ailleurs/plantes.cle", Plantes)};
+    r("sans cle par defaut, une autre choisie", [&] { premier.Demarre(); });
+    Poste suivant;
+    suivant.F->RepProgramme = premier.Racine;
+    suivant.Dialogues.Reponses = {ReponseNon};
+    r.Suit(suivant);
+    r("sans cle par defaut, aucune autre", [&] { suivant.Demarre(); });
+    EXPECT_EQ(suivant.Prog->Options.LangueM, "fr");
+
+    for (const char *guillemets : {"\"", ""}) {
         Poste p;
+        r.Suit(p);
         p.Dossier.Ecrit("defaut.cle", Plantes);
         std::filesystem::create_directory(p.Racine + "/cles");
         const std::string chemin = p.Dossier.Ecrit("cles/champignons.cle", Champignons);
-        p.Demarre(entreGuillemets ? "\"" + chemin + "\"" : chemin);
-        EXPECT_EQ(p.Prog->Cle.FichierCle + p.F->RepData, chemin + p.Racine + "/cles");
-        EXPECT_EQ(p.Propositions(), (Textes{"Lames", "Tubes"}));
-        EXPECT_EQ(p.F->Label18.Caption + p.F->Label7.Caption,
-                  "fichier actuel : " + chemin + "fichier par défaut : " + p.Racine +
-                      "/cles/defaut.cle");
-        EXPECT_EQ(p.Dialogues.Journal.size(), 1u); // the settings file was created
+        r(std::string("cle de la ligne de commande ") + guillemets,
+          [&] { p.Demarre(guillemets + chemin + guillemets); });
     }
     Poste p;
-    const std::string defaut = p.Dossier.Ecrit("defaut.cle", Plantes);
-    p.Demarre("\"" + p.Racine + "/absente.cle\"");
-    EXPECT_EQ(p.Prog->Cle.FichierCle + p.F->Label18.Caption, defaut + "fichier actuel : " + defaut);
-    EXPECT_EQ(p.Propositions(), (Textes{"Feuilles", "Aiguilles"}));
+    r.Suit(p);
+    p.Dossier.Ecrit("defaut.cle", Plantes);
+    r("cle absente de la ligne de commande",
+      [&] { p.Demarre("\"" + p.Racine + "/absente.cle\""); });
+    EXPECT_EQ(r.Texte(), r.Attendu("demarrage"));
 }
 
 // Coming back to the window, or refusing to quit, leaves the consultation as it was.

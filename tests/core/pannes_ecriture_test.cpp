@@ -107,6 +107,14 @@ struct Ecriture {
     std::function<void(Atelier &)> ecrit;
 };
 
+// "Test numérotation" ten by ten, then "Sauver renum": the key and its backup written.
+void Renumerote(Atelier &a) {
+    a.O.Text1[0].SetText("10");
+    a.O.Text1[1].SetText("10");
+    Command1_Click(a.O, OutTestNumerotation);
+    Command1_Click(a.O, OutSauverRenum);
+}
+
 const Ecriture Ecritures[] = {
     {"options", [](Atelier &a) { return a.Racine + "/Lamelix.ini"; },
      [](Atelier &a) { MnuSavIni_xy_Click(*a.F); }},
@@ -117,20 +125,8 @@ const Ecriture Ecritures[] = {
          a.Dialogues.Fichiers = {a.Sorties + "/Boletus.txt"};
          Command7_Click(*a.F, 3);
      }},
-    {"cle_renumerotee", [](Atelier &a) { return a.Fichier; },
-     [](Atelier &a) {
-         a.O.Text1[0].SetText("10");
-         a.O.Text1[1].SetText("10");
-         Command1_Click(a.O, OutTestNumerotation);
-         Command1_Click(a.O, OutSauverRenum);
-     }},
-    {"sauvegarde_de_la_cle", [](Atelier &a) { return NomSauvegarde(a.Fichier); },
-     [](Atelier &a) {
-         a.O.Text1[0].SetText("10");
-         a.O.Text1[1].SetText("10");
-         Command1_Click(a.O, OutTestNumerotation);
-         Command1_Click(a.O, OutSauverRenum);
-     }},
+    {"cle_renumerotee", [](Atelier &a) { return a.Fichier; }, Renumerote},
+    {"sauvegarde_de_la_cle", [](Atelier &a) { return NomSauvegarde(a.Fichier); }, Renumerote},
     {"cle_convertie_en_utf8", [](Atelier &a) { return a.Fichier; },
      [](Atelier &a) { MnSOut_Click(*a.F, 5); }},
     {"copie_en_utf8", [](Atelier &a) { return a.Fichier + "UTF8-B.txt"; },

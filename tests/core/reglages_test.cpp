@@ -2,7 +2,8 @@
 // line of "&Quitter" and "Session précédente", and the menus that show or change the settings.
 
 #include "platform/fichiers.hpp"
-#include "tests/core/fenetre_essai.hpp"
+#include "platform/texte.hpp"
+#include "tests/core/releve.hpp"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -40,17 +41,8 @@ TEST(Reglages, SauvegardeEtRelecture) {
     f.Options().TradCle = "secret";
     f.Options().Editeur = "kate --new --line %l %f";
     inisauve(f);
-    EXPECT_EQ(p.Ini(), "\r\nREPDATA =" + p.Racine +
-                           "/cles\r\nFICDEFAUT =mes.cle\r\nREPDOC =/doc\r\nFNT =6\r\n"
-                           "AFFSECT =Vrai\r\nAUTOEXEC =Vrai\r\nPREFIXE =Vrai\r\n"
-                           "LANGUE_T =Anglais\r\nLANGUEM = en\r\n"
-                           "WEB_IMAGES =https://www.google.com\r\n"
-                           "WEB_BASE =https://especes.exemple.org\r\n"
-                           "WEB_INVENTAIRE =https://inpn.mnhn.fr\r\n"
-                           "WEB_RECHERCHE =https://www.google.com\r\nWEB_SITE =www.mycodb.fr\r\n"
-                           "TRAD_SERVICE =json\r\nTRAD_PAGE =https://translate.google.com\r\n"
-                           "TRAD_SERVEUR =http://localhost:5000\r\nTRAD_CLE =secret\r\n"
-                           "EDITEUR =kate --new --line %l %f\r\n");
+    const std::string ini = Remplace(p.Ini(), p.Racine, "<dossier>");
+    EXPECT_EQ(ini, Attendu("releves/options.ini", ini));
 
     // Read back, every setting is written again as it was.
     const std::string ecrit = p.Ini();
@@ -124,44 +116,39 @@ TEST(Reglages, FichierEcritALaMain) {
     EXPECT_TRUE(f.mnuFontSizesItem[5].Checked);
 }
 
+// "&Quitter" records the session; the next run starts on the default key and goes back to the
+// step left. "Sauver les options" writes no session line: the next restore has nothing to bring
+// back and the consultation stays where the user has taken it since.
 TEST(Reglages, SessionPrecedente) {
     Poste p;
     p.Dossier.Ecrit("defaut.cle", "1, 0 $Feuilles$Quercus\r\n1, 0 $Aiguilles$Pinus\r\n");
     fs::create_directory(p.Racine + "/cles");
-    const std::string chemin = p.Dossier.Ecrit("cles/champignons.cle", Champignons);
-    p.F->LigneCommande = chemin;
-    Form_Activate(*p.F);
-    p.Choisit({0, 0});
-    const std::string historique = p.F->Text1.Text;
-    ASSERT_FALSE(historique.empty());
-    mnuFileItem_Click(*p.F, FichierQuitter);
+    p.F->LigneCommande = p.Dossier.Ecrit("cles/champignons.cle", Champignons);
+    Releve r(p);
+    r("Lames Anneau", [&] {
+        Form_Activate(*p.F);
+        p.Choisit({0, 0});
+    });
+    r("quitter", [&] { mnuFileItem_Click(*p.F, FichierQuitter); });
     EXPECT_TRUE(p.F->Termine);
 
-    // The next run starts on the default key and goes back to the step left.
     Poste q(p.Racine);
     Lamelix &g = *q.F;
-    Form_Activate(g);
-    mnuFileItem_Click(g, FichierSession);
-    EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
-    EXPECT_EQ(g.Parcours.EntiteCourante, 3);
-    EXPECT_EQ(FenetreEssai::Lignes(g.List1), (Textes{"Volve", "Sans volve"}));
-    EXPECT_EQ(g.Parcours.NbEtapes, 2);
-    EXPECT_EQ(g.Parcours.Hist(2), 3);
-    EXPECT_EQ(g.Text1.Text, historique);
-
-    // "Sauver les options" writes no session line: the next restore has nothing to bring back
-    // and the consultation stays where the user has taken it since.
+    r.Suit(q);
+    r("session precedente", [&] {
+        Form_Activate(g);
+        mnuFileItem_Click(g, FichierSession);
+    });
     inisauve(g);
     EXPECT_EQ(q.Ini().find("SESSION"), std::string::npos);
-    RAZ_Choix(g);
-    q.Choisit(1);
-    g.RepData = "/ailleurs";
-    mnuFileItem_Click(g, FichierSession);
-    EXPECT_EQ(g.Parcours.EntiteCourante, 0);
-    EXPECT_EQ(g.Text2.Text, "Boletus");
-    EXPECT_EQ(g.Parcours.NbEtapes, 1);
-    EXPECT_EQ(q.Prog->Cle.FichierCle, chemin);
+    r("Tubes, puis session precedente sans session", [&] {
+        RAZ_Choix(g);
+        q.Choisit(1);
+        g.RepData = "/ailleurs";
+        mnuFileItem_Click(g, FichierSession);
+    });
     EXPECT_EQ(g.RepData, p.Racine);
+    EXPECT_EQ(r.Texte(), r.Attendu("session-precedente"));
 }
 
 TEST(Menus, VoirParametresEtEdition) {

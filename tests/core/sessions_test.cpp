@@ -2,13 +2,12 @@
 // longer there, and the session save that must leave the user's other lines byte for byte.
 
 #include "platform/fichiers.hpp"
-#include "tests/core/fenetre_essai.hpp"
+#include "tests/core/releve.hpp"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <tuple>
 
 namespace lamelix::test {
 namespace {
@@ -24,54 +23,27 @@ struct Poste : PosteEssai {
     }
 };
 
-TEST(Sessions, LaPremiereEntiteRevientSansEtapeInventee) {
+// The first entity comes back without a made-up step, the next choice being the path's first
+// step alone; a deeper entity gets the path that leads to it; an entity the key no longer has
+// opens the key at its start; a key gone, or a named pipe (that would block the program), is
+// said and leaves the consultation as it was.
+TEST(Sessions, CheminRefaitEntiteOuCleDisparue) {
     Poste p;
     const std::string cle = p.Dossier.Ecrit("k.cle", Champignons);
-    p.Reprend(cle, 1);
-    EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes, p.F->Text1.Text),
-              std::tuple(1, 0, ""));
-    // The next choice is the first step of the path, alone.
-    p.Choisit(0);
-    EXPECT_EQ(std::tuple(p.F->Parcours.NbEtapes, p.F->Text1.Text), std::tuple(1, "Lames\r\n"));
-
-    // Deeper entities get the path that leads to them.
-    p.Reprend(cle, 3);
-    EXPECT_EQ(std::tuple(p.F->Parcours.NbEtapes, p.F->Text1.Text),
-              std::tuple(2, "Lames\r\nAnneau\r\n"));
-}
-
-TEST(Sessions, UneEntiteQueLaCleNAPlusOuvreLaCleASonDebut) {
-    Poste p;
-    const std::string cle = p.Dossier.Ecrit("k.cle", Champignons);
-    for (int absente : {9, 4000, 32000}) {
-        p.Reprend(cle, absente);
-        EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Parcours.NbEtapes),
-                  std::tuple(1, 0))
-            << absente;
-        EXPECT_EQ(p.Propositions(), (Textes{"Lames", "Tubes"})) << absente;
-    }
-}
-
-TEST(Sessions, UneCleDisparueEstSignaleeEtLaConsultationReste) {
-    Poste p;
-    p.Charge(Champignons);
-    p.Choisit({0, 0});
-    const std::string historique = p.F->Text1.Text;
-    const std::string fichier = p.Prog->Cle.FichierCle;
-    p.Dialogues.Journal.clear();
-
-    const std::string disparue = p.Dossier.Chemin("disparue.cle");
-    p.Reprend(disparue, 2);
-    EXPECT_EQ(p.Dialogues.Journal, Textes{"message: fichier " + disparue + " non trouvé "});
-    // A named pipe would block the program: it is no key file either.
-    const std::string tube = p.Dossier.Chemin("tube.cle");
-    ASSERT_EQ(mkfifo(tube.c_str(), 0600), 0);
-    p.Reprend(tube, 2);
-    EXPECT_EQ(p.Dialogues.Journal.back(), "message: fichier " + tube + " non trouvé ");
-
-    EXPECT_EQ(std::tuple(p.F->Parcours.EntiteCourante, p.F->Text1.Text, p.Prog->Cle.FichierCle),
-              std::tuple(3, historique, fichier));
-    EXPECT_EQ(p.Propositions(), (Textes{"Volve", "Sans volve"}));
+    Releve r(p);
+    for (int entite : {1, 3, 9, 4000, 32000})
+        r("session entite " + std::to_string(entite), [&] {
+            p.Reprend(cle, entite);
+            if (entite == 1) p.Choisit(0);
+        });
+    r("Lames Anneau", [&] { p.Choisit({0, 0}); });
+    r("session d'une cle disparue", [&] { p.Reprend(p.Dossier.Chemin("disparue.cle"), 2); });
+    r("session d'un tube", [&] {
+        const std::string tube = p.Dossier.Chemin("tube.cle");
+        ASSERT_EQ(mkfifo(tube.c_str(), 0600), 0);
+        p.Reprend(tube, 2);
+    });
+    EXPECT_EQ(r.Texte(), r.Attendu("sessions"));
 }
 
 TEST(Sessions, LaSauvegardeGardeLesOctetsDesAutresLignes) {

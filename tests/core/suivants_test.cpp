@@ -8,6 +8,7 @@
 #include "search/recherche_mot_cle.hpp"
 #include "tests/core/fenetre_essai.hpp"
 #include "tests/core/lance_outils.hpp"
+#include "tests/core/releve.hpp"
 #include "tools/outils.hpp"
 
 #include <functional>
@@ -221,6 +222,9 @@ TEST(ClesOuvertes, SansDoublonNiCleRefusee) {
     EXPECT_EQ(f.List3.ListCount(), 2);
 }
 
+// A plain click on an opened key names it in the status bar, Shift with a click takes it off
+// the list; a double click opens it (a line without folder names a file of the key folder), and
+// a key reopened from the list is not listed again.
 TEST(ClesOuvertes, ClicsEtDoubleClic) {
     Fenetre w;
     Lamelix &f = *w.F;
@@ -229,24 +233,25 @@ TEST(ClesOuvertes, ClicsEtDoubleClic) {
     f.RepData = DossierDe(a);
     for (const char *ligne : {"b.cle", "c.cle"})
         f.List3.AddItem(ligne);
-    f.List3.Selectionne(1);
-    List3_MouseDown(f, BoutonGauche, 0);
-    EXPECT_EQ(f.StatusBar1.Caption, "c.cle");
-    List3_MouseDown(f, BoutonGauche, ToucheShift);
-    EXPECT_EQ(Fenetre::Lignes(f.List3), (Textes{"b.cle"}));
-
-    f.List3.Selectionne(0); // a line without folder names a file of the key folder
-    List3_DblClick(f);
-    EXPECT_EQ(f.CheminCle, f.RepData + "/b.cle");
-    EXPECT_EQ(f.Label7.Caption, "fichier : b.cle  Rep.Défaut  : " + f.RepData);
-    EXPECT_EQ(w.Noms(), (Textes{"Gamma", "Delta", "Epsilon"}));
-
+    const auto clic = [&](int ligne, int touches) {
+        return [&, ligne, touches] {
+            f.List3.Selectionne(ligne);
+            List3_MouseDown(f, BoutonGauche, touches);
+        };
+    };
+    const auto double_ = [&](int ligne) {
+        return [&, ligne] {
+            f.List3.Selectionne(ligne);
+            List3_DblClick(f);
+        };
+    };
+    Releve r(w);
+    r("clic sur c.cle", clic(1, 0));
+    r("Shift clic sur c.cle", clic(1, ToucheShift));
+    r("double clic sur b.cle", double_(0));
     f.List3.AddItem(a);
-    f.List3.Selectionne(1);
-    List3_DblClick(f);
-    EXPECT_EQ(f.NomFichierCle, "a.cle");
-    EXPECT_EQ(w.Propositions(), (Textes{"oui", "non"}));
-    EXPECT_EQ(f.List3.ListCount(), 2); // a key reopened from the list is not listed again
+    r("double clic sur a.cle", double_(1));
+    EXPECT_EQ(r.Texte(), r.Attendu("cles-ouvertes"));
 }
 
 } // namespace

@@ -14,8 +14,12 @@
 #include "ui/panneau_traduction.hpp"
 #include "ui/panneaux.hpp"
 
+#include <algorithm>
 #include <functional>
+#include <string_view>
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
@@ -24,6 +28,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextEdit>
 
 using namespace lamelix;
 using namespace lamelix::test;
@@ -70,9 +75,17 @@ class EcranTest : public QObject {
   private slots:
     // On a screen of 800 x 600 and of 1600 x 900, in French and in English, with each panel open
     // in turn: the window lies within the screen, nothing scrolls sideways, the names column is
-    // whole and the propositions have room for five rows. Each screen runs in a process of its
-    // own.
+    // whole and the propositions have room for five rows; with no panel, every control and its
+    // caption is whole. The window opens inside the free area of its screen, frame included, as
+    // tall as it and at most 1320 pixels wide. Each screen runs in a process of its own.
     void chaquePanneauTientDansLEcran() {
+        // With a 37-pixel title bar, on a screen with a top panel of 27 pixels.
+        const QRect bureau(0, 27, 1366, 741);
+        const QMargins barre(1, 37, 1, 1);
+        const QRect place = GeometrieFenetre(bureau, barre, QSize(1320, 100000));
+        QVERIFY(bureau.contains(place.marginsAdded(barre)));
+        QCOMPARE(place.size(), QSize(1320, 741 - 38));
+
         const QString taille = qEnvironmentVariable("LAMELIX_ECRAN");
         if (taille.isEmpty()) {
             for (const char *ecran : {"800x600", "1600x900"}) {
@@ -80,6 +93,22 @@ class EcranTest : public QObject {
                 QVERIFY2(faute.isEmpty(), qPrintable(faute));
             }
             return;
+        }
+        {
+            Banc banc(false);
+            FenetrePrincipale &fenetre = banc.fenetre;
+            const QRect libre = fenetre.screen()->availableGeometry();
+            QCOMPARE(QString("%1x%2").arg(libre.width()).arg(libre.height()), taille);
+            QVERIFY(fenetre.minimumSizeHint().width() <= 800 - 12);
+            QVERIFY(fenetre.minimumSizeHint().height() <= 600 - 44);
+            // Before it shows, with the frame a window manager usually draws; once on screen,
+            // with the platform's own frame.
+            QVERIFY(libre.contains(fenetre.geometry().marginsAdded(CadreEstime())));
+            QVERIFY(banc.Ouvre());
+            const QRect cadre = fenetre.frameGeometry();
+            QCOMPARE(cadre.height(), libre.height());
+            QCOMPARE(cadre.width(),
+                     std::min(libre.width(), 1320 + cadre.width() - fenetre.width()));
         }
         QStringList fautes; // every case is tried: the faults are told together
         for (const char *langue : {"MnLang_1", "MnLang_5"})
@@ -115,6 +144,21 @@ class EcranTest : public QObject {
                 const int rangs =
                     propositions->viewport()->height() / hauteurUneLigne(propositions);
                 verifie(rangs >= 5, QString("%1 rows").arg(rangs));
+                if (std::string_view(panneau.nom) != "aucun") continue;
+                for (QWidget *w : fenetre.findChildren<QWidget *>()) {
+                    if (w->window() != &fenetre || !w->isVisible() || !vue->isAncestorOf(w))
+                        continue;
+                    auto *b = qobject_cast<QAbstractButton *>(w);
+                    if (!b && !qobject_cast<QAbstractItemView *>(w) &&
+                        !qobject_cast<QTextEdit *>(w) && !qobject_cast<BoiteEspece *>(w))
+                        continue;
+                    const QRect zone(w->mapTo(vue, QPoint(0, 0)), w->size());
+                    verifie(vue->rect().contains(zone), w->objectName() + " cut");
+                    verifie(!b || b->width() >=
+                                      std::min(b->minimumSizeHint().width(),
+                                               b->fontMetrics().horizontalAdvance(b->text())),
+                            w->objectName() + " caption cut");
+                }
             }
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
     }

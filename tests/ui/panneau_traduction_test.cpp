@@ -192,15 +192,6 @@ class TraductionTest : public QObject {
         QVERIFY(banc.serveur.Recues.last().ligne.startsWith("POST /m?&sl=&tl=fr&"));
         QCOMPARE(panneau->Result()->toPlainText(), QString("Anneau"));
         capture(panneau, "-traduction");
-        // The language lists name the languages in the interface language.
-        QVERIFY(QFile::copy(LAMELIX_LANGUES "/Lamelix_en.lng",
-                            banc.dossier.filePath("Lamelix_en.lng")));
-        banc.fenetre.Action("MnLang_5")->trigger();
-        QCOMPARE(panneau->Lgs()->itemText(2), QString("English"));
-        capture(panneau, "-traduction-english");
-        banc.fenetre.Action("MnLang_1")->trigger();
-        QCOMPARE(panneau->Lgs()->itemText(2), QString("Anglais"));
-
         QTest::mouseClick(panneau->Bouton(2), Qt::LeftButton);
         QVERIFY(!panneau->isVisible());
     }
