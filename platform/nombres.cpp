@@ -157,7 +157,10 @@ template <typename T> std::string texteCourt(T valeur, int maxChiffres, T (*reli
     const int n = static_cast<int>(suite.size());
     if (exposant >= 0) {
         if (n <= exposant + 1) {
-            fixe = suite + std::string(static_cast<std::size_t>(exposant + 1 - n), '0');
+            // A whole number: its exact digits are as short as the shortest ones padded with
+            // zeros, and closer to the value.
+            std::snprintf(tampon, sizeof tampon, "%.0f", static_cast<double>(valeur));
+            fixe = tampon + signe.size();
         } else {
             const auto entiers = static_cast<std::size_t>(exposant + 1);
             fixe = suite.substr(0, entiers) + "." + suite.substr(entiers);

@@ -95,7 +95,7 @@ TEST(Nombres, TexteParPrintfEgaleToChars) {
                                    std::ldexp(1.0, -100),
                                    65535.5};
     std::mt19937_64 alea(29);
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 4000; ++i) {
         const std::uint64_t bits = alea();
         double v;
         std::memcpy(&v, &bits, sizeof v);
