@@ -4,6 +4,7 @@
 #include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
 #include "cli/commande_projet.hpp"
+#include "cli/commande_publie.hpp"
 #include "cli/commande_tableau.hpp"
 #include "cli/commande_tables.hpp"
 #include "cli/commande_verifie.hpp"
@@ -54,6 +55,22 @@ std::vector<Commande> construitTable() {
          "FICHIER",
          "ACTION...",
          CommandeParcours},
+        {"publie",
+         Consultation,
+         "la clé en une page web qui la parcourt sans réseau",
+         "La page porte le moteur de consultation (construit par scripts/construit-web.sh), la\n"
+         "clé, les clés qu'elle enchaîne et les images que ses compléments nomment ; avec\n"
+         "--dossier, chaque clé enchaînée devient une page de ce dossier. Code de retour 2\n"
+         "quand le moteur manque.",
+         true,
+         {{"-o", G::Fichier, "PAGE.html", "la page écrite", true},
+          {"--langue", G::Choix, "fr|it|es|de|en|bs|ru|uk",
+           "langue de l'interface de la page (fr par défaut ; lit Lamelix_CODE.lng)"},
+          {"--dossier", G::Fichier, "DOSSIER",
+           "publie aussi chaque clé enchaînée, une page chacune"}},
+         "FICHIER",
+         nullptr,
+         CommandePublie},
         {"verifie",
          Consultation,
          "diagnostics de la clé comme les compilateurs les écrivent",

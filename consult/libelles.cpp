@@ -173,6 +173,7 @@ const Element ElementsOutils[] = {
     {17, &L::OutilEnregistrer, "Enregistrer..."},
     {18, &L::OutilExporter, "Exporter"},
     {19, &L::OutilImprimable, "Imprimable..."},
+    {20, &L::OutilPageWeb, "Page web..."},
 };
 
 // Section IMPORT, numbered on its own.

@@ -64,7 +64,7 @@ struct LibellesFenetre : Controle {
         OutilRecharger, OutilEditer, OutilVoirCompil, OutilCoherence, OutilListeNotes,
         OutilListeComplements, OutilVerifLiens, OutilSuite, OutilListeLiens, OutilNumDepart,
         OutilIncrement;
-    std::string OutilCopier, OutilEnregistrer, OutilExporter, OutilImprimable;
+    std::string OutilCopier, OutilEnregistrer, OutilExporter, OutilImprimable, OutilPageWeb;
     // The exchange with other key systems (section IMPORT): "Fichier > Importer...", the export
     // formats of the tools window, and the frame that names a fault as KeyBase names it.
     std::string MenuImporter, TitreImporter, FiltreImporter, EchecImport, CleImporteeDans,

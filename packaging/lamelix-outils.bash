@@ -1,7 +1,7 @@
 # bash completion of lamelix-outils, written by "lamelix-outils completion bash".
 _lamelix_outils() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commandes="tables parcours verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
+    local commandes="tables parcours publie verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
     local options
     if ((COMP_CWORD == 1)); then
         mapfile -t COMPREPLY < <(compgen -W "$commandes help completion --help --version" -- "$cur")
@@ -18,6 +18,25 @@ _lamelix_outils() {
         ;;
     tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
         options="--oui --non --help"
+        ;;
+    publie)
+        case $prev in
+        -o)
+            compopt -o filenames 2>/dev/null
+            mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+            return
+            ;;
+        --langue)
+            mapfile -t COMPREPLY < <(compgen -W "fr it es de en bs ru uk" -- "$cur")
+            return
+            ;;
+        --dossier)
+            compopt -o filenames 2>/dev/null
+            mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+            return
+            ;;
+        esac
+        options="--oui --non -o --langue --dossier --help"
         ;;
     renum)
         case $prev in

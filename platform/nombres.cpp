@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace lamelix {
@@ -123,18 +124,89 @@ int16_t Ajoute16(int16_t a, int16_t b) {
     return static_cast<int16_t>(somme);
 }
 
-std::string TexteNombre(double valeur) {
-    if (valeur == 0.0) return "0"; // also for -0
+namespace {
+
+// The shortest digits that read back as the same value, then the shorter of the fixed and the
+// scientific forms (fixed on a tie), as the floating std::to_chars writes them. printf rounds
+// correctly, so the first precision whose digits read back is the shortest one.
+template <typename T> std::string texteCourt(T valeur, int maxChiffres, T (*relit)(const char *)) {
+    if (std::isnan(valeur)) return std::signbit(valeur) ? "-nan" : "nan";
+    if (std::isinf(valeur)) return valeur < 0 ? "-inf" : "inf";
+    char tampon[64];
+    int chiffres = 1;
+    for (; chiffres < maxChiffres; ++chiffres) {
+        std::snprintf(tampon, sizeof tampon, "%.*e", chiffres - 1, static_cast<double>(valeur));
+        if (relit(tampon) == valeur) break;
+    }
+    std::snprintf(tampon, sizeof tampon, "%.*e", chiffres - 1, static_cast<double>(valeur));
+    // tampon: [-]d[.ddd]e[+-]XX
+    std::string texte(tampon);
+    const std::string signe = texte[0] == '-' ? "-" : "";
+    if (!signe.empty()) texte.erase(0, 1);
+    const std::size_t e = texte.find('e');
+    std::string mantisse = texte.substr(0, e);
+    const int exposant = std::atoi(texte.c_str() + e + 1);
+    std::string suite; // the significant digits alone
+    for (char c : mantisse)
+        if (c != '.') suite += c;
+    std::string scientifique = mantisse + "e" + (exposant < 0 ? "-" : "+");
+    const int absolu = exposant < 0 ? -exposant : exposant;
+    if (absolu < 10) scientifique += '0';
+    scientifique += std::to_string(absolu);
+    std::string fixe;
+    const int n = static_cast<int>(suite.size());
+    if (exposant >= 0) {
+        if (n <= exposant + 1) {
+            // A whole number: its exact digits are as short as the shortest ones padded with
+            // zeros, and closer to the value.
+            std::snprintf(tampon, sizeof tampon, "%.0f", static_cast<double>(valeur));
+            fixe = tampon + signe.size();
+        } else {
+            const auto entiers = static_cast<std::size_t>(exposant + 1);
+            fixe = suite.substr(0, entiers) + "." + suite.substr(entiers);
+        }
+    } else {
+        fixe = "0." + std::string(static_cast<std::size_t>(-exposant - 1), '0') + suite;
+    }
+    return signe + (scientifique.size() < fixe.size() ? scientifique : fixe);
+}
+
+double relitDouble(const char *texte) {
+    return std::strtod(texte, nullptr);
+}
+float relitFloat(const char *texte) {
+    return std::strtof(texte, nullptr);
+}
+
+// The floating std::to_chars where the standard library has it, else the same digits by printf.
+template <typename T> std::string texteNombre(T valeur) {
+#if defined(__cpp_lib_to_chars)
     char tampon[64];
     auto [fin, ec] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
     return std::string(tampon, ec == std::errc{} ? fin : tampon);
+#else
+    return TexteNombreParPrintf(valeur);
+#endif
+}
+
+} // namespace
+
+std::string TexteNombreParPrintf(double valeur) {
+    return texteCourt(valeur, 17, relitDouble);
+}
+
+std::string TexteNombreParPrintf(float valeur) {
+    return texteCourt(valeur, 9, relitFloat);
+}
+
+std::string TexteNombre(double valeur) {
+    if (valeur == 0.0) return "0"; // also for -0
+    return texteNombre(valeur);
 }
 
 std::string TexteNombre(float valeur) {
     if (valeur == 0.0f) return "0";
-    char tampon[64];
-    auto [fin, ec] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
-    return std::string(tampon, ec == std::errc{} ? fin : tampon);
+    return texteNombre(valeur);
 }
 
 } // namespace lamelix

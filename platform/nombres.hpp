@@ -24,6 +24,9 @@ int16_t Ajoute16(int16_t a, int16_t b);
 // The shortest decimal text of a number, without a leading blank: 12, -3, 2.5.
 std::string TexteNombre(double valeur);
 std::string TexteNombre(float valeur);
+// The same text through printf, for a standard library without the floating std::to_chars.
+std::string TexteNombreParPrintf(double valeur);
+std::string TexteNombreParPrintf(float valeur);
 inline std::string TexteNombre(int valeur) {
     return std::to_string(valeur);
 }

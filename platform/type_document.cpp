@@ -9,7 +9,9 @@
 
 #include <filesystem>
 #include <fstream>
+#if !defined(__EMSCRIPTEN__)
 #include <magic.h>
+#endif
 #include <memory>
 #include <mutex>
 
@@ -82,6 +84,14 @@ std::optional<Genre> genreDuContenu(std::string_view type) {
     return std::nullopt;
 }
 
+#if defined(__EMSCRIPTEN__)
+// A page hands nothing to a desktop: it shows only the pictures it carries, by their names.
+// There is no signature table to read a content with, and no need of one.
+std::optional<std::string> typeDuContenu(const std::string &) {
+    return std::nullopt;
+}
+constexpr bool ContenuLisible = false;
+#else
 // The system's signature table, loaded once; it answers one question at a time.
 struct TableSignatures {
     magic_t table = nullptr;
@@ -115,6 +125,8 @@ std::optional<std::string> typeDuContenu(const std::string &chemin) {
     if (type == nullptr) return std::nullopt;
     return std::string(type);
 }
+constexpr bool ContenuLisible = true;
+#endif
 
 std::string pourquoiNom(const std::string &chemin) {
     const std::string extension = extensionDe(chemin);
@@ -136,6 +148,7 @@ std::optional<std::string> PourquoiPasUnDocument(const std::string &chemin) {
     const fs::path reel = fs::canonical(chemin, ec);
     if (!ec && genreDuNom(reel.string()) != genre) return pourquoiNom(reel.string());
     const std::optional<std::string> type = typeDuContenu(chemin);
+    if (!type && !ContenuLisible) return std::nullopt;
     if (!type) return "le type de son contenu n'a pas pu être reconnu";
     const std::optional<Genre> contenu = genreDuContenu(*type);
     if (!contenu) return "son contenu (" + *type + ") n'est pas un document";

@@ -4,7 +4,8 @@
 #  2. the core and lamelix-outils built without Qt, with their tests;
 #  3. the core tests under AddressSanitizer and UndefinedBehaviorSanitizer;
 #  4. every fuzz target on a bounded number of runs (clang, libFuzzer, the same sanitizers);
-#  5. the formatting check.
+#  5. the formatting check;
+#  6. the web page's engine built with emscripten, then the web tests (node, headless chromium).
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$racine/scripts/dependances.sh"
@@ -37,5 +38,12 @@ grep -E '^(=== |#[0-9]+[[:space:]]+DONE)' build-fuzz.log
 
 etape "Mise en forme (clang-format)"
 git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror
+
+etape "Moteur de la page web (emscripten) et tests de la page"
+bash "$racine/scripts/construit-web.sh"
+node "$racine/web/essai_moteur.mjs" build-web/lamelix-moteur.js build-test/bin/lamelix-outils cles
+if [ -f "$racine/tests/web/lance.sh" ]; then
+    bash "$racine/tests/web/lance.sh"
+fi
 
 etape "Tous les tests sont passés"

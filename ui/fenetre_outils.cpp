@@ -1,5 +1,6 @@
 #include "ui/fenetre_outils.hpp"
 
+#include "app/publication.hpp"
 #include "platform/erreur.hpp"
 #include "platform/piege.hpp"
 #include "tools/echange_fenetre.hpp"
@@ -139,8 +140,8 @@ QWidget *FenetreOutils::boutons() {
         nombres->addWidget(boite);
     }
     nombres->addStretch(1);
-    // "Exporter": the key as a table, a KeyBase table, an LPXK document, or laid out for
-    // printing, saved to a file.
+    // "Exporter": the key as a table, a KeyBase table, an LPXK document, laid out for printing,
+    // or as one web page, saved to a file.
     exporter_ = bouton("Exporter");
     auto *menu = new QMenu(exporter_);
     const std::pair<const char *, FormatEchange> formats[] = {
@@ -156,6 +157,9 @@ QWidget *FenetreOutils::boutons() {
     imprimable_ = menu->addAction(QString());
     imprimable_->setObjectName("Imprimable");
     RelieClic(imprimable_, agit_, [this] { ExporteImprimable(modele_); });
+    pageWeb_ = menu->addAction(QString());
+    pageWeb_->setObjectName("PageWeb");
+    RelieClic(pageWeb_, agit_, [this] { ExportePageWeb(modele_); });
     exporter_->setMenu(menu);
     nombres->addWidget(exporter_);
     nombres->addWidget(command3_);
@@ -202,6 +206,7 @@ void FenetreOutils::lie(SuiviControles &suivi) {
         }
         exporter_->setText(qs(l.OutilExporter));
         imprimable_->setText(qs(l.OutilImprimable));
+        pageWeb_->setText(qs(l.OutilPageWeb));
         formats_[0]->setText(qs(l.ExportTableau));
         formats_[1]->setText(qs(l.ExportKeyBase));
         formats_[2]->setText(qs(l.ExportLpxk));

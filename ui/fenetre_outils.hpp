@@ -61,6 +61,7 @@ class FenetreOutils : public QWidget {
     std::array<QPushButton *, 2> copie_{}, enregistre_{};
     QPushButton *command2_ = nullptr, *command3_ = nullptr, *exporter_ = nullptr;
     QAction *imprimable_ = nullptr;
+    QAction *pageWeb_ = nullptr;         // the key as one web page
     std::array<QAction *, 3> formats_{}; // "Exporter": table, KeyBase table, LPXK
     QLabel *label2_ = nullptr, *etat_ = nullptr;
 };

@@ -201,8 +201,8 @@ TEST(Langue, AnglaisPuisFrancais) {
         EXPECT_EQ(blancs(f.Msg(n)), blancs(defauts[n])) << "message " << n << " " << f.Msg(n);
     // The tools window's captions follow the language, by their French ones.
     EXPECT_EQ(f.Libelles.Legende("Sauver renum") + "|" + f.Libelles.Legende("Num. départ") + "|" +
-                  f.Libelles.OutilImprimable,
-              "Save renumbering|Start no.|Printable...");
+                  f.Libelles.OutilImprimable + "|" + f.Libelles.OutilPageWeb,
+              "Save renumbering|Start no.|Printable...|Web page...");
 
     MnLang_Click(f, 1);
     for (int n = 0; n < Messages::Nombre; ++n)

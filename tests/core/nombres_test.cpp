@@ -3,8 +3,12 @@
 #include "platform/erreur.hpp"
 #include "platform/nombres.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
+#include <vector>
 
 namespace lamelix {
 namespace {
@@ -52,6 +56,59 @@ TEST(Nombres, VersEntier16ArrondiAuPairEtRefuseLeDepassement) {
     EXPECT_THROW(VersEntier16(40000.0), ErreurExecution);
     EXPECT_THROW(VersEntier16(std::nan("")), ErreurExecution);
     EXPECT_THROW(Ajoute16(32767, 1), ErreurExecution);
+}
+
+// The printf fallback must write exactly what the floating std::to_chars writes: chosen values
+// at the fixed/scientific turning points and the edges of the range, then random bit patterns.
+TEST(Nombres, TexteParPrintfEgaleToChars) {
+    const auto attendu = [](auto v) {
+        char t[64];
+        auto [fin, ec] = std::to_chars(t, t + sizeof t, v);
+        return std::string(t, ec == std::errc{} ? fin : t);
+    };
+    std::vector<double> valeurs = {0.1,
+                                   0.3,
+                                   1.0 / 3,
+                                   2.5,
+                                   -7,
+                                   100,
+                                   1e5,
+                                   123456,
+                                   1e15,
+                                   1e16,
+                                   1e20,
+                                   1e21,
+                                   1e22,
+                                   1.5e300,
+                                   1e-4,
+                                   1e-5,
+                                   1.25e-7,
+                                   0.001,
+                                   9007199254740993.0,
+                                   5e-324,
+                                   2.2250738585072014e-308,
+                                   1.7976931348623157e308,
+                                   -0.000123,
+                                   4.35,
+                                   0.30000000000000004,
+                                   std::ldexp(1.0, 100),
+                                   std::ldexp(1.0, -100),
+                                   65535.5};
+    std::mt19937_64 alea(29);
+    for (int i = 0; i < 4000; ++i) {
+        const std::uint64_t bits = alea();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) valeurs.push_back(v);
+        valeurs.push_back(static_cast<double>(bits % 1000000) / 1000);
+    }
+    for (double v : valeurs) {
+        ASSERT_EQ(TexteNombreParPrintf(v), attendu(v)) << std::hexfloat << v;
+        const auto f = static_cast<float>(v);
+        if (std::isfinite(f)) {
+            ASSERT_EQ(TexteNombreParPrintf(f), attendu(f)) << std::hexfloat << f;
+        }
+    }
 }
 
 } // namespace
