@@ -58,9 +58,10 @@ std::vector<Commande> construitTable() {
          Consultation,
          "diagnostics de la clé comme les compilateurs les écrivent",
          "FICHIER:LIGNE: erreur: message : explication (ou avertissement:), suivi de la ligne de\n"
-         "la clé ; code de retour 0 sans erreur, 1 sinon.",
+         "la clé ; code de retour 0 sans erreur, 1 sinon. --format json écrit le même verdict en\n"
+         "un document JSON (schéma : docs/verdict.schema.json).",
          true,
-         {},
+         {{"--format", G::Choix, "texte|json", "texte (par défaut) ou json"}},
          "FICHIER",
          nullptr,
          CommandeVerifie},
