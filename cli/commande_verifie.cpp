@@ -43,7 +43,7 @@ void EcritJson(std::ostream &sortie, const std::string &chemin, bool charge,
             return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         }));
     };
-    nlohmann::json liste = nlohmann::json::array();
+    nlohmann::ordered_json liste = nlohmann::ordered_json::array();
     std::map<std::string, long> comptes{{"error", 0}, {"warning", 0}, {"information", 0}};
     for (const Diagnostic &d : diagnostics) {
         long debut = 0, fin = 0;
@@ -62,15 +62,15 @@ void EcritJson(std::ostream &sortie, const std::string &chemin, bool charge,
                          {"message", d.Message},
                          {"explanation", d.Explication}});
     }
-    const nlohmann::json verdict = {{"file", chemin},
-                                    {"diagnostics", liste},
-                                    {"summary",
-                                     {{"compiled", charge},
-                                      {"errors", comptes["error"]},
-                                      {"warnings", comptes["warning"]},
-                                      {"information", comptes["information"]},
-                                      {"status", fautes ? 1 : 0}}}};
-    sortie << verdict.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    const nlohmann::ordered_json verdict = {{"file", chemin},
+                                            {"diagnostics", liste},
+                                            {"summary",
+                                             {{"compiled", charge},
+                                              {"errors", comptes["error"]},
+                                              {"warnings", comptes["warning"]},
+                                              {"information", comptes["information"]},
+                                              {"status", fautes ? 1 : 0}}}};
+    sortie << verdict.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 } // namespace
@@ -89,7 +89,7 @@ int CommandeVerifie(const Appel &appel, std::ostream &sortie, std::ostream &erre
     const auto erreur = ExecuteGestionnaire([&] {
         MontreOutils(o);
         charge = ChargeCleOuDit(o, chemin, erreurs);
-        diagnostics = Verdict({dialogues.Textes, o.Cle(), charge, octets});
+        diagnostics = Verdict(ResultatChargement{dialogues.Textes, o.Cle(), charge, octets});
     });
     if (erreur) erreurs << "interruption: " << Echappe(*erreur) << '\n';
     bool fautes = !charge || erreur.has_value();

@@ -1,6 +1,7 @@
 #include "cli/table_commandes.hpp"
 
 #include "cli/commande_imprime.hpp"
+#include "cli/commande_lsp.hpp"
 #include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
 #include "cli/commande_projet.hpp"
@@ -65,6 +66,17 @@ std::vector<Commande> construitTable() {
          "FICHIER",
          nullptr,
          CommandeVerifie},
+        {"lsp",
+         Consultation,
+         "serveur de langage (LSP) pour les éditeurs, sur l'entrée et la sortie standard",
+         "Les diagnostics de verifie pendant la frappe, aller à l'entité appelée, les lignes qui\n"
+         "appellent une entité, ce qu'une proposition atteint encore, le plan de la clé. Code de\n"
+         "retour 0 après shutdown puis exit, 1 sinon.",
+         false,
+         {},
+         nullptr,
+         nullptr,
+         CommandeLsp},
         outil("analyse", "compte rendu d'analyse (« Analyse/Tests »)"),
         outil("renum", "« Test numérotation », et « Sauver renum » avec --ecrire",
               {{"--depart", G::Entier, "N", "premier numéro (1 par défaut)"},

@@ -40,7 +40,13 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
     env.Cle.ErreurCle = false;
     auto contenu = LireOctets(chemin);
     if (!contenu) return IssueLecture::Illisible;
-    LecteurChamps lecteur(*contenu);
+    return LitCleOctets(chemin, *contenu, echec, env, vues);
+}
+
+IssueLecture LitCleOctets(const std::string &chemin, std::string_view contenu, int16_t &echec,
+                          EnvironnementCompilation env, VuesChoix vues) {
+    env.Cle.ErreurCle = false;
+    LecteurChamps lecteur(contenu);
     std::string champ;
     bool trouve = false;
     for (int lecture = 0; lecture < MaxLecturesVides && !trouve; ++lecture) {
@@ -50,7 +56,7 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
     }
     if (!trouve || lecteur.Fin()) return rejette(chemin, echec, env, vues);
     int16_t echecCompilation = 0;
-    PrecompileOctets(*contenu, echecCompilation, env); // the bytes just checked, not a second read
+    PrecompileOctets(contenu, echecCompilation, env); // the bytes just checked, not a second read
     if (echecCompilation == 1) echec = 1;
     return IssueLecture::Compile;
 }
@@ -77,8 +83,14 @@ bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues) {
     if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
     auto contenu = LireOctets(chemin);
     if (!contenu) throw ErreurExecution("fichier illisible : " + chemin);
+    return TesteMarqueurTxtOctets(chemin, *contenu, dialogues);
+}
+
+bool TesteMarqueurTxtOctets(const std::string &chemin, std::string_view contenu,
+                            Dialogues &dialogues) {
+    if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
     // A file with no field at all (empty, or blanks alone) is read past its end.
-    LecteurChamps lecteur(*contenu);
+    LecteurChamps lecteur(contenu);
     std::string champ;
     if (!lecteur.Lire(champ)) throw ErreurExecution("fin de fichier atteinte : " + chemin);
     if (champ == MarqueurFichierCle) return true;
