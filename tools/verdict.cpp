@@ -77,7 +77,7 @@ std::optional<long> Numero(const std::string &texte, const std::regex &motif) {
 }
 
 // The compiler's dialogs as diagnostics at the line they name.
-void DuCompilateur(const Chargement &c, const std::vector<std::string> &lignes,
+void DuCompilateur(const ResultatChargement &c, const std::vector<std::string> &lignes,
                    std::vector<Diagnostic> &diagnostics) {
     for (const std::string &texte : c.Dialogues) {
         Diagnostic d;
@@ -229,7 +229,7 @@ void DeLaStructure(const CleCompilee &cle, std::vector<Diagnostic> &diagnostics)
 
 } // namespace
 
-std::vector<Diagnostic> Verdict(const Chargement &chargement) {
+std::vector<Diagnostic> Verdict(const ResultatChargement &chargement) {
     const std::vector<std::string> lignes = LignesSansRetour(chargement.Octets);
     std::vector<Diagnostic> diagnostics;
     DuCompilateur(chargement, lignes, diagnostics);

@@ -31,7 +31,7 @@ struct Diagnostic {
 
 // What a load left behind: the dialogs the compiler showed, the compiled tables, whether the key
 // compiled to its end, and the key's text (the bytes the compiler read).
-struct Chargement {
+struct ResultatChargement {
     const std::vector<std::string> &Dialogues;
     const CleCompilee &Cle;
     bool Charge = false;
@@ -40,7 +40,7 @@ struct Chargement {
 
 // The diagnostics of a load, in the order verifie prints them: the compiler's, the entities 0,
 // then (on a key that compiled) the analysis report's and the structure's.
-std::vector<Diagnostic> Verdict(const Chargement &chargement);
+std::vector<Diagnostic> Verdict(const ResultatChargement &chargement);
 
 // The field's byte range [debut, fin) in a key line (UTF-8), blanks around it left out; the
 // trimmed line when the line has no such field.
