@@ -5,7 +5,7 @@ set -euo pipefail
 paquets=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
          clang-format xvfb xauth desktop-file-utils appstream libxml2-utils xdg-utils
          qt6-translations-l10n libxml2-dev nlohmann-json3-dev libmagic-dev pkg-config clang
-         libclang-rt-14-dev libarchive-dev)
+         libclang-rt-14-dev libarchive-dev neovim)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
