@@ -68,7 +68,7 @@ std::vector<Commande> construitTable() {
          CommandeVerifie},
         {"lsp",
          Consultation,
-         "serveur de langage (LSP) pour les éditeurs, sur l'entrée et la sortie standard",
+         "serveur de langage (LSP) des éditeurs, sur les entrée et sortie standard",
          "Les diagnostics de verifie pendant la frappe, aller à l'entité appelée, les lignes qui\n"
          "appellent une entité, ce qu'une proposition atteint encore, le plan de la clé. Code de\n"
          "retour 0 après shutdown puis exit, 1 sinon.",

@@ -1,7 +1,7 @@
 # bash completion of lamelix-outils, written by "lamelix-outils completion bash".
 _lamelix_outils() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commandes="tables parcours verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
+    local commandes="tables parcours verifie lsp analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
     local options
     if ((COMP_CWORD == 1)); then
         mapfile -t COMPREPLY < <(compgen -W "$commandes help completion --help --version" -- "$cur")
@@ -16,8 +16,21 @@ _lamelix_outils() {
         ((COMP_CWORD == 2)) && mapfile -t COMPREPLY < <(compgen -W "bash" -- "$cur")
         return
         ;;
-    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
+    tables | parcours | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
         options="--oui --non --help"
+        ;;
+    verifie)
+        case $prev in
+        --format)
+            mapfile -t COMPREPLY < <(compgen -W "texte json" -- "$cur")
+            return
+            ;;
+        esac
+        options="--oui --non --format --help"
+        ;;
+    lsp)
+        options="--help"
+        [[ $cur == -* ]] || return
         ;;
     renum)
         case $prev in
