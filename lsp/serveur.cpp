@@ -71,7 +71,7 @@ struct ServeurLsp::Etat {
         Envoie({{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", code}, {"message", message}}}});
     }
 
-    const Document &Doc(const Json &params) {
+    Document &Doc(const Json &params) {
         const std::string uri = params.at("textDocument").at("uri").get<std::string>();
         const auto d = documents.find(uri);
         if (d == documents.end())
@@ -175,7 +175,7 @@ struct ServeurLsp::Etat {
             Publie(uri);
         } else if (methode == "textDocument/didChange") {
             const std::string uri = params.at("textDocument").at("uri").get<std::string>();
-            Document &d = const_cast<Document &>(Doc(params));
+            Document &d = Doc(params);
             for (const Json &c : params.at("contentChanges")) {
                 std::optional<std::pair<PositionTexte, PositionTexte>> plage;
                 if (c.contains("range"))
@@ -187,7 +187,7 @@ struct ServeurLsp::Etat {
             Publie(uri);
         } else if (methode == "textDocument/didSave") {
             const std::string uri = params.at("textDocument").at("uri").get<std::string>();
-            Document &d = const_cast<Document &>(Doc(params));
+            Document &d = Doc(params);
             if (params.contains("text"))
                 d.Remplace(std::nullopt, params["text"].get<std::string>(), codage);
             Publie(uri);

@@ -1,9 +1,11 @@
 // The language server as an editor drives it: the framing, the edits, the protocol's errors and
 // the key's features on a small faulty key.
 
+#include "cli/console.hpp"
 #include "lsp/documents.hpp"
 #include "lsp/serveur.hpp"
 #include "lsp/trame.hpp"
+#include "tests/core/lance_outils.hpp"
 #include "tools/verdict.hpp"
 
 #include <gtest/gtest.h>
@@ -106,6 +108,36 @@ TEST(LspVerdict, LaPlageDuChampSurLaLigne) {
         const std::string_view ligne(c.ligne);
         const auto [debut, fin] = PlageChamp(ligne, c.champ);
         EXPECT_EQ(ligne.substr(debut, fin - debut), c.attendu) << c.ligne;
+    }
+}
+
+// verifie --format json says what the text says, line for line, with the same status.
+TEST(LspVerdict, LeJsonEtLeTexteDisentLaMemeChose) {
+    DossierTemporaire d;
+    for (const char *cle : {"erreurs.cle", "erreur-96.cle", "defaut.cle", "bolets.cle"}) {
+        const std::string chemin = std::string(" '") + LAMELIX_CLES + "/" + cle + "'";
+        const test::Resultat texte = test::Lance(d, "verifie" + chemin);
+        const test::Resultat json = test::Lance(d, "verifie --format json" + chemin);
+        EXPECT_EQ(json.statut, texte.statut) << cle;
+        const Json verdict = Json::parse(json.sortie);
+        std::string lignes; // the text form's heads, rebuilt from the JSON
+        for (const Json &x : verdict["diagnostics"]) {
+            const std::string g = x["severity"] == "error"     ? "erreur"
+                                  : x["severity"] == "warning" ? "avertissement"
+                                                               : "information";
+            const std::string explication = x["explanation"];
+            lignes += ':' + (x["line"] > 0 ? std::to_string(x["line"].get<long>()) + ':' : "") +
+                      ' ' + g + ": " + Echappe(x["message"]) +
+                      (explication.empty() ? "" : " : " + Echappe(explication)) + '\n';
+            EXPECT_LE(x["column"], x["end_column"]) << cle;
+        }
+        std::string attendu; // the text form's lines but the quoted key lines, file name left out
+        std::istringstream flux(texte.sortie);
+        for (std::string ligne; std::getline(flux, ligne);)
+            if (ligne.rfind("    ", 0) != 0)
+                attendu += ligne.substr(ligne.find(cle) + std::string(cle).size()) + '\n';
+        EXPECT_EQ(lignes, attendu) << cle;
+        EXPECT_EQ(verdict["summary"]["status"], texte.statut) << cle;
     }
 }
 
