@@ -113,7 +113,7 @@ TEST(LspVerdict, LaPlageDuChampSurLaLigne) {
 
 // verifie --format json says what the text says, line for line, with the same status.
 TEST(LspVerdict, LeJsonEtLeTexteDisentLaMemeChose) {
-    DossierTemporaire d;
+    test::DossierTemporaire d;
     for (const char *cle : {"erreurs.cle", "erreur-96.cle", "defaut.cle", "bolets.cle"}) {
         const std::string chemin = std::string(" '") + LAMELIX_CLES + "/" + cle + "'";
         const test::Resultat texte = test::Lance(d, "verifie" + chemin);
