@@ -73,7 +73,10 @@ std::string corps(const Commande &c) {
     }
     std::string texte;
     if (!suivants.empty()) texte = "        case $prev in\n" + suivants + "        esac\n";
-    return texte + "        options=\"" + noms + "\"\n        ;;\n";
+    texte += "        options=\"" + noms + "\"\n";
+    // A command that reads no file offers its options alone.
+    if (c.fichier == nullptr) texte += "        [[ $cur == -* ]] || return\n";
+    return texte + "        ;;\n";
 }
 
 } // namespace

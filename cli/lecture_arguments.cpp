@@ -90,6 +90,10 @@ Lecture LitArguments(const Commande &commande, const std::vector<std::string> &a
             return refus(a + " attend " + attendu(*option));
         }
     }
+    if (commande.fichier == nullptr) { // a command that reads no file (the language server)
+        if (!operandes.empty()) return refus("argument inattendu : " + operandes.front());
+        return Lecture{std::move(appel), false};
+    }
     if (operandes.empty()) return refus(std::string(commande.fichier) + " manquant");
     if (commande.suite == nullptr && operandes.size() > 1)
         return refus(std::string("un seul ") + commande.fichier + " attendu");

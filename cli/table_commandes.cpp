@@ -1,6 +1,7 @@
 #include "cli/table_commandes.hpp"
 
 #include "cli/commande_imprime.hpp"
+#include "cli/commande_lsp.hpp"
 #include "cli/commande_outils.hpp"
 #include "cli/commande_parcours.hpp"
 #include "cli/commande_projet.hpp"
@@ -75,12 +76,24 @@ std::vector<Commande> construitTable() {
          Consultation,
          "diagnostics de la clé comme les compilateurs les écrivent",
          "FICHIER:LIGNE: erreur: message : explication (ou avertissement:), suivi de la ligne de\n"
-         "la clé ; code de retour 0 sans erreur, 1 sinon.",
+         "la clé ; code de retour 0 sans erreur, 1 sinon. --format json écrit le même verdict en\n"
+         "un document JSON (schéma : docs/verdict.schema.json).",
          true,
-         {},
+         {{"--format", G::Choix, "texte|json", "texte (par défaut) ou json"}},
          "FICHIER",
          nullptr,
          CommandeVerifie},
+        {"lsp",
+         Consultation,
+         "serveur de langage (LSP) des éditeurs, sur les entrée et sortie standard",
+         "Les diagnostics de verifie pendant la frappe, aller à l'entité appelée, les lignes qui\n"
+         "appellent une entité, ce qu'une proposition atteint encore, le plan de la clé. Code de\n"
+         "retour 0 après shutdown puis exit, 1 sinon.",
+         false,
+         {},
+         nullptr,
+         nullptr,
+         CommandeLsp},
         outil("analyse", "compte rendu d'analyse (« Analyse/Tests »)"),
         outil("renum", "« Test numérotation », et « Sauver renum » avec --ecrire",
               {{"--depart", G::Entier, "N", "premier numéro (1 par défaut)"},

@@ -46,7 +46,7 @@ std::string synopsis(const Commande &commande) {
     if (commande.questions) s += " [--oui|--non]";
     for (const OptionCommande &o : commande.options)
         s += o.obligatoire ? ' ' + nomEtArgument(o) : " [" + nomEtArgument(o) + ']';
-    s += std::string(" ") + commande.fichier;
+    if (commande.fichier != nullptr) s += std::string(" ") + commande.fichier;
     if (commande.suite != nullptr) s += std::string(" ") + commande.suite;
     return s;
 }

@@ -42,7 +42,13 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
     env.Cle.ErreurCle = false;
     auto contenu = LireOctets(chemin);
     if (!contenu) return IssueLecture::Illisible;
-    LecteurChamps lecteur(*contenu);
+    return LitCleOctets(chemin, *contenu, echec, env, vues);
+}
+
+IssueLecture LitCleOctets(const std::string &chemin, std::string_view contenu, int16_t &echec,
+                          EnvironnementCompilation env, VuesChoix vues) {
+    env.Cle.ErreurCle = false;
+    LecteurChamps lecteur(contenu);
     std::string champ;
     bool trouve = false;
     for (int lecture = 0; lecture < MaxLecturesVides && !trouve; ++lecture) {
@@ -52,7 +58,7 @@ IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementComp
     }
     if (!trouve || lecteur.Fin()) return rejette(chemin, echec, env, vues);
     int16_t echecCompilation = 0;
-    PrecompileOctets(*contenu, echecCompilation, env); // the bytes just checked, not a second read
+    PrecompileOctets(contenu, echecCompilation, env); // the bytes just checked, not a second read
     if (echecCompilation == 1) echec = 1;
     return IssueLecture::Compile;
 }
@@ -80,8 +86,15 @@ bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues, const Mes
     const TextesTraduits &t = textes.Compilateur();
     auto contenu = LireOctets(chemin);
     if (!contenu) throw ErreurExecution(t.Traduit("fichier illisible : ") + chemin);
+    return TesteMarqueurTxtOctets(chemin, *contenu, dialogues, textes);
+}
+
+bool TesteMarqueurTxtOctets(const std::string &chemin, std::string_view contenu,
+                            Dialogues &dialogues, const Messages &textes) {
+    if (ExtensionMaj3(NomFichier(chemin)) != "TXT") return true;
+    const TextesTraduits &t = textes.Compilateur();
     // A file with no field at all (empty, or blanks alone) is read past its end.
-    LecteurChamps lecteur(*contenu);
+    LecteurChamps lecteur(contenu);
     std::string champ;
     if (!lecteur.Lire(champ))
         throw ErreurExecution(t.Traduit("fin de fichier atteinte : ") + chemin);

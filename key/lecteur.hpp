@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace lamelix {
 
@@ -27,6 +28,9 @@ enum class IssueLecture {
 // or the compilation stops.
 IssueLecture LitCle(const std::string &chemin, int16_t &echec, EnvironnementCompilation env,
                     VuesChoix vues = {});
+// The same on the key's text already in memory (an editor's buffer); chemin names it.
+IssueLecture LitCleOctets(const std::string &chemin, std::string_view contenu, int16_t &echec,
+                          EnvironnementCompilation env, VuesChoix vues = {});
 
 // Resets the tables before a load: every entity index to 1, the choice-list index to 0, records 1
 // to 3999 cleared (entity, successor, predecessor, texts, section title), records 0 and 4000
@@ -38,5 +42,7 @@ void RazCle(CleCompilee &cle);
 // " le fichier <chemin> n'est pas un fichier clé" and returns false when it does not. A file
 // that cannot be read, or holds no field at all, is a run-time error.
 bool TesteMarqueurTxt(const std::string &chemin, Dialogues &dialogues, const Messages &textes);
+bool TesteMarqueurTxtOctets(const std::string &chemin, std::string_view contenu,
+                            Dialogues &dialogues, const Messages &textes);
 
 } // namespace lamelix

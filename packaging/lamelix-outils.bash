@@ -16,7 +16,7 @@ _lamelix_outils() {
         ((COMP_CWORD == 2)) && mapfile -t COMPREPLY < <(compgen -W "bash" -- "$cur")
         return
         ;;
-    tables | parcours | verifie | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
+    tables | parcours | analyse | coherence | notes | complements | liens | verif-liens | compil | export-txt)
         options="--oui --non --help"
         ;;
     publie)

@@ -5,7 +5,7 @@ set -euo pipefail
 paquets=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
          clang-format xvfb xauth desktop-file-utils appstream libxml2-utils xdg-utils
          qt6-translations-l10n libxml2-dev nlohmann-json3-dev libmagic-dev pkg-config clang
-         libclang-rt-14-dev libarchive-dev emscripten node-acorn chromium)
+         libclang-rt-14-dev libarchive-dev emscripten node-acorn chromium neovim)
 # The web engine's build and the page's tests run on node: Debian's, unless one is installed.
 command -v node >/dev/null || paquets+=(nodejs npm)
 manquants=()

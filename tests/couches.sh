@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a folder above its own. The core's folders, from the
 # bottom: platform, settings, key, consult, then search and tools side by side (neither includes
-# the other), then app, which puts the windows together; ui and cli sit on top, side by side.
+# the other), then app, which puts the windows together, and lsp, the language server beside it;
+# ui and cli sit on top, side by side.
 set -euo pipefail
 racine="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 cd "$racine"
@@ -9,12 +10,12 @@ cd "$racine"
 rang() {
     case $1 in
     platform) echo 1 ;; settings) echo 2 ;; key) echo 3 ;; consult) echo 4 ;;
-    search | tools) echo 5 ;; app) echo 6 ;; ui | cli) echo 7 ;; *) echo 9 ;;
+    search | tools) echo 5 ;; app | lsp) echo 6 ;; ui | cli) echo 7 ;; *) echo 9 ;;
     esac
 }
 
 fautes=0
-for dossier in platform settings key consult search tools app ui cli; do
+for dossier in platform settings key consult search tools app lsp ui cli; do
     [[ -d $dossier ]] || continue
     while IFS= read -r ligne; do
         fichier=${ligne%%:*}

@@ -31,7 +31,8 @@ TEST(OutilsUsage, ChaqueCommandeDeLaTable) {
         const std::string nom = c.nom;
         const Resultat aide = Lance(d, "help " + nom);
         EXPECT_EQ(aide.statut, 0);
-        EXPECT_EQ(aide.sortie.rfind("Usage : lamelix-outils " + nom + " ", 0), 0u) << aide.sortie;
+        const std::string usage = "Usage : lamelix-outils " + nom + (c.fichier ? " " : "\n");
+        EXPECT_EQ(aide.sortie.rfind(usage, 0), 0u) << aide.sortie;
         const Resultat option = Lance(d, nom + " --help");
         EXPECT_EQ(option.statut, 0);
         EXPECT_EQ(option.sortie, aide.sortie);
@@ -43,6 +44,11 @@ TEST(OutilsUsage, ChaqueCommandeDeLaTable) {
         const std::string indice = " (essayez lamelix-outils help " + nom + ")";
         ErreurUsage(Lance(d, nom + " --inconnue '" + cle + "'" + obligatoires),
                     "lamelix-outils: " + nom + ": option inconnue : --inconnue" + indice, nom);
+        if (c.fichier == nullptr) { // a command that reads no file takes no operand
+            ErreurUsage(Lance(d, nom + " '" + cle + "'"),
+                        "lamelix-outils: " + nom + ": argument inattendu : " + cle + indice, nom);
+            continue;
+        }
         const std::string absent = d.Chemin("absent.cle");
         ErreurUsage(Lance(d, nom + " '" + absent + "'" + obligatoires),
                     "lamelix-outils: " + nom + ": impossible de lire " + absent +
