@@ -1,7 +1,7 @@
 # bash completion of lamelix-outils, written by "lamelix-outils completion bash".
 _lamelix_outils() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commandes="tables parcours publie verifie analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
+    local commandes="tables parcours publie verifie lsp analyse renum coherence notes complements liens verif-liens compil export-txt utf8 imprime exporte-tableau importe-tableau importe-projet"
     local options
     if ((COMP_CWORD == 1)); then
         mapfile -t COMPREPLY < <(compgen -W "$commandes help completion --help --version" -- "$cur")
@@ -37,6 +37,19 @@ _lamelix_outils() {
             ;;
         esac
         options="--oui --non -o --langue --dossier --help"
+        ;;
+    verifie)
+        case $prev in
+        --format)
+            mapfile -t COMPREPLY < <(compgen -W "texte json" -- "$cur")
+            return
+            ;;
+        esac
+        options="--oui --non --format --help"
+        ;;
+    lsp)
+        options="--help"
+        [[ $cur == -* ]] || return
         ;;
     renum)
         case $prev in
