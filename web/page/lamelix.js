@@ -10,7 +10,8 @@
 const CLES_TEXTES = [
     'langue',   'chargement',  'echec',       'plan',        'espece',  'recherche', 'mot1',
     'mot2',     'operateur',   'noms',        'comparaison', 'options', 'messages',  'fermer',
-    'parcours', 'reponse-oui', 'reponse-non', 'copie',       'ouvrir',  'pages',     'retour'
+    'parcours', 'reponse-oui', 'reponse-non', 'copie',       'ouvrir',  'pages',     'retour',
+    'propositions'
 ];
 const TEXTES = {
     langue : 'fr',
@@ -34,6 +35,7 @@ const TEXTES = {
     ouvrir : 'Ouvrir : ',
     pages : 'Clés liées',
     retour : 'Revenir d’une étape',
+    propositions : 'Propositions',
 };
 
 const principal = document.getElementById('principal');
