@@ -3,9 +3,10 @@
 
 #include "ui/veille_fichier.hpp"
 
+#include "platform/fichiers.hpp"
+
 #include <string_view>
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace lamelix {
@@ -51,11 +52,11 @@ void VeilleFichier::verifie() {
 
 std::optional<std::size_t> VeilleFichier::condensat() const {
     if (chemin_.isEmpty()) return std::nullopt;
-    QFile fichier(chemin_);
-    if (!fichier.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray octets = fichier.readAll();
-    return std::hash<std::string_view>{}(
-        std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+    // Read as the loader reads a key: a regular file within the size bound only, so that a
+    // FIFO or a huge file put in the key's place never blocks or fills the window.
+    const auto octets = LireOctets(chemin_.toStdString());
+    if (!octets) return std::nullopt;
+    return std::hash<std::string_view>{}(*octets);
 }
 
 } // namespace lamelix
